@@ -1,0 +1,99 @@
+// A scripted desktop for tests: it holds the interactions a test expects, in order, with
+// the user's answers, records a transcript of every call, and fails the test at once on a
+// call it did not expect (answering as a user who cancels, so nothing blocks).
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace testing_support {
+
+class ScriptedUi : public platform::Ui {
+ public:
+  // Installs itself as the current desktop; the previous one comes back on destruction,
+  // when every expectation must have been met.
+  ScriptedUi();
+  ~ScriptedUi() override;
+
+  // A message box with this exact text (and, when given, this title, icon and buttons).
+  ScriptedUi& ExpectMsgBox(const std::string& text, platform::Answer answer,
+                           std::optional<std::string> title = std::nullopt,
+                           std::optional<platform::Icon> icon = std::nullopt,
+                           std::optional<platform::Buttons> buttons = std::nullopt);
+  // Open and Save dialogs: the chosen path, or nothing for Cancel. check, when given,
+  // looks at the request (title, filter, folder, proposed name).
+  using RequestCheck = std::function<void(const platform::FileDialogRequest&)>;
+  ScriptedUi& ExpectOpen(std::optional<std::string> chosen, RequestCheck check = {});
+  ScriptedUi& ExpectSave(std::optional<std::string> chosen, RequestCheck check = {});
+  ScriptedUi& ExpectShellOpen(const std::string& target, bool succeeds);
+  // A modal window of this name; action plays the user's part while it is up (it gets
+  // the window and must make it close), or is empty to let the window return at once.
+  ScriptedUi& ExpectModal(const std::string& name,
+                          std::function<void(platform::ModalWindow&)> action = {});
+
+  // platform::Ui
+  platform::Answer MsgBox(const std::string& text, platform::Buttons buttons,
+                          platform::Icon icon, const std::string& title) override;
+  std::optional<std::string> ShowOpen(const platform::FileDialogRequest& request) override;
+  std::optional<std::string> ShowSave(const platform::FileDialogRequest& request) override;
+  bool ShellOpen(const std::string& target) override;
+  void RunModal(platform::ModalWindow& window) override;
+  void SetBusy(bool busy) override;
+  std::string ClipboardText() override { return clipboard_; }
+  void SetClipboardText(const std::string& text) override { clipboard_ = text; }
+
+  // One line per call, in order ("MsgBox[Error] text -> Ok", "Open -> /tmp/a.e1v").
+  const std::vector<std::string>& Transcript() const { return transcript_; }
+  bool AllMet() const { return expected_.empty(); }
+  // True while a busy section is open; every SetBusy(true) must be matched.
+  bool Busy() const { return busy_depth_ > 0; }
+  int BusySections() const { return busy_sections_; }
+
+ private:
+  enum class Kind { MsgBox, Open, Save, Shell, Modal };
+  struct Expectation {
+    Kind kind = Kind::MsgBox;
+    std::string text;  // message text, shell target or window name
+    platform::Answer answer = platform::Answer::Ok;
+    std::optional<std::string> title;
+    std::optional<platform::Icon> icon;
+    std::optional<platform::Buttons> buttons;
+    std::optional<std::string> chosen;
+    RequestCheck check;
+    bool succeeds = false;
+    std::function<void(platform::ModalWindow&)> action;
+  };
+  std::optional<Expectation> Next(Kind kind, const std::string& what);
+
+  platform::Ui* previous_ = nullptr;
+  std::deque<Expectation> expected_;
+  std::vector<std::string> transcript_;
+  std::string clipboard_;
+  int busy_depth_ = 0;
+  int busy_sections_ = 0;
+};
+
+// A settings store in memory.
+class MemorySettings : public platform::Settings {
+ public:
+  MemorySettings();
+  ~MemorySettings() override;
+  std::string Get(const std::string& app, const std::string& section, const std::string& key,
+                  const std::string& fallback) override;
+  void Save(const std::string& app, const std::string& section, const std::string& key,
+            const std::string& value) override;
+  std::map<std::string, std::string> values;  // "app/section/key" -> value
+
+ private:
+  platform::Settings* previous_ = nullptr;
+};
+
+const char* AnswerName(platform::Answer answer);
+
+}  // namespace testing_support
