@@ -49,4 +49,9 @@ struct Table2V {
   int32_t Top2V = 1;
 };
 
+// The program-wide instances. Plain C++ code takes a table by reference, so that tests
+// can use tables of their own.
+Table1V& ProgramTable1V();
+Table2V& ProgramTable2V();
+
 }  // namespace tables
