@@ -32,6 +32,15 @@ bool CutAt(std::string_view& s, std::string_view separator, std::string_view& he
   return true;
 }
 
+// A count must be a number: a header that does not begin with one is not read as 0.
+bool BeginsWithNumber(std::string_view s) {
+  auto digit = [&](size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+  size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  if (i < s.size() && s[i] == '.') ++i;
+  return digit(i);
+}
+
 double FieldValue(std::string_view field) {
   if (field == kEmptyField) return NoValue;
   return ValNumero(std::string(field));
@@ -97,6 +106,7 @@ RowTextStatus ReadRowText(std::string_view text, std::string_view marker, int64_
   s = TrimBlanks(s);
 
   // The count comes first in the header; it is rounded half to even.
+  if (!BeginsWithNumber(header)) return RowTextStatus::Malformed;
   const double value = ValNumero(std::string(header));
   if (IsEmpty(value)) {  // too large for a double
     return header.front() == '-' ? RowTextStatus::Malformed : RowTextStatus::TooLarge;
