@@ -65,6 +65,14 @@ bool SplitFields(std::string_view line, double (&values)[3]) {
 std::string FieldText(double value) {
   if (IsEmpty(value)) return std::string(kEmptyField);
   if (value == 0.0 || !std::isfinite(value)) return StrNumero(value);
+  // Whole numbers (most frequencies and many values) need no exponent or point.
+  if (std::fabs(value) < 1E+15 && value == std::trunc(value)) {
+    char buf[24];
+    buf[0] = ' ';
+    const auto end = std::to_chars(buf + (value < 0 ? 0 : 1), buf + sizeof buf,
+                                   static_cast<int64_t>(value)).ptr;
+    return std::string(buf, end);
+  }
   // The shortest digits that read back to this double, as d.ddde[+-]x.
   char buf[64];
   const auto result =
