@@ -16,12 +16,14 @@ namespace tables {
 // nothing to show or the value cannot be computed.
 struct DerivedCells1V {
   std::string XM, XN, X2N, X3N, X4N;
+  bool operator==(const DerivedCells1V&) const = default;
 };
 
 // The computed cells of a two-variable row: n X, n Y, n X², n Y², n X Y, with X and Y the
 // values or their logarithms as the model requires.
 struct DerivedCells2V {
   std::string XN, YN, X2N, Y2N, XYN;
+  bool operator==(const DerivedCells2V&) const = default;
 };
 
 // Reads visible grid row index (1..12, data row Top1V + index - 1) from the texts of its

@@ -39,7 +39,7 @@ void AppendRowLines(std::string& out, const Columns& cols, int32_t lo, int32_t h
 
 enum class RowTextStatus {
   WrongMarker,  // does not begin with the marker
-  Malformed,    // a missing line end or field, or a count below minCount
+  Malformed,    // a missing line end or field, a count that is not a number or is below minCount
   TooLarge,     // a count above the row limit
   Ok,
 };

@@ -70,8 +70,7 @@ std::string EmptyLines(int n) {
 TEST_F(DataFiles, ANewTableSavesAsTheLayoutSays) {
   ScriptedUi ui;
   Table1V one;
-  RecordingView view;
-  one.View1V = &view;
+  RecordingView view(one);
   one.FileName1V = Path("new.e1v");
   one.Modified1V = true;
   Save1VAR(one);
@@ -143,8 +142,7 @@ TEST_F(DataFiles, ASuccessfulReadReplacesTheTableAndClearsUndo) {
   Write(path, "'<FIL1VAR>  13 AGR\r\n" + std::string(" 1 abc <N> \r\n") + EmptyLines(11) +
                   " 2   3   4 \r\ntext after the rows is ignored");
   Table1V table;
-  RecordingView view;
-  table.View1V = &view;
+  RecordingView view(table);
   SetRows(table, NumberedRows(1, 40));
   table.Top1V = 29;
   table.Modified1V = true;
@@ -239,8 +237,7 @@ TEST_F(DataFiles, AFileThatFailsChangesNothing) {
     ui.ExpectMsgBox(message, Answer::Ok, "Error", Icon::Critical, Buttons::Ok);
 
     Table1V table;
-    RecordingView view;
-    table.View1V = &view;
+    RecordingView view(table);
     SetRows(table, NumberedRows(1, 20));
     table.DataType1V = 1;
     table.FileName1V = Path("mine.e1v");
@@ -312,8 +309,7 @@ TEST_F(DataFiles, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
     ScriptedUi ui;
     ui.ExpectMsgBox("Error saving data to the file " + name, Answer::Ok, "Error", Icon::Critical);
     Table1V table;
-    RecordingView view;
-    table.View1V = &view;
+    RecordingView view(table);
     table.FileName1V = name;
     table.Modified1V = true;
     Save1VAR(table);
@@ -352,8 +348,7 @@ TEST_F(DataFiles, PreloadShowsTheTaskAndAsksBeforeReading) {
                       Buttons::YesNoCancel);
     }
     Table2V table;
-    RecordingView view;
-    table.View2V = &view;
+    RecordingView view(table);
     table.Modified2V = c.modified;
     view.onSave = [&] { table.Modified2V = !c.saveCompletes; };
     PreLOAD2VAR(table, path);
@@ -366,8 +361,7 @@ TEST_F(DataFiles, PreloadShowsTheTaskAndAsksBeforeReading) {
 
   ScriptedUi ui;
   Table1V one;
-  RecordingView view;
-  one.View1V = &view;
+  RecordingView view(one);
   Write(Path("one.e1v"), "'<FIL1VAR>  12 NOA\r\n" + EmptyLines(12));
   PreLOAD1VAR(one, Path("one.e1v"));
   EXPECT_EQ(view.task, 2);

@@ -22,8 +22,7 @@ const std::string kRowLimit = "Overflow: Number of rows is limited to  10000";
 TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
   ScriptedUi ui;
   Table1V source;
-  RecordingView sourceView;
-  source.View1V = &sourceView;
+  RecordingView sourceView(source);
   SetRows(source, {{1.5, E, 2}, {-3, 0.5, 1}, {E, E, E}, {7, 8, 9}});
   SetSelection1V(source, 3, 1);  // selected upwards: the text still runs from the top
   sourceView.calls.clear();
@@ -53,8 +52,7 @@ TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
 
   // The other table's selection text is not accepted, and nothing is said.
   Table2V other;
-  RecordingView otherView;
-  other.View2V = &otherView;
+  RecordingView otherView(other);
   Pegar2V(other);
   EXPECT_EQ(RowsOf(other), std::vector<Row>(12));
   EXPECT_TRUE(otherView.calls.empty());
@@ -119,8 +117,7 @@ TEST(ClipboardText, MalformedTextIsRefusedBeforeAnythingChanges) {
     ScriptedUi ui;  // any message fails the test
     ui.SetClipboardText(text);
     Table1V table;
-    RecordingView view;
-    table.View1V = &view;
+    RecordingView view(table);
     SetRows(table, NumberedRows(1, 14));
     SetSelection1V(table, 4, 6);
     SaveForUndo1V(table);
@@ -193,8 +190,7 @@ TEST(ClipboardText, PasteStopsAtTheRowLimit) {
 TEST(EditCommands, ScriptedSessionOnTheTwoVariableTable) {
   ScriptedUi ui;
   Table2V table;
-  RecordingView view;
-  table.View2V = &view;
+  RecordingView view(table);
   SetRows(table, NumberedRows(1, 15));
   table.Top2V = 4;
 
@@ -299,8 +295,7 @@ TEST(EditCommands, CutMovesTheRowsBelowUpAndKeepsTwelveRows) {
 TEST(EditCommands, InsertRowKeepsTheSelectionOnItsDataAndStopsAtTheLimit) {
   ScriptedUi ui;
   Table1V table;
-  RecordingView view;
-  table.View1V = &view;
+  RecordingView view(table);
   SetRows(table, NumberedRows(1, 12));
   SetSelection1V(table, 6, 4);
   view.calls.clear();
@@ -389,8 +384,7 @@ TEST(EditCommands, OnlyCommandsThatChangeTheTableMarkItModified) {
     ScriptedUi ui;
     ui.SetClipboardText("'<SEL2VAR>  1\r\n 1 2 3 \r\n");
     Table2V table;
-    RecordingView view;
-    table.View2V = &view;
+    RecordingView view(table);
     SetRows(table, NumberedRows(1, 12));
     SetSelection2V(table, 2, 3);
     view.calls.clear();
@@ -405,8 +399,7 @@ TEST(EditCommands, OnlyCommandsThatChangeTheTableMarkItModified) {
     ScriptedUi ui;
     ui.SetClipboardText("kept");
     Table1V table;
-    RecordingView view;
-    table.View1V = &view;
+    RecordingView view(table);
     SetRows(table, NumberedRows(1, 12));
     run(table);
     EXPECT_EQ(RowsOf(table), NumberedRows(1, 12));
@@ -417,8 +410,7 @@ TEST(EditCommands, OnlyCommandsThatChangeTheTableMarkItModified) {
 
 TEST(EditCommands, KindAndModelOptionsMarkTheTableModified) {
   Table1V one;
-  RecordingView view;
-  one.View1V = &view;
+  RecordingView view(one);
   SetDataType1V(one, 1);
   EXPECT_EQ(one.DataType1V, 1);
   EXPECT_TRUE(one.Modified1V);

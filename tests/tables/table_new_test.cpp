@@ -49,8 +49,7 @@ TEST(NewTable, StartsAFreshTableAfterTheQuestion) {
     ui.ExpectMsgBox("Do you want to save changes to /data/old.e1v?", c.answer,
                     "Save changes. One variable statistic", Icon::Question, Buttons::YesNoCancel);
     Table1V table;
-    RecordingView view;
-    table.View1V = &view;
+    RecordingView view(table);
     FillBusyTable(table);
     view.onSave = [&] { table.Modified1V = !c.saveCompletes; };
     view.calls.clear();

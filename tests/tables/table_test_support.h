@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "tables/row_reading.h"
 #include "tables/table_data.h"
 #include "tables/table_view.h"
 #include "tables/undo.h"
@@ -48,6 +49,13 @@ inline void PrintTo(const Row& r, std::ostream* os) {
   *os << ", ";
   cell(r.c);
   *os << "}";
+}
+
+inline void PrintTo(const tables::DerivedCells1V& c, std::ostream* os) {
+  *os << "{" << c.XM << ", " << c.XN << ", " << c.X2N << ", " << c.X3N << ", " << c.X4N << "}";
+}
+inline void PrintTo(const tables::DerivedCells2V& c, std::ostream* os) {
+  *os << "{" << c.XN << ", " << c.YN << ", " << c.X2N << ", " << c.Y2N << ", " << c.XYN << "}";
 }
 
 inline std::array<std::vector<double>*, 3> Columns(tables::Table1V& t) {
@@ -115,6 +123,11 @@ template <class Table>
 // A panel that records the requests of the commands, one word each, in order.
 class RecordingView : public tables::TableView {
  public:
+  RecordingView() = default;
+  // Shows this table.
+  explicit RecordingView(tables::Table1V& table) { table.View1V = this; }
+  explicit RecordingView(tables::Table2V& table) { table.View2V = this; }
+
   std::vector<std::string> calls;
   std::string caption = "(unset)";
   int task = -1;

@@ -15,8 +15,7 @@ using testing_support::ScriptedUi;
 TEST(Undo, CutUndoRedoRestoresRowsCountTopAndSelection) {
   ScriptedUi ui;
   Table1V table;
-  RecordingView view;
-  table.View1V = &view;
+  RecordingView view(table);
   SetRows(table, NumberedRows(1, 30));
   table.Top1V = 19;
   SetSelection1V(table, 10, 1);
