@@ -121,11 +121,10 @@ RowTextStatus ReadRowText(std::string_view text, std::string_view marker, int64_
   }
   const double rounded = std::nearbyint(value);
   if (rounded > kMaxRows) return RowTextStatus::TooLarge;
-  const auto count = static_cast<int64_t>(rounded);
-  if (count < minCount) return RowTextStatus::Malformed;
+  if (rounded < static_cast<double>(minCount)) return RowTextStatus::Malformed;
 
-  rows.count = static_cast<int32_t>(count);
-  for (std::vector<double>& c : rows.col) c.resize(static_cast<size_t>(count));
+  rows.count = static_cast<int32_t>(rounded);
+  for (std::vector<double>& c : rows.col) c.resize(static_cast<size_t>(rows.count));
   for (int32_t i = 0; i < rows.count; ++i) {
     std::string_view line;
     double values[3];

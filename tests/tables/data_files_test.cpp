@@ -222,6 +222,8 @@ TEST_F(DataFiles, AFileThatFailsChangesNothing) {
       {"a line with two fields", "'<FIL1VAR>  12 NOA\r\n 5 3\r\n" + EmptyLines(11), "in file"},
       {"a count that is no number", "'<FIL1VAR> NOA\r\n" + EmptyLines(12), "in file"},
       {"negative count", "'<FIL1VAR> -3 NOA\r\n" + EmptyLines(12), "in file"},
+      {"huge negative count", "'<FIL1VAR> -1E+300 NOA\r\n", "in file"},
+      {"negative count too large for a number", "'<FIL1VAR> -1E+400 NOA\r\n", "in file"},
       {"no line end after the header", "'<FIL1VAR>  12 NOA", "in file"},
       {"missing file", "", "in file"},
   };

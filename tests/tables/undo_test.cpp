@@ -103,26 +103,4 @@ TEST(Undo, TheKindAndTheOtherTableAreNotPartOfIt) {
   EXPECT_EQ(MenuLine(one), "Can not undo | Redo*");
 }
 
-TEST(Undo, SnapshotsHoldTheRowsSelectionTopAndCount) {
-  Table2V table;
-  SetRows(table, NumberedRows(1, 14));
-  table.Top2V = 3;
-  table.SelStart2V = 9;
-  table.SelEnd2V = 4;
-  SaveForUndo2V(table);
-  EXPECT_EQ(table.Undo2V.N, 14);
-  EXPECT_EQ(table.Undo2V.Top, 3);
-  EXPECT_EQ(table.Undo2V.SelLo, 4);
-  EXPECT_EQ(table.Undo2V.SelHi, 9);
-  EXPECT_EQ(table.Undo2V.Columns[1][14], 14.5);
-  // Taking a snapshot offers nothing by itself.
-  EXPECT_FALSE(table.UndoAvail2V);
-
-  // With only one end set, the lower end is -1 and nothing is selected after a restore.
-  table.SelEnd2V = -1;
-  SaveForRedo2V(table);
-  EXPECT_EQ(table.Redo2V.SelLo, -1);
-  EXPECT_EQ(table.Redo2V.SelHi, 9);
-}
-
 }  // namespace
