@@ -41,7 +41,7 @@ bool OfferToSave(const TableRef& t) {
   const std::string name = t.fileName.empty() ? "<noname>" : t.fileName;
   const platform::Answer answer = platform::CurrentUi().MsgBox(
       "Do you want to save changes to " + name + "?", platform::Buttons::YesNoCancel,
-      platform::Icon::Question, std::string(t.spec.saveTitle));
+      platform::Icon::Question, std::string(t.traits.saveTitle));
   if (answer == platform::Answer::Cancel) return false;
   if (answer == platform::Answer::Yes) {
     t.view.SaveTable();

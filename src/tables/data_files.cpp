@@ -17,18 +17,18 @@ namespace tables {
 namespace {
 
 using detail::TableRef;
-using detail::TableSpec;
+using detail::TableTraits;
 
 void ShowFileError(const std::string& text) {
   platform::CurrentUi().MsgBox(text, platform::Buttons::Ok, platform::Icon::Critical, "Error");
 }
 
-std::string FileText(const TableSpec& spec, int32_t n, int16_t kind, const detail::Columns& cols) {
-  std::string text(spec.fileMarker);
+std::string FileText(const TableTraits& traits, int32_t n, int16_t kind, const detail::Columns& cols) {
+  std::string text(traits.fileMarker);
   text += ' ';
   text += StrNumero(n);
   text += ' ';
-  text += spec.kindCodes[kind >= 0 && kind < spec.kindCount ? kind : 0];
+  text += traits.kindCodes[kind >= 0 && kind < traits.kindCount ? kind : 0];
   text += "\r\n";
   detail::AppendRowLines(text, cols, 1, n);
   return text;
@@ -63,7 +63,7 @@ void Save(const TableRef& t) {
   const std::string name = t.fileName;
   bool written = false;
   try {
-    written = !name.empty() && WriteReplacing(name, FileText(t.spec, t.N, t.kind, t.Cols()));
+    written = !name.empty() && WriteReplacing(name, FileText(t.traits, t.N, t.kind, t.Cols()));
   } catch (const std::exception&) {
     written = false;
   }
@@ -89,10 +89,10 @@ bool ReadWholeFile(const std::string& name, std::string& text) {
 
 // The kind or model code is the last three characters of the header; an unknown code
 // reads as the first kind.
-int16_t KindOfHeader(const TableSpec& spec, std::string_view header) {
+int16_t KindOfHeader(const TableTraits& traits, std::string_view header) {
   const std::string_view code = header.substr(header.size() < 3 ? 0 : header.size() - 3);
-  for (int16_t k = 0; k < spec.kindCount; ++k) {
-    if (spec.kindCodes[k] == code) return k;
+  for (int16_t k = 0; k < traits.kindCount; ++k) {
+    if (traits.kindCodes[k] == code) return k;
   }
   return 0;
 }
@@ -106,7 +106,7 @@ void Load(const TableRef& t, const std::string& name) {
   RowBlock rows;
   detail::RowTextStatus status = detail::RowTextStatus::Malformed;
   try {
-    if (ReadWholeFile(name, text)) status = detail::ReadRowText(text, t.spec.fileMarker, 0, header, rows);
+    if (ReadWholeFile(name, text)) status = detail::ReadRowText(text, t.traits.fileMarker, 0, header, rows);
   } catch (const std::exception&) {
     status = detail::RowTextStatus::Malformed;
   }
@@ -126,13 +126,13 @@ void Load(const TableRef& t, const std::string& name) {
   t.EmptyRows(1, kArraySize - 1);
   for (int k = 0; k < 3; ++k) std::copy(rows.col[k].begin(), rows.col[k].end(), t.col[k]->begin() + 1);
   t.N = std::max(rows.count, kNewTableRows);
-  t.kind = KindOfHeader(t.spec, header);
+  t.kind = KindOfHeader(t.traits, header);
   t.fileName = name;
   detail::ShowReplacedTable(t, CaptionWithFile(name));
 }
 
 void PreLoad(const TableRef& t, const std::string& name) {
-  t.view.ShowTask(t.spec.task);
+  t.view.ShowTask(t.traits.task);
   if (!detail::OfferToSave(t)) return;
   platform::BusyPointer busy;
   Load(t, name);
@@ -152,12 +152,12 @@ void PreLOAD2VAR(Table2V& table, const std::string& fileName) {
 }
 
 std::string DataFileText1V(const Table1V& table) {
-  return FileText(detail::kSpec1V, table.N1V, table.DataType1V,
+  return FileText(detail::kTraits1V, table.N1V, table.DataType1V,
                   {&table.Data1V_X1, &table.Data1V_X2, &table.Data1V_N});
 }
 
 std::string DataFileText2V(const Table2V& table) {
-  return FileText(detail::kSpec2V, table.N2V, table.RegType2V,
+  return FileText(detail::kTraits2V, table.N2V, table.RegType2V,
                   {&table.Data2V_X, &table.Data2V_Y, &table.Data2V_N});
 }
 

@@ -32,7 +32,7 @@ void Copy(const TableRef& t) {
   int32_t lo = 0, hi = 0;
   if (!SelectedRows(t, lo, hi)) return;
   platform::CurrentUi().SetClipboardText(
-      SelectionText(t.spec.selectionMarker, t.Cols(), lo, hi));
+      SelectionText(t.traits.selectionMarker, t.Cols(), lo, hi));
 }
 
 void Cut(const TableRef& t) {
@@ -52,7 +52,7 @@ void Paste(const TableRef& t) {
   const std::string text = platform::CurrentUi().ClipboardText();
   std::string_view header;
   RowBlock rows;
-  switch (ReadRowText(text, t.spec.selectionMarker, 1, header, rows)) {
+  switch (ReadRowText(text, t.traits.selectionMarker, 1, header, rows)) {
     case RowTextStatus::WrongMarker:
     case RowTextStatus::Malformed:
       return;
@@ -132,7 +132,7 @@ void Compact(const TableRef& t) {
 }
 
 void SetKind(const TableRef& t, int16_t kind) {
-  if (kind < 0 || kind >= t.spec.kindCount || kind == t.kind) return;
+  if (kind < 0 || kind >= t.traits.kindCount || kind == t.kind) return;
   t.kind = kind;
   t.modified = true;
   t.view.LayoutKind();
@@ -190,11 +190,11 @@ void SetDataType1V(Table1V& table, int16_t dataType) { detail::SetKind(RefOf(tab
 void SetRegType2V(Table2V& table, int16_t model) { detail::SetKind(RefOf(table), model); }
 
 std::string SelectionText1V(const Table1V& table, int32_t lo, int32_t hi) {
-  return detail::SelectionText(detail::kSpec1V.selectionMarker,
+  return detail::SelectionText(detail::kTraits1V.selectionMarker,
                                {&table.Data1V_X1, &table.Data1V_X2, &table.Data1V_N}, lo, hi);
 }
 std::string SelectionText2V(const Table2V& table, int32_t lo, int32_t hi) {
-  return detail::SelectionText(detail::kSpec2V.selectionMarker,
+  return detail::SelectionText(detail::kTraits2V.selectionMarker,
                                {&table.Data2V_X, &table.Data2V_Y, &table.Data2V_N}, lo, hi);
 }
 

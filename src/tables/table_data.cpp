@@ -50,13 +50,13 @@ constexpr std::string_view kKinds2V[] = {"LIN", "LOG", "EXP", "POT", "CUA"};
 
 }  // namespace
 
-const TableSpec kSpec1V{"'<SEL1VAR>", "'<FIL1VAR>", kKinds1V, 2,
+const TableTraits kTraits1V{"'<SEL1VAR>", "'<FIL1VAR>", kKinds1V, 2,
                         "Save changes. One variable statistic", 2, false};
-const TableSpec kSpec2V{"'<SEL2VAR>", "'<FIL2VAR>", kKinds2V, 5,
+const TableTraits kTraits2V{"'<SEL2VAR>", "'<FIL2VAR>", kKinds2V, 5,
                         "Save changes. Two variables statistic", 3, true};
 
 TableRef RefOf(Table1V& t) {
-  return TableRef{kSpec1V,         {&t.Data1V_X1, &t.Data1V_X2, &t.Data1V_N},
+  return TableRef{kTraits1V,         {&t.Data1V_X1, &t.Data1V_X2, &t.Data1V_N},
                   t.N1V,           t.DataType1V,
                   t.FileName1V,    t.Modified1V,
                   t.SelStart1V,    t.SelEnd1V,
@@ -67,7 +67,7 @@ TableRef RefOf(Table1V& t) {
 }
 
 TableRef RefOf(Table2V& t) {
-  return TableRef{kSpec2V,         {&t.Data2V_X, &t.Data2V_Y, &t.Data2V_N},
+  return TableRef{kTraits2V,         {&t.Data2V_X, &t.Data2V_Y, &t.Data2V_N},
                   t.N2V,           t.RegType2V,
                   t.FileName2V,    t.Modified2V,
                   t.SelStart2V,    t.SelEnd2V,
@@ -85,7 +85,7 @@ void TableRef::EmptyRows(int32_t from, int32_t to) const {
 }
 
 bool TableRef::IsComplete(int32_t row) const {
-  const bool middleNeeded = spec.twoVariable || kind == 1;
+  const bool middleNeeded = traits.twoVariable || kind == 1;
   return !IsEmpty((*col[0])[row]) && !IsEmpty((*col[2])[row]) &&
          (!middleNeeded || !IsEmpty((*col[1])[row]));
 }

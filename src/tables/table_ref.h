@@ -15,7 +15,7 @@
 namespace tables::detail {
 
 // What tells the two tables apart, beyond their field names.
-struct TableSpec {
+struct TableTraits {
   std::string_view selectionMarker;  // first 10 characters of the clipboard text
   std::string_view fileMarker;       // first 10 characters of a data file
   const std::string_view* kindCodes;  // the kind or model codes of a file header, by index
@@ -25,14 +25,14 @@ struct TableSpec {
   bool twoVariable;
 };
 
-extern const TableSpec kSpec1V;
-extern const TableSpec kSpec2V;
+extern const TableTraits kTraits1V;
+extern const TableTraits kTraits2V;
 
 // A table's three columns, for reading.
 using Columns = std::array<const std::vector<double>*, 3>;
 
 struct TableRef {
-  const TableSpec& spec;
+  const TableTraits& traits;
   std::vector<double>* col[3];
   int32_t& N;
   int16_t& kind;  // DataType1V or RegType2V
