@@ -11,13 +11,29 @@
 
 namespace tables {
 
-// Rows 1..N are the table; index 0 and the indices above N are not part of it.
+class TableView;
+
+// Rows 1..N are the table; index 0 and the indices above N are not part of it, and every
+// element outside the table holds NoValue, so a count that grows always uncovers empty rows.
 inline constexpr int32_t kArraySize = 10002;  // indices 0..10001
 inline constexpr int32_t kMaxRows = 10000;
 inline constexpr int32_t kNewTableRows = 12;
 inline constexpr int32_t kVisibleRows = 12;
 
 inline bool IsEmpty(double cell) { return cell == NoValue; }
+
+// One step of undo or redo: the table's rows as they were, with the selection (lowest end
+// first), the first visible row and the row count. The data kind, the model, the file
+// name and the modified flag are not part of it.
+struct TableSnapshot {
+  std::vector<double> Columns[3] = {std::vector<double>(kNewTableRows + 1, NoValue),
+                                    std::vector<double>(kNewTableRows + 1, NoValue),
+                                    std::vector<double>(kNewTableRows + 1, NoValue)};
+  int32_t SelLo = -1;
+  int32_t SelHi = -1;
+  int32_t Top = 1;
+  int32_t N = kNewTableRows;
+};
 
 // The one-variable table: values (ungrouped) or classes (grouped) with frequencies.
 struct Table1V {
@@ -32,6 +48,18 @@ struct Table1V {
   int32_t SelStart1V = -1;  // the anchor of the selected rows; -1: none
   int32_t SelEnd1V = -1;
   int32_t Top1V = 1;  // data row shown in the first visible grid row
+
+  // One step of undo and one of redo, and what the Edit menu offers for them.
+  TableSnapshot Undo1V;
+  TableSnapshot Redo1V;
+  bool UndoAvail1V = false;
+  bool RedoAvail1V = false;
+  std::string UndoCaption1V;
+  std::string RedoCaption1V;
+
+  // The panel that shows this table; commands tell it what to redraw. Not owned; while
+  // it is null the table works without a window (nothing is shown).
+  TableView* View1V = nullptr;
 };
 
 // The two-variable table: x, y and frequency, fitted with the model RegType2V.
@@ -47,11 +75,24 @@ struct Table2V {
   int32_t SelStart2V = -1;
   int32_t SelEnd2V = -1;
   int32_t Top2V = 1;
+
+  TableSnapshot Undo2V;
+  TableSnapshot Redo2V;
+  bool UndoAvail2V = false;
+  bool RedoAvail2V = false;
+  std::string UndoCaption2V;
+  std::string RedoCaption2V;
+
+  TableView* View2V = nullptr;
 };
 
 // The program-wide instances. Plain C++ code takes a table by reference, so that tests
 // can use tables of their own.
 Table1V& ProgramTable1V();
 Table2V& ProgramTable2V();
+
+// The main window's caption without a file and with one.
+inline constexpr const char* kPlainCaption = "Orvalis - ZorbSoftware";
+std::string CaptionWithFile(const std::string& fileName);
 
 }  // namespace tables

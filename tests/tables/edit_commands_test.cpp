@@ -1,0 +1,452 @@
+// The Edit commands on the tables and the clipboard's selection text.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/scripted_ui.h"
+#include "table_test_support.h"
+#include "tables/edit_commands.h"
+#include "tables/new_table.h"
+#include "tables/undo.h"
+
+namespace {
+
+using namespace tables;
+using namespace tables_test;
+using platform::Answer;
+using platform::Icon;
+using testing_support::ScriptedUi;
+
+const std::string kRowLimit = "Overflow: Number of rows is limited to  10000";
+
+TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
+  ScriptedUi ui;
+  Table1V source;
+  RecordingView sourceView(source);
+  SetRows(source, {{1.5, E, 2}, {-3, 0.5, 1}, {E, E, E}, {7, 8, 9}});
+  SetSelection1V(source, 3, 1);  // selected upwards: the text still runs from the top
+  sourceView.calls.clear();
+  Copiar1V(source);
+  EXPECT_EQ(ui.ClipboardText(),
+            "'<SEL1VAR>  3\r\n"
+            " 1.5 <N>  2 \r\n"
+            "-3  .5  1 \r\n"
+            "<N> <N> <N> \r\n");
+  // Copy changes nothing else.
+  EXPECT_TRUE(sourceView.calls.empty());
+  EXPECT_FALSE(source.Modified1V);
+  EXPECT_EQ(MenuLine(source), "Can not undo | Can not redo");
+  EXPECT_EQ(source.SelStart1V, 3);
+  EXPECT_EQ(source.SelEnd1V, 1);
+
+  // Without a selection the rows go after the last row, and one empty row follows them.
+  Table1V target;
+  Pegar1V(target);
+  std::vector<Row> expected(12);
+  expected.insert(expected.end(), {{1.5, E, 2}, {-3, 0.5, 1}, {E, E, E}, {E, E, E}});
+  EXPECT_EQ(RowsOf(target), expected);
+  EXPECT_EQ(target.N1V, 16);
+  EXPECT_EQ(target.SelStart1V, 13);
+  EXPECT_EQ(target.SelEnd1V, 15);
+  EXPECT_TRUE(OutsideRowsEmpty(target));
+
+  // Two-variable text has its own marker.
+  Table2V other;
+  SetRows(other, {{-3, 0.5, 1}});
+  SetSelection2V(other, 1, 1);
+  Copiar2V(other);
+  EXPECT_EQ(ui.ClipboardText(), "'<SEL2VAR>  1\r\n-3  .5  1 \r\n");
+}
+
+TEST(ClipboardText, PasteReadsTheFieldsLikeTheDataFiles) {
+  struct Case {
+    const char* text;
+    std::vector<Row> pasted;
+  };
+  const Case cases[] = {
+      // The count is rounded half to even.
+      {"'<SEL1VAR>  2.5\r\n 1 2 3 \r\n 4 5 6 \r\n 7 8 9 \r\n", {{1, 2, 3}, {4, 5, 6}}},
+      {"'<SEL1VAR>  1.5\r\n 1 2 3 \r\n 4 5 6 \r\n", {{1, 2, 3}, {4, 5, 6}}},
+      // Blanks around the fields, a field that is not a number, more than three fields.
+      {"'<SEL1VAR> 1   \r\n   1    abc   <N>  \r\n", {{1, 0, E}}},
+      {"'<SEL1VAR>  1\r\n 1 2 3 4 \r\nanything after the rows", {{1, 2, 3}}},
+      {"'<SEL1VAR>  1\r\n 1.5E-07 -.25 1E+300 \r\n", {{1.5E-07, -0.25, 1E+300}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    ScriptedUi ui;
+    ui.SetClipboardText(c.text);
+    Table1V table;
+    SetRows(table, {{10, E, 1}, {20, E, 1}});
+    SetSelection1V(table, 2, 2);
+    Pegar1V(table);
+    std::vector<Row> expected{{10, E, 1}};
+    expected.insert(expected.end(), c.pasted.begin(), c.pasted.end());
+    expected.push_back({20, E, 1});
+    EXPECT_EQ(RowsOf(table), Padded(expected, 12 + c.pasted.size()));
+    EXPECT_EQ(table.SelStart1V, 2);
+    EXPECT_EQ(table.SelEnd1V, static_cast<int32_t>(1 + c.pasted.size()));
+  }
+}
+
+TEST(ClipboardText, MalformedTextIsRefusedBeforeAnythingChanges) {
+  const char* texts[] = {
+      "",
+      "hello",
+      "'<SEL1VAR>  0\r\n",
+      "'<SEL1VAR>  .4\r\n <N> <N> <N> \r\n",
+      "'<SEL1VAR> -1\r\n <N> <N> <N> \r\n",
+      "'<SEL1VAR> abc\r\n 1 2 3 \r\n",
+      "'<SEL1VAR>  2\r\n 1 2 3 \r\n",          // a missing line
+      "'<SEL1VAR>  2\r\n 1 2 3 \r\n 4 5 6 ",   // the last line without its end
+      "'<SEL1VAR>  1\r\n 1 2\r\n",             // two fields
+      "'<SEL1VAR>  1\r\n\r\n",                 // an empty line
+      "'<SEL1VAR>  1",                         // no line end after the count
+      "'<SEL1VAR>  1\n 1 2 3 \n",              // line feeds alone
+      "'<SEL2VAR>  1\r\n 1 2 3 \r\n",          // the other table's text
+      " '<SEL1VAR>  1\r\n 1 2 3 \r\n",         // the marker must come first
+  };
+  for (const char* text : texts) {
+    SCOPED_TRACE(text);
+    ScriptedUi ui;  // any message fails the test
+    ui.SetClipboardText(text);
+    Table1V table;
+    RecordingView view(table);
+    SetRows(table, NumberedRows(1, 14));
+    SetSelection1V(table, 4, 6);
+    SaveForUndo1V(table);
+    SetSTATUSUndoRedo1V(table, true, "Undo cut", false, "");
+    view.calls.clear();
+    Pegar1V(table);
+    EXPECT_EQ(RowsOf(table), NumberedRows(1, 14));
+    EXPECT_EQ(table.N1V, 14);
+    EXPECT_EQ(table.SelStart1V, 4);
+    EXPECT_EQ(table.SelEnd1V, 6);
+    EXPECT_FALSE(table.Modified1V);
+    EXPECT_EQ(MenuLine(table), "Undo cut* | Can not redo");
+    EXPECT_TRUE(view.calls.empty());
+  }
+}
+
+TEST(ClipboardText, PasteStopsAtTheRowLimit) {
+  struct Case {
+    int32_t n;
+    bool selected;
+    int count;
+    bool accepted;
+  };
+  const Case cases[] = {
+      // Without a selection an empty row follows the pasted ones: N + count + 1 < 10000.
+      {9990, false, 8, true},
+      {9990, false, 9, false},
+      // Before a selection: N + count < 10000.
+      {9990, true, 9, true},
+      {9990, true, 10, false},
+      {12, false, 9986, true},
+      {12, false, 9987, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "N " << c.n << " count " << c.count << " selected "
+                                    << c.selected);
+    ScriptedUi ui;
+    Table2V source;
+    SetRows(source, NumberedRows(1, c.count));
+    ui.SetClipboardText(SelectionText2V(source, 1, c.count));
+
+    Table2V table;
+    SetRows(table, NumberedRows(1, c.n));
+    if (c.selected) SetSelection2V(table, 5, 5);
+    if (!c.accepted) ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR", Icon::Critical);
+    Pegar2V(table);
+    if (c.accepted) {
+      EXPECT_EQ(table.N2V, c.n + c.count + (c.selected ? 0 : 1));
+      EXPECT_LE(table.N2V, 9999);
+      EXPECT_TRUE(table.Modified2V);
+    } else {
+      EXPECT_EQ(table.N2V, c.n);
+      EXPECT_FALSE(table.Modified2V);
+      EXPECT_FALSE(table.UndoAvail2V);
+    }
+    EXPECT_TRUE(OutsideRowsEmpty(table));
+  }
+
+  // A count beyond the limit is refused from the header alone.
+  ScriptedUi ui;
+  ui.SetClipboardText("'<SEL2VAR>  10001\r\n");
+  ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR", Icon::Critical);
+  Table2V table;
+  Pegar2V(table);
+  EXPECT_EQ(table.N2V, 12);
+}
+
+// A scripted session on the two-variable table: each step's rows, count, selection and
+// Edit menu, and the empty rows above the count after every step.
+TEST(EditCommands, ScriptedSessionOnTheTwoVariableTable) {
+  ScriptedUi ui;
+  Table2V table;
+  RecordingView view(table);
+  SetRows(table, NumberedRows(1, 15));
+  table.Top2V = 4;
+
+  auto rows = [](std::initializer_list<int> numbers) {
+    std::vector<Row> out;
+    for (int i : numbers) out.push_back(i == 0 ? Row{} : Numbered(i));
+    return out;
+  };
+  const std::vector<Row> afterCut = rows({1, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+  std::vector<Row> swapped;
+  for (const Row& r : afterCut) swapped.push_back({r.b, r.a, r.c});
+
+  struct Step {
+    const char* name;
+    std::function<void()> run;
+    std::vector<Row> rows;
+    int32_t selStart, selEnd, top;
+    const char* menu;
+  };
+  const Step steps[] = {
+      {"cut rows 3 to 5",
+       [&] {
+         SetSelection2V(table, 5, 3);
+         Cortar2V(table);
+       },
+       afterCut, -1, -1, 1, "Undo cut* | Can not redo"},
+      {"undo the cut", [&] { Deshacer2V(table); }, NumberedRows(1, 15), 3, 5, 4,
+       "Can not undo | Redo*"},
+      {"a second undo does nothing", [&] { Deshacer2V(table); }, NumberedRows(1, 15), 3, 5, 4,
+       "Can not undo | Redo*"},
+      {"redo the cut", [&] { Rehacer2V(table); }, afterCut, -1, -1, 1, "Undo* | Can not redo"},
+      {"paste the cut rows before row 2",
+       [&] {
+         SetSelection2V(table, 2, 2);
+         Pegar2V(table);
+       },
+       rows({1, 3, 4, 5, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 2, 4, 1,
+       "Undo paste* | Can not redo"},
+      {"insert a row before the selection", [&] { InsertFILA2V(table); },
+       rows({1, 0, 3, 4, 5, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 3, 5, 1,
+       "Undo insert row* | Can not redo"},
+      {"delete the selection", [&] { DelSel2V(table); },
+       rows({1, 0, 0, 0, 0, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), -1, -1, 1,
+       "Undo delete selection* | Can not redo"},
+      {"compact", [&] { Compactar2V(table); }, afterCut, -1, -1, 1,
+       "Undo compact table* | Can not redo"},
+      {"swap x and y", [&] { SwapXY2V(table); }, swapped, -1, -1, 1,
+       "Undo swap x-y* | Can not redo"},
+      {"undo the swap", [&] { Deshacer2V(table); }, afterCut, -1, -1, 1, "Can not undo | Redo*"},
+      {"select all", [&] { SelALL2V(table); }, afterCut, 1, 12, 1, "Can not undo | Redo*"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.run();
+    EXPECT_EQ(RowsOf(table), step.rows);
+    EXPECT_EQ(table.N2V, static_cast<int32_t>(step.rows.size()));
+    EXPECT_EQ(table.SelStart2V, step.selStart);
+    EXPECT_EQ(table.SelEnd2V, step.selEnd);
+    EXPECT_EQ(table.Top2V, step.top);
+    EXPECT_EQ(MenuLine(table), step.menu);
+    EXPECT_TRUE(OutsideRowsEmpty(table));
+    EXPECT_TRUE(table.Modified2V);
+  }
+  EXPECT_EQ(ui.ClipboardText(), SelectionText2V([] {
+              Table2V cut;
+              SetRows(cut, NumberedRows(3, 5));
+              return cut;
+            }(), 1, 3));
+}
+
+TEST(EditCommands, CutMovesTheRowsBelowUpAndKeepsTwelveRows) {
+  ScriptedUi ui;
+  struct Case {
+    int rows, lo, hi;
+    std::vector<Row> expected;
+  };
+  std::vector<Row> sixToTwelve = NumberedRows(6, 12);
+  const Case cases[] = {
+      {12, 1, 5, Padded(sixToTwelve, 12)},
+      {30, 1, 30, std::vector<Row>(12)},
+      {20, 18, 20, NumberedRows(1, 17)},
+      {20, 10, 10, [] {
+         auto r = NumberedRows(1, 9);
+         auto rest = NumberedRows(11, 20);
+         r.insert(r.end(), rest.begin(), rest.end());
+         return r;
+       }()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.rows << " rows, cut " << c.lo << ".." << c.hi);
+    Table1V table;
+    SetRows(table, NumberedRows(1, c.rows));
+    table.Top1V = std::max(1, c.rows - 11);
+    SetSelection1V(table, c.lo, c.hi);
+    Cortar1V(table);
+    EXPECT_EQ(RowsOf(table), c.expected);
+    EXPECT_EQ(table.Top1V, std::max(1, table.N1V - 11));
+    EXPECT_TRUE(OutsideRowsEmpty(table));
+  }
+}
+
+TEST(EditCommands, InsertRowKeepsTheSelectionOnItsDataAndStopsAtTheLimit) {
+  ScriptedUi ui;
+  Table1V table;
+  RecordingView view(table);
+  SetRows(table, NumberedRows(1, 12));
+  SetSelection1V(table, 6, 4);
+  view.calls.clear();
+  InsertFILA1V(table);
+  auto expected = NumberedRows(1, 3);
+  expected.push_back({});
+  auto rest = NumberedRows(4, 12);
+  expected.insert(expected.end(), rest.begin(), rest.end());
+  EXPECT_EQ(RowsOf(table), expected);
+  EXPECT_EQ(table.SelStart1V, 5);
+  EXPECT_EQ(table.SelEnd1V, 7);
+  // Like every other command, inserting a row recomputes the statistics.
+  EXPECT_EQ(view.Count("Recompute"), 1);
+  EXPECT_EQ(view.Count("Refresh"), 1);
+
+  // Without a selection the row goes after the last one.
+  Table1V plain;
+  SetRows(plain, NumberedRows(1, 12));
+  InsertFILA1V(plain);
+  EXPECT_EQ(RowsOf(plain), Padded(NumberedRows(1, 12), 13));
+
+  // 9998 rows may grow to 9999; 9999 rows may not.
+  Table1V full;
+  SetRows(full, NumberedRows(1, 9998));
+  InsertFILA1V(full);
+  EXPECT_EQ(full.N1V, 9999);
+  full.Modified1V = false;
+  ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR", Icon::Critical);
+  SetSelection1V(full, 3, 3);
+  InsertFILA1V(full);
+  EXPECT_EQ(full.N1V, 9999);
+  EXPECT_EQ(full.Data1V_X1[3], 3);
+  EXPECT_EQ(full.SelStart1V, 3);
+  EXPECT_FALSE(full.Modified1V);
+  EXPECT_EQ(MenuLine(full), "Undo insert row* | Can not redo");
+  EXPECT_TRUE(OutsideRowsEmpty(full));
+}
+
+TEST(EditCommands, CompactKeepsTheCompleteRowsOfTheDataKind) {
+  ScriptedUi ui;
+  const std::vector<Row> rows{{1, E, 1}, {2, 5, E}, {3, E, 2}, {E, E, E}, {4, 6, 1}, {E, 7, 1}};
+  struct Case {
+    int16_t dataType;
+    std::vector<Row> kept;
+  };
+  const Case cases[] = {
+      {0, {{1, E, 1}, {3, E, 2}, {4, 6, 1}}},
+      {1, {{4, 6, 1}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dataType);
+    Table1V table;
+    SetRows(table, rows);
+    table.DataType1V = c.dataType;
+    Compactar1V(table);
+    EXPECT_EQ(RowsOf(table), Padded(c.kept, 12));
+  }
+
+  // More complete rows than 12: the count is the number kept, and the grid goes to row 1.
+  Table2V two;
+  auto many = NumberedRows(1, 30);
+  for (int i = 0; i < 30; i += 3) many[static_cast<size_t>(i)].b = E;
+  SetRows(two, many);
+  two.Top2V = 19;
+  Compactar2V(two);
+  EXPECT_EQ(two.N2V, 20);
+  EXPECT_EQ(two.Top2V, 1);
+  EXPECT_EQ(RowsOf(two)[0], Numbered(2));
+  EXPECT_TRUE(OutsideRowsEmpty(two));
+}
+
+TEST(EditCommands, OnlyCommandsThatChangeTheTableMarkItModified) {
+  struct Case {
+    const char* name;
+    void (*run)(Table2V&);
+    bool changes;
+  };
+  const Case cases[] = {
+      {"cut", Cortar2V, true},          {"paste", Pegar2V, true},
+      {"delete", DelSel2V, true},       {"insert", InsertFILA2V, true},
+      {"compact", Compactar2V, true},   {"swap", SwapXY2V, true},
+      {"copy", Copiar2V, false},        {"select all", SelALL2V, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedUi ui;
+    ui.SetClipboardText("'<SEL2VAR>  1\r\n 1 2 3 \r\n");
+    Table2V table;
+    RecordingView view(table);
+    SetRows(table, NumberedRows(1, 12));
+    SetSelection2V(table, 2, 3);
+    view.calls.clear();
+    c.run(table);
+    EXPECT_EQ(table.Modified2V, c.changes);
+    EXPECT_EQ(table.UndoAvail2V, c.changes);
+    EXPECT_EQ(view.Count("Recompute"), c.changes ? 1 : 0);
+  }
+
+  // Without a selection, cut, copy and delete do nothing at all.
+  for (void (*run)(Table1V&) : {Cortar1V, Copiar1V, DelSel1V}) {
+    ScriptedUi ui;
+    ui.SetClipboardText("kept");
+    Table1V table;
+    RecordingView view(table);
+    SetRows(table, NumberedRows(1, 12));
+    run(table);
+    EXPECT_EQ(RowsOf(table), NumberedRows(1, 12));
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(ui.ClipboardText(), "kept");
+  }
+}
+
+TEST(EditCommands, KindAndModelOptionsMarkTheTableModified) {
+  Table1V one;
+  RecordingView view(one);
+  SetDataType1V(one, 1);
+  EXPECT_EQ(one.DataType1V, 1);
+  EXPECT_TRUE(one.Modified1V);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"LayoutKind", "Refresh", "Recompute"}));
+  // The present kind and unknown kinds change nothing.
+  view.calls.clear();
+  one.Modified1V = false;
+  SetDataType1V(one, 1);
+  SetDataType1V(one, 2);
+  SetDataType1V(one, -1);
+  EXPECT_EQ(one.DataType1V, 1);
+  EXPECT_FALSE(one.Modified1V);
+  EXPECT_TRUE(view.calls.empty());
+
+  Table2V two;
+  SetRegType2V(two, 4);
+  EXPECT_EQ(two.RegType2V, 4);
+  EXPECT_TRUE(two.Modified2V);
+  SetRegType2V(two, 5);
+  EXPECT_EQ(two.RegType2V, 4);
+}
+
+TEST(EditCommands, TheMenuActsOnTheCurrentTasksTable) {
+  Table1V& one = ProgramTable1V();
+  Table2V& two = ProgramTable2V();
+  mnu_Edicion_SelALL_Click(0);
+  EXPECT_EQ(one.SelStart1V, -1);
+  EXPECT_EQ(two.SelStart2V, -1);
+  mnu_Edicion_SelALL_Click(2);
+  EXPECT_EQ(one.SelEnd1V, one.N1V);
+  EXPECT_EQ(two.SelStart2V, -1);
+  mnu_Edicion_SelALL_Click(3);
+  EXPECT_EQ(two.SelEnd2V, two.N2V);
+  mnu_Edicion_DelSel_Click(3);
+  EXPECT_EQ(MenuLine(two), "Undo delete selection* | Can not redo");
+  mnu_Edicion_Deshacer_Click(3);
+  EXPECT_EQ(MenuLine(two), "Can not undo | Redo*");
+  EXPECT_EQ(MenuLine(one), "Can not undo | Can not redo");
+  // Leave the program's tables as a fresh start has them.
+  two.Modified2V = false;
+  CmdNEW1VAR_Click(one);
+  CmdNEW2VAR_Click(two);
+}
+
+}  // namespace

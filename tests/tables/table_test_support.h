@@ -1,0 +1,168 @@
+// Helpers of the tables' tests: a view that records what the commands ask of the panel,
+// rows written and read as short lists, and the check that nothing lies above the count.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tables/row_reading.h"
+#include "tables/table_data.h"
+#include "tables/table_view.h"
+#include "tables/undo.h"
+
+namespace tables_test {
+
+inline constexpr double E = NoValue;  // an empty cell, in row lists
+
+// One table row: the three columns in array order.
+struct Row {
+  double a = E, b = E, c = E;
+};
+
+// Rows compare bit for bit, so 0 and -0, and NoValue and 0, are told apart.
+inline bool operator==(const Row& l, const Row& r) {
+  return std::bit_cast<uint64_t>(l.a) == std::bit_cast<uint64_t>(r.a) &&
+         std::bit_cast<uint64_t>(l.b) == std::bit_cast<uint64_t>(r.b) &&
+         std::bit_cast<uint64_t>(l.c) == std::bit_cast<uint64_t>(r.c);
+}
+
+inline void PrintTo(const Row& r, std::ostream* os) {
+  auto cell = [&](double v) {
+    if (v == E) {
+      *os << "<N>";
+    } else {
+      *os << v;
+    }
+  };
+  *os << "{";
+  cell(r.a);
+  *os << ", ";
+  cell(r.b);
+  *os << ", ";
+  cell(r.c);
+  *os << "}";
+}
+
+inline void PrintTo(const tables::DerivedCells1V& c, std::ostream* os) {
+  *os << "{" << c.XM << ", " << c.XN << ", " << c.X2N << ", " << c.X3N << ", " << c.X4N << "}";
+}
+inline void PrintTo(const tables::DerivedCells2V& c, std::ostream* os) {
+  *os << "{" << c.XN << ", " << c.YN << ", " << c.X2N << ", " << c.Y2N << ", " << c.XYN << "}";
+}
+
+inline std::array<std::vector<double>*, 3> Columns(tables::Table1V& t) {
+  return {&t.Data1V_X1, &t.Data1V_X2, &t.Data1V_N};
+}
+inline std::array<std::vector<double>*, 3> Columns(tables::Table2V& t) {
+  return {&t.Data2V_X, &t.Data2V_Y, &t.Data2V_N};
+}
+inline int32_t& Count(tables::Table1V& t) { return t.N1V; }
+inline int32_t& Count(tables::Table2V& t) { return t.N2V; }
+
+// Rows 1..n of the table, n = max(rows, 12); the rows after them stay empty.
+template <class Table>
+void SetRows(Table& t, const std::vector<Row>& rows) {
+  auto cols = Columns(t);
+  for (auto* c : cols) std::fill(c->begin(), c->end(), NoValue);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    (*cols[0])[i + 1] = rows[i].a;
+    (*cols[1])[i + 1] = rows[i].b;
+    (*cols[2])[i + 1] = rows[i].c;
+  }
+  Count(t) = std::max<int32_t>(static_cast<int32_t>(rows.size()), tables::kNewTableRows);
+}
+
+// Rows 1..N.
+template <class Table>
+std::vector<Row> RowsOf(Table& t) {
+  auto cols = Columns(t);
+  std::vector<Row> rows;
+  for (int32_t i = 1; i <= Count(t); ++i) rows.push_back({(*cols[0])[i], (*cols[1])[i], (*cols[2])[i]});
+  return rows;
+}
+
+// The given rows followed by empty rows up to n rows in all.
+inline std::vector<Row> Padded(std::vector<Row> rows, size_t n) {
+  rows.resize(n);
+  return rows;
+}
+
+// Row i holds {i, i + 0.5, i % 3 + 1}: every row different, for moving rows around.
+inline Row Numbered(int i) { return {static_cast<double>(i), i + 0.5, static_cast<double>(i % 3 + 1)}; }
+inline std::vector<Row> NumberedRows(int from, int to) {
+  std::vector<Row> rows;
+  for (int i = from; i <= to; ++i) rows.push_back(Numbered(i));
+  return rows;
+}
+
+// Every array element outside rows 1..N holds NoValue.
+template <class Table>
+::testing::AssertionResult OutsideRowsEmpty(Table& t) {
+  auto cols = Columns(t);
+  for (int k = 0; k < 3; ++k) {
+    for (int32_t i = 0; i < tables::kArraySize; ++i) {
+      if (i >= 1 && i <= Count(t)) continue;
+      if ((*cols[k])[static_cast<size_t>(i)] != NoValue) {
+        return ::testing::AssertionFailure() << "column " << k << " row " << i << " holds "
+                                             << (*cols[k])[static_cast<size_t>(i)] << " with N "
+                                             << Count(t);
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// A panel that records the requests of the commands, one word each, in order.
+class RecordingView : public tables::TableView {
+ public:
+  RecordingView() = default;
+  // Shows this table.
+  explicit RecordingView(tables::Table1V& table) { table.View1V = this; }
+  explicit RecordingView(tables::Table2V& table) { table.View2V = this; }
+
+  std::vector<std::string> calls;
+  std::string caption = "(unset)";
+  int task = -1;
+  std::function<void()> onSave;  // what File > Save does; nothing by default
+
+  void Recompute() override { calls.push_back("Recompute"); }
+  void Refresh() override { calls.push_back("Refresh"); }
+  void ShowSelection() override { calls.push_back("ShowSelection"); }
+  void LayoutKind() override { calls.push_back("LayoutKind"); }
+  void ClearPanel() override { calls.push_back("ClearPanel"); }
+  void UndoRedoChanged() override { calls.push_back("UndoRedoChanged"); }
+  void SetCaption(const std::string& text) override {
+    calls.push_back("SetCaption");
+    caption = text;
+  }
+  void ShowTask(int index) override {
+    calls.push_back("ShowTask");
+    task = index;
+  }
+  void SaveTable() override {
+    calls.push_back("SaveTable");
+    if (onSave) onSave();
+  }
+  int Count(const std::string& call) const {
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+  }
+};
+
+// What the Edit menu shows, as one line: "undo caption | redo caption" with a "*" after an
+// enabled item.
+template <class Table>
+std::string MenuLine(const Table& t) {
+  const tables::UndoRedoMenu m = tables::UndoRedoMenuOf(t);
+  return m.undoCaption + (m.undoEnabled ? "*" : "") + " | " + m.redoCaption +
+         (m.redoEnabled ? "*" : "");
+}
+
+}  // namespace tables_test
