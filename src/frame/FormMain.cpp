@@ -42,8 +42,8 @@ struct TabDesign {
   int width;
 };
 constexpr TabDesign kTabs[kTaskCount] = {
-    {"Hypothesis testing", 134},     {"Confidence interval", 129},
-    {"One variable statistic", 143}, {"Two variables statistic", 147},
+    {"Hypothesis testing", 134},       {"Confidence interval", 129},
+    {"One variable statistic", 143},   {"Two variables statistic", 147},
     {"Probability distribution", 162}, {"Total and Bayes laws", 167},
     {"A, B Probability", 120},
 };
@@ -438,6 +438,6 @@ void FormMain::MouseWheel(int32_t /*Keys*/, int32_t Rotation, int32_t /*X*/, int
   if (task != frame::kTask1V && task != frame::kTask2V) return;
   QScrollBar* bar = wheelBars_[task];
   if (bar == nullptr || bar->isHidden()) return;
-  bar->setValue(frame::WheelStep(bar->value(), bar->minimum(), bar->maximum(), bar->singleStep(),
-                                 Rotation));
+  bar->setValue(
+      frame::WheelStep(bar->value(), bar->minimum(), bar->maximum(), bar->singleStep(), Rotation));
 }

@@ -42,8 +42,8 @@ class LinkLabel : public QLabel {
   std::function<void()> follow_;
 };
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QRect& geometry, int pixelSize,
-                 bool bold, const QColor& color) {
+QLabel* AddLabel(QWidget* parent, const char* name, const QRect& geometry, int pixelSize, bool bold,
+                 const QColor& color) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setGeometry(geometry);
@@ -157,11 +157,12 @@ FormSplash::FormSplash(std::function<void()> showMain)
   linkFont.setUnderline(true);
   QPalette linkPalette = this->palette();
   linkPalette.setColor(QPalette::WindowText, QColor(255, 244, 170));
-  auto* web = new LinkLabel(frame::kMakerWeb, [this] { FollowLink(&frame::LblWEB_Click); }, this);
+  auto* web = new LinkLabel(
+      frame::kMakerWeb, [this] { FollowLink(&frame::LblWEB_Click); }, this);
   web->setObjectName("LblWEB");
   web->setGeometry(40, 230, 260, 22);
-  auto* mail =
-      new LinkLabel(frame::kMakerMail, [this] { FollowLink(&frame::LlblMAIL_Click); }, this);
+  auto* mail = new LinkLabel(
+      frame::kMakerMail, [this] { FollowLink(&frame::LlblMAIL_Click); }, this);
   mail->setObjectName("LlblMAIL");
   mail->setGeometry(40, 254, 260, 22);
   mail->setToolTip(QString("mailto:%1").arg(frame::kMakerMail));
@@ -232,8 +233,8 @@ void FormSplash::mousePressEvent(QMouseEvent* event) {
 
 void FormSplash::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click) close();
 }

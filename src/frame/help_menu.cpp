@@ -23,9 +23,7 @@ std::string VersionText() {
   return "Version: " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
 }
 
-std::string ManualPath() {
-  return platform::ProgramFolder() + "/Manual_" + kProductCode + ".pdf";
-}
+std::string ManualPath() { return platform::ProgramFolder() + "/Manual_" + kProductCode + ".pdf"; }
 
 void mnu_Ayuda_Manual_Click() {
   const std::string path = ManualPath();

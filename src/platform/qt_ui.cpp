@@ -94,8 +94,7 @@ QStringList QtNameFilters(const std::string& filter) {
   return result;
 }
 
-Answer QtUi::MsgBox(const std::string& text, Buttons buttons, Icon icon,
-                    const std::string& title) {
+Answer QtUi::MsgBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
   // "\r\n" in a message is one line break.
   QString message = QString::fromStdString(text);
   message.replace("\r\n", "\n");

@@ -31,8 +31,7 @@ class FakeWindow : public frame::FrameWindow {
 // One table's commands. Calls are logged as "Save", "Load <file name>", "PreLoad <name>".
 class FakeTable : public frame::TableFileCommands {
  public:
-  FakeTable(bool& modified, std::string& fileName, std::vector<std::string>& log,
-            std::string tag)
+  FakeTable(bool& modified, std::string& fileName, std::vector<std::string>& log, std::string tag)
       : modified_(modified), fileName_(fileName), log_(log), tag_(std::move(tag)) {}
 
   void Save() override {

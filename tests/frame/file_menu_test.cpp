@@ -19,9 +19,13 @@ using Log = std::vector<std::string>;
 
 constexpr const char* kProgramFolder = "/opt/orvalis";
 
-class FileMenuTest : public ::testing::Test {
- protected:
-  FileMenuTest() { platform::SetProgramFolder(kProgramFolder); }
+// A File menu over two tables of its own, with fake readers, writers and printer.
+struct MenuRig {
+  MenuRig() {
+    platform::SetProgramFolder(kProgramFolder);
+    menu.SetTableCommands(&commands1V, &commands2V);
+    menu.SetPrintCommands(&printer);
+  }
 
   frame::FrameState state;
   tables::Table1V table1V;
@@ -32,12 +36,11 @@ class FileMenuTest : public ::testing::Test {
   FakeTable commands2V{table2V.Modified2V, table2V.FileName2V, log, "2V"};
   FakePrinter printer{state, log};
   FileMenu menu{state, table1V, table2V, window};
-  ScriptedUi ui;
+};
 
-  void SetUp() override {
-    menu.SetTableCommands(&commands1V, &commands2V);
-    menu.SetPrintCommands(&printer);
-  }
+class FileMenuTest : public ::testing::Test, public MenuRig {
+ protected:
+  ScriptedUi ui;
 };
 
 std::string SaveQuestion(const std::string& name) {
@@ -83,44 +86,70 @@ TEST(CloseQuestionTest, AsksEachModifiedTableInTurn) {
     bool modified1V, modified2V;
     const char* fileName1V;
     bool saveSucceeds;
-    std::vector<Answer> answers;   // to the questions, in order
-    std::optional<std::string> saveAs;  // the Save As dialog, when one is expected
+    std::vector<Answer> answers;  // to the questions, in order; Yes on an unnamed table
+                                  // opens Save As, which the user cancels
     bool staysOpen;
     std::vector<int16_t> tabs;
     Log log;
     bool modified1VAfter, modified2VAfter;
   };
   const Case cases[] = {
-      {"nothing modified", false, false, "", true, {}, std::nullopt, false, {}, {}, false, false},
-      {"No twice", true, true, "", true, {Answer::No, Answer::No}, std::nullopt, false, {2, 3},
-       {}, true, true},
-      {"Cancel first", true, true, "", true, {Answer::Cancel}, std::nullopt, true, {2}, {}, true,
+      {"nothing modified", false, false, "", true, {}, false, {}, {}, false, false},
+      {"No twice", true, true, "", true, {Answer::No, Answer::No}, false, {2, 3}, {}, true, true},
+      {"Cancel first", true, true, "", true, {Answer::Cancel}, true, {2}, {}, true, true},
+      {"Yes unnamed, Save As cancelled",
+       true,
+       true,
+       "",
+       true,
+       {Answer::Yes},
+       true,
+       {2},
+       {},
+       true,
        true},
-      {"Yes unnamed, Save As cancelled", true, true, "", true, {Answer::Yes}, std::nullopt, true,
-       {2}, {}, true, true},
-      {"Yes named, saved, then No", true, true, "/d/a.e1v", true, {Answer::Yes, Answer::No},
-       std::nullopt, false, {2, 3}, {"1V Save /d/a.e1v"}, false, true},
-      {"Yes named, save fails", true, true, "/d/a.e1v", false, {Answer::Yes}, std::nullopt, true,
-       {2}, {"1V Save /d/a.e1v"}, true, true},
-      {"only the two-variable table", false, true, "", true, {Answer::Cancel}, std::nullopt, true,
-       {3}, {}, false, true},
+      {"Yes named, saved, then No",
+       true,
+       true,
+       "/d/a.e1v",
+       true,
+       {Answer::Yes, Answer::No},
+       false,
+       {2, 3},
+       {"1V Save /d/a.e1v"},
+       false,
+       true},
+      {"Yes named, save fails",
+       true,
+       true,
+       "/d/a.e1v",
+       false,
+       {Answer::Yes},
+       true,
+       {2},
+       {"1V Save /d/a.e1v"},
+       true,
+       true},
+      {"only the two-variable table",
+       false,
+       true,
+       "",
+       true,
+       {Answer::Cancel},
+       true,
+       {3},
+       {},
+       false,
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    frame::FrameState state;
-    tables::Table1V table1V;
-    tables::Table2V table2V;
-    Log log;
-    FakeWindow window{state};
-    FakeTable commands1V{table1V.Modified1V, table1V.FileName1V, log, "1V"};
-    FakeTable commands2V{table2V.Modified2V, table2V.FileName2V, log, "2V"};
-    commands1V.saveSucceeds = c.saveSucceeds;
-    FileMenu menu{state, table1V, table2V, window};
-    menu.SetTableCommands(&commands1V, &commands2V);
-    table1V.Modified1V = c.modified1V;
-    table1V.FileName1V = c.fileName1V;
-    table2V.Modified2V = c.modified2V;
-    table2V.FileName2V = "/d/b.e2v";
+    MenuRig rig;
+    rig.commands1V.saveSucceeds = c.saveSucceeds;
+    rig.table1V.Modified1V = c.modified1V;
+    rig.table1V.FileName1V = c.fileName1V;
+    rig.table2V.Modified2V = c.modified2V;
+    rig.table2V.FileName2V = "/d/b.e2v";
 
     ScriptedUi ui;
     size_t asked = 0;
@@ -132,14 +161,14 @@ TEST(CloseQuestionTest, AsksEachModifiedTableInTurn) {
                       std::string(one ? "Save changes. One variable statistic"
                                       : "Save changes. Two variable statistic"),
                       Icon::Question, Buttons::YesNoCancel);
-      if (c.answers[asked] == Answer::Yes && one && !*c.fileName1V) ui.ExpectSave(c.saveAs);
+      if (c.answers[asked] == Answer::Yes && one && !*c.fileName1V) ui.ExpectSave(std::nullopt);
       ++asked;
     }
-    EXPECT_EQ(menu.Form_QueryUnload(), c.staysOpen);
-    EXPECT_EQ(window.tabClicks, c.tabs);
-    EXPECT_EQ(log, c.log);
-    EXPECT_EQ(table1V.Modified1V, c.modified1VAfter);
-    EXPECT_EQ(table2V.Modified2V, c.modified2VAfter);
+    EXPECT_EQ(rig.menu.Form_QueryUnload(), c.staysOpen);
+    EXPECT_EQ(rig.window.tabClicks, c.tabs);
+    EXPECT_EQ(rig.log, c.log);
+    EXPECT_EQ(rig.table1V.Modified1V, c.modified1VAfter);
+    EXPECT_EQ(rig.table2V.Modified2V, c.modified2VAfter);
   }
 }
 
@@ -178,17 +207,51 @@ TEST_F(FileMenuTest, OpenFromAnotherTaskHandsTheFileToTheLoaderOfItsKind) {
   }
 }
 
-TEST_F(FileMenuTest, OpenOfTheTasksOwnKindNamesAndLoadsTheTable) {
-  state.CurrentTask = 2;
-  state.LastPath = "/last";
-  ui.ExpectOpen("/d/a.E1V", [](const platform::FileDialogRequest& request) {
-    EXPECT_EQ(request.initDir, "/last");
-  });
-  menu.mnu_archivo_abrir_Click();
-  EXPECT_EQ(log, Log{"1V Load /d/a.E1V"});
-  EXPECT_EQ(table1V.FileName1V, "/d/a.E1V");
-  EXPECT_EQ(state.LastPath, "/d");
-  EXPECT_EQ(ui.BusySections(), 1);
+// A file chosen in Open (of the task's own kind) or Save As names the table, is read or
+// written under the busy pointer, and its folder is where the next dialog starts.
+TEST_F(FileMenuTest, AChosenFileNamesTheTableAndItsFolderIsRemembered) {
+  struct Case {
+    int16_t task;
+    bool open;
+    const char* chosen;
+    const char* call;
+  };
+  const Case cases[] = {
+      {2, true, "/d/a.E1V", "1V Load /d/a.E1V"},
+      {3, true, "/e/b.e2v", "2V Load /e/b.e2v"},
+      {2, false, "/v/new.e1v", "1V Save /v/new.e1v"},
+      {3, false, "/w/new.e2v", "2V Save /w/new.e2v"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    log.clear();
+    state.CurrentTask = c.task;
+    state.LastPath = "/last";
+    table1V.FileName1V = "/d/old.e1v";
+    table2V.FileName2V = "/d/old.e2v";
+    const int busyBefore = ui.BusySections();
+    const std::string previous = c.task == 2 ? "/d/old.e1v" : "/d/old.e2v";
+    auto check = [&](const platform::FileDialogRequest& request) {
+      EXPECT_EQ(request.initDir, "/last");
+      EXPECT_EQ(request.fileName, c.open ? "" : previous);
+      if (!c.open) {
+        EXPECT_EQ(request.filter, c.task == 2
+                                      ? "One variable statistic (*.e1v)|*.e1v|All files (*.*)|*.*"
+                                      : "Two variable statistic (*.e2v)|*.e2v|All files (*.*)|*.*");
+      }
+    };
+    if (c.open) {
+      ui.ExpectOpen(c.chosen, check);
+      menu.mnu_archivo_abrir_Click();
+    } else {
+      ui.ExpectSave(c.chosen, check);
+      menu.mnu_archivo_guardarComo_Click();
+    }
+    EXPECT_EQ(log, Log{c.call});
+    EXPECT_EQ(c.task == 2 ? table1V.FileName1V : table2V.FileName2V, c.chosen);
+    EXPECT_EQ(state.LastPath, frame::FolderOf(c.chosen));
+    EXPECT_EQ(ui.BusySections(), busyBefore + 1);
+  }
 }
 
 TEST_F(FileMenuTest, AFailedOpenKeepsThePreviousFileName) {
@@ -264,22 +327,6 @@ TEST_F(FileMenuTest, SaveOfAnUnnamedTableIsSaveAs) {
   menu.mnu_archivo_guardar_Click();
   EXPECT_EQ(log, Log{"1V Save /d/named.e1v"});
   EXPECT_FALSE(table1V.Modified1V);
-}
-
-TEST_F(FileMenuTest, SaveAsNamesTheTableAndRemembersTheFolder) {
-  state.CurrentTask = 3;
-  state.LastPath = "/last";
-  table2V.FileName2V = "/d/old.e2v";
-  ui.ExpectSave("/w/new.e2v", [](const platform::FileDialogRequest& request) {
-    EXPECT_EQ(request.filter, "Two variable statistic (*.e2v)|*.e2v|All files (*.*)|*.*");
-    EXPECT_EQ(request.initDir, "/last");
-    EXPECT_EQ(request.fileName, "/d/old.e2v");
-  });
-  menu.mnu_archivo_guardarComo_Click();
-  EXPECT_EQ(log, Log{"2V Save /w/new.e2v"});
-  EXPECT_EQ(table2V.FileName2V, "/w/new.e2v");
-  EXPECT_EQ(state.LastPath, "/w");
-  EXPECT_EQ(ui.BusySections(), 1);
 }
 
 TEST_F(FileMenuTest, SaveSaveAsAndPrintDoNothingOffTheTableTasks) {

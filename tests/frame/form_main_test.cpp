@@ -1,7 +1,5 @@
 // The main window driven offscreen: tabs, panels, picture buttons, menus, close question,
 // remembered folder, About, Delete key and wheel.
-#include "frame/FormMain.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -18,6 +16,7 @@
 #include <QWheelEvent>
 
 #include "fakes.h"
+#include "frame/FormMain.h"
 #include "frame/FormSplash.h"
 #include "frame/PictureButton.h"
 #include "platform/qt_ui.h"
@@ -121,11 +120,10 @@ TEST_F(FormMainTest, ATabClickShowsItsPanelAndAdaptsMenusAndCaption) {
   form->Hooks().RestoreUndoRedo1V = [&] { ++restored1V; };
   form->Hooks().RestoreUndoRedo2V = [&] { ++restored2V; };
   Load();
-  const char* captions[7] = {
-      "Orvalis - ZorbSoftware",   "Orvalis - ZorbSoftware",
-      "Orvalis - ZorbSoftware - ", "Orvalis - ZorbSoftware - /d/pairs.e2v",
-      "Orvalis - ZorbSoftware",   "Orvalis - ZorbSoftware",
-      "Orvalis - ZorbSoftware"};
+  const char* captions[7] = {"Orvalis - ZorbSoftware",    "Orvalis - ZorbSoftware",
+                             "Orvalis - ZorbSoftware - ", "Orvalis - ZorbSoftware - /d/pairs.e2v",
+                             "Orvalis - ZorbSoftware",    "Orvalis - ZorbSoftware",
+                             "Orvalis - ZorbSoftware"};
   for (int i : {4, 2, 3, 0, 6, 1, 5, 5}) {
     SCOPED_TRACE(i);
     QTest::mouseClick(Tab(i), Qt::LeftButton);

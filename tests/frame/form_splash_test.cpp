@@ -1,6 +1,4 @@
 // The splash window: its look, the hand-over to the main window, and its links.
-#include "frame/FormSplash.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +8,7 @@
 #include <iterator>
 #include <vector>
 
+#include "frame/FormSplash.h"
 #include "support/scripted_ui.h"
 
 namespace {
@@ -62,8 +61,8 @@ TEST_F(FormSplashTest, TheTimerHandsOverToTheMainWindow) {
 
 // Each way of closing shows the main window at once, and nothing fires afterwards.
 TEST(FormSplashCloseTest, AClickOrACharacterClosesItAtOnce) {
-  const char* targets[] = {"FormSplash", "Image1", "LblTIT1", "LblTIT2", "lblVersion",
-                           "lblCopyright", "key", "enter"};
+  const char* targets[] = {"FormSplash", "Image1",       "LblTIT1", "LblTIT2",
+                           "lblVersion", "lblCopyright", "key",     "enter"};
   std::vector<int> shown(std::size(targets), 0);
   for (size_t i = 0; i < std::size(targets); ++i) {
     const char* target = targets[i];
