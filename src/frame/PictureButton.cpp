@@ -1,5 +1,6 @@
 #include "frame/PictureButton.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,9 +30,13 @@ QPixmap DrawButtonFace(const QString& label) {
   painter.setPen(QPen(QColor(255, 255, 255, 110), 1));
   painter.drawLine(QPointF(6, 2.5), QPointF(PictureButton::kWidth - 6, 2.5));
 
+  // The label's own size, smaller for a long label so it stays inside the face.
   QFont font("Arial");
-  font.setPixelSize(13);
   font.setBold(true);
+  for (int pixels = 13; pixels >= 9; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(label) <= PictureButton::kWidth - 10) break;
+  }
   painter.setFont(font);
   const QRect textBox(0, 0, PictureButton::kWidth, PictureButton::kHeight);
   painter.setPen(QColor(32, 48, 128, 140));

@@ -43,8 +43,6 @@ TEST(HelpMenuTest, EachLinkReportsItsOwnFailure) {
   }
 }
 
-TEST(HelpMenuTest, VersionText) { EXPECT_EQ(frame::VersionText(), "Version: 1.7"); }
-
 TEST(WheelTest, OneSmallChangePerMessageStoppingAtTheEnds) {
   struct Case {
     int32_t value, min, max, small, rotation, expected;
