@@ -1,11 +1,124 @@
+// The main window: the frame around the seven task panels. It owns the tab row, the panel
+// containers, the sixteen picture buttons, the menus, the close question, the Delete key
+// and the mouse wheel. The panels of the tasks live in the containers and plug their
+// commands into the seams below.
 #pragma once
 
 #include <QMainWindow>
+#include <array>
+#include <functional>
 
-// The main window: the frame around the seven task panels.
-class FormMain : public QMainWindow {
+#include "frame/file_menu.h"
+#include "frame/frame_state.h"
+#include "frame/wheel.h"
+
+class QLabel;
+class QMenu;
+class QScrollBar;
+
+namespace frame {
+
+class PictureButton;
+
+// What the panels give the frame beyond their picture buttons' commands. Each is optional.
+struct PanelHooks {
+  // Load: fills the per-type table of the test and interval panels.
+  std::function<void()> FillTestIntervalTable;
+  // Tab click on the one- or two-variable task: puts back that table's own Undo and Redo
+  // items (SetSTATUSUndoRedo1V with UndoEnabled1V, UndoCaption1V, ...).
+  std::function<void()> RestoreUndoRedo1V;
+  std::function<void()> RestoreUndoRedo2V;
+  // The Delete key anywhere in the window: Edit > Delete selection.
+  std::function<void()> mnu_Edicion_DelSel_Click;
+};
+
+inline constexpr int kFirstPictureButton = 9;
+inline constexpr int kLastPictureButton = 24;
+
+}  // namespace frame
+
+class FormMain : public QMainWindow, public frame::FrameWindow {
   Q_OBJECT
 
  public:
-  explicit FormMain(QWidget* parent = nullptr);
+  static constexpr int kClientWidth = 1018;
+  static constexpr int kClientHeight = 686;
+
+  explicit FormMain(frame::FrameState& state = frame::ProgramFrame(),
+                    tables::Table1V& table1V = tables::ProgramTable1V(),
+                    tables::Table2V& table2V = tables::ProgramTable2V(), QWidget* parent = nullptr);
+  ~FormMain() override;
+
+  // --- Seams for the task panels ---
+  // The container of task 0..6 ("Pictask_0".."Pictask_6").
+  QWidget* Panel(int task) const;
+  // Image9..Image24, each on its task's container; their commands are the panels' to set.
+  // The load runs the New commands of Image14, Image11, Image23 and Image10, in that order.
+  frame::PictureButton* Button(int number) const;
+  // The Edit menu, shown only on the one- and two-variable tasks; its items are the
+  // tables' to add.
+  QMenu* EditMenu() const { return mnu_Edicion_; }
+  frame::PanelHooks& Hooks() { return hooks_; }
+  frame::FileMenu& Files() { return files_; }
+  // The grid scroll bar that the mouse wheel moves on the one- or two-variable task.
+  void SetTableScrollBar(int16_t task, QScrollBar* bar);
+
+  // --- Life cycle ---
+  // Loads the window on first use, then shows it; when it is visible already, only brings
+  // it forward.
+  void Show();
+  void Form_Load();
+  bool Loaded() const { return loaded_; }
+  // True keeps the window open.
+  bool Form_QueryUnload();
+  void Form_Unload();
+
+  // Scrolls the current table's grid one row: up for a positive Rotation, else down.
+  void MouseWheel(int32_t Keys, int32_t Rotation, int32_t X, int32_t Y);
+
+  // --- frame::FrameWindow ---
+  void LblTASK_Click(int16_t index) override;
+  void SetCaption(const std::string& caption) override;
+  std::string Caption() const override;
+  void mnu_archivo_guardar_Click() override;
+
+  void LblTASK_MouseDown(int16_t index);
+  void LblTASK_MouseUp(int16_t index);
+  void mnu_Ayuda_Acerca_Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildTabs();
+  void BuildPictureButtons();
+  void WheelHook();
+  void SetWindowBackground(const QColor& color);
+  void SetEditMenuVisible(bool visible);
+  void UpdateFileMenu();
+  bool HandleWheel(QEvent* event);
+
+  frame::FrameState& state_;
+  tables::Table1V& table1V_;
+  tables::Table2V& table2V_;
+  frame::FileMenu files_;
+  frame::PanelHooks hooks_;
+  frame::WheelNotches notches_;
+
+  QWidget* client_ = nullptr;
+  QWidget* Picture1 = nullptr;
+  std::array<QLabel*, frame::kTaskCount> LblTASK{};
+  std::array<QWidget*, frame::kTaskCount> Pictask{};
+  std::array<frame::PictureButton*, frame::kLastPictureButton + 1> images_{};
+  std::array<QScrollBar*, frame::kTaskCount> wheelBars_{};
+
+  QMenu* mnu_archivo_ = nullptr;
+  QMenu* mnu_Edicion_ = nullptr;
+  QMenu* mnu_Ayuda_ = nullptr;
+
+  bool loaded_ = false;
+  bool unloaded_ = false;
+  bool wheelHooked_ = false;
 };

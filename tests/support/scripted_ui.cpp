@@ -51,6 +51,15 @@ ScriptedUi& ScriptedUi::ExpectMsgBox(const std::string& text, Answer answer,
   return *this;
 }
 
+ScriptedUi& ScriptedUi::WhileUp(std::function<void()> action) {
+  if (expected_.empty() || expected_.back().kind != Kind::MsgBox) {
+    ADD_FAILURE() << "WhileUp must follow ExpectMsgBox";
+    return *this;
+  }
+  expected_.back().whileUp = std::move(action);
+  return *this;
+}
+
 ScriptedUi& ScriptedUi::ExpectOpen(std::optional<std::string> chosen, RequestCheck check) {
   Expectation e;
   e.kind = Kind::Open;
@@ -122,6 +131,7 @@ Answer ScriptedUi::MsgBox(const std::string& text, platform::Buttons buttons,
           << "buttons of \"" << text << "\"";
     }
     answer = e->answer;
+    if (e->whileUp) e->whileUp();
   }
   transcript_.push_back("MsgBox[" + title + "] " + text + " -> " + AnswerName(answer));
   return answer;

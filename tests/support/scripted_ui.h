@@ -31,6 +31,9 @@ class ScriptedUi : public platform::Ui {
   using RequestCheck = std::function<void(const platform::FileDialogRequest&)>;
   ScriptedUi& ExpectOpen(std::optional<std::string> chosen, RequestCheck check = {});
   ScriptedUi& ExpectSave(std::optional<std::string> chosen, RequestCheck check = {});
+  // Plays the user's part while the message box expected last is up, before it is
+  // answered: for example waits while timers run behind it.
+  ScriptedUi& WhileUp(std::function<void()> action);
   ScriptedUi& ExpectShellOpen(const std::string& target, bool succeeds);
   // A modal window of this name; action plays the user's part while it is up (it gets
   // the window and must make it close), or is empty to let the window return at once.
@@ -68,6 +71,7 @@ class ScriptedUi : public platform::Ui {
     RequestCheck check;
     bool succeeds = false;
     std::function<void(platform::ModalWindow&)> action;
+    std::function<void()> whileUp;
   };
   std::optional<Expectation> Next(Kind kind, const std::string& what);
 

@@ -1,0 +1,367 @@
+#include "frame/file_menu.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "support/scripted_ui.h"
+
+namespace {
+
+using frame::FileMenu;
+using frame_testing::FakePrinter;
+using frame_testing::FakeTable;
+using frame_testing::FakeWindow;
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using testing_support::ScriptedUi;
+using Log = std::vector<std::string>;
+
+constexpr const char* kProgramFolder = "/opt/orvalis";
+
+// A File menu over two tables of its own, with fake readers, writers and printer.
+struct MenuRig {
+  MenuRig() {
+    platform::SetProgramFolder(kProgramFolder);
+    menu.SetTableCommands(&commands1V, &commands2V);
+    menu.SetPrintCommands(&printer);
+  }
+
+  frame::FrameState state;
+  tables::Table1V table1V;
+  tables::Table2V table2V;
+  Log log;
+  FakeWindow window{state};
+  FakeTable commands1V{table1V.Modified1V, table1V.FileName1V, log, "1V"};
+  FakeTable commands2V{table2V.Modified2V, table2V.FileName2V, log, "2V"};
+  FakePrinter printer{state, log};
+  FileMenu menu{state, table1V, table2V, window};
+};
+
+class FileMenuTest : public ::testing::Test, public MenuRig {
+ protected:
+  ScriptedUi ui;
+};
+
+std::string SaveQuestion(const std::string& name) {
+  return "Do you want to save changes to " + name + "?";
+}
+
+TEST(FileKindTest, LastFourCharactersInAnyCase) {
+  struct Case {
+    const char* path;
+    frame::FileKind kind;
+  };
+  const Case cases[] = {
+      {"/d/a.e1v", frame::FileKind::OneVariable}, {"/d/B.E1V", frame::FileKind::OneVariable},
+      {".e1v", frame::FileKind::OneVariable},     {"/d/c.E2v", frame::FileKind::TwoVariable},
+      {"/d/notes.txt", frame::FileKind::Refused}, {"/d/xe1v", frame::FileKind::Refused},
+      {"e1v", frame::FileKind::Refused},          {"", frame::FileKind::Refused},
+      {"/d/a.e1v.bak", frame::FileKind::Refused},
+  };
+  for (const Case& c : cases) EXPECT_EQ(frame::KindOfFile(c.path), c.kind) << c.path;
+}
+
+TEST(FolderOfTest, TextBeforeTheLastSlash) {
+  EXPECT_EQ(frame::FolderOf("/home/ana/data/t.e1v"), "/home/ana/data");
+  EXPECT_EQ(frame::FolderOf("/t.e1v"), "/");
+  EXPECT_EQ(frame::FolderOf("t.e1v"), "");
+}
+
+TEST_F(FileMenuTest, SaveSaveAsAndPrintOnlyOnTheTableTasks) {
+  for (int16_t task = -1; task < frame::kTaskCount; ++task) {
+    state.CurrentTask = task;
+    const FileMenu::Availability available = menu.mnu_archivo_Click();
+    const bool table = task == 2 || task == 3;
+    EXPECT_EQ(available.Save, table) << task;
+    EXPECT_EQ(available.SaveAs, table) << task;
+    EXPECT_EQ(available.Print, table) << task;
+  }
+}
+
+// The close question with every answer, table by table and in order.
+TEST(CloseQuestionTest, AsksEachModifiedTableInTurn) {
+  struct Case {
+    const char* name;
+    bool modified1V, modified2V;
+    const char* fileName1V;
+    bool saveSucceeds;
+    std::vector<Answer> answers;  // to the questions, in order; Yes on an unnamed table
+                                  // opens Save As, which the user cancels
+    bool staysOpen;
+    std::vector<int16_t> tabs;
+    Log log;
+    bool modified1VAfter, modified2VAfter;
+  };
+  const Case cases[] = {
+      {"nothing modified", false, false, "", true, {}, false, {}, {}, false, false},
+      {"No twice", true, true, "", true, {Answer::No, Answer::No}, false, {2, 3}, {}, true, true},
+      {"Cancel first", true, true, "", true, {Answer::Cancel}, true, {2}, {}, true, true},
+      {"Yes unnamed, Save As cancelled",
+       true,
+       true,
+       "",
+       true,
+       {Answer::Yes},
+       true,
+       {2},
+       {},
+       true,
+       true},
+      {"Yes named, saved, then No",
+       true,
+       true,
+       "/d/a.e1v",
+       true,
+       {Answer::Yes, Answer::No},
+       false,
+       {2, 3},
+       {"1V Save /d/a.e1v"},
+       false,
+       true},
+      {"Yes named, save fails",
+       true,
+       true,
+       "/d/a.e1v",
+       false,
+       {Answer::Yes},
+       true,
+       {2},
+       {"1V Save /d/a.e1v"},
+       true,
+       true},
+      {"only the two-variable table",
+       false,
+       true,
+       "",
+       true,
+       {Answer::Cancel},
+       true,
+       {3},
+       {},
+       false,
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MenuRig rig;
+    rig.commands1V.saveSucceeds = c.saveSucceeds;
+    rig.table1V.Modified1V = c.modified1V;
+    rig.table1V.FileName1V = c.fileName1V;
+    rig.table2V.Modified2V = c.modified2V;
+    rig.table2V.FileName2V = "/d/b.e2v";
+
+    ScriptedUi ui;
+    size_t asked = 0;
+    for (int16_t tab : c.tabs) {
+      if (asked == c.answers.size()) break;
+      const bool one = tab == 2;
+      const std::string name = one ? (*c.fileName1V ? c.fileName1V : "<noname>") : "/d/b.e2v";
+      ui.ExpectMsgBox(SaveQuestion(name), c.answers[asked],
+                      std::string(one ? "Save changes. One variable statistic"
+                                      : "Save changes. Two variable statistic"),
+                      Icon::Question, Buttons::YesNoCancel);
+      if (c.answers[asked] == Answer::Yes && one && !*c.fileName1V) ui.ExpectSave(std::nullopt);
+      ++asked;
+    }
+    EXPECT_EQ(rig.menu.Form_QueryUnload(), c.staysOpen);
+    EXPECT_EQ(rig.window.tabClicks, c.tabs);
+    EXPECT_EQ(rig.log, c.log);
+    EXPECT_EQ(rig.table1V.Modified1V, c.modified1VAfter);
+    EXPECT_EQ(rig.table2V.Modified2V, c.modified2VAfter);
+  }
+}
+
+TEST_F(FileMenuTest, OpenFromAnotherTaskHandsTheFileToTheLoaderOfItsKind) {
+  struct Case {
+    int16_t task;
+    const char* chosen;
+    const char* call;
+  };
+  const Case cases[] = {
+      {-1, "/data/set.e2v", "2V PreLoad /data/set.e2v"},
+      {0, "/data/set.E1V", "1V PreLoad /data/set.E1V"},
+      {6, "/data/set.e2v", "2V PreLoad /data/set.e2v"},
+      {2, "/other/two.e2v", "2V PreLoad /other/two.e2v"},
+      {3, "/other/one.e1v", "1V PreLoad /other/one.e1v"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    log.clear();
+    state.LastPath.clear();
+    state.CurrentTask = c.task;
+    ui.ExpectOpen(c.chosen, [&](const platform::FileDialogRequest& request) {
+      EXPECT_EQ(request.title, "Open");
+      EXPECT_EQ(request.initDir, kProgramFolder);
+      EXPECT_EQ(request.fileName, "");
+      EXPECT_EQ(request.filter,
+                c.task == 3
+                    ? "Two variable statistic  (*.e2v)|*.e2v|One variable statistic  (*.e1v)|*.e1v|"
+                      "All files  (*.*)|*.*"
+                    : "One variable statistic  (*.e1v)|*.e1v|Two variable statistic  (*.e2v)|*.e2v|"
+                      "All files  (*.*)|*.*");
+    });
+    menu.mnu_archivo_abrir_Click();
+    EXPECT_EQ(log, Log{c.call});
+    EXPECT_EQ(state.LastPath, frame::FolderOf(c.chosen));
+  }
+}
+
+// A file chosen in Open (of the task's own kind) or Save As names the table, is read or
+// written under the busy pointer, and its folder is where the next dialog starts.
+TEST_F(FileMenuTest, AChosenFileNamesTheTableAndItsFolderIsRemembered) {
+  struct Case {
+    int16_t task;
+    bool open;
+    const char* chosen;
+    const char* call;
+  };
+  const Case cases[] = {
+      {2, true, "/d/a.E1V", "1V Load /d/a.E1V"},
+      {3, true, "/e/b.e2v", "2V Load /e/b.e2v"},
+      {2, false, "/v/new.e1v", "1V Save /v/new.e1v"},
+      {3, false, "/w/new.e2v", "2V Save /w/new.e2v"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    log.clear();
+    state.CurrentTask = c.task;
+    state.LastPath = "/last";
+    table1V.FileName1V = "/d/old.e1v";
+    table2V.FileName2V = "/d/old.e2v";
+    const int busyBefore = ui.BusySections();
+    const std::string previous = c.task == 2 ? "/d/old.e1v" : "/d/old.e2v";
+    auto check = [&](const platform::FileDialogRequest& request) {
+      EXPECT_EQ(request.initDir, "/last");
+      EXPECT_EQ(request.fileName, c.open ? "" : previous);
+      if (!c.open) {
+        EXPECT_EQ(request.filter, c.task == 2
+                                      ? "One variable statistic (*.e1v)|*.e1v|All files (*.*)|*.*"
+                                      : "Two variable statistic (*.e2v)|*.e2v|All files (*.*)|*.*");
+      }
+    };
+    if (c.open) {
+      ui.ExpectOpen(c.chosen, check);
+      menu.mnu_archivo_abrir_Click();
+    } else {
+      ui.ExpectSave(c.chosen, check);
+      menu.mnu_archivo_guardarComo_Click();
+    }
+    EXPECT_EQ(log, Log{c.call});
+    EXPECT_EQ(c.task == 2 ? table1V.FileName1V : table2V.FileName2V, c.chosen);
+    EXPECT_EQ(state.LastPath, frame::FolderOf(c.chosen));
+    EXPECT_EQ(ui.BusySections(), busyBefore + 1);
+  }
+}
+
+TEST_F(FileMenuTest, AFailedOpenKeepsThePreviousFileName) {
+  state.CurrentTask = 3;
+  table2V.FileName2V = "/old/kept.e2v";
+  commands2V.loadSucceeds = false;
+  ui.ExpectOpen("/d/broken.e2v");
+  menu.mnu_archivo_abrir_Click();
+  EXPECT_EQ(log, Log{"2V Load /d/broken.e2v"});
+  EXPECT_EQ(table2V.FileName2V, "/old/kept.e2v");
+  EXPECT_EQ(window.Caption(), frame::kCaption);
+  EXPECT_EQ(state.LastPath, "/d");
+}
+
+TEST_F(FileMenuTest, OpenAsksToSaveFirstOnTheTableTasks) {
+  // Cancel: no dialog at all.
+  state.CurrentTask = 2;
+  table1V.Modified1V = true;
+  ui.ExpectMsgBox(SaveQuestion("<noname>"), Answer::Cancel, std::string(frame::kSaveTitle1V),
+                  Icon::Question, Buttons::YesNoCancel);
+  menu.mnu_archivo_abrir_Click();
+  EXPECT_TRUE(log.empty());
+
+  // Yes on a named table saves it, then opens.
+  state.CurrentTask = 3;
+  table2V.Modified2V = true;
+  table2V.FileName2V = "/d/b.e2v";
+  ui.ExpectMsgBox(SaveQuestion("/d/b.e2v"), Answer::Yes, std::string(frame::kSaveTitle2V));
+  ui.ExpectOpen("/d/c.e2v");
+  menu.mnu_archivo_abrir_Click();
+  EXPECT_EQ(log, (Log{"2V Save /d/b.e2v", "2V Load /d/c.e2v"}));
+
+  // A save that fails stops the command.
+  log.clear();
+  table2V.Modified2V = true;
+  commands2V.saveSucceeds = false;
+  ui.ExpectMsgBox(SaveQuestion("/d/c.e2v"), Answer::Yes);
+  menu.mnu_archivo_abrir_Click();
+  EXPECT_EQ(log, Log{"2V Save /d/c.e2v"});
+}
+
+TEST_F(FileMenuTest, OpenRefusesAFileOfNoKnownKind) {
+  state.CurrentTask = 2;
+  state.LastPath = "/last";
+  ui.ExpectOpen("/d/notes.txt");
+  ui.ExpectMsgBox("Error: The file /d/notes.txt is not valid", Answer::Ok, std::string("Error"),
+                  Icon::Critical, Buttons::Ok);
+  menu.mnu_archivo_abrir_Click();
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(state.LastPath, "/last");
+  EXPECT_EQ(table1V.FileName1V, "");
+
+  ui.ExpectOpen(std::nullopt);  // cancelled
+  menu.mnu_archivo_abrir_Click();
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(FileMenuTest, SaveOfAnUnnamedTableIsSaveAs) {
+  state.CurrentTask = 2;
+  table1V.Modified1V = true;
+  ui.ExpectSave(std::nullopt, [](const platform::FileDialogRequest& request) {
+    EXPECT_EQ(request.title, "Save statistic");
+    EXPECT_EQ(request.filter, "One variable statistic (*.e1v)|*.e1v|All files (*.*)|*.*");
+    EXPECT_EQ(request.initDir, kProgramFolder);
+    EXPECT_EQ(request.fileName, "");
+  });
+  menu.mnu_archivo_guardar_Click();
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(table1V.FileName1V, "");
+  EXPECT_TRUE(table1V.Modified1V);
+
+  table1V.FileName1V = "/d/named.e1v";
+  menu.mnu_archivo_guardar_Click();
+  EXPECT_EQ(log, Log{"1V Save /d/named.e1v"});
+  EXPECT_FALSE(table1V.Modified1V);
+}
+
+TEST_F(FileMenuTest, SaveSaveAsAndPrintDoNothingOffTheTableTasks) {
+  for (int16_t task : {-1, 0, 1, 4, 5, 6}) {
+    state.CurrentTask = task;
+    menu.mnu_archivo_guardar_Click();
+    menu.mnu_archivo_guardarComo_Click();
+    menu.mnu_archivo_Imprimir_Click();
+  }
+  EXPECT_TRUE(log.empty());
+  EXPECT_TRUE(ui.Transcript().empty());
+}
+
+// Only a Print in the dialog prints, whatever an earlier use of it left behind.
+TEST_F(FileMenuTest, PrintOnlyWhenTheDialogConfirms) {
+  struct Case {
+    int16_t task;
+    bool confirmedBefore;
+    bool dialogConfirms;
+    Log log;
+  };
+  const Case cases[] = {
+      {2, false, true, {"PrinterDialog", "Imprimir1VAR"}},
+      {3, false, true, {"PrinterDialog", "Imprimir2VAR"}},
+      {2, true, false, {"PrinterDialog"}},
+      {3, false, false, {"PrinterDialog"}},
+  };
+  for (const Case& c : cases) {
+    log.clear();
+    state.CurrentTask = c.task;
+    state.PrintConfirmed = c.confirmedBefore;
+    printer.confirms = c.dialogConfirms;
+    menu.mnu_archivo_Imprimir_Click();
+    EXPECT_EQ(log, c.log) << c.task << " " << c.confirmedBefore << " " << c.dialogConfirms;
+  }
+}
+
+}  // namespace

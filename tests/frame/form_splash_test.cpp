@@ -1,0 +1,128 @@
+// The splash window: its look, the hand-over to the main window, and its links.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <iterator>
+#include <vector>
+
+#include "frame/FormSplash.h"
+#include "support/scripted_ui.h"
+
+namespace {
+
+using platform::Answer;
+using testing_support::ScriptedUi;
+
+class FormSplashTest : public ::testing::Test {
+ protected:
+  FormSplashTest() {
+    splash = FormSplash::Instance([this] { ++mainShown; });
+    splash->show();
+  }
+  ~FormSplashTest() override { delete FormSplash::Existing(); }
+
+  // The splash has closed (and is released once events run).
+  bool Closed() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return FormSplash::Existing() == nullptr;
+  }
+  QLabel* Label(const char* name) { return splash->findChild<QLabel*>(name); }
+
+  int mainShown = 0;
+  FormSplash* splash = nullptr;
+};
+
+TEST_F(FormSplashTest, LooksAsDesigned) {
+  EXPECT_EQ(splash->size(), QSize(469, 319));
+  EXPECT_EQ(splash->palette().color(QPalette::Window), QColor(80, 128, 240));
+  EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(Label("LblTIT1")->text(), "Orvalis");
+  EXPECT_EQ(Label("LblTIT2")->text(), "Statistics and probability with formulas in view");
+  EXPECT_EQ(Label("lblVersion")->text(), "Version: 1.7");
+  EXPECT_EQ(Label("lblCopyright")->text(), "Orvalis developers");
+  EXPECT_EQ(Label("LblWEB")->text(), "www.orvalis.example.org");
+  EXPECT_EQ(Label("LblWEB")->toolTip(), "www.orvalis.example.org");
+  EXPECT_EQ(Label("LlblMAIL")->toolTip(), "mailto:orvalis@example.org");
+  EXPECT_FALSE(Label("Image1")->pixmap().isNull());
+  EXPECT_EQ(splash->Timer1()->interval(), 400);
+  EXPECT_TRUE(splash->Timer1()->isActive());
+  EXPECT_EQ(FormSplash::Instance({}), splash) << "one splash window at a time";
+}
+
+TEST_F(FormSplashTest, TheTimerHandsOverToTheMainWindow) {
+  QTest::qWait(150);
+  EXPECT_EQ(mainShown, 0);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return mainShown > 0; }, 3000));
+  EXPECT_TRUE(Closed());
+}
+
+// Each way of closing shows the main window at once, and nothing fires afterwards.
+TEST(FormSplashCloseTest, AClickOrACharacterClosesItAtOnce) {
+  const char* targets[] = {"FormSplash", "Image1",       "LblTIT1", "LblTIT2",
+                           "lblVersion", "lblCopyright", "key",     "enter"};
+  std::vector<int> shown(std::size(targets), 0);
+  for (size_t i = 0; i < std::size(targets); ++i) {
+    const char* target = targets[i];
+    SCOPED_TRACE(target);
+    int& mainShown = shown[i];
+    FormSplash* splash = FormSplash::Instance([&mainShown] { ++mainShown; });
+    splash->show();
+    const std::string how = target;
+    if (how == "key") {
+      QTest::keyClick(splash, Qt::Key_F1);  // types nothing: stays
+      EXPECT_EQ(mainShown, 0);
+      QTest::keyClick(splash, Qt::Key_Z);
+    } else if (how == "enter") {
+      QTest::keyClick(splash, Qt::Key_Return);
+    } else if (how == "FormSplash") {
+      QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(5, 5));
+    } else {
+      QTest::mouseClick(splash->findChild<QWidget*>(target), Qt::LeftButton);
+    }
+    EXPECT_GE(mainShown, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(FormSplash::Existing(), nullptr);
+  }
+  const std::vector<int> before = shown;
+  QTest::qWait(500);
+  EXPECT_EQ(shown, before) << "no timer may fire after its splash closed";
+}
+
+TEST_F(FormSplashTest, TheLinksOpenAndLeaveTheWindowOpen) {
+  splash->Timer1()->stop();  // as the About window
+  ScriptedUi ui;
+  ui.ExpectShellOpen("https://www.orvalis.example.org/", true);
+  QTest::mouseClick(Label("LblWEB"), Qt::LeftButton);
+  ui.ExpectShellOpen("mailto:orvalis@example.org", false);
+  ui.ExpectMsgBox("Sorry, cannot found your email client application.", Answer::Ok,
+                  std::string("Orvalis"), platform::Icon::Exclamation);
+  QTest::mouseClick(Label("LlblMAIL"), Qt::LeftButton);
+  EXPECT_TRUE(splash->isVisible());
+  EXPECT_EQ(mainShown, 0);
+}
+
+// A link's message box at start-up holds the hand-over until it is answered.
+TEST_F(FormSplashTest, TheTimerWaitsWhileALinksMessageIsUp) {
+  ScriptedUi ui;
+  bool aliveWhileUp = false;
+  int shownWhileUp = -1;
+  ui.ExpectShellOpen("https://www.orvalis.example.org/", false);
+  ui.ExpectMsgBox("Sorry, cannot connect to www.orvalis.example.org", Answer::Ok,
+                  std::string("Orvalis"), platform::Icon::Exclamation)
+      .WhileUp([&] {
+        QTest::qWait(1000);  // at least two ticks
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        aliveWhileUp = FormSplash::Existing() == splash && splash->isVisible();
+        shownWhileUp = mainShown;
+      });
+  QTest::mouseClick(Label("LblWEB"), Qt::LeftButton);
+  EXPECT_TRUE(aliveWhileUp);
+  EXPECT_EQ(shownWhileUp, 0);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return mainShown > 0; }, 3000));
+  EXPECT_TRUE(Closed());
+}
+
+}  // namespace

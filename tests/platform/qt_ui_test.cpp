@@ -1,0 +1,195 @@
+// The Qt desktop: message boxes, file dialogs, the shell, settings, pointer and clipboard,
+// each driven offscreen by answering the real dialog while it is up.
+#include "platform/qt_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <ostream>
+
+// Readable QStrings in failure messages.
+void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+// Runs user on the modal dialog of type T once it is up.
+template <typename T>
+void WhenUp(std::function<void(T*)> user) {
+  QTimer::singleShot(0, [user] {
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr) << "no dialog is up";
+    user(dialog);
+  });
+}
+
+TEST(QtNameFiltersTest, EachDescriptionBecomesANameFilter) {
+  struct Case {
+    const char* filter;
+    QStringList expected;
+  };
+  const Case cases[] = {
+      {"One variable statistic  (*.e1v)|*.e1v|Two variable statistic  (*.e2v)|*.e2v|"
+       "All files  (*.*)|*.*",
+       {"One variable statistic  (*.e1v)", "Two variable statistic  (*.e2v)", "All files  (*)"}},
+      {"Two variable statistic (*.e2v)|*.e2v|All files (*.*)|*.*",
+       {"Two variable statistic (*.e2v)", "All files (*)"}},
+      {"Pictures|*.gif;*.png", {"Pictures (*.gif *.png)"}},
+      {"", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(platform::QtNameFilters(c.filter), c.expected) << c.filter;
+}
+
+TEST(QtUiTest, MessageBoxesAskAndAnswer) {
+  struct Case {
+    const char* text;
+    Buttons buttons;
+    Icon icon;
+    const char* title;
+    std::function<void(QMessageBox*)> user;
+    Answer expected;
+    const char* shownText;
+    const char* shownTitle;
+    QMessageBox::Icon shownIcon;
+  };
+  auto press = [](QMessageBox::StandardButton which) {
+    return [which](QMessageBox* box) { box->button(which)->click(); };
+  };
+  const Case cases[] = {
+      {"Do you want to save changes to <noname>?", Buttons::YesNoCancel, Icon::Question,
+       "Save changes. One variable statistic", press(QMessageBox::Yes), Answer::Yes,
+       "Do you want to save changes to <noname>?", "Save changes. One variable statistic",
+       QMessageBox::Question},
+      {"Save?", Buttons::YesNoCancel, Icon::Question, "T", press(QMessageBox::No), Answer::No,
+       "Save?", "T", QMessageBox::Question},
+      {"Save?", Buttons::YesNoCancel, Icon::Question, "T", [](QMessageBox* box) { box->close(); },
+       Answer::Cancel, "Save?", "T", QMessageBox::Question},
+      {"Save?", Buttons::YesNoCancel, Icon::Question, "T",
+       [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, Answer::Cancel, "Save?", "T",
+       QMessageBox::Question},
+      {"Sorry, cannot connect to x", Buttons::Ok, Icon::Exclamation, "", press(QMessageBox::Ok),
+       Answer::Ok, "Sorry, cannot connect to x", "Orvalis", QMessageBox::Warning},
+      {"Error:\r\nThe file /a b is not valid", Buttons::Ok, Icon::Critical, "Error",
+       press(QMessageBox::Ok), Answer::Ok, "Error:\nThe file /a b is not valid", "Error",
+       QMessageBox::Critical},
+      {"Invalid data", Buttons::Ok, Icon::None, "", [](QMessageBox* box) { box->close(); },
+       Answer::Ok, "Invalid data", "Orvalis", QMessageBox::NoIcon},
+  };
+  platform::QtUi ui;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    QString shownText;
+    QString shownTitle;
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+    WhenUp<QMessageBox>([&, user = c.user](QMessageBox* box) {
+      shownText = box->text();
+      shownTitle = box->windowTitle();
+      shownIcon = box->icon();
+      format = box->textFormat();
+      user(box);
+    });
+    EXPECT_EQ(ui.MsgBox(c.text, c.buttons, c.icon, c.title), c.expected);
+    EXPECT_EQ(shownText, c.shownText);
+    EXPECT_EQ(shownTitle, c.shownTitle);
+    EXPECT_EQ(shownIcon, c.shownIcon);
+    EXPECT_EQ(format, Qt::PlainText);
+  }
+}
+
+TEST(QtUiTest, FileDialogsReturnTheChosenPathOrNothing) {
+  QTemporaryDir folder;
+  const QString existing = folder.filePath("heights.e1v");
+  QFile file(existing);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  platform::QtUi ui;
+
+  platform::FileDialogRequest open;
+  open.title = "Open";
+  open.filter = "One variable statistic  (*.e1v)|*.e1v|All files  (*.*)|*.*";
+  open.initDir = folder.path().toStdString();
+  QStringList filters;
+  QString title;
+  QString directory;
+  WhenUp<QFileDialog>([&](QFileDialog* dialog) {
+    filters = dialog->nameFilters();
+    title = dialog->windowTitle();
+    directory = dialog->directory().absolutePath();
+    dialog->selectFile(existing);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(ui.ShowOpen(open), existing.toStdString());
+  EXPECT_EQ(title, "Open");
+  // The dialog tidies the blanks before the parentheses.
+  EXPECT_EQ(filters, (QStringList{"One variable statistic (*.e1v)", "All files (*)"}));
+  EXPECT_EQ(directory, QDir(folder.path()).absolutePath());
+
+  WhenUp<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+  EXPECT_EQ(ui.ShowOpen(open), std::nullopt);
+
+  platform::FileDialogRequest save;
+  save.title = "Save statistic";
+  save.filter = "One variable statistic (*.e1v)|*.e1v|All files (*.*)|*.*";
+  save.initDir = folder.path().toStdString();
+  save.fileName = folder.filePath("new.e1v").toStdString();
+  QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+  WhenUp<QFileDialog>([&](QFileDialog* dialog) {
+    mode = dialog->acceptMode();
+    static_cast<QDialog*>(dialog)->accept();  // the proposed name
+  });
+  EXPECT_EQ(ui.ShowSave(save), save.fileName);
+  EXPECT_EQ(mode, QFileDialog::AcceptSave);
+}
+
+TEST(QtUiTest, AMissingFileIsNotOpened) {
+  QTemporaryDir folder;
+  platform::QtUi ui;
+  EXPECT_FALSE(ui.ShellOpen(folder.filePath("Manual_ORVA.pdf").toStdString()));
+  EXPECT_FALSE(ui.ShellOpen(folder.path().toStdString())) << "a folder is not the manual";
+}
+
+TEST(QtUiTest, BusyPointerAndClipboard) {
+  platform::QtUi ui;
+  ui.SetBusy(true);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  ui.SetBusy(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  ui.SetClipboardText("'<SEL1VAR>  1\r\n 5 <N>  3 \r\n");
+  EXPECT_EQ(ui.ClipboardText(), "'<SEL1VAR>  1\r\n 5 <N>  3 \r\n");
+}
+
+TEST(QtSettingsTest, TheRememberedFolderLivesUnderTheProgramsName) {
+  platform::QtSettings settings;
+  EXPECT_EQ(settings.Get("Orvalis", "LastPath", "Path", ""), "");
+  EXPECT_EQ(settings.Get("Orvalis", "LastPath", "Path", "fallback"), "fallback");
+  settings.Save("Orvalis", "LastPath", "Path", "/home/ana/data");
+  EXPECT_EQ(platform::QtSettings().Get("Orvalis", "LastPath", "Path", ""), "/home/ana/data");
+
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  QFile stored(config + "/Orvalis/Orvalis.conf");
+  ASSERT_TRUE(stored.open(QIODevice::ReadOnly)) << stored.fileName().toStdString();
+  const QString text = QString::fromUtf8(stored.readAll());
+  EXPECT_TRUE(text.contains("[LastPath]")) << text.toStdString();
+  EXPECT_TRUE(text.contains("Path=/home/ana/data")) << text.toStdString();
+
+  settings.Save("Orvalis", "LastPath", "Path", "");
+  EXPECT_EQ(settings.Get("Orvalis", "LastPath", "Path", "fallback"), "");
+}
+
+}  // namespace
