@@ -1002,6 +1002,8 @@ def two_variables(w):
            [("1", "2.7", "1"), ("2", "7.4", "3"), ("3", "20", "1"), ("5", "150", "2")],
            [("pass",), ("estx", "4"), ("esty", "50")])
     run_2v(w, "exponential with y = 0", EXP, [("1", "2", "1"), ("2", "0", "1")], [("pass",)])
+    run_2v(w, "exponential base beyond the doubles", EXP, [("0", "1", "1"), ("0.5", "1E+308", "1")],
+           [("pass",), ("estx", "0.25"), G])
     run_2v(w, "exponential constant 1", EXP, [("1", "1", "1"), ("2", "1", "1")],
            [("pass",), ("estx", "7"), ("esty", "1")])
     run_2v(w, "exponential constant 5", EXP, [("1", "5", "1"), ("2", "5", "1")],
