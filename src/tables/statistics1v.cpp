@@ -14,6 +14,7 @@ namespace {
 using numeric::Chk;
 using tables::detail::CancelGuard;
 using tables::detail::Fmt10;
+using tables::detail::FromPowerSum;
 using tables::detail::LastRow;
 
 enum class RowState { Blank, Partial, Complete };
@@ -120,8 +121,7 @@ Results1V ProcesarDatos1VAR(const Table1V& t, Stats1V& stats, int16_t k, int16_t
 
     const double mean = Chk(s.S1 / N);
     r.Txt1V_MX = Fmt10(mean);
-    const double meanSq = Chk(mean * mean), s2n = Chk(s.S2 / N);
-    const double variance = CancelGuard(Chk(s2n - meanSq), meanSq, s2n);
+    const double variance = FromPowerSum(s.S2, mean * mean, N);
     r.Txt1V_VX = Fmt10(variance);
     const double sd = numeric::Sqrt(variance);
     r.Txt1V_DX = Fmt10(sd);

@@ -15,6 +15,7 @@ namespace {
 using numeric::Chk;
 using tables::detail::CancelGuard;
 using tables::detail::Fmt10;
+using tables::detail::FromPowerSum;
 using tables::detail::LastRow;
 
 bool LogX(int16_t model) { return model == 1 || model == 3; }
@@ -148,19 +149,14 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
     r.Txt2V_MX = Fmt10(meanX);
     r.Txt2V_MY = Fmt10(meanY);
 
-    auto variance = [&](double sumSq, double mean) {
-      const double meanSq = Chk(mean * mean), s2n = Chk(sumSq / N);
-      return CancelGuard(Chk(s2n - meanSq), meanSq, s2n);
-    };
-    const double varX = variance(s.SX2, meanX);
+    const double varX = FromPowerSum(s.SX2, meanX * meanX, N);
     r.Txt2V_VX = Fmt10(varX);
     r.Txt2V_DX = Fmt10(numeric::Sqrt(varX));
-    const double varY = variance(s.SY2, meanY);
+    const double varY = FromPowerSum(s.SY2, meanY * meanY, N);
     r.Txt2V_VY = Fmt10(varY);
     r.Txt2V_DY = Fmt10(numeric::Sqrt(varY));
 
-    const double meanXY = Chk(meanX * meanY), sxyn = Chk(s.SXY / N);
-    const double cov = CancelGuard(Chk(sxyn - meanXY), meanXY, sxyn);
+    const double cov = FromPowerSum(s.SXY, meanX * meanY, N);
     r.Txt2V_COV = Fmt10(cov);
     if (varX != 0 && varY != 0) {
       r.Txt2V_R = Fmt10(numeric::Div(cov, numeric::Sqrt(Chk(varX * varY))));

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "numeric/failure.h"
 #include "numeric/numeric.h"
 #include "tables/table_data.h"
 
@@ -19,6 +20,13 @@ inline int32_t LastRow(int32_t n) { return std::clamp<int32_t>(n, 0, kArraySize 
 // below 1E-12 times the size of the terms it was computed from is taken as 0.
 inline double CancelGuard(double value, double term1, double term2) {
   return (std::fabs(term1) + std::fabs(term2)) * 1E-12 > std::fabs(value) ? 0.0 : value;
+}
+
+// A variance or covariance with divisor N from a power sum: sum/N − product, where product
+// is mean² or x̄·ȳ; guarded as above.
+inline double FromPowerSum(double sum, double product, double N) {
+  const double perN = numeric::Chk(sum / N);
+  return CancelGuard(numeric::Chk(perN - numeric::Chk(product)), product, perN);
 }
 
 // Most result boxes show 10 significant digits.
