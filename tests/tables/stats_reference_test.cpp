@@ -1,0 +1,247 @@
+// Replays tests/data/stats_reference.tsv: tables, the operations run on them, and the texts
+// and numbers expected after each, as tools/stats_reference.py computed them exactly.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "graph/graph_handover.h"
+#include "numeric/numeric.h"
+#include "tables/estimation.h"
+#include "tables/quantiles.h"
+#include "tables/statistics1v.h"
+#include "tables/statistics2v.h"
+
+namespace {
+
+using tables::Stats1V;
+using tables::Stats2V;
+using tables::Table1V;
+using tables::Table2V;
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> fields;
+  std::stringstream in(line);
+  std::string field;
+  while (std::getline(in, field, '\t')) fields.push_back(field);
+  if (!line.empty() && line.back() == '\t') fields.emplace_back();
+  return fields;
+}
+
+double Number(const std::string& text) {
+  if (text == "-") return NoValue;
+  double v = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), v);
+  EXPECT_EQ(result.ec, std::errc()) << "not a number: " << text;
+  return v;
+}
+
+int16_t Int(const std::string& text) { return static_cast<int16_t>(std::stoi(text)); }
+
+// One case of the file: its table, the statistics' state, and what the last operation gave.
+class CaseRunner {
+ public:
+  void Start(const std::vector<std::string>& f) {
+    *this = CaseRunner();
+    name_ = f.at(1);
+    twoVariables_ = f.at(2) == "2v";
+    t1_.DataType1V = Int(f.at(3));
+    t2_.RegType2V = Int(f.at(3));
+    t1_.N1V = t2_.N2V = std::stoi(f.at(4));
+  }
+
+  void Row(const std::vector<std::string>& f) {
+    const int i = std::stoi(f.at(1));
+    const double a = Number(f.at(2)), b = Number(f.at(3)), c = Number(f.at(4));
+    if (twoVariables_) {
+      t2_.Data2V_X[i] = a, t2_.Data2V_Y[i] = b, t2_.Data2V_N[i] = c;
+    } else {
+      t1_.Data1V_X1[i] = a, t1_.Data1V_X2[i] = b, t1_.Data1V_N[i] = c;
+    }
+  }
+
+  void Run(const std::vector<std::string>& f) {
+    texts_.clear();
+    numbers_.clear();
+    ErrorFlag = 0;
+    const std::string& op = f.at(0);
+    if (op == "pass" && !twoVariables_) {
+      ErrorFlag = Int(f.at(3));
+      Show(tables::ProcesarDatos1VAR(t1_, s1_, Int(f.at(1)), Int(f.at(2))));
+    } else if (op == "pass") {
+      ErrorFlag = Int(f.at(1));
+      Show(tables::ProcesarDatos2VAR(t2_, s2_));
+    } else if (op == "moment") {
+      Show(tables::CalculaMomento(s1_, Int(f.at(1)), Int(f.at(2))));
+    } else if (op == "cuantil") {
+      s1_.TipoQQ = Int(f.at(1));
+      Show(tables::CmdCuantil_Click(t1_, s1_, {f.at(2), f.at(3)}));
+      texts_["ErrorFlag"] = std::to_string(ErrorFlag);
+    } else if (op == "change_order" || op == "change_value") {
+      s1_.TipoQQ = Int(f.at(1));
+      Show(op == "change_order" ? tables::Txt1V_QPCT_Change(t1_, s1_, f.at(2))
+                                : tables::Txt1V_QQ_Change(t1_, s1_, f.at(2)));
+    } else if (op == "getcuantil" || op == "getcuantilpct") {
+      const double v = LeerNumero(f.at(1));
+      numbers_["value"] = op == "getcuantil" ? tables::GetCuantil(t1_, s1_, v)
+                                             : tables::GetCuantilPCT(t1_, s1_, v);
+      texts_["ErrorFlag"] = std::to_string(ErrorFlag);
+    } else if (op == "model") {
+      t2_.RegType2V = Int(f.at(1));
+    } else if (op == "estx") {
+      texts_["Txt2V_ESTY"] = tables::Txt2V_ESTX_Change(s2_, t2_.RegType2V, curve_, f.at(1));
+    } else if (op == "esty") {
+      texts_["Txt2V_ESTX"] = tables::Txt2V_ESTY_Change(s2_, t2_.RegType2V, curve_, f.at(1));
+    } else if (op == "graph") {
+      Graph();
+    } else {
+      ADD_FAILURE() << "unknown operation " << op;
+    }
+  }
+
+  void Expect(const std::vector<std::string>& f, int line) {
+    const std::string& field = f.at(1);
+    const std::string expected = f.size() > 2 ? f[2] : "";
+    if (field.rfind("RegCoef", 0) == 0) {
+      // Stored exactly as their 10-digit text reads back.
+      EXPECT_EQ(Coefficient(field), Number(expected)) << Where(line, field);
+      return;
+    }
+    const auto it = texts_.find(field);
+    ASSERT_NE(it, texts_.end()) << Where(line, field) << ": not produced";
+    EXPECT_EQ(it->second, expected) << Where(line, field);
+  }
+
+  void Near(const std::vector<std::string>& f, int line) {
+    const std::string& field = f.at(1);
+    double actual = 0;
+    if (const auto n = numbers_.find(field); n != numbers_.end()) {
+      actual = n->second;
+    } else {
+      const auto t = texts_.find(field);
+      ASSERT_NE(t, texts_.end()) << Where(line, field) << ": not produced";
+      ASSERT_FALSE(t->second.empty()) << Where(line, field) << ": empty";
+      actual = LeerNumero(t->second);
+    }
+    EXPECT_NEAR(actual, Number(f.at(2)), Number(f.at(3))) << Where(line, field);
+  }
+
+ private:
+  std::string Where(int line, const std::string& field) const {
+    return "case \"" + name_ + "\", line " + std::to_string(line) + ", " + field;
+  }
+
+  static std::string Flag(bool b) { return b ? "1" : "0"; }
+
+  void Show(const tables::Results1V& r) {
+    texts_ = {{"Txt1V_SN", r.Txt1V_SN}, {"Txt1V_SX", r.Txt1V_SX},   {"Txt1V_SX2", r.Txt1V_SX2},
+              {"Txt1V_SX3", r.Txt1V_SX3}, {"Txt1V_SX4", r.Txt1V_SX4}, {"Txt1V_MO", r.Txt1V_MO},
+              {"Txt1V_MX", r.Txt1V_MX}, {"Txt1V_VX", r.Txt1V_VX},   {"Txt1V_DX", r.Txt1V_DX},
+              {"Txt1V_CV", r.Txt1V_CV}, {"Txt1V_ME", r.Txt1V_ME},   {"Txt1V_AS", r.Txt1V_AS},
+              {"Txt1V_CU", r.Txt1V_CU}, {"Label1_68", r.Label1_68}, {"Label1_69", r.Label1_69}};
+    texts_["MomentShown"] = Flag(r.Moment.has_value());
+    if (r.Moment) Show(*r.Moment);
+    texts_["CmdCuantil_Enabled"] = Flag(r.CmdCuantil_Enabled);
+    texts_["ErrorFlag"] = std::to_string(ErrorFlag);
+    texts_["ClassesOK1V"] = Flag(s1_.ClassesOK1V);
+    texts_["Stats1VReady"] = Flag(s1_.Stats1VReady);
+    texts_["M1V"] = std::to_string(s1_.M1V);
+  }
+
+  void Show(const tables::Moment1V& m) {
+    texts_["Label1_63"] = m.Label1_63;
+    texts_["Label1_64"] = m.Label1_64;
+    texts_["Label1_65"] = m.Label1_65;
+    texts_["Txt1V_MM"] = m.Txt1V_MM;
+  }
+
+  void Show(const tables::QuantileBoxes& b) {
+    texts_["Txt1V_QPCT"] = b.Txt1V_QPCT;
+    texts_["Txt1V_QQ"] = b.Txt1V_QQ;
+  }
+
+  void Show(const tables::Results2V& r) {
+    texts_ = {{"Txt2V_SN", r.Txt2V_SN},   {"Txt2V_SX", r.Txt2V_SX},   {"Txt2V_SY", r.Txt2V_SY},
+              {"Txt2V_SX2", r.Txt2V_SX2}, {"Txt2V_SY2", r.Txt2V_SY2}, {"Txt2V_SXY", r.Txt2V_SXY},
+              {"Txt2V_MX", r.Txt2V_MX},   {"Txt2V_MY", r.Txt2V_MY},   {"Txt2V_VX", r.Txt2V_VX},
+              {"Txt2V_VY", r.Txt2V_VY},   {"Txt2V_DX", r.Txt2V_DX},   {"Txt2V_DY", r.Txt2V_DY},
+              {"Txt2V_COV", r.Txt2V_COV}, {"Txt2V_R", r.Txt2V_R},     {"Txt2V_CUR", r.Txt2V_CUR}};
+    texts_["ErrorFlag"] = std::to_string(ErrorFlag);
+    curve_ = r.Txt2V_CUR;
+  }
+
+  double Coefficient(const std::string& field) const {
+    if (field == "RegCoefA") return s2_.RegCoefA;
+    if (field == "RegCoefB") return s2_.RegCoefB;
+    return s2_.RegCoefC;
+  }
+
+  void Graph() {
+    // Values the two-variable command must not touch when the one-variable one runs.
+    handover_.GraphCoefA = 7;
+    bool opened = true;
+    if (twoVariables_) {
+      graph::HandOverGraph2V(t2_, s2_, curve_, handover_);
+      numbers_["GraphCoefA"] = handover_.GraphCoefA;
+      numbers_["GraphCoefB"] = handover_.GraphCoefB;
+      numbers_["GraphCoefC"] = handover_.GraphCoefC;
+    } else {
+      opened = graph::HandOverGraph1V(t1_, s1_, handover_);
+      texts_["Opened"] = Flag(opened);
+      EXPECT_EQ(handover_.GraphCoefA, 7) << name_ << ": the bar diagram has no coefficients";
+    }
+    texts_["GraphKind"] = std::to_string(handover_.GraphKind);
+    texts_["GraphFormula"] = handover_.GraphFormula;
+    numbers_["ViewXmin"] = handover_.View.ViewXmin;
+    numbers_["ViewXmax"] = handover_.View.ViewXmax;
+    numbers_["ViewYmin"] = handover_.View.ViewYmin;
+    numbers_["ViewYmax"] = handover_.View.ViewYmax;
+  }
+
+  std::string name_;
+  bool twoVariables_ = false;
+  Table1V t1_;
+  Stats1V s1_;
+  Table2V t2_;
+  Stats2V s2_;
+  graph::GraphHandover handover_;
+  std::string curve_;
+  std::map<std::string, std::string> texts_;
+  std::map<std::string, double> numbers_;
+};
+
+TEST(StatisticsReference, EveryCaseGivesTheExpectedTexts) {
+  std::ifstream in(std::string(ORVALIS_TEST_DATA_DIR) + "/stats_reference.tsv");
+  ASSERT_TRUE(in) << "missing tests/data/stats_reference.tsv";
+  CaseRunner runner;
+  std::string line;
+  int number = 0, cases = 0, checks = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    if (line.empty() || line[0] == '#') continue;
+    const auto f = SplitTabs(line);
+    const std::string& kind = f.at(0);
+    if (kind == "case") {
+      runner.Start(f);
+      ++cases;
+    } else if (kind == "row") {
+      runner.Row(f);
+    } else if (kind == "expect") {
+      runner.Expect(f, number);
+      ++checks;
+    } else if (kind == "near") {
+      runner.Near(f, number);
+      ++checks;
+    } else if (kind != "end") {
+      runner.Run(f);
+    }
+  }
+  EXPECT_GT(cases, 60);
+  EXPECT_GT(checks, 2000);
+}
+
+}  // namespace
