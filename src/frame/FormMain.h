@@ -60,6 +60,9 @@ class FormMain : public QMainWindow, public frame::FrameWindow {
   QMenu* EditMenu() const { return mnu_Edicion_; }
   frame::PanelHooks& Hooks() { return hooks_; }
   frame::FileMenu& Files() { return files_; }
+  // The data tables this window's File menu and close question act on.
+  tables::Table1V& Table1V() { return table1V_; }
+  tables::Table2V& Table2V() { return table2V_; }
   // The grid scroll bar that the mouse wheel moves on the one- or two-variable task.
   void SetTableScrollBar(int16_t task, QScrollBar* bar);
 

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "platform/ui.h"
+#include "tables/save_question.h"
 
 namespace frame {
 namespace {
@@ -72,15 +73,7 @@ FileMenu::Availability FileMenu::mnu_archivo_Click() const {
 
 bool FileMenu::OfferToSave(int16_t task, const std::string& title) {
   TableRef table = Table(task);
-  if (!table.modified) return true;
-  const std::string name = table.fileName.empty() ? "<noname>" : table.fileName;
-  const platform::Answer answer =
-      platform::CurrentUi().MsgBox("Do you want to save changes to " + name + "?",
-                                   platform::Buttons::YesNoCancel, platform::Icon::Question, title);
-  if (answer == platform::Answer::No) return true;
-  if (answer != platform::Answer::Yes) return false;
-  Save(task);
-  return !table.modified;
+  return tables::AskToSaveChanges(table.modified, table.fileName, title, [&] { Save(task); });
 }
 
 bool FileMenu::Form_QueryUnload() {
@@ -124,17 +117,12 @@ void FileMenu::mnu_archivo_abrir_Click() {
 }
 
 void FileMenu::LoadSameKind(int16_t task, const std::string& path) {
+  // The table takes the file's name only once the file has been read, so that Save cannot
+  // write a table over the file that failed to load.
   TableRef table = Table(task);
-  const std::string previous = table.fileName;
-  table.fileName = path;
-  bool loaded = false;
-  if (table.commands != nullptr) {
-    platform::BusyPointer busy;
-    loaded = table.commands->Load();
-  }
-  // The reader names the file in its message; a table that was not read keeps its name,
-  // so that Save cannot write it over the file that failed to load.
-  if (!loaded) table.fileName = previous;
+  if (table.commands == nullptr) return;
+  platform::BusyPointer busy;
+  table.commands->Load(path);
 }
 
 void FileMenu::mnu_archivo_guardar_Click() {

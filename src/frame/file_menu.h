@@ -19,10 +19,10 @@ class TableFileCommands {
   // Save1VAR / Save2VAR: writes the table to its file name. Success clears the modified
   // flag; a failure has been reported to the user and leaves the flag set.
   virtual void Save() = 0;
-  // Load1VAR / Load2VAR: reads the file named by the table's file name. False when the
-  // file could not be read (the reader has said why); the table and the window caption
-  // are then as they were.
-  virtual bool Load() = 0;
+  // Load1VAR / Load2VAR: reads the file and, on success, names the table after it. False
+  // when the file could not be read (the reader has said why); the table, its file name
+  // and the window caption are then as they were.
+  virtual bool Load(const std::string& fileName) = 0;
   // PreLOAD1VAR / PreLOAD2VAR: selects the table's task, offers to save its changes and
   // reads the file. A file that cannot be read leaves the table's file name as it was.
   virtual void PreLoad(const std::string& fileName) = 0;

@@ -1,14 +1,58 @@
 #include "frame/panels.h"
 
+#include <QObject>
+
 #include "frame/FormMain.h"
+#include "frame/PictureButton.h"
+#include "frame/table_link.h"
+#include "tables/edit_commands.h"
+#include "tables/new_table.h"
+#include "tables/table_data.h"
 
 namespace frame {
+namespace {
+
+// Lives as long as the window it joins the tables to; a table never points at a view that
+// is gone.
+class TableLinks : public QObject {
+ public:
+  explicit TableLinks(FormMain& form)
+      : QObject(&form),
+        table1V(form.Table1V()),
+        table2V(form.Table2V()),
+        view1V(form),
+        view2V(form),
+        files1V(table1V),
+        files2V(table2V) {
+    table1V.View1V = &view1V;
+    table2V.View2V = &view2V;
+  }
+  ~TableLinks() override {
+    if (table1V.View1V == &view1V) table1V.View1V = nullptr;
+    if (table2V.View2V == &view2V) table2V.View2V = nullptr;
+  }
+
+  tables::Table1V& table1V;
+  tables::Table2V& table2V;
+  TableWindowView view1V;
+  TableWindowView view2V;
+  TableFiles1V files1V;
+  TableFiles2V files2V;
+};
+
+}  // namespace
 
 void InstallPanels(FormMain& form) {
   // Each task's panel adds itself here as it lands: it builds its controls inside
   // form.Panel(task), sets the commands of its picture buttons (form.Button(n)), and the
-  // tables give form.Files() their readers and writers and the wheel their scroll bars.
-  (void)form;
+  // tables give the wheel their scroll bars.
+  auto* links = new TableLinks(form);
+  form.Files().SetTableCommands(&links->files1V, &links->files2V);
+  tables::Table1V& table1V = links->table1V;
+  tables::Table2V& table2V = links->table2V;
+  form.Button(14)->SetCommand([&table1V] { tables::CmdNEW1VAR_Click(table1V); });
+  form.Button(11)->SetCommand([&table2V] { tables::CmdNEW2VAR_Click(table2V); });
+  form.Button(13)->SetCommand([&table2V] { tables::SwapXY2V(table2V); });
 }
 
 }  // namespace frame

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui.h"
+#include "tables/save_question.h"
 
 namespace tables::detail {
 
@@ -37,17 +38,8 @@ void FinishCommand(const TableRef& t, const std::string& undoCaption) {
 }
 
 bool OfferToSave(const TableRef& t) {
-  if (!t.modified) return true;
-  const std::string name = t.fileName.empty() ? "<noname>" : t.fileName;
-  const platform::Answer answer = platform::CurrentUi().MsgBox(
-      "Do you want to save changes to " + name + "?", platform::Buttons::YesNoCancel,
-      platform::Icon::Question, std::string(t.traits.saveTitle));
-  if (answer == platform::Answer::Cancel) return false;
-  if (answer == platform::Answer::Yes) {
-    t.view.SaveTable();
-    if (t.modified) return false;
-  }
-  return true;
+  return AskToSaveChanges(t.modified, t.fileName, std::string(t.traits.saveTitle),
+                          [&t] { t.view.SaveTable(); });
 }
 
 void ShowReplacedTable(const TableRef& t, const std::string& caption) {

@@ -97,7 +97,7 @@ int16_t KindOfHeader(const TableTraits& traits, std::string_view header) {
   return 0;
 }
 
-void Load(const TableRef& t, const std::string& name) {
+bool Load(const TableRef& t, const std::string& name) {
   // Everything is read and checked into scratch rows first: a file that fails leaves
   // the table, its name and the caption as they were, so a later Save cannot write the
   // old rows over the file that failed.
@@ -113,13 +113,13 @@ void Load(const TableRef& t, const std::string& name) {
   switch (status) {
     case detail::RowTextStatus::WrongMarker:
       ShowFileError("Error:\r\nThe file " + name + " is not valid");
-      return;
+      return false;
     case detail::RowTextStatus::TooLarge:
       ShowFileError("Error:\r\nThe file " + name + " is too large");
-      return;
+      return false;
     case detail::RowTextStatus::Malformed:
       ShowFileError("Error in file " + name);
-      return;
+      return false;
     case detail::RowTextStatus::Ok:
       break;
   }
@@ -129,6 +129,7 @@ void Load(const TableRef& t, const std::string& name) {
   t.kind = KindOfHeader(t.traits, header);
   t.fileName = name;
   detail::ShowReplacedTable(t, CaptionWithFile(name));
+  return true;
 }
 
 void PreLoad(const TableRef& t, const std::string& name) {
@@ -142,8 +143,12 @@ void PreLoad(const TableRef& t, const std::string& name) {
 
 void Save1VAR(Table1V& table) { Save(detail::RefOf(table)); }
 void Save2VAR(Table2V& table) { Save(detail::RefOf(table)); }
-void Load1VAR(Table1V& table, const std::string& fileName) { Load(detail::RefOf(table), fileName); }
-void Load2VAR(Table2V& table, const std::string& fileName) { Load(detail::RefOf(table), fileName); }
+bool Load1VAR(Table1V& table, const std::string& fileName) {
+  return Load(detail::RefOf(table), fileName);
+}
+bool Load2VAR(Table2V& table, const std::string& fileName) {
+  return Load(detail::RefOf(table), fileName);
+}
 void PreLOAD1VAR(Table1V& table, const std::string& fileName) {
   PreLoad(detail::RefOf(table), fileName);
 }

@@ -24,8 +24,9 @@ void Save2VAR(Table2V& table);
 // count below 12 gives 12 rows), its kind or model, the name fileName, nothing selected,
 // not modified, no undo or redo, and the caption shows the file. A file that is not valid,
 // too large or malformed is reported and changes nothing at all, not even the name.
-void Load1VAR(Table1V& table, const std::string& fileName);
-void Load2VAR(Table2V& table, const std::string& fileName);
+// True when the file was read.
+bool Load1VAR(Table1V& table, const std::string& fileName);
+bool Load2VAR(Table2V& table, const std::string& fileName);
 
 // Open from any task: shows the table's task, offers to save its unsaved changes (Cancel,
 // or a save that does not complete, stops), then reads fileName under the busy pointer.

@@ -38,9 +38,12 @@ class FakeTable : public frame::TableFileCommands {
     log_.push_back(tag_ + " Save " + fileName_);
     if (saveSucceeds) modified_ = false;
   }
-  bool Load() override {
-    log_.push_back(tag_ + " Load " + fileName_);
-    if (loadSucceeds) modified_ = false;
+  bool Load(const std::string& fileName) override {
+    log_.push_back(tag_ + " Load " + fileName);
+    if (loadSucceeds) {
+      fileName_ = fileName;
+      modified_ = false;
+    }
     return loadSucceeds;
   }
   void PreLoad(const std::string& fileName) override {
