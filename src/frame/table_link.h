@@ -16,14 +16,6 @@ class TableWindowView : public tables::TableView {
  public:
   explicit TableWindowView(FrameWindow& window) : window_(window) {}
 
-  // Nothing of the table itself is on screen at this level.
-  void Recompute() override {}
-  void Refresh() override {}
-  void ShowSelection() override {}
-  void LayoutKind() override {}
-  void ClearPanel() override {}
-  void UndoRedoChanged() override {}
-
   void SetCaption(const std::string& caption) override { window_.SetCaption(caption); }
   void ShowTask(int task) override { window_.LblTASK_Click(static_cast<int16_t>(task)); }
   void SaveTable() override { window_.mnu_archivo_guardar_Click(); }
