@@ -17,14 +17,35 @@ constexpr double kInfinite = 1E+300;
 
 void Reject() { ErrorFlag = 1; }
 
+// How far a computed I_x(a, b) = value can be from the true one, relative: the rounding of
+// the logarithms it adds and subtracts, and the rounding of x, which its caller computed
+// (next to 1 that rounding is all that is known of a small 1 - x).
+double BetaIncError(double a, double b, double x, double value) {
+  double sign;
+  const double ln_x = Log(x), ln_1x = std::log1p(-x);
+  const double lga = LnGamma(a, sign), lgb = LnGamma(b, sign), lgab = LnGamma(a + b, sign);
+  const double terms = std::fabs(a * ln_x) + std::fabs(b * ln_1x) + std::fabs(lga) +
+                       std::fabs(lgb) + std::fabs(lgab);
+  // x times the density, over the value: the relative change per relative change of x
+  const double slope = std::exp(a * ln_x + (b - 1) * ln_1x + lgab - lga - lgb - Log(value));
+  constexpr double kEps = 2.2E-16;
+  return kEps * (terms + 2 * slope);
+}
+
+// A tail that is c * I_x(a, b), with the density of the distribution at the point.
+numeric::TailAt BetaTail(double c, double a, double b, double x, double ln_density) {
+  const double value = BetaInc(a, b, x);
+  if (!(value > 0)) return {};
+  return {true, Log(c * value), ln_density, BetaIncError(a, b, x, value)};
+}
+
 // Upper tail and density of Student's t with k degrees of freedom at t > 0.
 numeric::Tail StudentUpperTail(double k) {
   return {[k](double t) {
             const double t2 = numeric::Mul(t, t);
-            const double tail = 0.5 * BetaInc(k / 2, 0.5, Div(k, k + t2));
-            return numeric::TailAt{tail > 0, Log(tail),
-                                   numeric::LnBetaFactor(k / 2, 0.5) - 0.5 * Log(k) -
-                                       (k + 1) / 2 * std::log1p(t2 / k)};
+            const double ln_density = numeric::LnBetaFactor(k / 2, 0.5) - 0.5 * Log(k) -
+                                      (k + 1) / 2 * std::log1p(t2 / k);
+            return BetaTail(0.5, k / 2, 0.5, Div(k, k + t2), ln_density);
           },
           1};
 }
@@ -40,15 +61,14 @@ double FLnDensity(double ia, double ib, double x) {
 numeric::Tail FTail(double ia, double ib, bool upper) {
   if (upper) {
     return {[=](double x) {
-              const double tail = BetaInc(ib / 2, ia / 2, Div(ib, ib + numeric::Mul(ia, x)));
-              return numeric::TailAt{tail > 0, Log(tail), FLnDensity(ia, ib, x)};
+              const double w = Div(ib, ib + numeric::Mul(ia, x));
+              return BetaTail(1, ib / 2, ia / 2, w, FLnDensity(ia, ib, x));
             },
             1};
   }
   return {[=](double x) {
             const double iax = numeric::Mul(ia, x);
-            const double tail = BetaInc(ia / 2, ib / 2, Div(iax, ib + iax));
-            return numeric::TailAt{tail > 0, Log(tail), FLnDensity(ia, ib, x)};
+            return BetaTail(1, ia / 2, ib / 2, Div(iax, ib + iax), FLnDensity(ia, ib, x));
           },
           -1};
 }
