@@ -5,8 +5,9 @@ Computes every value at 40 significant digits with mpmath (Debian's python3-mpma
 writes two tab-separated files that the numeric tests read:
 
   tests/data/numeric_reference.tsv  routine, up to three arguments, the exact value, and
-                                    whether that value lies within 1E-9 of a 6-digit
-                                    rounding tie (then its 6-digit text is not compared)
+                                    how far that value lies from a tie of its rounding to
+                                    6 digits, relative to it (its 6-digit text is compared
+                                    only where that is more than the error allowed)
   tests/data/critical_values.tsv    the published critical-value tables: t, chi-square
                                     and F points for df 1 to 30, 60 and 120 at upper tails
                                     0.05, 0.025 and 0.01, and normal points
@@ -242,15 +243,16 @@ def ln_gamma(x):
 
 # --- Output -----------------------------------------------------------------------------
 
-def near_tie(v):
-    """True when v is within 1E-9 (relative) of a tie of its rounding to 6 digits."""
+def tie_distance(v):
+    """How far v lies from a tie of its rounding to 6 significant digits, relative to v
+    (at most about 0.5E-5); 1 for v = 0, which has no tie."""
     if v == 0:
-        return False
+        return mpf(1)
     a = abs(v)
     e = int(mp.floor(mp.log10(a)))
     scaled = a / mpf(10) ** (e - 5)  # six digits before the point
     frac = scaled - mp.floor(scaled)
-    return abs(frac - mpf(1) / 2) < mpf("1e-9") * scaled
+    return abs(frac - mpf(1) / 2) / scaled
 
 
 def arg_text(x):
@@ -265,15 +267,17 @@ class Table:
         if not self.rows or self.rows[-1][0] != routine:
             print("%8.1f s  %s" % (time.time() - START, routine), file=sys.stderr, flush=True)
         value = mpf(value)
+        if 0 < abs(value) < TINY:
+            return  # below the doubles the routines work in
         self.rows.append((routine, [arg_text(a) for a in args], mp.nstr(value, 22),
-                          1 if near_tie(value) else 0))
+                          mp.nstr(tie_distance(value), 3)))
 
     def write(self, path, header):
         with open(path, "w") as f:
             f.write(header)
             for routine, args, value, tie in self.rows:
                 args = args + ["-"] * (3 - len(args))
-                f.write("\t".join([routine] + args + [value, str(tie)]) + "\n")
+                f.write("\t".join([routine] + args + [value, tie]) + "\n")
 
 
 # --- The grid ---------------------------------------------------------------------------
@@ -444,10 +448,10 @@ def main():
     self_check()
     os.makedirs(DATA, exist_ok=True)
     grid().write(os.path.join(DATA, "numeric_reference.tsv"),
-                 "# routine\targ1\targ2\targ3\texact value\tnear a 6-digit tie\n"
+                 "# routine\targ1\targ2\targ3\texact value\tdistance to a 6-digit tie\n"
                  "# written by tools/numeric_reference.py (mpmath, 40 digits); do not edit\n")
     critical_values().write(os.path.join(DATA, "critical_values.tsv"),
-                            "# table\tdf1\tdf2\ttail (normal: lower)\tpoint\tnear a 6-digit tie\n"
+                            "# table\tdf1\tdf2\ttail (normal: lower)\tpoint\tdistance to a 6-digit tie\n"
                             "# written by tools/numeric_reference.py (mpmath, 40 digits); "
                             "do not edit\n")
     return 0
