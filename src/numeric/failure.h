@@ -20,6 +20,10 @@ namespace numeric {
 
 struct NumericFailure {};
 
+// For a loop that can no longer reach its tolerance, or an argument outside the domain a
+// routine can answer: stops the computation as a failed operation would.
+[[noreturn]] inline void Fail() { throw NumericFailure{}; }
+
 // Passes a finite value through; turns inf and NaN into a failure.
 inline double Chk(double v) {
   if (!std::isfinite(v)) throw NumericFailure{};

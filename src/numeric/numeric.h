@@ -45,3 +45,68 @@ std::string StrNumero(double x);
 // exponent. A field that does not begin with a number reads as 0; a number too large for a
 // double gives NoValue.
 double ValNumero(const std::string& text);
+
+// --- Distributions ------------------------------------------------------------------
+//
+// 1E+300 stands for an infinite point. Two ways of failing (a result that is not a finite
+// double, or an argument outside the distribution):
+//  - the distribution routines set ErrorFlag to 1 and return 0 (they never clear it);
+//  - the special functions beneath them (Erf, ErfC, LnGamma, StirlingGamma, Gamma, the
+//    incomplete gamma and beta functions and their inverses) throw numeric::NumericFailure
+//    (numeric/failure.h) and never touch ErrorFlag: call them inside numeric::HandlerStyle
+//    or numeric::ContinueStyle.
+
+// erf(x) = (2/sqrt(pi)) * integral of e^(-t^2) from 0 to x. Accurate to about 1E-11 below
+// |x| = 0.5, exactly +-1 from |x| = 10.
+double Erf(double x);
+// 1 - erf(x); exactly 0 from x = 10.
+double ErfC(double x);
+// P(Z > z) for the standard normal, taken as 1 - P(Z <= z): exactly 0 from about z = 8.25.
+double NormalCola(double z);
+// The z with P(Z <= z) = y (a lower-tail probability); -1E+300 for y <= 0, 1E+300 for y >= 1.
+double NormalInversa(double y);
+
+// ln |Gamma(x)|; sign receives the sign of Gamma(x) (1 or -1).
+double LnGamma(double x, double& sign);
+// Gamma(x) by Stirling's formula, for x > 33.
+double StirlingGamma(double x);
+// Gamma(x); fails at 0 and the negative integers and above about 171.6.
+double Gamma(double x);
+// The regularized lower incomplete gamma P(a, x); 0 for x <= 0 or a <= 0.
+double GammaIncInf(double a, double x);
+// The regularized upper incomplete gamma Q(a, x) = 1 - P(a, x); 1 for x <= 0 or a <= 0.
+double GammaIncSup(double a, double x);
+// The x with Q(a, x) = y, for a > 0 and 0 < y < 1.
+double GammaIncSupInversa(double a, double y);
+// P(chi-square > x) with df degrees of freedom (df > 0; any real df); 1 for x <= 0.
+double Ji2Cola(double df, double x);
+// The x with P(chi-square > x) = p (an upper-tail probability): 0 for p = 1, 1E+300 for
+// p = 0.
+double Ji2Inversa(double df, double p);
+// P(X <= k) for a Poisson count with mean lambda >= 0; 0 for k = -1.
+double PoissonAcum(int32_t k, double lambda);
+
+// The regularized incomplete beta I_x(a, b), for a, b > 0 and 0 <= x <= 1. A result
+// computed as 1 - t never reaches 1: it is at most 0.9999999999999994.
+double BetaInc(double a, double b, double x);
+// I_x(a, b) by its power series, for b*x <= 1 and x <= 0.95; maxgam is the argument above
+// which the gamma factors are taken through logarithms.
+double BetaIncSerie(double a, double b, double x, double maxgam);
+// I_x(a, b)'s continued fraction in x/(1-x), and the one in x; big and biginv rescale it.
+double BetaIncFC1(double a, double b, double x, double big, double biginv);
+double BetaIncFC2(double a, double b, double x, double big, double biginv);
+// The x with I_x(a, b) = y; y itself for y = 0 or 1.
+double BetaIncInversa(double a, double b, double y);
+
+// P(T > t) for Student's t with k >= 1 degrees of freedom (the normal above 1000000).
+double TStudentCola(int32_t k, double t);
+// The t with P(T > t) = p (an upper-tail probability): 0 for p = 0.5, 1E+300 for p = 0,
+// -1E+300 for p = 1 and +-1E+300 for a point too large to compute (only with k = 1).
+double TStudentInversa(int32_t k, double p);
+// P(F > x) for Snedecor's F with ia, ib >= 1 degrees of freedom; 1 for x = 0.
+double FSnedecorCola(int32_t ia, int32_t ib, double x);
+// The x with P(F > x) = y (an upper-tail probability): 0 for y = 1, 1E+300 for y = 0.
+double FSnedecorInversa(int32_t ia, int32_t ib, double y);
+// P(X <= k) for a binomial count of n trials with success probability p in [0, 1]; 1 for
+// k = n or n + 1, 0 for k = -1; any other k outside 0..n fails. k need not be whole.
+double BinomialAcum(double k, double n, double p);

@@ -1,0 +1,253 @@
+// Student t, F and binomial distributions on the incomplete beta function.
+#include <cmath>
+#include <cstdint>
+
+#include "numeric/failure.h"
+#include "numeric/numeric.h"
+#include "numeric/quantile_polish.h"
+#include "numeric/special_internal.h"
+
+using numeric::Chk;
+using numeric::Div;
+using numeric::Log;
+
+namespace {
+
+constexpr double kInfinite = 1E+300;
+
+void Reject() { ErrorFlag = 1; }
+
+// How far a computed I_x(a, b) = value can be from the true one, relative: the rounding of
+// the logarithms it adds and subtracts, and the rounding of x, which its caller computed
+// (next to 1 that rounding is all that is known of a small 1 - x).
+double BetaIncError(double a, double b, double x, double value) {
+  double sign;
+  const double ln_x = Log(x), ln_1x = std::log1p(-x);
+  const double lga = LnGamma(a, sign), lgb = LnGamma(b, sign), lgab = LnGamma(a + b, sign);
+  const double terms = std::fabs(a * ln_x) + std::fabs(b * ln_1x) + std::fabs(lga) +
+                       std::fabs(lgb) + std::fabs(lgab);
+  // x times the density, over the value: the relative change per relative change of x
+  const double slope = std::exp(a * ln_x + (b - 1) * ln_1x + lgab - lga - lgb - Log(value));
+  constexpr double kEps = 2.2E-16;
+  return kEps * (terms + 2 * slope);
+}
+
+// A tail that is c * I_x(a, b), with the density of the distribution at the point.
+numeric::TailAt BetaTail(double c, double a, double b, double x, double ln_density) {
+  const double value = BetaInc(a, b, x);
+  if (!(value > 0)) return {};
+  return {true, Log(c * value), ln_density, BetaIncError(a, b, x, value)};
+}
+
+// Upper tail and density of Student's t with k degrees of freedom at t > 0.
+numeric::Tail StudentUpperTail(double k) {
+  return {[k](double t) {
+            const double t2 = numeric::Mul(t, t);
+            const double ln_density = numeric::LnBetaFactor(k / 2, 0.5) - 0.5 * Log(k) -
+                                      (k + 1) / 2 * std::log1p(t2 / k);
+            return BetaTail(0.5, k / 2, 0.5, Div(k, k + t2), ln_density);
+          },
+          1};
+}
+
+// Density of F(ia, ib) at x > 0, in logarithms.
+double FLnDensity(double ia, double ib, double x) {
+  return numeric::LnBetaFactor(ia / 2, ib / 2) + ia / 2 * Log(ia / ib) + (ia / 2 - 1) * Log(x) -
+         (ia + ib) / 2 * std::log1p(numeric::Mul(ia, x) / ib);
+}
+
+// The upper tail of F(ia, ib), or its lower tail, each computed directly (the lower one as
+// 1 - upper would lose every digit where it is small).
+numeric::Tail FTail(double ia, double ib, bool upper) {
+  if (upper) {
+    return {[=](double x) {
+              const double w = Div(ib, ib + numeric::Mul(ia, x));
+              return BetaTail(1, ib / 2, ia / 2, w, FLnDensity(ia, ib, x));
+            },
+            1};
+  }
+  return {[=](double x) {
+            const double iax = numeric::Mul(ia, x);
+            return BetaTail(1, ia / 2, ib / 2, Div(iax, ib + iax), FLnDensity(ia, ib, x));
+          },
+          -1};
+}
+
+// The point the inverse found, confirmed against its tail, or refined when it misses
+// (the incomplete beta inverse can stop far from the root in a deep tail, and 1 - (1 - p)
+// loses the digits of a small p). Fails when no point reaches the target.
+double ConfirmedPoint(const numeric::Tail& tail, double x, double target) {
+  if (numeric::TailMatches(tail, x, target)) return x;
+  return numeric::PolishQuantile(tail, x, target);
+}
+
+}  // namespace
+
+double TStudentCola(int32_t k, double t) {
+  if (k < 1) {
+    Reject();
+    return 0;
+  }
+  return numeric::HandlerStyle([&]() -> double {
+    if (k > 1000000) return NormalCola(t);
+    if (t == 0) return 0.5;
+    const double rk = k;
+    if (t < -2) {
+      const double z = Div(rk, Chk(rk + t * t));
+      return 1 - 0.5 * BetaInc(0.5 * rk, 0.5, z);
+    }
+    // The small upper tail, taken the same way. The series below gives the central part p
+    // and the tail as 0.5 - 0.5 p; beyond t = 2 that difference keeps no correct digit
+    // (and can come out negative) once the tail is below the rounding error of p.
+    if (t > 2) {
+      const double z = Div(rk, Chk(rk + t * t));
+      return 0.5 * BetaInc(0.5 * rk, 0.5, z);
+    }
+    const double x = std::fabs(t);
+    const double z = Chk(1 + Chk(x * x) / rk);
+    double p;
+    // The series runs k/2 passes at most; its terms shrink with (j - 1)/(z j).
+    const auto series = [&](double j) {
+      double f = 1, tz = 1;
+      while (j <= k - 2 && tz / f > 5E-16) {
+        tz = tz * (j - 1) / (z * j);
+        f = f + tz;
+        j = j + 2;
+      }
+      return f;
+    };
+    if (k % 2 != 0) {
+      const double xsqk = x / numeric::Sqrt(rk);
+      p = std::atan(xsqk);
+      if (k > 1) p = p + series(3) * xsqk / z;
+      p = 2 * p / numeric::kPi;
+    } else {
+      p = series(2) * x / numeric::Sqrt(z * rk);
+    }
+    if (t < 0) p = -p;
+    return 0.5 - 0.5 * p;
+  });
+}
+
+double TStudentInversa(int32_t k, double p) {
+  if (k < 1 || !(p >= 0 && p <= 1)) {
+    Reject();
+    return 0;
+  }
+  return numeric::HandlerStyle([&]() -> double {
+    double q = 1 - p;
+    const double rk = k;
+    double t;
+    if (q > 0.25 && q < 0.75) {
+      if (q == 0.5) return 0;
+      double z = 1 - 2 * q;
+      z = BetaIncInversa(0.5, 0.5 * rk, std::fabs(z));
+      t = numeric::Sqrt(Div(rk * z, 1 - z));
+      if (q < 0.5) t = -t;
+    } else {
+      double rflg = -1;
+      if (q >= 0.5) {
+        q = 1 - q;
+        rflg = 1;
+      }
+      const double z = BetaIncInversa(0.5 * rk, 0.5, 2 * q);
+      if (kInfinite * z < rk) {
+        t = rflg * kInfinite;
+      } else {
+        t = rflg * numeric::Sqrt(Chk(Div(rk, z) - rk));
+      }
+    }
+    if (p == 0 || p == 1) return t;
+
+    // Confirm the point on the side of the distribution the probability is small on.
+    const double target = p < 0.5 ? p : 1 - p;
+    const double sign = p < 0.5 ? 1 : -1;
+    const numeric::Tail tail = StudentUpperTail(rk);
+    double x = std::fabs(t);
+    if (x == kInfinite) {
+      // The infinite mark stands for a point beyond what t = sqrt(k/z - k) can reach, about
+      // 1E+153; only a point short of that is looked for.
+      constexpr double kReach = 1E+153;
+      const numeric::TailAt far = numeric::EvaluateTail(tail, kReach);
+      if (far.ok && far.ln_tail >= Log(target)) return t;
+      x = 1;
+    }
+    return sign * ConfirmedPoint(tail, x, target);
+  });
+}
+
+double FSnedecorCola(int32_t ia, int32_t ib, double x) {
+  if (ia < 1 || ib < 1) {
+    Reject();
+    return 0;
+  }
+  numeric::ContinueStyle run;
+  double result = 0;
+  run.Step([&] {
+    const double w = Div(static_cast<double>(ib), Chk(ib + static_cast<double>(ia) * x));
+    result = BetaInc(0.5 * ib, 0.5 * ia, w);
+  });
+  run.Finish();
+  return result;
+}
+
+double FSnedecorInversa(int32_t ia, int32_t ib, double y) {
+  if (ia < 1 || ib < 1 || !(y >= 0 && y <= 1)) {
+    Reject();
+    return 0;
+  }
+  if (y == 1) return 0;
+  if (y == 0) return kInfinite;
+  const double a = ia, b = ib;
+  numeric::ContinueStyle run;
+  double result = 0;
+  double w = 0;
+  run.Step([&] { w = BetaInc(0.5 * b, 0.5 * a, 0.5); });
+  if (w > y || y < 0.001) {
+    run.Step([&] { w = BetaIncInversa(0.5 * b, 0.5 * a, y); });
+    run.Step([&] { result = Div(b - b * w, a * w); });
+  } else {
+    run.Step([&] { w = BetaIncInversa(0.5 * a, 0.5 * b, 1 - y); });
+    run.Step([&] { result = Div(b * w, a * (1 - w)); });
+  }
+  if (!run.Failed()) {
+    run.Step([&] {
+      const double found = result;
+      result = 0;  // a point that cannot be confirmed is not shown
+      result = y <= 0.5 ? ConfirmedPoint(FTail(a, b, true), found, y)
+                        : ConfirmedPoint(FTail(a, b, false), found, 1 - y);
+    });
+  }
+  run.Finish();
+  return result;
+}
+
+double BinomialAcum(double k, double n, double p) {
+  if (!(p >= 0 && p <= 1)) {
+    Reject();
+    return 0;
+  }
+  if (k == n + 1) return 1;
+  if (k > n) {
+    Reject();
+    return 0;
+  }
+  if (k == -1) return 0;
+  if (k < 0) {
+    Reject();
+    return 0;
+  }
+  if (k == n) return 1;
+  numeric::ContinueStyle run;
+  double result = 0;
+  run.Step([&] {
+    const double dn = Chk(n - k);
+    if (k == 0) {
+      result = numeric::Pow(1 - p, dn);
+    } else {
+      result = BetaInc(dn, Chk(k + 1), 1 - p);
+    }
+  });
+  run.Finish();
+  return result;
+}

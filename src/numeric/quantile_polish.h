@@ -1,0 +1,36 @@
+// Refining a percentage point against its tail probability; internal to the library.
+#pragma once
+
+#include <functional>
+
+namespace numeric {
+
+// A tail probability T and the density f at a point x > 0.
+struct TailAt {
+  bool ok = false;        // false where T is 0 in doubles, or x too far out to compute it
+  double ln_tail = 0;     // ln T(x)
+  double ln_density = 0;  // ln f(x), f = |dT/dx|
+  double rel_error = 0;   // how far the computed T can be from the true one, relative
+};
+
+// The tail of a distribution on x > 0 that shrinks as x moves outward: outward is +1 for an
+// upper tail, -1 for a lower one. A failure inside counts as "too far out".
+struct Tail {
+  std::function<TailAt(double x)> at;
+  int outward = 1;
+};
+
+// T and f at x; not ok where the tail cannot be computed, instead of failing.
+TailAt EvaluateTail(const Tail& tail, double x);
+
+// True when T(x) is target within 1E-8 relative, or within what T can tell where it is
+// less accurate than that (at most 1E-4).
+bool TailMatches(const Tail& tail, double x, double target);
+
+// The x > 0 with T(x) = target, by Newton steps on ln T against ln x, kept inside a
+// bracket that grows outward or inward until it holds the root. Starts from x_start
+// (any x > 0 that is not too far out, else 1). Fails (NumericFailure) when it cannot bring
+// T(x) as close to the target as TailMatches asks.
+double PolishQuantile(const Tail& tail, double x_start, double target);
+
+}  // namespace numeric

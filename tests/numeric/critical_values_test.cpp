@@ -1,0 +1,66 @@
+// The published critical-value tables (t, chi-square and F for 1 to 30, 60 and 120
+// degrees of freedom at upper tails 0.05, 0.025 and 0.01, and the normal points), as the
+// test and interval panels show them: to 6 significant digits.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "numeric/numeric.h"
+#include "reference_data.h"
+
+namespace {
+
+double CriticalValue(const numeric_testing::ReferenceRow& row) {
+  const double df1 = row.arg[0], df2 = row.arg[1], tail = row.arg[2];
+  if (row.routine == "t") return TStudentInversa(static_cast<int32_t>(df1), tail);
+  if (row.routine == "chi2") return Ji2Inversa(df1, tail);
+  if (row.routine == "F") {
+    return FSnedecorInversa(static_cast<int32_t>(df1), static_cast<int32_t>(df2), tail);
+  }
+  return NormalInversa(tail);  // a lower-tail probability
+}
+
+TEST(CriticalValues, PublishedTablesComeOutToSixDigits) {
+  const auto rows = numeric_testing::LoadReference("critical_values.tsv");
+  std::map<std::string, int> count;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.routine + " line " + std::to_string(row.line));
+    ErrorFlag = 0;
+    const double value = CriticalValue(row);
+    ASSERT_EQ(ErrorFlag, 0);
+    // Every table lies where the inverses converge fully.
+    EXPECT_NEAR(value, row.exact, 1E-13 * std::fabs(row.exact));
+    if (row.tie_distance > 1E-9) {
+      EXPECT_EQ(FormatoCifras(value, 6), FormatoCifras(row.exact, 6));
+    }
+    ++count[row.routine];
+  }
+  // 32 degrees of freedom at 3 tails, F at every pair of them, and 5 normal points.
+  EXPECT_EQ(count["t"], 96);
+  EXPECT_EQ(count["chi2"], 96);
+  EXPECT_EQ(count["F"], 3072);
+  EXPECT_EQ(count["normal"], 5);
+}
+
+// A few points as printed in any statistics textbook, independent of the generated file.
+TEST(CriticalValues, TextbookPoints) {
+  struct Case {
+    double value;
+    const char* text;  // to 4 significant digits
+  };
+  const Case cases[] = {
+      {NormalInversa(0.975), "1.96"},         {NormalInversa(0.95), "1.645"},
+      {NormalInversa(0.995), "2.576"},        {TStudentInversa(10, 0.025), "2.228"},
+      {TStudentInversa(1, 0.05), "6.314"},    {TStudentInversa(30, 0.01), "2.457"},
+      {TStudentInversa(120, 0.05), "1.658"},  {Ji2Inversa(10, 0.05), "18.31"},
+      {Ji2Inversa(1, 0.05), "3.841"},         {Ji2Inversa(30, 0.01), "50.89"},
+      {FSnedecorInversa(5, 10, 0.05), "3.326"}, {FSnedecorInversa(1, 1, 0.05), "161.4"},
+      {FSnedecorInversa(10, 20, 0.01), "3.368"}, {FSnedecorInversa(2, 2, 0.05), "19"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatoCifras(c.value, 4), c.text);
+}
+
+}  // namespace

@@ -1,0 +1,461 @@
+#!/usr/bin/python3
+"""Reference values for the distribution routines of the number library.
+
+Computes every value at 40 significant digits with mpmath (Debian's python3-mpmath) and
+writes two tab-separated files that the numeric tests read:
+
+  tests/data/numeric_reference.tsv  routine, up to three arguments, the exact value, and
+                                    how far that value lies from a tie of its rounding to
+                                    6 digits, relative to it (its 6-digit text is compared
+                                    only where that is more than the error allowed)
+  tests/data/critical_values.tsv    the published critical-value tables: t, chi-square
+                                    and F points for df 1 to 30, 60 and 120 at upper tails
+                                    0.05, 0.025 and 0.01, and normal points
+
+The arguments are doubles, written with 17 significant digits, and each value is the exact
+value at that double (not at the decimal it was typed as). The build never runs this;
+run it by hand with /usr/bin/python3 after changing the grid, and commit its output.
+"""
+
+import os
+import sys
+import time
+
+import mpmath as mp
+from mpmath import mpf
+
+mp.mp.dps = 40
+START = time.time()
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+DATA = os.path.join(ROOT, "tests", "data")
+
+# Smallest value worth a row: below it the routines' own logarithm limits take over.
+TINY = mpf("1e-300")
+
+
+# --- The functions, exactly -------------------------------------------------------------
+
+def log_beta_factor(a, b):
+    """ln(Gamma(a+b) / (Gamma(a) Gamma(b)))."""
+    return mp.loggamma(a + b) - mp.loggamma(a) - mp.loggamma(b)
+
+
+def ibeta_fraction(a, b, x, xc):
+    """I_x(a, b) by its continued fraction (modified Lentz), for x < (a+1)/(a+b+2)."""
+    tiny = mpf(10) ** -1000
+    eps = mpf(10) ** -(mp.mp.dps + 5)
+    c, d = mpf(1), 1 - (a + b) * x / (a + 1)
+    d = 1 / (d if abs(d) > tiny else tiny)
+    h = d
+    for m in range(1, 10**7):
+        m2 = 2 * m
+        for num in (m * (b - m) * x / ((a - 1 + m2) * (a + m2)),
+                    -(a + m) * (a + b + m) * x / ((a + m2) * (a + 1 + m2))):
+            d = 1 + num * d
+            d = 1 / (d if abs(d) > tiny else tiny)
+            c = 1 + num / c
+            c = c if abs(c) > tiny else tiny
+            h *= d * c
+        if abs(d * c - 1) < eps:
+            break
+    else:
+        raise ValueError("continued fraction did not converge at %s %s %s" % (a, b, x))
+    return mp.exp(a * mp.log(x) + b * mp.log(xc) + log_beta_factor(a, b)) * h / a
+
+
+def ibeta(a, b, x, xc=None):
+    """Regularized incomplete beta; mpmath's own betainc fails when a and b are both large.
+    xc = 1 - x, given exactly where x is close to 1."""
+    a, b, x = mpf(a), mpf(b), mpf(x)
+    xc = 1 - x if xc is None else mpf(xc)
+    if x == 0:
+        return mpf(0)
+    if xc == 0:
+        return mpf(1)
+    if x < (a + 1) / (a + b + 2):
+        return ibeta_fraction(a, b, x, xc)
+    return 1 - ibeta_fraction(b, a, xc, x)
+
+
+def self_check():
+    """The beta and gamma forms above against mpmath's own, where those converge."""
+    for a, b, x in [(2, 3, 0.4), (0.5, 0.5, 0.3), (10, 20, 0.5), (100, 3, 0.99),
+                    (0.5, 50, 0.001), (30, 30, 0.5), (1.5, 7, 0.9), (7, 1.5, 0.2)]:
+        mine = ibeta(a, b, x)
+        theirs = mp.betainc(mpf(a), mpf(b), 0, mpf(x), regularized=True)
+        assert abs(mine - theirs) <= mpf(10) ** -35 * theirs, (a, b, x, mine, theirs)
+    for a, x in [(2.5, 1), (10, 3), (0.5, 0.2), (100, 90), (3, 3), (7, 20)]:
+        theirs = mp.gammainc(mpf(a), 0, mpf(x), regularized=True)
+        assert abs(gamma_p(a, x) - theirs) <= mpf(10) ** -35 * theirs, (a, x)
+        assert abs(gamma_q(a, x) - (1 - theirs)) <= mpf(10) ** -35, (a, x)
+
+
+def gamma_p_series(a, x):
+    """P(a, x) by its series of positive terms, x^a e^-x / Gamma(a+1) * 1F1(1; a+1; x)."""
+    pref = mp.exp(a * mp.log(x) - x - mp.loggamma(a + 1))
+    return pref * mp.hyp1f1(1, a + 1, x, maxterms=10**7)
+
+
+def gamma_q(a, x):
+    """Regularized upper incomplete gamma; mpmath's lower one fails for large a."""
+    a, x = mpf(a), mpf(x)
+    if x <= a:
+        return 1 - gamma_p_series(a, x)
+    return mp.gammainc(a, x, mp.inf, regularized=True)
+
+
+def gamma_p(a, x):
+    a, x = mpf(a), mpf(x)
+    if x <= a:
+        return gamma_p_series(a, x)
+    return 1 - mp.gammainc(a, x, mp.inf, regularized=True)
+
+
+def normal_upper(z):
+    return mp.ncdf(-mpf(z))
+
+
+def t_upper(k, t):
+    k, t = mpf(k), mpf(t)
+    tail = ibeta(k / 2, mpf(1) / 2, k / (k + t * t), t * t / (k + t * t)) / 2
+    return tail if t >= 0 else 1 - tail
+
+
+def f_upper(ia, ib, x):
+    ia, ib, x = mpf(ia), mpf(ib), mpf(x)
+    return ibeta(ib / 2, ia / 2, ib / (ib + ia * x), ia * x / (ib + ia * x))
+
+
+def f_lower(ia, ib, x):
+    ia, ib, x = mpf(ia), mpf(ib), mpf(x)
+    return ibeta(ia / 2, ib / 2, ia * x / (ib + ia * x), ib / (ib + ia * x))
+
+
+def binomial_cdf(k, n, p):
+    k, n, p = int(k), int(n), mpf(p)
+    if n <= 2000:
+        return mp.fsum(mp.binomial(n, i) * p**i * (1 - p) ** (n - i) for i in range(k + 1))
+    return ibeta(n - k, k + 1, 1 - p, p)
+
+
+# --- Inverses: a root of a monotone function, in a variable where it is nearly linear ----
+
+def solve(g, lo, hi):
+    """The root of g (which changes sign once on [lo, hi]) to full working precision."""
+    glo, ghi = g(lo), g(hi)
+    if glo * ghi > 0:
+        raise ValueError("no sign change on [%s, %s]" % (lo, hi))
+    for _ in range(40):  # bisect until a secant method can take over
+        mid = (lo + hi) / 2
+        gm = g(mid)
+        if gm == 0:
+            return mid
+        if (gm > 0) == (glo > 0):
+            lo, glo = mid, gm
+        else:
+            hi, ghi = mid, gm
+        if hi - lo < mpf("1e-3") * max(1, abs(mid)):
+            break
+    root = mp.findroot(g, (lo, hi), solver="illinois", tol=mpf(10) ** (-mp.mp.dps + 6),
+                       maxsteps=200, verify=False)
+    # g is a log ratio: near the root it is the relative error of the probability.
+    if abs(g(root)) > mpf(10) ** (-mp.mp.dps + 12):
+        raise ValueError("root not found on [%s, %s]" % (lo, hi))
+    return root
+
+
+def log_gap(f, target):
+    """g(u) = ln f(u) - ln target, with an empty tail counted as far below the target."""
+    lt = mp.log(target)
+
+    def g(u):
+        v = f(u)
+        return mp.log(v) - lt if v > 0 else mpf(-10) ** 6
+    return g
+
+
+def normal_inverse(y):
+    y = mpf(y)
+    if y == mpf(1) / 2:
+        return mpf(0)
+    if y < mpf(1) / 2:
+        return solve(log_gap(lambda z: mp.ncdf(z), y), mpf(-40), mpf(0))
+    return solve(log_gap(lambda z: mp.ncdf(-z), 1 - y), mpf(0), mpf(40))
+
+
+def gamma_q_inverse(a, y):
+    """The x with Q(a, x) = y; 0 for a root below every double."""
+    g = log_gap(lambda u: gamma_q(a, mp.exp(u)), y)
+    if g(mpf(-800)) < 0:
+        return mpf(0)
+    return mp.exp(solve(g, mpf(-800), mpf(40)))
+
+
+def beta_inverse(a, b, y):
+    # in u = ln(x / (1 - x)), on the side where the probability is small
+    def x_of(u):
+        return 1 / (1 + mp.exp(-u)), 1 / (1 + mp.exp(u))
+    y = mpf(y)
+    if y <= mpf(1) / 2:
+        u = solve(log_gap(lambda u: ibeta(a, b, *x_of(u)), y), mpf(-2000), mpf(2000))
+    else:
+        u = solve(log_gap(lambda u: ibeta(b, a, *x_of(-u)), 1 - y), mpf(-2000), mpf(2000))
+    return x_of(u)[0]
+
+
+def t_inverse(k, p):
+    """The t with P(T > t) = p."""
+    p = mpf(p)
+    if p == mpf(1) / 2:
+        return mpf(0)
+    q = p if p < mpf(1) / 2 else 1 - p
+    t = mp.exp(solve(log_gap(lambda u: t_upper(k, mp.exp(u)), q), mpf(-60), mpf(700)))
+    return t if p < mpf(1) / 2 else -t
+
+
+def f_inverse(ia, ib, y):
+    """The x with P(F > x) = y; infinite for a point beyond e^700, far past every double."""
+    y = mpf(y)
+    if y <= mpf(1) / 2:
+        g = log_gap(lambda u: f_upper(ia, ib, mp.exp(u)), y)
+        if g(mpf(700)) > 0:
+            return mp.inf
+    else:
+        g = log_gap(lambda u: f_lower(ia, ib, mp.exp(u)), 1 - y)
+    return mp.exp(solve(g, mpf(-700), mpf(700)))
+
+
+def sign_gamma(x):
+    x = mpf(x)
+    if x > 0:
+        return mpf(1)
+    return mpf(1) if int(mp.floor(x)) % 2 == 0 else mpf(-1)
+
+
+def ln_gamma(x):
+    x = mpf(x)
+    if x > 0:
+        return mp.loggamma(x)
+    # reflection: |Gamma(x)| = pi / (|sin(pi x)| Gamma(1 - x))
+    return mp.log(mp.pi) - mp.log(abs(mp.sin(mp.pi * x))) - mp.loggamma(1 - x)
+
+
+# --- Output -----------------------------------------------------------------------------
+
+def tie_distance(v):
+    """How far v lies from a tie of its rounding to 6 significant digits, relative to v
+    (at most about 0.5E-5); 1 for v = 0, which has no tie."""
+    if v == 0:
+        return mpf(1)
+    a = abs(v)
+    e = int(mp.floor(mp.log10(a)))
+    scaled = a / mpf(10) ** (e - 5)  # six digits before the point
+    frac = scaled - mp.floor(scaled)
+    return abs(frac - mpf(1) / 2) / scaled
+
+
+def arg_text(x):
+    return "%.17g" % x if isinstance(x, float) else str(x)
+
+
+class Table:
+    def __init__(self):
+        self.rows = []
+
+    def add(self, routine, args, value):
+        if not self.rows or self.rows[-1][0] != routine:
+            print("%8.1f s  %s" % (time.time() - START, routine), file=sys.stderr, flush=True)
+        value = mpf(value)
+        if 0 < abs(value) < TINY:
+            return  # below the doubles the routines work in
+        self.rows.append((routine, [arg_text(a) for a in args], mp.nstr(value, 22),
+                          mp.nstr(tie_distance(value), 3)))
+
+    def write(self, path, header):
+        with open(path, "w") as f:
+            f.write(header)
+            for routine, args, value, tie in self.rows:
+                args = args + ["-"] * (3 - len(args))
+                f.write("\t".join([routine] + args + [value, tie]) + "\n")
+
+
+# --- The grid ---------------------------------------------------------------------------
+
+def frange(values):
+    return [float(v) for v in values]
+
+
+def grid():
+    t = Table()
+
+    xs = frange(["1e-300", "1e-10", "0.01", "0.1", "0.2", "0.3", "0.4", "0.49", "0.4999999",
+                 "0.5", "0.6", "0.75", "1", "1.5", "2", "2.5", "3", "3.5", "4", "5", "5.9",
+                 "6", "7", "9.99"])
+    for x in xs + [-x for x in xs] + [0.0, 10.0, 12.0, -10.0, 30.0]:
+        t.add("Erf", [x], mp.erf(mpf(x)))
+    for x in frange(["-5", "-2", "-1", "-0.5", "-0.1", "0", "0.1", "0.3", "0.49", "0.5", "0.75",
+                     "1", "1.5", "2", "3", "4", "5", "6", "7", "8", "9", "9.99", "10", "15", "26"]):
+        t.add("ErfC", [x], mp.erfc(mpf(x)))
+
+    for z in frange(["-40", "-10", "-8.3", "-5", "-3", "-1.96", "-1", "-0.5", "-1e-8", "0", "1e-8",
+                     "0.1", "0.5", "1", "1.6448536269514722", "1.96", "2.5", "3", "4", "5", "6",
+                     "7", "8", "8.2", "8.3", "9", "10", "20", "40"]):
+        t.add("NormalCola", [z], normal_upper(z))
+    for y in frange(["1e-300", "1e-200", "1e-100", "1e-50", "1e-20", "1e-16", "1e-10", "1e-5",
+                     "1e-3", "0.01", "0.025", "0.05", "0.1", "0.135", "0.13533528323661",
+                     "0.1354", "0.2", "0.3", "0.4", "0.45", "0.49", "0.4999999999", "0.5",
+                     "0.5000000001", "0.6", "0.7", "0.8", "0.86", "0.8646", "0.8647", "0.9",
+                     "0.95", "0.975", "0.99", "0.999", "0.999999", "0.9999999999",
+                     "0.999999999999999"]):
+        t.add("NormalInversa", [y], normal_inverse(y))
+
+    for x in frange(["1e-300", "1e-10", "0.001", "0.1", "0.5", "0.9", "1", "1.1", "1.5", "1.9",
+                     "2", "2.1", "2.5", "3", "5.5", "10", "12.9", "13", "20", "100.5", "999",
+                     "1000", "1e4", "1e6", "99999999", "100000001", "1e10", "1e100", "1e300",
+                     "-0.5", "-1.5", "-2.5", "-10.3", "-33.7", "-34.5", "-40.5", "-100.25",
+                     "-170.9", "-100000.5"]):
+        t.add("LnGamma", [x], ln_gamma(x))
+        t.add("LnGammaSign", [x], sign_gamma(x))
+    for x in frange(["1e-10", "1e-5", "0.1", "0.5", "1", "1.5", "2", "2.5", "3", "4.5", "10",
+                     "20.5", "33", "33.5", "50", "100", "143", "143.5", "150", "170.5", "171",
+                     "171.6", "-0.5", "-1.5", "-2.5", "-10.3", "-32.5", "-33.5", "-50.5",
+                     "-100.5", "-150.5", "-170.5"]):
+        t.add("Gamma", [x], mp.gamma(mpf(x)))
+
+    shapes = frange(["0.001", "0.1", "0.5", "1", "2.5", "10", "100", "10000", "1000000"])
+    for a in shapes:
+        am = mpf(a)
+        points = set()
+        for f in ["1e-6", "0.01", "0.1", "0.5", "0.9", "1", "1.1", "2", "5", "20"]:
+            points.add(float(am * mpf(f)))
+        for c in [-30, -5, -1, 1, 5, 30]:
+            x = float(am + c * mp.sqrt(am))
+            if x > 0:
+                points.add(x)
+        points.update([0.5, 1.0, 3.0, 50.0])
+        for x in sorted(points):
+            q, p = gamma_q(a, x), gamma_p(a, x)
+            if q >= TINY:
+                t.add("GammaIncSup", [a, x], q)
+            if p >= TINY:
+                t.add("GammaIncInf", [a, x], p)
+        for y in frange(["1e-300", "1e-100", "1e-20", "1e-8", "1e-3", "0.05", "0.5", "0.95",
+                         "0.999", "0.99999999"]):
+            x = gamma_q_inverse(a, y)
+            if x > mpf("1e-290"):
+                t.add("GammaIncSupInversa", [a, y], x)
+
+    dfs = frange(["0.5", "1", "2", "2.5", "3", "5", "10", "30", "100", "1000", "1e4", "1e5", "1e6"])
+    for df in dfs:
+        dm = mpf(df)
+        points = {float(dm * mpf(f)) for f in ["1e-3", "0.1", "0.5", "1", "1.5", "2", "5", "10"]}
+        points.update([0.0, -5.0, 1e-300, 3.841459, 1380.0, 1390.0])
+        for x in sorted(points):
+            v = gamma_q(dm / 2, mpf(x) / 2) if x > 0 else mpf(1)
+            if v >= TINY:
+                t.add("Ji2Cola", [df, x], v)
+        for p in frange(["1e-300", "1e-100", "1e-10", "1e-5", "0.001", "0.01", "0.025", "0.05",
+                         "0.1", "0.5", "0.9", "0.95", "0.99", "0.999", "0.999999"]):
+            t.add("Ji2Inversa", [df, p], 2 * gamma_q_inverse(dm / 2, p))
+
+    for k in [0, 1, 2, 5, 10, 100, 1000, 10000, 1000000]:
+        lambdas = {0.001, 0.5, 3.0, 700.0}
+        lambdas.update(float(mpf(k) * mpf(f)) for f in ["0.01", "0.5", "0.9", "1", "1.1", "2"])
+        for lam in sorted(lambdas):
+            v = gamma_q(k + 1, lam) if lam > 0 else mpf(1)
+            if v >= TINY:
+                t.add("PoissonAcum", [k, lam], v)
+
+    pairs = [(0.5, 0.5), (0.5, 5.0), (1.0, 1.0), (2.0, 3.0), (2.5, 0.5), (10.0, 20.0),
+             (100.0, 3.0), (0.5, 500.0), (50.0, 0.5), (1000.0, 1000.0), (1e4, 5e5),
+             (5e5, 0.5), (0.5, 5e5), (5e5, 5e5)]
+    for a, b in pairs:
+        am, bm = mpf(a), mpf(b)
+        mean = am / (am + bm)
+        sd = mp.sqrt(am * bm / ((am + bm) ** 2 * (am + bm + 1)))
+        points = set(frange(["1e-10", "1e-3", "0.1", "0.3", "0.5", "0.7", "0.9", "0.999",
+                             "0.9999999999"]))
+        for c in [-20, -3, -1, 0, 1, 3, 20]:
+            x = mean + c * sd
+            if 0 < x < 1:
+                points.add(float(x))
+        for x in sorted(points):
+            v = ibeta(a, b, x)
+            if v >= TINY:
+                t.add("BetaInc", [a, b, x], v)
+        for y in frange(["1e-300", "1e-100", "1e-20", "1e-8", "0.001", "0.05", "0.3", "0.5",
+                         "0.7", "0.95", "0.999", "0.99999999"]):
+            x = beta_inverse(am, bm, y)
+            if mpf("1e-290") < x < 1 - mpf("1e-15"):
+                t.add("BetaIncInversa", [a, b, y], x)
+
+    ks = [1, 2, 3, 4, 5, 10, 29, 30, 100, 1000, 10000, 100000, 1000000]
+    for k in ks:
+        for tv in frange(["-1e6", "-50", "-5", "-2.0001", "-2", "-1.5", "-1", "-0.1", "0", "0.1",
+                          "0.5", "1", "1.5", "2", "2.5", "3", "5", "10", "30"]):
+            v = t_upper(k, tv)
+            if v >= TINY:
+                t.add("TStudentCola", [k, tv], v)
+        for p in frange(["1e-300", "1e-100", "1e-20", "1e-10", "1e-7", "1e-4", "0.001", "0.01",
+                         "0.025", "0.05", "0.1", "0.2", "0.25", "0.3", "0.4", "0.49", "0.5",
+                         "0.51", "0.6", "0.75", "0.8", "0.9", "0.95", "0.975", "0.99", "0.999",
+                         "0.9999999", "0.9999999999"]):
+            v = t_inverse(k, p)
+            if abs(v) < mpf("1e153"):  # beyond, the routine answers its infinite mark
+                t.add("TStudentInversa", [k, p], v)
+
+    fpairs = [(1, 1), (1, 2), (2, 1), (3, 7), (5, 10), (10, 5), (30, 30), (1, 100000),
+              (100000, 1), (100, 1000), (1000, 100000), (1000000, 1000000), (7, 1000000)]
+    for ia, ib in fpairs:
+        for x in frange(["0", "1e-6", "0.01", "0.1", "0.5", "1", "2", "5", "10", "100", "1e4",
+                         "1e10", "1e50"]):
+            v = f_upper(ia, ib, x)
+            if v >= TINY:
+                t.add("FSnedecorCola", [ia, ib, x], v)
+        for y in frange(["1e-300", "1e-100", "1e-20", "1e-7", "1e-4", "0.001", "0.01", "0.05",
+                         "0.1", "0.5", "0.9", "0.95", "0.99", "0.999", "0.9999999"]):
+            x = f_inverse(ia, ib, y)
+            if mpf("1e-290") < x < mpf("1e290"):
+                t.add("FSnedecorInversa", [ia, ib, y], x)
+
+    for n in [1, 2, 5, 10, 20, 50, 100, 1000, 100000]:
+        counts = sorted({0, 1, n // 4, n // 2, (3 * n) // 4, n - 1} - {n})
+        for k in counts:
+            for p in frange(["0", "1e-6", "0.01", "0.1", "0.3", "0.5", "0.7", "0.9", "0.99", "1"]):
+                v = binomial_cdf(k, n, p)
+                if v >= TINY:
+                    t.add("BinomialAcum", [float(k), float(n), p], v)
+    return t
+
+
+def critical_values():
+    t = Table()
+    dfs = list(range(1, 31)) + [60, 120]
+    alphas = [0.05, 0.025, 0.01]
+    for alpha in alphas:
+        for df in dfs:
+            t.add("t", [df, "-", alpha], t_inverse(df, alpha))
+            t.add("chi2", [df, "-", alpha], 2 * gamma_q_inverse(mpf(df) / 2, alpha))
+            for df2 in dfs:
+                t.add("F", [df, df2, alpha], f_inverse(df, df2, alpha))
+    for level in [0.9, 0.95, 0.975, 0.99, 0.995]:
+        t.add("normal", ["-", "-", level], normal_inverse(level))
+    return t
+
+
+def main():
+    self_check()
+    os.makedirs(DATA, exist_ok=True)
+    grid().write(os.path.join(DATA, "numeric_reference.tsv"),
+                 "# routine\targ1\targ2\targ3\texact value\tdistance to a 6-digit tie\n"
+                 "# written by tools/numeric_reference.py (mpmath, 40 digits); do not edit\n")
+    critical_values().write(os.path.join(DATA, "critical_values.tsv"),
+                            "# table\tdf1\tdf2\ttail (normal: lower)\tpoint\tdistance to a 6-digit tie\n"
+                            "# written by tools/numeric_reference.py (mpmath, 40 digits); "
+                            "do not edit\n")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
