@@ -7,6 +7,7 @@
 
 #include "frame/file_menu.h"
 #include "frame/frame_state.h"
+#include "tables/data_files.h"
 #include "tables/table_data.h"
 #include "tables/table_view.h"
 
@@ -24,26 +25,23 @@ class TableWindowView : public tables::TableView {
   FrameWindow& window_;
 };
 
-class TableFiles1V : public TableFileCommands {
+// A table's File menu commands, as its readers and writers in the tables provide them.
+template <class Table, void (*SaveVAR)(Table&), bool (*LoadVAR)(Table&, const std::string&),
+          void (*PreLoadVAR)(Table&, const std::string&)>
+class TableFiles : public TableFileCommands {
  public:
-  explicit TableFiles1V(tables::Table1V& table) : table_(table) {}
-  void Save() override;
-  bool Load(const std::string& fileName) override;
-  void PreLoad(const std::string& fileName) override;
+  explicit TableFiles(Table& table) : table_(table) {}
+  void Save() override { SaveVAR(table_); }
+  bool Load(const std::string& fileName) override { return LoadVAR(table_, fileName); }
+  void PreLoad(const std::string& fileName) override { PreLoadVAR(table_, fileName); }
 
  private:
-  tables::Table1V& table_;
+  Table& table_;
 };
 
-class TableFiles2V : public TableFileCommands {
- public:
-  explicit TableFiles2V(tables::Table2V& table) : table_(table) {}
-  void Save() override;
-  bool Load(const std::string& fileName) override;
-  void PreLoad(const std::string& fileName) override;
-
- private:
-  tables::Table2V& table_;
-};
+using TableFiles1V =
+    TableFiles<tables::Table1V, tables::Save1VAR, tables::Load1VAR, tables::PreLOAD1VAR>;
+using TableFiles2V =
+    TableFiles<tables::Table2V, tables::Save2VAR, tables::Load2VAR, tables::PreLOAD2VAR>;
 
 }  // namespace frame
