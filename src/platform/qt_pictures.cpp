@@ -1,0 +1,21 @@
+#include "platform/qt_pictures.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include "platform/pictures.h"
+
+namespace platform {
+
+void ShowPicture(QLabel* label, const std::string& name) {
+  const std::string path = PicturePath(name);
+  QPixmap picture;
+  if (!path.empty()) picture.load(QString::fromStdString(path));
+  if (picture.isNull()) {
+    label->clear();
+  } else {
+    label->setPixmap(picture);
+  }
+}
+
+}  // namespace platform
