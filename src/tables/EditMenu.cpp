@@ -58,6 +58,13 @@ void InstallEditMenu(FormMain& form) {
                      [window, one, two] { OnCurrentTable(*window, one, two); });
     if (item.separatorAfter) menu->addSeparator();
   }
+  // A click on a table's tab shows that table's own Undo and Redo.
+  form.Hooks().RestoreUndoRedo1V = [window] {
+    ShowUndoRedo(window->EditMenu(), UndoRedoMenuOf(window->Table1V()));
+  };
+  form.Hooks().RestoreUndoRedo2V = [window] {
+    ShowUndoRedo(window->EditMenu(), UndoRedoMenuOf(window->Table2V()));
+  };
   // The window's Delete key, whatever control has the focus.
   form.Hooks().mnu_Edicion_DelSel_Click = [window] {
     OnCurrentTable(*window, DelSel1V, DelSel2V);

@@ -10,7 +10,8 @@ class QMenu;
 namespace tables {
 
 // Adds Undo, Redo, Cut, Copy, Paste, Delete selection, Select all, Insert row and Compact
-// table to the window's Edit menu, and the Delete key of the window to Delete selection.
+// table to the window's Edit menu, the Delete key of the window to Delete selection, and
+// a click on either table's tab to that table's Undo and Redo.
 // A second call adds nothing.
 void InstallEditMenu(FormMain& form);
 

@@ -520,7 +520,6 @@ void InstallPanel1V(FormMain& form) {
   // The picture buttons of the task stay above the panel.
   panel->lower();
   form.SetTableScrollBar(frame::kTask1V, panel->Grid()->ScrollBar());
-  form.Hooks().RestoreUndoRedo1V = [panel] { panel->ShowEditMenuState(); };
   form.Button(15)->SetCommand([panel] { panel->CmdGRAF1V_Click(); });
 }
 
