@@ -21,7 +21,9 @@
 #include "frame/PictureButton.h"
 #include "frame/panels.h"
 #include "support/scripted_ui.h"
+#include "graph/graph_handover.h"
 #include "tables/Panel1V.h"
+#include "tables/graph_window.h"
 
 namespace {
 
@@ -193,6 +195,34 @@ TEST_F(Panel1VTest, EachKeystrokeIsAnEdit) {
   QTest::keyClicks(last, "7");
   EXPECT_EQ(table1V.N1V, 13);
   EXPECT_EQ(Bar()->maximum(), 2);
+}
+
+TEST_F(Panel1VTest, EnteringACellSelectsItsTextUnlessTheWindowGaveTheFocusBack) {
+  FillTable(3);
+  struct Case {
+    const char* what;
+    std::function<void(QLineEdit*)> enter;
+    bool selected;
+  };
+  const Case cases[] = {
+      {"the keyboard", [](QLineEdit* c) { c->setFocus(Qt::TabFocusReason); }, true},
+      {"a click, once the caret is placed", [](QLineEdit* c) {
+         QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, QPoint(c->width() - 5, 10));
+         QApplication::processEvents();
+       }, true},
+      {"the window becoming active", [](QLineEdit* c) { c->setFocus(Qt::ActiveWindowFocusReason); },
+       false},
+      {"a popup closing", [](QLineEdit* c) { c->setFocus(Qt::PopupFocusReason); }, false},
+  };
+  for (const Case& c : cases) {
+    QLineEdit* cell = Cell("Txt1V_x1", 2);
+    form->findChild<QLineEdit*>("Txt1V_MX")->setFocus(Qt::OtherFocusReason);
+    cell->deselect();
+    cell->setCursorPosition(1);
+    c.enter(cell);
+    ASSERT_EQ(QApplication::focusWidget(), cell) << c.what;
+    EXPECT_EQ(cell->selectedText() == "20" && cell->cursorPosition() == 0, c.selected) << c.what;
+  }
 }
 
 TEST_F(Panel1VTest, KeysMoveBetweenTheVisibleColumnsAndScrollAtTheEdges) {
@@ -423,6 +453,55 @@ TEST_F(Panel1VTest, QuantileBoxesConvertBothWaysAndMomentsFollowTheirOptions) {
   EXPECT_EQ(Text("Txt1V_MM"), Text("Txt1V_VX"));
   Click("OptMR_0");
   EXPECT_EQ(Text("Txt1V_MM"), FormatoCifras(3050.0 / 10, 10)) << "the sum of n x² over N";
+}
+
+TEST_F(Panel1VTest, FromTwoHundredRowsTheQuantileWaitsForItsButton) {
+  FillTable(250);
+  QLineEdit* order = form->findChild<QLineEdit*>("Txt1V_QPCT");
+  QLineEdit* value = form->findChild<QLineEdit*>("Txt1V_QQ");
+  QWidget* button = form->findChild<QWidget*>("CmdCuantil");
+  EXPECT_TRUE(button->isEnabled());
+  order->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(order, "50");
+  EXPECT_EQ(value->text(), "");
+  Click("CmdCuantil");
+  // Values 10, 20, ..., 2500 once each: the half-way point lies on the 125th value's
+  // upper half-gap, 1250 + 5.
+  EXPECT_EQ(value->text(), "1255");
+}
+
+TEST_F(Panel1VTest, TheGraphButtonHandsTheDataOverBeforeTheWindowOpens) {
+  int opened = 0;
+  tables::ShowGraphWindow() = [&opened] { ++opened; };
+  struct Case {
+    const char* what;
+    bool grouped;
+    std::vector<DataRow> rows;
+    int opens;
+    graph::ViewBounds view;
+  };
+  // Bars stand on 0; a tenth of each range is added on both sides.
+  const Case cases[] = {
+      {"bars", false, {{2, 0, 1}, {4, 0, 3}, {6, 0, 2}}, 1, {1.6, 6.4, -0.3, 3.3}},
+      {"classes that do not touch", true, {{0, 10, 1}, {11, 20, 2}}, 0, {}},
+  };
+  for (const Case& c : cases) {
+    opened = 0;
+    graph::ProgramGraphHandover() = graph::GraphHandover{};
+    if (c.grouped) Click("Opt1VAR_1");
+    TypeRows(c.rows, c.grouped);
+    Click("Image15");
+    EXPECT_EQ(opened, c.opens) << c.what;
+    const graph::GraphHandover& h = graph::ProgramGraphHandover();
+    EXPECT_DOUBLE_EQ(h.View.ViewXmin, c.view.ViewXmin) << c.what;
+    EXPECT_DOUBLE_EQ(h.View.ViewXmax, c.view.ViewXmax) << c.what;
+    EXPECT_DOUBLE_EQ(h.View.ViewYmin, c.view.ViewYmin) << c.what;
+    EXPECT_DOUBLE_EQ(h.View.ViewYmax, c.view.ViewYmax) << c.what;
+    ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No);
+    Click("Image14");
+  }
+  tables::ShowGraphWindow() = nullptr;
+  Click("Image15");  // opens nothing, and does not fail, while no window is joined
 }
 
 }  // namespace
