@@ -119,9 +119,7 @@ Panel1V::Panel1V(Table1V& table, Stats1V& stats, frame::FrameState& state,
       Txt1V_x_Change(column, row);
     }
   };
-  grid_->onCellFocused = [this] {
-    if (table_.SelStart1V != -1 || table_.SelEnd1V != -1) DeseleccionarTABLA1V(table_);
-  };
+  grid_->onCellFocused = [this] { DeseleccionarTABLA1V(table_); };
   grid_->onRowMouse = [this](int what, int row, Qt::KeyboardModifiers modifiers, int y) {
     RowMouseEvent(what, row, modifiers, y);
   };

@@ -85,7 +85,7 @@ TEST(RowMouse, TheDragTargetRowFollowsThePointerWithinTheGrid) {
   const Case cases[] = {
       {3, 0, 3},   {3, 24, 3},  {3, 25, 4},   {3, 51, 5},  {3, -2, 3},
       {3, -3, 2},  {3, -27, 2}, {3, -28, 1},  {3, -500, 1}, {12, 5000, 12},
-      {1, -1, 1},  {11, 26, 12},
+      {1, -1, 1},  {11, 26, 12}, {1, 257, 11}, {1, 256, 10},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(RowMouse::DragTarget(c.index, c.y), c.expected) << c.index << " at " << c.y;
