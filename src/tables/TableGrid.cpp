@@ -387,7 +387,6 @@ void TableGrid::PaintRows(int32_t top, int32_t lo, int32_t hi) {
   for (int row = 1; row <= kVisibleRows; ++row) {
     const int32_t data = top + row - 1;
     const bool selected = lo != -1 && data >= lo && data <= hi;
-    highlighted_[row - 1] = selected;
     for (size_t c = 0; c < cells_.size(); ++c) {
       if (selected) {
         SetColours(cells_[c][row - 1], highlight, highlightText);

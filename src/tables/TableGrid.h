@@ -113,7 +113,6 @@ class TableGrid : public QWidget {
   // Plain colours for every visible row, the highlight colours for screen rows showing
   // data rows lo..hi (lo -1: none).
   void PaintRows(int32_t top, int32_t lo, int32_t hi);
-  bool RowHighlighted(int row) const { return highlighted_[row - 1]; }
 
   // The scroll bar's range and position without telling anyone.
   void SetScroll(int32_t maximum, int32_t value);
@@ -124,7 +123,8 @@ class TableGrid : public QWidget {
   // A row-number cell of screen row `row` was pressed, moved over or released; y is the
   // pointer's position relative to that cell (the cell keeps the mouse until release).
   std::function<void(int what, int row, Qt::KeyboardModifiers modifiers, int y)> onRowMouse;
-  std::function<void(int32_t value)> onScrolled;  // the user moved the bar
+  // The bar moved (dragged, clicked, the wheel, a key at the grid's edge); not SetScroll.
+  std::function<void(int32_t value)> onScrolled;
   std::function<int32_t()> rowCount;              // the table's N
 
   // The keyboard movement from the input cell at column, row; true when the key moved.
@@ -141,7 +141,6 @@ class TableGrid : public QWidget {
   std::vector<QLabel*> headings_;
   std::vector<QLabel*> sumHeadings_;
   std::vector<QFrame*> lines_;
-  std::array<bool, kVisibleRows> highlighted_{};
   std::vector<int> visibleInputs_;  // input columns in movement order
   QWidget* headingStrip_ = nullptr;
   QWidget* sumsStrip_ = nullptr;
