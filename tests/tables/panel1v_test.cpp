@@ -330,6 +330,33 @@ TEST_F(Panel1VTest, AHundredRowTableScrollsByBarWheelAndKeys) {
   EXPECT_FALSE(table1V.Modified1V) << "scrolling changes nothing";
 }
 
+TEST_F(Panel1VTest, AFrequencyShownInTheLastRowLeavesOneEmptyRowAfterIt) {
+  struct Case {
+    int32_t N;
+    int32_t top;
+    bool lastFilled;
+    int32_t after;
+  };
+  const Case cases[] = {
+      {12, 1, true, 13},             // as typing into row 12 would
+      {12, 1, false, 12},            // an empty last row needs nothing
+      {40, 1, true, 40},             // the last row is not on screen
+      {10000, 9989, true, 10000},    // at the row limit: no growth and no message
+  };
+  for (const Case& c : cases) {
+    table1V.N1V = c.N;
+    table1V.Top1V = c.top;
+    table1V.Data1V_X1[c.N] = c.lastFilled ? 1 : NoValue;
+    table1V.Data1V_N[c.N] = c.lastFilled ? 1 : NoValue;
+    table1V.View1V->Refresh();
+    EXPECT_EQ(table1V.N1V, c.after) << c.N;
+    EXPECT_EQ(Bar()->maximum(), std::max(1, c.after - 11)) << c.N;
+    EXPECT_EQ(Bar()->value(), c.top) << c.N;
+    table1V.Data1V_X1[c.N] = table1V.Data1V_N[c.N] = NoValue;
+  }
+  EXPECT_FALSE(table1V.Modified1V);
+}
+
 TEST_F(Panel1VTest, RowsAreCutPastedUndoneAndRedoneFromTheKeyboard) {
   FillTable(5);
   QLineEdit* focus = Cell("Txt1V_x1", 9);
