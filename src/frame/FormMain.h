@@ -60,6 +60,8 @@ class FormMain : public QMainWindow, public frame::FrameWindow {
   QMenu* EditMenu() const { return mnu_Edicion_; }
   frame::PanelHooks& Hooks() { return hooks_; }
   frame::FileMenu& Files() { return files_; }
+  // The program-wide state this window acts on (CurrentTask, Updating, ...).
+  frame::FrameState& State() { return state_; }
   // The data tables this window's File menu and close question act on.
   tables::Table1V& Table1V() { return table1V_; }
   tables::Table2V& Table2V() { return table2V_; }
