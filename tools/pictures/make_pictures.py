@@ -90,7 +90,7 @@ def formula_image(p, size):
         right = stack(lines[1:], max(2, gap // 2), "left", margin=0)
         left = lines[0]
         h = max(right.shape[0], left.shape[0])
-        space = int(round(size * 1.6))
+        space = int(round(size * 1.1))
         out = np.full((h, left.shape[1] + space + right.shape[1]), 255, np.uint8)
         y = (h - left.shape[0]) // 2
         out[y:y + left.shape[0], :left.shape[1]] = left
@@ -124,25 +124,13 @@ def symbol_layout(group):
             for (a, base), slot in zip(parts, p.slots):
                 if a.shape[0] > slot - 1:
                     ok = False
-            if sum(a.shape[1] for a, _ in parts[:1]) > p.width - 4:
+            if max(a.shape[1] for a, _ in parts) > p.width - 4:
                 ok = False
             layout[p.name] = parts
         if ok:
             return size, layout
         size -= 0.25
     raise SystemExit(f"symbols {group[0].family}: no size fits")
-
-
-def symbol_image(p, parts):
-    """Each line in its own row (slot), on a baseline common to the family."""
-    width = max(a.shape[1] for a, _ in parts) + 4
-    out = np.full((p.hmax, width), 255, np.uint8)
-    top = 0
-    for (a, _), slot in zip(parts, p.slots):
-        y = top + (slot - a.shape[0]) // 2
-        out[y:y + a.shape[0], 2:2 + a.shape[1]] = a
-        top += slot
-    return out
 
 
 def baseline_align(group, layout):
@@ -354,7 +342,6 @@ def venn_image(p):
     r = h * 0.33
     ca, cb = (w * 0.40, h * 0.47), (w * 0.60, h * 0.47)
     ax.add_patch(Rectangle((4, 4), w - 8, h - 8, fill=False, lw=1.2, ec=CURVE))
-    t = np.linspace(0, 2 * np.pi, 400)
     gx, gy = np.meshgrid(np.arange(w) + 0.5, np.arange(h) + 0.5)
     both = (((gx - ca[0]) ** 2 + (gy - ca[1]) ** 2 <= r * r) &
             ((gx - cb[0]) ** 2 + (gy - cb[1]) ** 2 <= r * r))
@@ -367,7 +354,6 @@ def venn_image(p):
     ax.text(cb[0] + r * 0.95, cb[1] + r * 0.95, "$B$", fontsize=16, ha="center", va="center")
     ax.text(w * 0.5, ca[1], r"$A\cap B$", fontsize=11, ha="center", va="center")
     ax.text(12, h - 12, r"$\Omega$", fontsize=14, ha="left", va="top")
-    del t
     fig.canvas.draw()
     return np.asarray(fig.canvas.buffer_rgba())[:, :, :3].copy()
 
