@@ -51,7 +51,7 @@ def formula(name, box, lines, family, size=15.0):
     return Picture(name, "formula", box[0], 1, box[1], lines=lines, family=family, size=size)
 
 
-def symbol(name, width, height, lines, family, hmin=None, slots=None, size=12.0):
+def symbol(name, width, height, lines, family, hmin=None, slots=None, size=14.0):
     return Picture(name, "symbol", width, hmin if hmin is not None else height, height,
                    lines=lines, family=family, size=size, slots=slots or [height])
 
@@ -116,7 +116,7 @@ def region(code, side):
         lo1, hi1 = rf"F_{{1-\alpha,\,{d}}}", rf"F_{{\alpha,\,{d}}}"
         inf_lo = "0"
     a, b = {"B": (lo2, hi2), "L": (lo1, r"+\infty"), "R": (inf_lo, hi1)}[side]
-    return rf"${s}\in\left({a},\ {b}\right)$"
+    return rf"${s}\in({a},\ {b})$"
 
 
 # What the statistic's distribution looks like in the test and interval graphs.
@@ -232,7 +232,8 @@ def test_symbols():
     stat = {0: "z_0", 10: "t_0", 20: r"\chi^2_0", 30: "F_0"}
     for base, s in stat.items():
         for off, rel in enumerate(("=", r"\in", r"\notin")):
-            out.append(symbol(f"ImgPP_{base + off}.gif", 60, 18, [rf"${s}\ {rel}$"], "pp"))
+            out.append(symbol(f"ImgPP_{base + off}.gif", 60, 18, [rf"${s}\ {rel}$"],
+                              f"pp{base}", size=16.0))
     one = {0: "n", 10: r"\bar{x}", 20: r"\sigma^2", 30: "s^2", 40: r"\hat{p}"}
     two = {1: ("n_1", "n_2"), 11: (r"\bar{x}_1", r"\bar{x}_2"),
            21: (r"\sigma_1^2", r"\sigma_2^2"), 31: ("s_1^2", "s_2^2"),
@@ -258,15 +259,15 @@ def interval_symbols():
                  8: (r"z_{\alpha/2}", 32), 1: (r"t_{\alpha/2,\,n-1}", 36),
                  5: (r"t_{\alpha/2,\,\nu}", 36), 6: (r"t_{\alpha/2,\,n_1+n_2-2}", 36)}
     for i, (s, h) in one_point.items():
-        out.append(symbol(f"ImgIC_PAR_{i}.gif", 150, h, [rf"${s}\,=$"], "icpar"))
+        out.append(symbol(f"ImgIC_PAR_{i}.gif", 260, h, [rf"${s}\,=$"], "icpar", size=15.0))
     # The first box holds the larger chi-square point (upper tail alpha/2), the second the
     # smaller one: the labels read the subscripts as upper-tail areas, like every table.
-    out.append(symbol("ImgIC_PAR_2.gif", 150, 62,
+    out.append(symbol("ImgIC_PAR_2.gif", 260, 62,
                       [r"$\chi^2_{\alpha/2,\,n-1}\,=$", r"$\chi^2_{1-\alpha/2,\,n-1}\,=$"],
-                      "icpar", slots=[31, 31]))
-    out.append(symbol("ImgIC_PAR_7.gif", 150, 73,
+                      "icpar", slots=[31, 31], size=15.0))
+    out.append(symbol("ImgIC_PAR_7.gif", 260, 73,
                       [r"$F_{1-\alpha/2,\,n_2-1,\,n_1-1}\,=$", r"$F_{\alpha/2,\,n_2-1,\,n_1-1}\,=$"],
-                      "icpar", slots=[36, 37]))
+                      "icpar", slots=[36, 37], size=15.0))
     return out
 
 
@@ -364,9 +365,11 @@ def distribution_symbols():
     letters = {10: "t", 20: r"\chi^2", 30: "F", 40: "x", 50: "k"}
     for base, s in letters.items():
         if base == 40 or base == 50:
-            out.append(symbol(f"ImgPP_{base}.gif", 60, 18, [rf"${s}_0\ =$"], "pp"))
+            out.append(symbol(f"ImgPP_{base}.gif", 60, 18, [rf"${s}_0\ =$"], f"pp{base}",
+                              size=16.0))
         for off, sub in ((3, "1"), (4, "2")):
-            out.append(symbol(f"ImgPP_{base + off}.gif", 60, 18, [rf"${s}_{sub}\ =$"], "pp"))
+            out.append(symbol(f"ImgPP_{base + off}.gif", 60, 18, [rf"${s}_{sub}\ =$"],
+                              f"pp{base}", size=16.0))
     return out
 
 

@@ -39,7 +39,7 @@ matplotlib.rcParams.update({
     "axes.formatter.use_mathtext": True,
 })
 
-INK = 40            # darkest colour of the pictures' text
+INK = 0             # colour of the pictures' text
 PALETTE = 32        # colours per GIF
 MIN_SIZE = 7.5      # smallest font size (points at 100 dpi) a formula may shrink to
 REJECT = "#e8868a"  # rejection region
@@ -122,7 +122,7 @@ def symbol_layout(group):
         for p in group:
             parts = [render_line(t, size) for t in p.lines]
             for (a, base), slot in zip(parts, p.slots):
-                if a.shape[0] > slot - 1:
+                if a.shape[0] > slot:
                     ok = False
             if max(a.shape[1] for a, _ in parts) > p.width - 4:
                 ok = False
