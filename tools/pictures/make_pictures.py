@@ -193,7 +193,7 @@ def tail_label(ax, d, text, edge, tail_end, lo, hi, peak):
     lx = min(max(lx, lo + 0.05 * span), hi - 0.05 * span)
     near = np.linspace(lx - 0.06 * span, lx + 0.06 * span, 50)
     ly = max(d.pdf(np.clip(near, lo + 1e-9, hi)).max() + 0.2 * peak, 0.35 * peak)
-    area_label(ax, text, (px, py), (lx, min(ly, 1.08 * peak)))
+    area_label(ax, text, (px, py), (lx, min(ly, 1.2 * peak)))
 
 
 def continuous_graph(g, w, h):
@@ -213,7 +213,7 @@ def continuous_graph(g, w, h):
     peak = y.max()
     fig, ax = new_figure(w, h)
     ax.set_xlim(lo, hi)
-    ax.set_ylim(0, peak * 1.18)
+    ax.set_ylim(0, peak * 1.32)
 
     def shade(a, b, colour):
         m = (x >= a) & (x <= b)
