@@ -39,7 +39,8 @@ class Picture:
     def content(self):
         if self.kind == "graph":
             g = self.graph
-            return "; ".join(f"{k}={v}" for k, v in g.items() if k != "draw")
+            text = lambda v: ", ".join(map(str, v)) if isinstance(v, (list, tuple)) else v
+            return "; ".join(f"{k}={text(v)}" for k, v in g.items())
         if self.kind == "venn":
             return "Venn diagram of A and B in the sample space, A and B shaded in their intersection"
         if self.kind == "absent":
