@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "numeric/failure.h"
 #include "numeric/numeric.h"
@@ -15,7 +16,6 @@ namespace {
 using numeric::Chk;
 using tables::detail::CancelGuard;
 using tables::detail::Fmt10;
-using tables::detail::FromPowerSum;
 using tables::detail::LastRow;
 
 bool LogX(int16_t model) { return model == 1 || model == 3; }
@@ -25,8 +25,14 @@ int CountEmpty(const Table2V& t, int32_t i) {
   return IsEmpty(t.Data2V_X[i]) + IsEmpty(t.Data2V_Y[i]) + IsEmpty(t.Data2V_N[i]);
 }
 
+// A complete row as the model sees it: X and Y transformed, n its frequency.
+struct Point {
+  double X, Y, n;
+};
+
 struct Sums2V {
   double N = 0, SX = 0, SY = 0, SX2 = 0, SY2 = 0, SXY = 0;
+  std::vector<Point> points;  // kept for the pass over the deviations
   bool partial = false;
   bool notPositive = false;  // the loop stopped at a value the model cannot take ln of
   bool Finite() const {
@@ -62,6 +68,39 @@ Sums2V SumRows(const Table2V& t) {
     s.SY += Y * n;
     s.SY2 += Y * Y * n;
     s.SXY += X * Y * n;
+    s.points.push_back({X, Y, n});
+  }
+  return s;
+}
+
+// Variances and covariance of X and Y (divisor N), from a second pass over the deviations
+// about the means. X (Y) taking one value only has variance and covariance 0 exactly.
+struct Spread {
+  double varX = 0, varY = 0, cov = 0;
+  double meanX = 0, meanY = 0;  // the means with the error rounding left in them taken out
+};
+
+Spread SpreadAbout(const std::vector<Point>& points, double meanX, double meanY, double N) {
+  double DX = 0, DY = 0, DXX = 0, DYY = 0, DXY = 0;
+  detail::ConstantCheck constantX, constantY;
+  for (const Point& p : points) {
+    const double dx = p.X - meanX, dy = p.Y - meanY;
+    constantX.Take(p.X, p.n);
+    constantY.Take(p.Y, p.n);
+    DX += dx * p.n;
+    DY += dy * p.n;
+    DXX += dx * dx * p.n;
+    DYY += dy * dy * p.n;
+    DXY += dx * dy * p.n;
+  }
+  const double cx = Chk(Chk(DX) / N), cy = Chk(Chk(DY) / N);
+  Spread s;
+  s.meanX = Chk(meanX + cx);
+  s.meanY = Chk(meanY + cy);
+  if (!constantX.Constant()) s.varX = detail::FromDeviations(Chk(DXX), cx, cx, N);
+  if (!constantY.Constant()) s.varY = detail::FromDeviations(Chk(DYY), cy, cy, N);
+  if (!constantX.Constant() && !constantY.Constant()) {
+    s.cov = detail::FromDeviations(Chk(DXY), cx, cy, N);
   }
   return s;
 }
@@ -149,14 +188,12 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
     r.Txt2V_MX = Fmt10(meanX);
     r.Txt2V_MY = Fmt10(meanY);
 
-    const double varX = FromPowerSum(s.SX2, meanX * meanX, N);
+    const Spread spread = SpreadAbout(s.points, meanX, meanY, N);
+    const double varX = spread.varX, varY = spread.varY, cov = spread.cov;
     r.Txt2V_VX = Fmt10(varX);
     r.Txt2V_DX = Fmt10(numeric::Sqrt(varX));
-    const double varY = FromPowerSum(s.SY2, meanY * meanY, N);
     r.Txt2V_VY = Fmt10(varY);
     r.Txt2V_DY = Fmt10(numeric::Sqrt(varY));
-
-    const double cov = FromPowerSum(s.SXY, meanX * meanY, N);
     r.Txt2V_COV = Fmt10(cov);
     if (varX != 0 && varY != 0) {
       r.Txt2V_R = Fmt10(numeric::Div(cov, numeric::Sqrt(Chk(varX * varY))));
@@ -164,8 +201,10 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
 
     if (varX <= 0) return r;
     const double b = numeric::Div(cov, varX);
-    const double bMeanX = Chk(meanX * b);
-    const double a = CancelGuard(Chk(meanY - bMeanX), bMeanX, meanY);
+    // The intercept of a line through the origin comes out as the rounding noise of its
+    // two terms: below 1E-12 of them it is 0.
+    const double bMeanX = Chk(spread.meanX * b);
+    const double a = CancelGuard(Chk(spread.meanY - bMeanX), bMeanX, spread.meanY);
 
     Coefficients c;
     switch (model) {
