@@ -842,10 +842,30 @@ def run_1v(w, name, kind, rows, ops, rows_in_use=12, near=None):
         elif name_ == "graph":
             w.put("graph")
             out = graph_1v(t, st)
+        elif name_ == "optqq":
+            old, new, frac, order = args
+            st.kind_qq, st.frac = new, F(frac)
+            k = None if order == "" else read_number(order)
+            if k is not None:
+                st.frac = k / QUANTILE_DIVISORS[old]
+                order = fmt(QUANTILE_DIVISORS[new] * st.frac, 6)
+            w.put("optqq", *args)
+            out = {"Label1_67": QUANTILE_SYMBOLS[new], "Txt1V_QPCT": order,
+                   "TipoQQ": str(new), "FracQQ": st.frac}
+        elif name_ == "captions":
+            w.put("captions")
+            out = {"LblESTAD1_%d" % k: "One variable statistic:  %s data" % c
+                   for k, c in enumerate(("Ungrouped", "Grouped"))}
+            for k, c in enumerate(MODELS):
+                out["LblESTAD2_%d" % k] = "Two variables statistic:  %s regression analysis" % c
+                out["Label1_44_%d" % k] = "Curve of %s regression" % c.upper()
         else:
             raise ValueError(name_)
         w.expect(out)
     w.put("end")
+
+
+MODELS = ("Linear", "Logarithmic", "Exponential", "Power", "Quadratic")
 
 
 def run_2v(w, name, model, rows, ops, rows_in_use=12, near=None):
@@ -874,6 +894,9 @@ def run_2v(w, name, model, rows, ops, rows_in_use=12, near=None):
         elif name_ == "graph":
             w.put("graph")
             out = graph_2v(t, st, curve)
+        elif name_ == "equation":
+            w.put("equation", *args)
+            out = {"Txt2V_CUR": equation(args[0], *(F(Decimal(v)) for v in args[1:]))}
         else:
             raise ValueError(name_)
         w.expect(out)
@@ -894,7 +917,7 @@ def Q(kind, order, value):
 
 def one_variable(w):
     u, g = 0, 1
-    run_1v(w, "empty table", u, [], [P(2, 1, preset=1), M, G])
+    run_1v(w, "empty table", u, [], [P(2, 1, preset=1), M, G, Q(2, "50", ""), Q(2, "", "3")])
     run_1v(w, "single value", u, [("5", None, "3")],
            [P(2, 1), M, Q(2, "30", ""), Q(0, "4", ""), Q(2, "", "5"), Q(2, "", "7"),
             ("getcuantil", "0.3"), ("getcuantilpct", "5")])
@@ -988,6 +1011,16 @@ def one_variable(w):
     run_1v(w, "grouped classes not touching", g, [("0", "10", "2"), ("11", "20", "3")],
            [P(), Q(2, "50", ""), G])
     run_1v(w, "grouped partly filled row", g, [("0", "10", "2"), ("10", None, "3")], [P()])
+    run_1v(w, "row count beyond the arrays", u, [None] * 10000 + [("4", None, "2")],
+           [P(1, 0), G], rows_in_use=50000)
+    # The order box is re-expressed from its own text, whatever fraction an earlier
+    # conversion left behind: (kind before, kind chosen, fraction left, order box).
+    run_1v(w, "quantile kinds", u, [],
+           [("optqq",) + c for c in (
+               (0, 2, "0.75", "3"), (2, 0, "0.75", "75"), (1, 2, "0.75", "1"),
+               (2, 1, "0.5", "33"), (2, 0, "0.5", "100/3"), (1, 1, "0.5", " 2.5 "),
+               (0, 2, "0.5", "5"), (0, 2, "0.5", "3/0"), (2, 1, "0.5", "1E+400"),
+               (0, 1, "0.5", ""))] + [("captions",)])
     run_1v(w, "bars over a huge range", u, [("1E+308", None, "1"), ("-1E+308", None, "2")], [G])
     run_1v(w, "bars beyond the doubles", u, [("1.7E+308", None, "1"), ("-1.7E+308", None, "2")], [G])
     run_1v(w, "a bar beyond the doubles", u, [("1.5E+308", None, "1")], [G])
@@ -1082,6 +1115,19 @@ def two_variables(w):
     run_2v(w, "partly filled row", L, [("1", "2", "1"), ("2", None, "1")], [("pass",), G])
     run_2v(w, "zero total frequency", L, [("1", "2", "0"), ("3", "2", "0")], [("pass", 1)])
     run_2v(w, "empty table", L, [], [("pass", 1), G])
+    run_2v(w, "row count beyond the arrays", L, [None] * 10000 + [("1", "2", "3")],
+           [("pass",), G], rows_in_use=50000)
+    # The equation box, blanks included: (model, A, B, C).
+    run_2v(w, "equation texts", L, [], [("equation",) + c for c in (
+        (0, "2", "3", "0"), (0, "-2", "-3", "0"), (0, "0", "1", "0"), (0, "0", "2", "0"),
+        (0, "5", "-1", "0"), (0, "0", "-4", "0"), (0, "7", "0", "0"), (0, "0", "0", "0"),
+        (0, "0.1234567891", "1E-20", "0"), (1, "2", "3", "0"), (1, "-1.5", "1", "0"),
+        (1, "0", "-1", "0"), (2, "2", "1.5", "0"), (2, "3", "2", "0"), (2, "1", "0.5", "0"),
+        (2, "4", "1", "0"), (2, "1", "1", "0"), (2, "0", "2", "0"), (2, "2", "0", "0"),
+        (3, "2", "1.5", "0"), (3, "2", "-0.5", "0"), (3, "3", "1", "0"), (3, "1", "2", "0"),
+        (3, "1", "1", "0"), (3, "5", "0", "0"), (3, "1", "0", "0"), (3, "0", "2", "0"),
+        (4, "2", "-3", "1"), (4, "1", "-2", "1"), (4, "-1", "0", "9"), (4, "0", "1", "-1"),
+        (4, "0", "0", "-2.5"), (4, "-0.5", "-1", "0"), (4, "0", "0", "0"))])
     run_2v(w, "one table, every model", L,
            [("1", "1.5", "1"), ("2", "2.2", "1"), ("3", "3.9", "2"), ("5", "7.1", "1")],
            [("pass",), ("model", LOG), ("pass",), ("model", EXP), ("pass",), ("model", POW),
