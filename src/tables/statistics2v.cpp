@@ -3,7 +3,6 @@
 #include <cctype>
 #include <cmath>
 #include <optional>
-#include <vector>
 
 #include "numeric/failure.h"
 #include "numeric/numeric.h"
@@ -25,14 +24,12 @@ int CountEmpty(const Table2V& t, int32_t i) {
   return IsEmpty(t.Data2V_X[i]) + IsEmpty(t.Data2V_Y[i]) + IsEmpty(t.Data2V_N[i]);
 }
 
-// A complete row as the model sees it: X and Y transformed, n its frequency.
-struct Point {
-  double X, Y, n;
-};
+// The variables the model's statistics are taken on: x or ln x, y or ln y.
+double ModelX(int16_t model, double x) { return LogX(model) ? std::log(x) : x; }
+double ModelY(int16_t model, double y) { return LogY(model) ? std::log(y) : y; }
 
 struct Sums2V {
   double N = 0, SX = 0, SY = 0, SX2 = 0, SY2 = 0, SXY = 0;
-  std::vector<Point> points;  // kept for the pass over the deviations
   bool partial = false;
   bool notPositive = false;  // the loop stopped at a value the model cannot take ln of
   bool Finite() const {
@@ -57,18 +54,17 @@ Sums2V SumRows(const Table2V& t) {
       s.notPositive = true;
       return s;
     }
-    const double X = LogX(model) ? std::log(x) : x;
+    const double X = ModelX(model, x);
     s.SX += X * n;
     s.SX2 += X * X * n;
     if (LogY(model) && !(y > 0)) {
       s.notPositive = true;
       return s;
     }
-    const double Y = LogY(model) ? std::log(y) : y;
+    const double Y = ModelY(model, y);
     s.SY += Y * n;
     s.SY2 += Y * Y * n;
     s.SXY += X * Y * n;
-    s.points.push_back({X, Y, n});
   }
   return s;
 }
@@ -80,18 +76,21 @@ struct Spread {
   double meanX = 0, meanY = 0;  // the means with the error rounding left in them taken out
 };
 
-Spread SpreadAbout(const std::vector<Point>& points, double meanX, double meanY, double N) {
+// Runs only after the first pass took every complete row, so each can be transformed.
+Spread SpreadAbout(const Table2V& t, double meanX, double meanY, double N) {
   double DX = 0, DY = 0, DXX = 0, DYY = 0, DXY = 0;
   detail::ConstantCheck constantX, constantY;
-  for (const Point& p : points) {
-    const double dx = p.X - meanX, dy = p.Y - meanY;
-    constantX.Take(p.X, p.n);
-    constantY.Take(p.Y, p.n);
-    DX += dx * p.n;
-    DY += dy * p.n;
-    DXX += dx * dx * p.n;
-    DYY += dy * dy * p.n;
-    DXY += dx * dy * p.n;
+  for (int32_t i = 1; i <= LastRow(t.N2V); ++i) {
+    if (CountEmpty(t, i) != 0) continue;
+    const double X = ModelX(t.RegType2V, t.Data2V_X[i]), Y = ModelY(t.RegType2V, t.Data2V_Y[i]);
+    const double n = t.Data2V_N[i], dx = X - meanX, dy = Y - meanY;
+    constantX.Take(X, n);
+    constantY.Take(Y, n);
+    DX += dx * n;
+    DY += dy * n;
+    DXX += dx * dx * n;
+    DYY += dy * dy * n;
+    DXY += dx * dy * n;
   }
   const double cx = Chk(Chk(DX) / N), cy = Chk(Chk(DY) / N);
   Spread s;
@@ -188,7 +187,7 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
     r.Txt2V_MX = Fmt10(meanX);
     r.Txt2V_MY = Fmt10(meanY);
 
-    const Spread spread = SpreadAbout(s.points, meanX, meanY, N);
+    const Spread spread = SpreadAbout(t, meanX, meanY, N);
     const double varX = spread.varX, varY = spread.varY, cov = spread.cov;
     r.Txt2V_VX = Fmt10(varX);
     r.Txt2V_DX = Fmt10(numeric::Sqrt(varX));
