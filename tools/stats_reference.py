@@ -978,6 +978,9 @@ def one_variable(w):
     for value, times in (("5", 3), ("0.1", 3), ("10000000.1", 5), ("1E-300", 2), ("-7.3", 4)):
         run_1v(w, "constant %s %d times" % (value, times), u,
                [(value, None, "1")] * times + [("2", None, "0")], [P(2, 1)])
+    # Many rows of a small frequency: the mean's rounding error no longer cancels by itself.
+    run_1v(w, "constant 10000000.1 in 100 rows of frequency 0.1", u,
+           [("10000000.1", None, "0.1")] * 100, [P(2, 1)], rows_in_use=100)
     run_1v(w, "constant classes", g, [("0.05", "0.15", "2")] * 3, [P(3, 1)])
     run_1v(w, "invalid pass after a grouped one", g, [("0", "10", "2"), ("10", "20", "5")],
            [P(), G, ("row", 2, ("10", None, "5")), P(), G, Q(2, "50", "")])
@@ -1107,6 +1110,10 @@ def two_variables(w):
     run_2v(w, "x constant far from zero", L,
            [("10000000.1", "1", "1"), ("10000000.1", "2", "1"), ("10000000.1", "4", "2")],
            [("pass",), ("model", POW), ("pass",)])
+    run_2v(w, "x constant in 100 rows of frequency 0.1", L,
+           [("10000000.1", str(3 * i + 1), "0.1") for i in range(100)], [("pass",)], rows_in_use=100)
+    run_2v(w, "y constant in 100 rows of frequency 0.1", L,
+           [(str(i), "0.7", "0.1") for i in range(100)], [("pass",)], rows_in_use=100)
     run_2v(w, "y constant 0.1", L, [("1", "0.1", "1"), ("2", "0.1", "1"), ("3", "0.1", "1")],
            [("pass",), ("model", LOG), ("pass",)])
     run_2v(w, "all x zero", L, [("0", "1", "1"), ("0", "5", "2")], [G])

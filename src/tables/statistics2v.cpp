@@ -73,7 +73,6 @@ Sums2V SumRows(const Table2V& t) {
 // about the means. X (Y) taking one value only has variance and covariance 0 exactly.
 struct Spread {
   double varX = 0, varY = 0, cov = 0;
-  double meanX = 0, meanY = 0;  // the means with the error rounding left in them taken out
 };
 
 // Runs only after the first pass took every complete row, so each can be transformed.
@@ -94,8 +93,6 @@ Spread SpreadAbout(const Table2V& t, double meanX, double meanY, double N) {
   }
   const double cx = Chk(Chk(DX) / N), cy = Chk(Chk(DY) / N);
   Spread s;
-  s.meanX = Chk(meanX + cx);
-  s.meanY = Chk(meanY + cy);
   if (!constantX.Constant()) s.varX = detail::FromDeviations(Chk(DXX), cx, cx, N);
   if (!constantY.Constant()) s.varY = detail::FromDeviations(Chk(DYY), cy, cy, N);
   if (!constantX.Constant() && !constantY.Constant()) {
@@ -202,8 +199,8 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
     const double b = numeric::Div(cov, varX);
     // The intercept of a line through the origin comes out as the rounding noise of its
     // two terms: below 1E-12 of them it is 0.
-    const double bMeanX = Chk(spread.meanX * b);
-    const double a = CancelGuard(Chk(spread.meanY - bMeanX), bMeanX, spread.meanY);
+    const double bMeanX = Chk(meanX * b);
+    const double a = CancelGuard(Chk(meanY - bMeanX), bMeanX, meanY);
 
     Coefficients c;
     switch (model) {
