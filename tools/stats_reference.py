@@ -981,6 +981,8 @@ def one_variable(w):
     # Many rows of a small frequency: the mean's rounding error no longer cancels by itself.
     run_1v(w, "constant 10000000.1 in 100 rows of frequency 0.1", u,
            [("10000000.1", None, "0.1")] * 100, [P(2, 1)], rows_in_use=100)
+    run_1v(w, "constant after varied data", u, [("2.5", None, "1"), ("4", None, "3")],
+           [P(2, 1), ("row", 2, ("2.5", None, "3")), P(3, 1)])
     run_1v(w, "constant classes", g, [("0.05", "0.15", "2")] * 3, [P(3, 1)])
     run_1v(w, "invalid pass after a grouped one", g, [("0", "10", "2"), ("10", "20", "5")],
            [P(), G, ("row", 2, ("10", None, "5")), P(), G, Q(2, "50", "")])
