@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "graph/FormGraficador.h"
+#include "support/scripted_ui.h"
+
+namespace {
+
+using graph::FormGraficador;
+using graph::ViewBounds;
+
+const QRgb kCurve = qRgb(255, 0, 80);
+
+void Mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+  QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+  QApplication::sendEvent(w, &event);
+}
+
+class FormGraficadorTest : public ::testing::Test {
+ protected:
+  void Open(int16_t kind, const std::string& formula, ViewBounds view) {
+    h.GraphKind = kind;
+    h.GraphFormula = formula;
+    h.GraphCoefA = 1;
+    h.GraphCoefB = 2;
+    h.View = view;
+    t2.Data2V_X[1] = 2;
+    t2.Data2V_Y[1] = 5;
+    t1.Data1V_X1[1] = 3;
+    t1.Data1V_N[1] = 4;
+    form = std::make_unique<FormGraficador>(h, t1, -1, t2);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::qWait(60);
+  }
+  int CurvePixels() const {
+    const QImage& image = form->Picture1()->Buffer();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == kCurve;
+    }
+    return n;
+  }
+  QWidget* Child(const char* name) const { return form->findChild<QWidget*>(name); }
+  double PlotW() const { return form->Picture1()->width(); }
+
+  testing_support::ScriptedUi ui;
+  graph::GraphHandover h;
+  tables::Table1V t1;
+  tables::Table2V t2;
+  std::unique_ptr<FormGraficador> form;
+};
+
+TEST_F(FormGraficadorTest, LayoutToolPanelAndFormulaBox) {
+  Open(0, "y = 1 + 2·x", {0, 10, 0, 20});
+  EXPECT_EQ(form->windowTitle(), "Graphic");
+  // The plot takes the outer width, frame included, less the tool panel and a gap.
+  const int frame = form->frameGeometry().width() - form->width();
+  EXPECT_EQ(form->Picture1()->geometry(), QRect(0, 41, 992 + frame - 112 - 10, 684 - 41));
+  EXPECT_EQ(form->Picture3(0)->geometry(), QRect(992 - 112, 41, 112, 684 - 41));
+  const char* tips[] = {"Zoom in", "Zoom out", "Up", "Left", "Right", "Down", "Zoom in Y-axis",
+                        "Zoom out X-axis", "Zoom in X-axis", "Zoom out Y-axis", "Set scale 1:1",
+                        "Show / hide function y=f(x)"};
+  const QRect homes[] = {{15, 24, 32, 32}, {60, 24, 32, 32}, {40, 83, 28, 21}, {8, 108, 28, 21},
+                         {72, 108, 28, 21}, {40, 133, 28, 21}, {44, 183, 22, 32}, {8, 219, 32, 22},
+                         {70, 219, 32, 22}, {44, 245, 22, 32}, {15, 301, 32, 32}, {60, 301, 32, 32}};
+  for (int i = 0; i < 12; ++i) {
+    QWidget* button = Child(QString("Image2_%1").arg(i).toUtf8());
+    QWidget* frame = Child(QString("Label1_%1").arg(i).toUtf8());
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->toolTip(), tips[i]);
+    EXPECT_EQ(button->geometry(), homes[i]);
+    EXPECT_EQ(frame->geometry(), homes[i].adjusted(-2, -2, 2, 2));
+  }
+  QWidget* box = form->Picture2();
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_EQ(box->height(), 32);
+  EXPECT_EQ(box->width(), QFontMetrics(box->font()).horizontalAdvance("y = 1 + 2·x") + 15);
+  EXPECT_EQ(box->pos(), QPoint(form->Picture1()->width() - box->width() - 6, 6));
+  EXPECT_FALSE(form->Text1()->isVisible());
+  EXPECT_FALSE(form->Shape1()->isVisible());
+  // Dragged past the left and top edges, the box stops at 0; a resize puts it back.
+  Mouse(box, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+  Mouse(box, QEvent::MouseMove, {-2000, -2000}, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(box->pos(), QPoint(0, 0));
+  Mouse(box, QEvent::MouseMove, {5000, 5000}, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(box->pos(), QPoint(form->Picture1()->width() - 2 - box->width(),
+                               form->Picture1()->height() - 2 - 32));
+  Mouse(box, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+  form->resize(700, 500);
+  QTest::qWait(10);
+  EXPECT_EQ(form->Picture1()->width(), 700 + frame - 112 - 10);
+  EXPECT_EQ(box->pos(), QPoint(form->Picture1()->width() - box->width() - 6, 6));
+  // Too narrow: the plot keeps 300 pixels.
+  form->setMinimumSize(0, 0);
+  form->resize(350, 350);
+  QTest::qWait(10);
+  EXPECT_EQ(form->Picture1()->width(), 300);
+  // Tool button 11 hides and shows the box; with no formula it never shows.
+  form->Image2_Click(11);
+  EXPECT_FALSE(box->isVisible());
+  form->Image2_Click(11);
+  EXPECT_TRUE(box->isVisible());
+  h.GraphFormula.clear();
+  form->Image2_Click(11);
+  form->Image2_Click(11);
+  EXPECT_FALSE(box->isVisible());
+}
+
+TEST_F(FormGraficadorTest, ButtonsKeysAndMenuMoveTheView) {
+  Open(0, "y = 1 + 2·x", {0, 10, 0, 20});
+  struct Case { std::function<void()> act; ViewBounds want; } cases[] = {
+      {[&] { form->Image2_Click(4); }, {1, 11, 0, 20}},
+      {[&] { QTest::keyClick(form.get(), Qt::Key_Left); }, {-1, 9, 0, 20}},
+      {[&] { QTest::keyClick(form.get(), Qt::Key_Up); }, {0, 10, 2, 22}},
+      {[&] { QTest::keyClick(form.get(), Qt::Key_Down); }, {0, 10, -2, 18}},
+      {[&] { QTest::keyClick(form.get(), Qt::Key_Right); }, {1, 11, 0, 20}},
+      {[&] { QTest::keyClick(form.get(), Qt::Key_Plus, Qt::KeypadModifier); }, {1, 9, 2, 18}},
+      {[&] { QTest::keyClick(form.get(), Qt::Key_Minus, Qt::KeypadModifier); }, {-1.25, 11.25, -2.5, 22.5}},
+      {[&] { QTest::keyClick(form.get(), Qt::Key_Plus); }, {0, 10, 0, 20}},  // main keyboard: nothing
+      {[&] { form->findChild<QAction*>("mnuZoomIN")->trigger(); }, {1, 9, 2, 18}},
+      {[&] { form->findChild<QAction*>("mnuZoomOUT")->trigger(); }, {-1.25, 11.25, -2.5, 22.5}},
+      {[&] {
+         QWidget* b = Child("Image2_6");
+         Mouse(b, QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
+         EXPECT_EQ(b->pos(), QPoint(45, 184));  // pressed: one pixel right and down
+         Mouse(b, QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
+         EXPECT_EQ(b->pos(), QPoint(44, 183));
+       }, {0, 10, 2, 18}},
+  };
+  for (const Case& c : cases) {
+    h.View = {0, 10, 0, 20};
+    c.act();
+    EXPECT_NEAR(h.View.ViewXmin, c.want.ViewXmin, 1e-12);
+    EXPECT_NEAR(h.View.ViewXmax, c.want.ViewXmax, 1e-12);
+    EXPECT_NEAR(h.View.ViewYmin, c.want.ViewYmin, 1e-12);
+    EXPECT_NEAR(h.View.ViewYmax, c.want.ViewYmax, 1e-12);
+  }
+  // 1:1 by the menu, on this plot's own shape.
+  h.View = {0, 10, 0, 1};
+  form->findChild<QAction*>("mnuIGUAL_ESCALAS")->trigger();
+  EXPECT_NEAR(h.View.ViewYmax - h.View.ViewYmin, 10.0 * form->Picture1()->height() / PlotW(), 1e-9);
+}
+
+TEST_F(FormGraficadorTest, GridAtOnceCurveTwentyMillisecondsLater) {
+  Open(0, "y = 1 + 2·x", {0, 10, 0, 20});
+  EXPECT_GT(CurvePixels(), 100);
+  form->Image2_Click(0);
+  EXPECT_EQ(CurvePixels(), 0);
+  EXPECT_TRUE(form->Timer1()->isActive());
+  QTest::qWait(60);
+  EXPECT_FALSE(form->Timer1()->isActive());
+  EXPECT_GT(CurvePixels(), 100);
+  // A drag shows only the frame and ends with the full picture.
+  QWidget* plot = form->Picture1();
+  Mouse(plot, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+  const ViewBounds before = h.View;
+  Mouse(plot, QEvent::MouseMove, {200, 150}, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(CurvePixels(), 0);
+  EXPECT_NEAR(h.View.ViewXmin, before.ViewXmin - 100 * (before.ViewXmax - before.ViewXmin) / PlotW(), 1e-9);
+  EXPECT_NEAR(h.View.ViewYmax,
+              before.ViewYmax + 50 * (before.ViewYmax - before.ViewYmin) / plot->height(), 1e-9);
+  EXPECT_FALSE(form->Timer1()->isActive());
+  Mouse(plot, QEvent::MouseButtonRelease, {200, 150}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_GT(CurvePixels(), 100);
+}
+
+TEST_F(FormGraficadorTest, ReadoutFollowsThePointerAndIsCopied) {
+  Open(0, "y = 1 + 2·x", {0, 10, 0, 20});
+  QWidget* plot = form->Picture1();
+  const double X = PlotW() / 2;  // x = 5, y = 11
+  Mouse(plot, QEvent::MouseMove, {X, 50}, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(form->Text1()->text(), "( 5 ,  11 )");
+  EXPECT_TRUE(form->Text1()->isVisible());
+  EXPECT_TRUE(form->Shape1()->isVisible());
+  EXPECT_EQ(form->Shape1()->x(), std::lround(X - 6));
+  EXPECT_EQ(form->Shape1()->y(), std::lround(9.0 * plot->height() / 20 - 6));
+  // Over the tool panel it hides and keeps its text; Copy coordinates takes the text.
+  Mouse(form->Picture3(0), QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+  EXPECT_FALSE(form->Text1()->isVisible());
+  form->findChild<QAction*>("mnuCopyCoord")->trigger();
+  EXPECT_EQ(ui.ClipboardText(), "( 5 ,  11 )");
+  // The right button opens the menu and leaves the readout alone.
+  Mouse(plot, QEvent::MouseButtonPress, {10, 10}, Qt::RightButton, Qt::RightButton);
+  EXPECT_TRUE(form->MnuPIC1()->isVisible());
+  form->MnuPIC1()->hide();
+  // A redraw of the grid empties it.
+  form->Image2_Click(3);
+  form->findChild<QAction*>("mnuCopyCoord")->trigger();
+  EXPECT_EQ(ui.ClipboardText(), "");
+}
+
+TEST_F(FormGraficadorTest, BarsHaveNoReadout) {
+  Open(10, "", {0, 10, 0, 20});
+  Mouse(form->Picture1(), QEvent::MouseMove, {300, 50}, Qt::NoButton, Qt::NoButton);
+  EXPECT_FALSE(form->Text1()->isVisible());
+  EXPECT_FALSE(form->Picture2()->isVisible());
+  // The bar at x = 3 stands on 0 up to 4 in the light colour of row 1.
+  const QImage& image = form->Picture1()->Buffer();
+  EXPECT_EQ(image.pixel(std::lround(0.3 * PlotW()), std::lround(form->Picture1()->height() * 0.9)),
+            qRgb(140, 160, 255));
+}
+
+TEST(ShowFormGraficador, OpensModallyAndLeavesTheView) {
+  testing_support::ScriptedUi ui;
+  graph::GraphHandover& h = graph::ProgramGraphHandover();
+  h.GraphKind = 4;
+  h.GraphFormula = "y = x² + 1";
+  h.View = {-5, 5, 0, 30};
+  bool shown = false;
+  ui.ExpectModal("FormGraficador", [&](platform::ModalWindow& window) {
+    auto* form = dynamic_cast<FormGraficador*>(&window);
+    ASSERT_NE(form, nullptr);
+    QTimer::singleShot(50, form, [&, form] {
+      shown = form->isVisible();
+      QTest::keyClick(form, Qt::Key_Right);
+      QTest::keyClick(form, Qt::Key_Escape);
+    });
+    window.ExecModal();
+    EXPECT_FALSE(form->isVisible());
+  });
+  graph::ShowFormGraficador();
+  EXPECT_TRUE(shown);
+  EXPECT_NEAR(h.View.ViewXmin, -4, 1e-12);
+  EXPECT_NEAR(h.View.ViewXmax, 6, 1e-12);
+}
+
+}  // namespace
