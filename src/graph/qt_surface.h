@@ -4,6 +4,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <map>
+#include <tuple>
 
 #include "graph/surface.h"
 
@@ -18,6 +21,9 @@ class PainterSurface : public Surface {
   PainterSurface(QPainter& painter, double width, double height, bool screen,
                  double twipsPerPixel = 15, QColor background = Qt::white,
                  QColor text = QColor(64, 64, 64));
+  ~PainterSurface() override;
+  PainterSurface(const PainterSurface&) = delete;
+  PainterSurface& operator=(const PainterSurface&) = delete;
 
   bool IsScreen() const override { return screen_; }
   double ScaleWidth() const override { return width_; }
@@ -41,6 +47,17 @@ class PainterSurface : public Surface {
   double twips_;
   QColor background_, text_;
   double pen_ = 1;
+  bool mask_ = false;
+  struct Band {
+    bool active = false;
+    double left = 0, right = 0, top = 0, bottom = 0;
+    Rgb colour;
+  } band_;
+  void FlushBand();
+  // On a raster target a dot is a stamp of a picture drawn once per size and colour: ten
+  // thousand points redraw in a few milliseconds.
+  bool stamps_ = false;
+  std::map<std::tuple<double, uint8_t, uint8_t, uint8_t>, QImage> dotStamps_;
 };
 
 }  // namespace graph
