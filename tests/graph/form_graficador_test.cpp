@@ -148,6 +148,13 @@ TEST_F(FormGraficadorTest, ButtonsKeysAndMenuMoveTheView) {
 TEST_F(FormGraficadorTest, GridAtOnceCurveTwentyMillisecondsLater) {
   Open(0, "y = 1 + 2·x", {0, 10, 0, 20});
   EXPECT_GT(CurvePixels(), 100);
+  // The point (2, 5): a ring 12 pixels wide around a white centre 6 wide.
+  const QImage& image = form->Picture1()->Buffer();
+  const QPoint point(std::lround(0.2 * PlotW()), std::lround(0.75 * form->Picture1()->height()));
+  EXPECT_EQ(image.pixel(point), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(point + QPoint(4, 0)), qRgb(40, 60, 255));
+  EXPECT_EQ(image.pixel(point - QPoint(0, 4)), qRgb(40, 60, 255));
+  EXPECT_EQ(image.pixel(point + QPoint(7, 7)), qRgb(255, 255, 255));
   form->Image2_Click(0);
   EXPECT_EQ(CurvePixels(), 0);
   EXPECT_TRUE(form->Timer1()->isActive());
@@ -193,13 +200,24 @@ TEST_F(FormGraficadorTest, ReadoutFollowsThePointerAndIsCopied) {
   EXPECT_EQ(ui.ClipboardText(), "");
 }
 
-TEST_F(FormGraficadorTest, BarsHaveNoReadout) {
-  Open(10, "", {0, 10, 0, 20});
-  Mouse(form->Picture1(), QEvent::MouseMove, {300, 50}, Qt::NoButton, Qt::NoButton);
-  EXPECT_FALSE(form->Text1()->isVisible() || form->Picture2()->isVisible());
-  // The bar at x = 3 stands on 0 up to 4, in the light colour of row 1.
-  EXPECT_EQ(form->Picture1()->Buffer().pixel(std::lround(0.3 * PlotW()), std::lround(form->Picture1()->height() * 0.9)),
-            qRgb(140, 160, 255));
+TEST_F(FormGraficadorTest, BarsAndHistogramHaveNoReadout) {
+  for (int16_t kind : {10, 11}) {
+    t1.Data1V_X1[1] = 3;  // the value 3, or the class 3..5, of frequency 4
+    t1.Data1V_X2[1] = 5;
+    t1.Data1V_N[1] = 4;
+    h.GraphKind = kind;
+    h.View = {0, 10, -1, 19};  // y = 0 inside the histogram's margin
+    form = std::make_unique<FormGraficador>(h, t1, 1, t2);
+    form->show();
+    QTest::qWait(60);
+    Mouse(form->Picture1(), QEvent::MouseMove, {300, 50}, Qt::NoButton, Qt::NoButton);
+    EXPECT_FALSE(form->Text1()->isVisible() || form->Picture2()->isVisible());
+    // The bar at x = 3, or the class from 3 to 5, stands on 0 up to 4 in the light colour.
+    const int y = std::lround(form->Picture1()->height() * 0.88);
+    EXPECT_EQ(form->Picture1()->Buffer().pixel(std::lround(0.3 * PlotW()), y), qRgb(140, 160, 255));
+    EXPECT_EQ(form->Picture1()->Buffer().pixel(std::lround(0.47 * PlotW()), y),
+              kind == 11 ? qRgb(140, 160, 255) : qRgb(255, 255, 255));
+  }
 }
 
 TEST(ShowFormGraficador, OpensModallyAndLeavesTheView) {
