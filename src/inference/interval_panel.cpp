@@ -42,23 +42,23 @@ void IntervalPanel::Build() {
   Caption(this, "LblTypes_1", "Types of confidence intervals", {10, 38, 290, 18}, true);
   auto* one = new QGroupBox("One population", this);
   one->setObjectName("FraOne_1");
-  one->setGeometry(10, 60, 290, 112);
+  one->setGeometry(8, 60, 300, 112);
   auto* two = new QGroupBox("Two populations", this);
   two->setObjectName("FraTwo_1");
-  two->setGeometry(10, 178, 290, 134);
+  two->setGeometry(8, 178, 300, 134);
   for (int16_t i = 0; i < kTypeCount; ++i) {
     QGroupBox* group = i < 4 ? one : two;
     const int row = i < 4 ? i : i - 4;
     OptIC[i] = new QRadioButton(kOptions[i].caption, group);
     OptIC[i]->setObjectName(QString("OptIC_%1").arg(i));
-    OptIC[i]->setGeometry(8, 20 + 22 * row, 278, 20);
+    OptIC[i]->setGeometry(4, 20 + 22 * row, 294, 20);
     OptIC[i]->setAutoExclusive(false);
     connect(OptIC[i], &QRadioButton::clicked, this, [this, i] { OptIC_Click(i); });
   }
 
   PicDATOS = new QWidget(this);
   PicDATOS->setObjectName("PicDATOS_1");
-  PicDATOS->setGeometry(310, 6, 392, 312);
+  PicDATOS->setGeometry(316, 6, 390, 312);
   LblTITLE2 = Caption(PicDATOS, "LblTITLE2_1", "", {8, 4, 380, 20}, true);
   auto row = [this](int top, const QString& caption, QLabel*& label, QLabel*& image,
                     const QString& imageName, QLineEdit*& first, QLineEdit*& second,
@@ -105,7 +105,7 @@ void IntervalPanel::Build() {
 void IntervalPanel::BuildResults() {
   PicRESULT = new QWidget(this);
   PicRESULT->setObjectName("PicRESULT_1");
-  PicRESULT->setGeometry(310, 326, 694, 280);
+  PicRESULT->setGeometry(316, 326, 690, 280);
   LabelInterval = Caption(PicRESULT, "Label1_17", "", {8, 2, 680, 20}, true);
   ImgPARAM = Image(PicRESULT, "ImgPARAM", {8, 28});
   Txt_IC = Box(PicRESULT, "Txt_IC", {8, 28, 250, kBoxHeight}, true);

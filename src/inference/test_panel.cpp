@@ -51,23 +51,23 @@ void TestPanel::Build() {
   Caption(this, "LblTypes_0", "Types of hypothesis testing", {10, 38, 290, 18}, true);
   auto* one = new QGroupBox("One population", this);
   one->setObjectName("FraOne_0");
-  one->setGeometry(10, 60, 290, 112);
+  one->setGeometry(8, 60, 300, 112);
   auto* two = new QGroupBox("Two populations", this);
   two->setObjectName("FraTwo_0");
-  two->setGeometry(10, 178, 290, 134);
+  two->setGeometry(8, 178, 300, 134);
   for (int16_t i = 0; i < kTypeCount; ++i) {
     QGroupBox* group = i < 4 ? one : two;
     const int row = i < 4 ? i : i - 4;
     OptCH[i] = new QRadioButton(kOptions[i].caption, group);
     OptCH[i]->setObjectName(QString("OptCH_%1").arg(i));
-    OptCH[i]->setGeometry(8, 20 + 22 * row, 278, 20);
+    OptCH[i]->setGeometry(4, 20 + 22 * row, 294, 20);
     OptCH[i]->setAutoExclusive(false);
     connect(OptCH[i], &QRadioButton::clicked, this, [this, i] { OptCH_Click(i); });
   }
 
   Picture2 = new QGroupBox("Side", this);
   Picture2->setObjectName("Picture2_1");
-  Picture2->setGeometry(10, 320, 290, 50);
+  Picture2->setGeometry(8, 320, 300, 50);
   const char* sides[3] = {"Left", "Two sided", "Right"};
   for (int16_t i = 0; i < 3; ++i) {
     OptSIDE[i] = new QRadioButton(sides[i], Picture2);
@@ -81,7 +81,7 @@ void TestPanel::Build() {
 
   PicDATOS = new QWidget(this);
   PicDATOS->setObjectName("PicDATOS_0");
-  PicDATOS->setGeometry(310, 6, 392, 382);
+  PicDATOS->setGeometry(316, 6, 390, 382);
   LblTITLE2 = Caption(PicDATOS, "LblTITLE2_0", "", {8, 4, 380, 20}, true);
   Caption(PicDATOS, "LblHypotheses_0", "Null and alternative hypothesis", {8, 30, 300, 18});
   ImgH0H1x = Image(PicDATOS, "ImgH0H1x", {8, 50});
@@ -145,7 +145,7 @@ void TestPanel::Build() {
 void TestPanel::BuildResults() {
   PicRESULT = new QWidget(this);
   PicRESULT->setObjectName("PicRESULT_0");
-  PicRESULT->setGeometry(310, 394, 694, 212);
+  PicRESULT->setGeometry(316, 394, 690, 212);
   PicRESULT->setAutoFillBackground(true);
   Caption(PicRESULT, "Label1_12", "Results", {8, 2, 200, 20}, true);
   Caption(PicRESULT, "Label1_11", "Statistic", {8, 26, 180, 18});
