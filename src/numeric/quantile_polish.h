@@ -34,3 +34,17 @@ bool TailMatches(const Tail& tail, double x, double target);
 double PolishQuantile(const Tail& tail, double x_start, double target);
 
 }  // namespace numeric
+
+#include <cstdint>
+
+namespace numeric {
+
+// Student's t point with upper tail q (0 < q < 0.5, so the point is positive) for k degrees
+// of freedom, without the incomplete beta inverse: closed forms for 1 and 2 degrees of
+// freedom, otherwise Newton steps from the Cornish-Fisher expansion on the forward
+// probability until a step moves the point by less than 1E-9 of itself. False where it does
+// not apply or does not settle (deep tails, a failure inside): the caller then takes the
+// general inverse.
+bool StudentPointFast(int32_t k, double q, double& t);
+
+}  // namespace numeric
