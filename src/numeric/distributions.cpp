@@ -203,6 +203,8 @@ double FSnedecorInversa(int32_t ia, int32_t ib, double y) {
   }
   if (y == 1) return 0;
   if (y == 0) return kInfinite;
+  // The common case: a point found from the forward probability alone.
+  if (double x; numeric::FPointFast(ia, ib, y, x)) return x;
   const double a = ia, b = ib;
   numeric::ContinueStyle run;
   double result = 0;

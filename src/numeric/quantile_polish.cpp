@@ -179,7 +179,75 @@ double StudentPointSearch(int32_t k, double q) {
   Fail();
 }
 
+double FPointSearch(double ia, double ib, double y) {
+  // The smaller tail is the one searched: the upper one (outward +1) up to y = 1/2, else the
+  // lower one, whose probability 1 - y is exact there.
+  const bool upper = y <= 0.5;
+  const double tau = upper ? y : 1 - y;
+  const double s = upper ? -1 : 1;  // the sign of the tail's slope
+  // ln f(x) = lnc + (ia/2 - 1) ln x - (ia + ib)/2 ln(1 + ia x / ib)
+  const double lnc = LnBetaFactor(ia / 2, ib / 2) + ia / 2 * std::log(ia / ib);
+
+  double x = 0;
+  {
+    // Paulson: the cube root of F is nearly normal.
+    const double z = upper ? -NormalInversa(y) : NormalInversa(tau);
+    const double a = 2 / (9 * ia), b = 2 / (9 * ib);
+    const double den = (1 - b) * (1 - b) - b * z * z;
+    const double rad = (1 - a) * (1 - a) * b + (1 - b) * (1 - b) * a - a * b * z * z;
+    if (den > 0 && rad >= 0) {
+      const double root = ((1 - a) * (1 - b) + z * std::sqrt(rad)) / den;
+      if (root > 0) x = root * root * root;
+    }
+  }
+  if (!(x > 0 && std::isfinite(x))) {
+    // The leading term of the tail: I_w(a, b) ~ w^a / (a B(a, b)) for a small w.
+    const double a = upper ? ib / 2 : ia / 2, b = upper ? ia / 2 : ib / 2;
+    const double w = std::exp((std::log(tau) + std::log(a) - LnBetaFactor(a, b)) / a);
+    x = upper ? ib * (1 - w) / (ia * w) : ib * w / (ia * (1 - w));
+  }
+  // Neither holds (a huge shape parameter against a small one): start from the centre.
+  if (!(x > 0 && std::isfinite(x))) x = 1;
+
+  for (int i = 0; i < 12; ++i) {
+    if (!(x > 0 && std::isfinite(x))) Fail();
+    const double iax = ia * x;
+    const double tail = upper ? BetaInc(ib / 2, ia / 2, ib / (ib + iax))
+                              : BetaInc(ia / 2, ib / 2, iax / (ib + iax));
+    if (!(tail > 0)) Fail();
+    const double lnx = std::log(x);
+    const double lnf = lnc + (ia / 2 - 1) * lnx - (ia + ib) / 2 * std::log1p(iax / ib);
+    const double h = std::exp(lnx + lnf - std::log(tail));        // x f / tail
+    const double d = (ia / 2 - 1) - (ia + ib) / 2 * iax / (ib + iax);  // x f' / f
+    const double g = std::log(tail) - std::log(tau);
+    const double g1 = s * h;
+    const double g2 = s * h * (1 + d) - h * h;
+    const double halley = 2 * g1 * g1 - g * g2;
+    double dv = halley > 0 ? -2 * g * g1 / halley : -g / g1;
+    if (!std::isfinite(dv)) Fail();
+    if (std::fabs(dv) > 2) dv = dv > 0 ? 2 : -2;
+    x *= std::exp(dv);
+    if (std::fabs(dv) <= 1E-6) return x;
+  }
+  Fail();
+}
+
 }  // namespace
+
+bool FPointFast(int32_t ia, int32_t ib, double y, double& x) {
+  if (!(y >= kFastTail && y <= 1 - kFastTail) || ia < 1 || ib < 1 || ia > 1000000 ||
+      ib > 1000000) {
+    return false;
+  }
+  try {
+    const double found = FPointSearch(ia, ib, y);
+    if (!(found > 0 && std::isfinite(found))) return false;
+    x = found;
+    return true;
+  } catch (const NumericFailure&) {
+    return false;
+  }
+}
 
 bool StudentPointFast(int32_t k, double q, double& t) {
   if (!(q >= kFastTail && q < 0.5) || k < 1 || k > 1000000) return false;

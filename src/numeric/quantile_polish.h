@@ -47,4 +47,10 @@ namespace numeric {
 // general inverse.
 bool StudentPointFast(int32_t k, double q, double& t);
 
+// The F point with upper tail y for ia, ib degrees of freedom, the same way: Halley steps on
+// the logarithm of the smaller tail against ln x, from Paulson's approximation or, where it
+// does not hold, from the leading term of the tail, until a step moves the point by less
+// than 1E-6 of itself. False where it does not apply or does not settle.
+bool FPointFast(int32_t ia, int32_t ib, double y, double& x);
+
 }  // namespace numeric
