@@ -92,11 +92,14 @@ void IntervalPanel::Build() {
   for (int which = 0; which < 2; ++which) {
     connect(level_[which], &QLineEdit::textChanged, this, [this, which] { LevelChanged(which); });
   }
-  new parts::BoxKeys(TxtIC_N1, parts::Comma::Drop);
-  new parts::BoxKeys(TxtIC_N2, parts::Comma::Drop);
-  for (QLineEdit* box : {TxtIC_X1, TxtIC_X2, TxtIC_S1, TxtIC_S2, level_[0], level_[1]}) {
-    new parts::BoxKeys(box, parts::Comma::ToDot);
+  // The data boxes take the test panel's comma rule; only the level pair selects its text
+  // on focus.
+  new parts::BoxKeys(TxtIC_N1, parts::Comma::Drop, {}, false);
+  new parts::BoxKeys(TxtIC_N2, parts::Comma::Drop, {}, false);
+  for (QLineEdit* box : {TxtIC_X1, TxtIC_X2, TxtIC_S1, TxtIC_S2}) {
+    new parts::BoxKeys(box, parts::Comma::ToDot, {}, false);
   }
+  for (QLineEdit* box : {level_[0], level_[1]}) new parts::BoxKeys(box, parts::Comma::ToDot);
   QWidget* order[] = {TxtIC_N1, TxtIC_N2, TxtIC_X1, TxtIC_X2,
                       TxtIC_S1, TxtIC_S2, level_[0], level_[1]};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);

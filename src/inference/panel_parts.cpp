@@ -70,14 +70,15 @@ void Centre(QLabel* image, const QFrame* frame, bool top5) {
   image->move(left, top);
 }
 
-BoxKeys::BoxKeys(QLineEdit* box, Comma comma, std::function<void(QLineEdit*)> enter)
-    : QObject(box), box_(box), comma_(comma), enter_(std::move(enter)) {
+BoxKeys::BoxKeys(QLineEdit* box, Comma comma, std::function<void(QLineEdit*)> enter,
+                 bool selectAll)
+    : QObject(box), box_(box), comma_(comma), enter_(std::move(enter)), selectAll_(selectAll) {
   box->installEventFilter(this);
 }
 
 bool BoxKeys::eventFilter(QObject* watched, QEvent* event) {
   if (watched != box_) return false;
-  if (event->type() == QEvent::FocusIn) {
+  if (event->type() == QEvent::FocusIn && selectAll_) {
     // After the press that gave the focus has placed the caret.
     QPointer<QLineEdit> box = box_;
     QTimer::singleShot(0, box_, [box] {

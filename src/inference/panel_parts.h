@@ -31,11 +31,12 @@ void Centre(QLabel* image, const QFrame* frame, bool top5 = false);
 // How a box treats a typed comma.
 enum class Comma { Keep, Drop, ToDot };
 
-// The keys and focus of a box: the comma rule, what Enter does (nothing when empty), and
-// the whole text selected when the box gets the focus.
+// The keys and focus of a box: the comma rule, what Enter does (nothing when empty), and,
+// with selectAll, the whole text selected when the box gets the focus.
 class BoxKeys : public QObject {
  public:
-  BoxKeys(QLineEdit* box, Comma comma, std::function<void(QLineEdit*)> enter = {});
+  BoxKeys(QLineEdit* box, Comma comma, std::function<void(QLineEdit*)> enter = {},
+          bool selectAll = true);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +45,7 @@ class BoxKeys : public QObject {
   QLineEdit* box_;
   Comma comma_;
   std::function<void(QLineEdit*)> enter_;
+  bool selectAll_;
 };
 
 // The focus goes on from a box as a Tab key would take it.

@@ -31,6 +31,7 @@ QPlainTextEdit* Verdict(QWidget* parent, const QString& name, const char* text) 
   box->setObjectName(name);
   box->setReadOnly(true);
   box->setFocusPolicy(Qt::NoFocus);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setPlainText(QString(text).replace("\r\n", "\n"));
   box->setGeometry(8, 84, 420, 62);
   return box;

@@ -290,6 +290,8 @@ TEST_F(PanelsTest, EnterComputesAndMovesOn) {
   EXPECT_TRUE(Shown("PicRESULT_0"));
   EXPECT_EQ(Text("txtCH_ESTA"), "1.25");
   EXPECT_EQ(QApplication::focusWidget(), W("TxtCH_S1")) << "the hidden TxtCH_X2 is passed over";
+  QApplication::processEvents();
+  EXPECT_EQ(W("TxtCH_S1")->selectedText(), "4") << "a box selects its text on focus";
   W("TxtCH_N1")->clear();
   W("TxtCH_S1")->setFocus();
   QTest::keyClick(W("TxtCH_S1"), Qt::Key_Enter);
