@@ -186,17 +186,25 @@ TEST_F(InferenceCore, InputsThatFailTheChecksOrTheArithmeticAreInvalid) {
   EXPECT_EQ(result.StatZ, 77);
 }
 
-TEST_F(InferenceCore, AFailedAuxiliaryTestAfterASuccessfulOneShowsNothing) {
-  PanelInput good{0, 10, 15, 20.5, 18.1, 4, 9, 0.95, 0.05};
-  ASSERT_TRUE(RunTest(M2D, kTwoSided, good, result).ok);
-  ASSERT_TRUE(RunInterval(M2I, good, result).ok);
-  PanelInput bad = good;
-  bad.N2 = 1;
-  for (int16_t type : {M2D, M2I}) {
-    EXPECT_FALSE(RunTest(type, kTwoSided, bad, result).ok);
-    const IntervalOutcome out = RunInterval(type, bad, result);
-    EXPECT_FALSE(out.ok);
-    EXPECT_TRUE(out.auxText.empty());
+TEST_F(InferenceCore, AStatisticOnAnEndOfTheRegionIsNotRejected) {
+  // With a variance of 1 and one observation the statistic is X1 - H0 itself.
+  const double c = NormalInversa(1 - 0.05 / 2), c1 = NormalInversa(1 - 0.05);
+  struct Case {
+    int16_t side;
+    double x1;
+    int16_t reject;
+  };
+  const Case cases[] = {
+      {kTwoSided, c, 0},  {kTwoSided, -c, 0},  {kTwoSided, std::nextafter(c, 9), 1},
+      {kTwoSided, std::nextafter(-c, -9), 1},  {kRight, c1, 0},
+      {kRight, std::nextafter(c1, 9), 1},      {kLeft, -c1, 0},
+      {kLeft, std::nextafter(-c1, -9), 1},     {kLeft, 1E+6, 0},
+      {kRight, -1E+6, 0},
+  };
+  for (const Case& k : cases) {
+    const TestOutcome out = RunTest(MVC, k.side, {0, 1, 0, k.x1, 0, 1, 0, 0.95, 1 - 0.95}, result);
+    ASSERT_TRUE(out.ok);
+    EXPECT_EQ(out.reject, k.reject) << k.side << " " << k.x1;
   }
 }
 

@@ -155,6 +155,18 @@ TEST_F(PanelsTest, EachTypeShowsItsBoxes) {
     EXPECT_EQ(QApplication::focusWidget(), W("TxtIC_N1"));
   }
   EXPECT_EQ(W<QLabel>("Label1_17")->text(), "Confidence interval: Population ratio difference");
+  // The nine options of each panel stand apart from one another.
+  for (const char* array : {"OptCH_%1", "OptIC_%1"}) {
+    for (int i = 0; i < 9; ++i) {
+      for (int j = i + 1; j < 9; ++j) {
+        auto* a = W<QRadioButton>(QString(array).arg(i));
+        auto* b = W<QRadioButton>(QString(array).arg(j));
+        const QRect ra(a->mapTo(form.get(), QPoint()), a->size());
+        const QRect rb(b->mapTo(form.get(), QPoint()), b->size());
+        EXPECT_FALSE(ra.intersects(rb)) << array << " " << i << " " << j;
+      }
+    }
+  }
 }
 
 TEST_F(PanelsTest, BoxesTakeTheCommaRuleAndHideTheResult) {
