@@ -129,8 +129,13 @@ TEST_F(PanelsTest, EachTypeShowsItsBoxes) {
                           "111111", "111111", "010011", "011100"};
   const char* names[6] = {"txtH0", "TxtCH_N2", "TxtCH_X1", "TxtCH_X2", "TxtCH_S1", "TxtCH_S2"};
   const char* intervalNames[6] = {"", "TxtIC_N2", "TxtIC_X1", "TxtIC_X2", "TxtIC_S1", "TxtIC_S2"};
+  form->LblTASK_Click(0);
+  EXPECT_FALSE(Shown("PicDATOS_0")) << "no data area before a type is chosen";
+  EXPECT_FALSE(Shown("Picture2_1"));
+  W("TxtCH_N2")->setText("15");
   for (int type = 0; type < 9; ++type) {
     Choose(0, QString("OptCH_%1").arg(type));
+    EXPECT_EQ(Text("TxtCH_N2"), "15") << "a hidden box keeps its text";
     EXPECT_EQ(W<QLabel>("LblTITLE2_0")->text(), W<QRadioButton>(QString("OptCH_%1").arg(type))->text());
     EXPECT_TRUE(Shown("TxtCH_N1"));
     EXPECT_TRUE(Shown("Picture2_1"));
