@@ -1,6 +1,7 @@
 // Refining a percentage point against its tail probability; internal to the library.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace numeric {
@@ -32,12 +33,6 @@ bool TailMatches(const Tail& tail, double x, double target);
 // (any x > 0 that is not too far out, else 1). Fails (NumericFailure) when it cannot bring
 // T(x) as close to the target as TailMatches asks.
 double PolishQuantile(const Tail& tail, double x_start, double target);
-
-}  // namespace numeric
-
-#include <cstdint>
-
-namespace numeric {
 
 // Student's t point with upper tail q (0 < q < 0.5, so the point is positive) for k degrees
 // of freedom, without the incomplete beta inverse: closed forms for 1 and 2 degrees of
