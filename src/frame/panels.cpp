@@ -6,6 +6,7 @@
 #include "frame/PictureButton.h"
 #include "frame/table_link.h"
 #include "graph/FormGraficador.h"
+#include "inference/panels.h"
 #include "tables/edit_commands.h"
 #include "tables/graph_window.h"
 #include "tables/new_table.h"
@@ -59,6 +60,7 @@ void InstallPanels(FormMain& form) {
   tables::InstallPanel1V(form);
   // The table panels fill the hand-over, then open the graph of their data.
   tables::ShowGraphWindow() = [] { graph::ShowFormGraficador(); };
+  inference::InstallInferencePanels(form);
 }
 
 }  // namespace frame
