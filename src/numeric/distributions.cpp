@@ -134,6 +134,11 @@ double TStudentInversa(int32_t k, double p) {
     Reject();
     return 0;
   }
+  // The common case: a point found from the forward probability alone.
+  if (p != 0.5) {
+    double t;
+    if (numeric::StudentPointFast(k, p < 0.5 ? p : 1 - p, t)) return p < 0.5 ? t : -t;
+  }
   return numeric::HandlerStyle([&]() -> double {
     double q = 1 - p;
     const double rk = k;
@@ -198,6 +203,8 @@ double FSnedecorInversa(int32_t ia, int32_t ib, double y) {
   }
   if (y == 1) return 0;
   if (y == 0) return kInfinite;
+  // The common case: a point found from the forward probability alone.
+  if (double x; numeric::FPointFast(ia, ib, y, x)) return x;
   const double a = ia, b = ib;
   numeric::ContinueStyle run;
   double result = 0;

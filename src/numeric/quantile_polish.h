@@ -1,6 +1,7 @@
 // Refining a percentage point against its tail probability; internal to the library.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace numeric {
@@ -32,5 +33,19 @@ bool TailMatches(const Tail& tail, double x, double target);
 // (any x > 0 that is not too far out, else 1). Fails (NumericFailure) when it cannot bring
 // T(x) as close to the target as TailMatches asks.
 double PolishQuantile(const Tail& tail, double x_start, double target);
+
+// Student's t point with upper tail q (0 < q < 0.5, so the point is positive) for k degrees
+// of freedom, without the incomplete beta inverse: closed forms for 1 and 2 degrees of
+// freedom, otherwise Newton steps from the Cornish-Fisher expansion on the forward
+// probability until a step moves the point by less than 1E-9 of itself. False where it does
+// not apply or does not settle (deep tails, a failure inside): the caller then takes the
+// general inverse.
+bool StudentPointFast(int32_t k, double q, double& t);
+
+// The F point with upper tail y for ia, ib degrees of freedom, the same way: Halley steps on
+// the logarithm of the smaller tail against ln x, from Paulson's approximation or, where it
+// does not hold, from the leading term of the tail, until a step moves the point by less
+// than 1E-6 of itself. False where it does not apply or does not settle.
+bool FPointFast(int32_t ia, int32_t ib, double y, double& x);
 
 }  // namespace numeric

@@ -1,0 +1,266 @@
+// The confidence-interval panel: type options, data boxes, pictures and results.
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "inference/panel_parts.h"
+#include "inference/panels.h"
+#include "numeric/numeric.h"
+#include "platform/pictures.h"
+#include "platform/ui.h"
+
+namespace inference {
+
+using parts::Box;
+using parts::Caption;
+using parts::Image;
+using parts::Load;
+using parts::PlaceRight;
+
+namespace {
+
+constexpr int kBoxWidth = 96;
+constexpr int kBoxHeight = 20;
+constexpr int kSecondRow = 22;
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+IntervalPanel::IntervalPanel(InferenceData& data, frame::FrameState& frame, QWidget* parent)
+    : QWidget(parent), data_(data), frame_(frame) {
+  setObjectName("IntervalPanel");
+  Build();
+  BuildResults();
+}
+
+void IntervalPanel::Build() {
+  Caption(this, "LblTITLE_1", "Confidence interval", {10, 6, 290, 26}, true)
+      ->setStyleSheet("font-size: 13pt");
+  Caption(this, "LblTypes_1", "Types of confidence intervals", {10, 38, 290, 18}, true);
+  auto* one = new QGroupBox("One population", this);
+  one->setObjectName("FraOne_1");
+  one->setGeometry(8, 60, 300, 112);
+  auto* two = new QGroupBox("Two populations", this);
+  two->setObjectName("FraTwo_1");
+  two->setGeometry(8, 178, 300, 134);
+  for (int16_t i = 0; i < kTypeCount; ++i) {
+    QGroupBox* group = i < 4 ? one : two;
+    const int row = i < 4 ? i : i - 4;
+    OptIC[i] = new QRadioButton(kOptions[i].caption, group);
+    OptIC[i]->setObjectName(QString("OptIC_%1").arg(i));
+    OptIC[i]->setGeometry(4, 20 + 22 * row, 294, 20);
+    OptIC[i]->setAutoExclusive(false);
+    connect(OptIC[i], &QRadioButton::clicked, this, [this, i] { OptIC_Click(i); });
+  }
+
+  PicDATOS = new QWidget(this);
+  PicDATOS->setObjectName("PicDATOS_1");
+  PicDATOS->setGeometry(316, 6, 390, 312);
+  LblTITLE2 = Caption(PicDATOS, "LblTITLE2_1", "", {8, 4, 380, 20}, true);
+  auto row = [this](int top, const QString& caption, QLabel*& label, QLabel*& image,
+                    const QString& imageName, QLineEdit*& first, QLineEdit*& second,
+                    const QString& n1, const QString& n2) {
+    label = Caption(PicDATOS, caption, "", {8, top, 300, 18});
+    image = Image(PicDATOS, imageName, {8, top + 20});
+    first = Box(PicDATOS, n1, {8, top + 20, kBoxWidth, kBoxHeight});
+    second = Box(PicDATOS, n2, {8, top + 20 + kSecondRow, kBoxWidth, kBoxHeight});
+  };
+  row(32, "Label1_24", LabelSize, ImgSIZE_IC, "ImgSIZE_IC", TxtIC_N1, TxtIC_N2, "TxtIC_N1",
+      "TxtIC_N2");
+  row(100, "Label1_23", LabelMean, ImgMEDIA_IC, "ImgMEDIA_IC", TxtIC_X1, TxtIC_X2, "TxtIC_X1",
+      "TxtIC_X2");
+  row(168, "Label1_22", LabelVar, ImgVARIANZA_IC, "ImgVARIANZA_IC", TxtIC_S1, TxtIC_S2,
+      "TxtIC_S1", "TxtIC_S2");
+  Caption(PicDATOS, "LblNCon_1", "Confidence level", {8, 246, 130, 20});
+  Caption(PicDATOS, "LblNSig_1", "Significance level", {8, 274, 130, 20});
+  level_[0] = Box(PicDATOS, "txt_NCon_1", {140, 246, 80, kBoxHeight});
+  level_[1] = Box(PicDATOS, "txt_NSig_1", {140, 274, 80, kBoxHeight});
+  PicDATOS->hide();
+
+  Shape1[1] = parts::Frame(this, "Shape1_3", {712, 6, 292, 190});
+  Shape1[0] = parts::Frame(this, "Shape1_2", {712, 202, 292, 186});
+  Img_IC_GRAF = Image(this, "Img_IC_GRAF", Shape1[1]->geometry().center());
+  Img_IC_FORM = Image(this, "Img_IC_FORM", Shape1[0]->geometry().center());
+
+  // A visible result belongs to the inputs on the screen: typing hides it.
+  for (QLineEdit* box : {TxtIC_N1, TxtIC_N2, TxtIC_X1, TxtIC_X2, TxtIC_S1, TxtIC_S2}) {
+    connect(box, &QLineEdit::textChanged, this, [this] { HideResult(); });
+  }
+  for (int which = 0; which < 2; ++which) {
+    connect(level_[which], &QLineEdit::textChanged, this, [this, which] { LevelChanged(which); });
+  }
+  // The data boxes take the test panel's comma rule; only the level pair selects its text
+  // on focus.
+  new parts::BoxKeys(TxtIC_N1, parts::Comma::Drop, {}, false);
+  new parts::BoxKeys(TxtIC_N2, parts::Comma::Drop, {}, false);
+  for (QLineEdit* box : {TxtIC_X1, TxtIC_X2, TxtIC_S1, TxtIC_S2}) {
+    new parts::BoxKeys(box, parts::Comma::ToDot, {}, false);
+  }
+  for (QLineEdit* box : {level_[0], level_[1]}) new parts::BoxKeys(box, parts::Comma::ToDot);
+  QWidget* order[] = {TxtIC_N1, TxtIC_N2, TxtIC_X1, TxtIC_X2,
+                      TxtIC_S1, TxtIC_S2, level_[0], level_[1]};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void IntervalPanel::BuildResults() {
+  PicRESULT = new QWidget(this);
+  PicRESULT->setObjectName("PicRESULT_1");
+  PicRESULT->setGeometry(316, 326, 690, 280);
+  LabelInterval = Caption(PicRESULT, "Label1_17", "", {8, 2, 680, 20}, true);
+  ImgPARAM = Image(PicRESULT, "ImgPARAM", {8, 28});
+  Txt_IC = Box(PicRESULT, "Txt_IC", {8, 28, 250, kBoxHeight}, true);
+  LabelMargin = Caption(PicRESULT, "Label1_18", "Estimation error of confidence interval",
+                        {8, 70, 300, 18});
+  Img_IC_Err = Image(PicRESULT, "Img_IC_Err", {8, 92});
+  Txt_IC_ERR = Box(PicRESULT, "Txt_IC_ERR", {8, 92, 110, kBoxHeight}, true);
+  LabelPoints = Caption(PicRESULT, "Label1_19", "", {360, 70, 300, 18});
+  ImgIC_PTOPCT = Image(PicRESULT, "ImgIC_PTOPCT", {360, 92});
+  TxtIC_PPCT1 = Box(PicRESULT, "TxtIC_PPCT1", {360, 92, 110, kBoxHeight}, true);
+  TxtIC_PPCT2 = Box(PicRESULT, "TxtIC_PPCT2", {360, 92 + 32, 110, kBoxHeight}, true);
+  Caption(PicRESULT, "Label1_16", "Semi-significance level %", {8, 170, 200, 18});
+  txt_NCon2 = Box(PicRESULT, "txt_NCon2_1", {8, 192, 90, kBoxHeight}, true);
+  txt_NSig2 = Box(PicRESULT, "txt_NSig2_1", {106, 192, 90, kBoxHeight}, true);
+  LabelAux = Caption(PicRESULT, "Label1_15", "", {360, 170, 330, 18});
+  ImgPAR_ESP_IC = Image(PicRESULT, "ImgPAR_ESP_IC", {360, 192});
+  TxtAUX = Box(PicRESULT, "TxtAUX_1", {360, 192, 110, kBoxHeight}, true);
+  PicRESULT->hide();
+}
+
+BoxTexts IntervalPanel::Texts() const {
+  auto t = [](const QLineEdit* box) { return box->text().toStdString(); };
+  return {"", t(TxtIC_N1), t(TxtIC_N2), t(TxtIC_X1), t(TxtIC_X2),
+          t(TxtIC_S1), t(TxtIC_S2), t(level_[0])};
+}
+
+void IntervalPanel::HideResult() { PicRESULT->hide(); }
+
+void IntervalPanel::OptIC_Click(int16_t index) {
+  LblTITLE2->setText(kOptions[index].caption);
+  data_.state.TipoIC = index;
+  for (int16_t i = 0; i < kTypeCount; ++i) OptIC[i]->setChecked(i == index);
+  HideResult();
+  PicDATOS->show();
+  CargarImagenes_IC();
+  TxtIC_N1->setFocus();
+}
+
+void IntervalPanel::CargarImagenes_IC() {
+  PanelState& s = data_.state;
+  const TypeTable& table = data_.table;
+  const int16_t t = s.TipoIC;
+  s.TagPanel = kOptions[t].tag;
+  const IntervalPictures pictures = IntervalPictureNames(table, t);
+  Load(Img_IC_GRAF, pictures.graph);
+  parts::Centre(Img_IC_GRAF, Shape1[1]);
+  Load(Img_IC_FORM, pictures.formula);
+  parts::Centre(Img_IC_FORM, Shape1[0]);
+  const bool margin = !platform::PicturePath(pictures.margin).empty();
+  Load(Img_IC_Err, pictures.margin);
+  Txt_IC_ERR->setVisible(margin);
+  PlaceRight(Txt_IC_ERR, Img_IC_Err);
+
+  Load(ImgPARAM, SymbolPicture("ImgIC", table.PicParamIdx[t]));
+  PlaceRight(Txt_IC, ImgPARAM);
+
+  const Boxes visible = VisibleBoxes(table, t);
+  Load(ImgSIZE_IC, SymbolPicture("ImgNMVP", table.TwoSamples[t]));
+  PlaceRight(TxtIC_N1, ImgSIZE_IC);
+  TxtIC_N2->move(TxtIC_N1->x(), TxtIC_N2->y());
+  LabelSize->setText(Text(table.LabelSize[t]));
+  LabelInterval->setText("Confidence interval: " + Text(table.LabelParam[t]));
+  TxtIC_N2->setVisible(visible.N2);
+
+  auto row = [&](int16_t index, QLabel* image, QLineEdit* first, QLineEdit* second,
+                 QLabel* caption, const std::string& text, bool two) {
+    if (index == -1) {
+      image->clear();
+      image->resize(0, 0);
+      first->hide();
+      second->hide();
+      caption->hide();
+      return;
+    }
+    Load(image, SymbolPicture("ImgNMVP", index));
+    PlaceRight(first, image);
+    second->move(first->x(), second->y());
+    first->show();
+    caption->setText(Text(text));
+    caption->show();
+    second->setVisible(two);
+  };
+  row(table.PicMeanIdx[t], ImgMEDIA_IC, TxtIC_X1, TxtIC_X2, LabelMean, table.LabelMean[t],
+      visible.X2);
+  row(table.PicVarIdx[t], ImgVARIANZA_IC, TxtIC_S1, TxtIC_S2, LabelVar, table.LabelVar[t],
+      visible.S2);
+}
+
+void IntervalPanel::Cmd_ICCalcular_Click() {
+  HideResult();
+  const int16_t type = data_.state.TipoIC;
+  ErrorFlag = 0;
+  Leerdatos_IC(data_.table, type, Texts(), data_.input);
+  if (ErrorFlag == 1) {
+    platform::CurrentUi().MsgBox(kNoDataMessage, platform::Buttons::Ok,
+                                 platform::Icon::Exclamation, kNoDataTitle);
+    return;
+  }
+  const IntervalOutcome out = RunInterval(type, data_.input, data_.result);
+  if (!out.ok) {
+    platform::CurrentUi().MsgBox(kInvalidMessage, platform::Buttons::Ok, platform::Icon::None, "");
+    return;
+  }
+  LabelAux->setVisible(out.aux);
+  ImgPAR_ESP_IC->setVisible(out.aux);
+  TxtAUX->setVisible(out.aux);
+  if (out.aux) {
+    LabelAux->setText(Text(out.auxCaption));
+    TxtAUX->setText(Text(out.auxText));
+    Load(ImgPAR_ESP_IC, SymbolPicture("ImgPESP", out.auxPicture));
+    PlaceRight(TxtAUX, ImgPAR_ESP_IC);
+  }
+  LabelPoints->setText(Text(out.pointCaption));
+  Load(ImgIC_PTOPCT, SymbolPicture("ImgIC_PAR", type));
+  PlaceRight(TxtIC_PPCT1, ImgIC_PTOPCT);
+  TxtIC_PPCT2->move(TxtIC_PPCT1->x(), TxtIC_PPCT2->y());
+  TxtIC_PPCT2->setVisible(out.secondPoint);
+
+  Txt_IC->setText(Text(out.interval));
+  txt_NCon2->setText(Text(out.ncon2));
+  txt_NSig2->setText(Text(out.nsig2));
+  Txt_IC_ERR->setVisible(out.margin);
+  Img_IC_Err->setVisible(out.margin);
+  LabelMargin->setVisible(out.margin);
+  if (out.margin) Txt_IC_ERR->setText(Text(out.marginText));
+  TxtIC_PPCT1->setText(Text(out.point1));
+  TxtIC_PPCT2->setText(Text(out.point2));
+  PicRESULT->show();
+}
+
+void IntervalPanel::Cmd_ICBorrar_Click() {
+  for (QLineEdit* box :
+       {TxtIC_N1, TxtIC_N2, TxtIC_X1, TxtIC_X2, TxtIC_S1, TxtIC_S2, level_[0], level_[1]}) {
+    box->clear();
+  }
+  HideResult();
+  TxtIC_N1->setFocus();
+}
+
+void IntervalPanel::LevelChanged(int which) {
+  if (frame_.Updating) return;
+  frame_.Updating = true;
+  QLineEdit* box = level_[which];
+  QLineEdit* partner = level_[1 - which];
+  const LevelChange change = LevelPair(box->text().toStdString());
+  if (change.fixedDot) {
+    box->setText("0.");
+    box->setCursorPosition(2);
+  }
+  partner->setText(Text(change.partner));
+  frame_.Updating = false;
+  HideResult();
+}
+
+}  // namespace inference

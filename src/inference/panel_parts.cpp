@@ -1,0 +1,111 @@
+#include "inference/panel_parts.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+#include "platform/qt_pictures.h"
+
+namespace inference::parts {
+
+QLabel* Caption(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                bool bold) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  if (bold) {
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+  }
+  return label;
+}
+
+QLabel* Image(QWidget* parent, const QString& name, QPoint position) {
+  auto* image = new QLabel(parent);
+  image->setObjectName(name);
+  image->setGeometry(QRect(position, QSize(0, 0)));
+  return image;
+}
+
+QLineEdit* Box(QWidget* parent, const QString& name, QRect geometry, bool readOnly) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setGeometry(geometry);
+  box->setReadOnly(readOnly);
+  if (readOnly) {
+    box->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xE8));
+    box->setPalette(palette);
+  }
+  return box;
+}
+
+QFrame* Frame(QWidget* parent, const QString& name, QRect geometry) {
+  auto* frame = new QFrame(parent);
+  frame->setObjectName(name);
+  frame->setFrameShape(QFrame::Box);
+  frame->setGeometry(geometry);
+  return frame;
+}
+
+void Load(QLabel* image, const std::string& file) {
+  platform::ShowPicture(image, file);
+  const QPixmap picture = image->pixmap();
+  image->resize(picture.isNull() ? QSize(0, 0) : picture.size());
+}
+
+void PlaceRight(QWidget* box, const QLabel* picture) {
+  box->move(picture->x() + picture->width() + 2, box->y());
+}
+
+void Centre(QLabel* image, const QFrame* frame, bool top5) {
+  const int left = frame->x() + (frame->width() - image->width()) / 2;
+  const int top = top5 ? frame->y() + 5 : frame->y() + (frame->height() - image->height()) / 2;
+  image->move(left, top);
+}
+
+BoxKeys::BoxKeys(QLineEdit* box, Comma comma, std::function<void(QLineEdit*)> enter,
+                 bool selectAll)
+    : QObject(box), box_(box), comma_(comma), enter_(std::move(enter)), selectAll_(selectAll) {
+  box->installEventFilter(this);
+}
+
+bool BoxKeys::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != box_) return false;
+  if (event->type() == QEvent::FocusIn && selectAll_) {
+    // After the press that gave the focus has placed the caret.
+    QPointer<QLineEdit> box = box_;
+    QTimer::singleShot(0, box_, [box] {
+      if (box != nullptr && box->hasFocus()) box->setSelection(0, box->text().size());
+    });
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->text() == ",") {
+    if (comma_ == Comma::Drop) return true;
+    if (comma_ == Comma::ToDot) {
+      box_->insert(".");
+      return true;
+    }
+    return false;
+  }
+  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && enter_) {
+    enter_(box_);
+    return true;
+  }
+  return false;
+}
+
+void SendTab(QLineEdit* box) {
+  QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+  QApplication::sendEvent(box, &tab);
+}
+
+}  // namespace inference::parts

@@ -1,0 +1,54 @@
+// Building blocks the two panels share: captions, picture frames, boxes and their keys.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace inference::parts {
+
+QLabel* Caption(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                bool bold = false);
+// An image control: it takes the size of the picture loaded into it.
+QLabel* Image(QWidget* parent, const QString& name, QPoint position);
+QLineEdit* Box(QWidget* parent, const QString& name, QRect geometry, bool readOnly = false);
+QFrame* Frame(QWidget* parent, const QString& name, QRect geometry);
+
+// Loads the picture file into the image and sizes the image to it (no size when missing).
+void Load(QLabel* image, const std::string& file);
+// A box's left edge 2 pixels right of a picture.
+void PlaceRight(QWidget* box, const QLabel* picture);
+// The image centred in a frame; with top5, centred across only and 5 pixels below its top.
+void Centre(QLabel* image, const QFrame* frame, bool top5 = false);
+
+// How a box treats a typed comma.
+enum class Comma { Keep, Drop, ToDot };
+
+// The keys and focus of a box: the comma rule, what Enter does (nothing when empty), and,
+// with selectAll, the whole text selected when the box gets the focus.
+class BoxKeys : public QObject {
+ public:
+  BoxKeys(QLineEdit* box, Comma comma, std::function<void(QLineEdit*)> enter = {},
+          bool selectAll = true);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QLineEdit* box_;
+  Comma comma_;
+  std::function<void(QLineEdit*)> enter_;
+  bool selectAll_;
+};
+
+// The focus goes on from a box as a Tab key would take it.
+void SendTab(QLineEdit* box);
+
+}  // namespace inference::parts

@@ -1,0 +1,101 @@
+// The t and F critical points the panels take, found from the forward probability: they
+// must land on their tails as tightly as the incomplete beta inverse does, over the degrees
+// of freedom and levels people use and beyond.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+
+#include "numeric/failure.h"
+#include "numeric/numeric.h"
+#include "numeric/quantile_polish.h"
+
+namespace {
+
+const double kTails[] = {1E-10, 1E-8, 1E-6, 1E-4, 0.0005, 0.001, 0.005, 0.01, 0.025,
+                         0.05,  0.1,  0.2,  0.25, 0.3,    0.4,   0.45,  0.49,  0.4999};
+
+// The point from the incomplete beta inverse, a different road to the same number.
+double StudentByBetaInverse(int32_t k, double q) {
+  return numeric::HandlerStyle([&] {
+    if (q >= 0.25) {
+      const double z = BetaIncInversa(0.5, 0.5 * k, 1 - 2 * q);
+      return std::sqrt(k * z / (1 - z));
+    }
+    const double z = BetaIncInversa(0.5 * k, 0.5, 2 * q);
+    return std::sqrt(k / z - k);
+  });
+}
+
+TEST(CriticalPoints, StudentPointsLandOnTheirTail) {
+  for (int32_t k : {1, 2, 3, 4, 5, 6, 7, 9, 10, 15, 29, 30, 60, 120, 199, 200, 201, 500, 1000,
+                    100000, 1000000}) {
+    for (double q : kTails) {
+      SCOPED_TRACE(testing::Message() << "k " << k << " q " << q);
+      double t = 0;
+      ASSERT_TRUE(numeric::StudentPointFast(k, q, t));
+      ErrorFlag = 0;
+      // The library's own tail at the point, which keeps fewer digits as k grows (it adds
+      // and subtracts logarithms of gamma functions as large as k ln k).
+      EXPECT_NEAR(TStudentCola(k, t), q, (1E-11 + 1E-15 * k) * q + 4E-16);
+      EXPECT_EQ(ErrorFlag, 0);
+      const double other = StudentByBetaInverse(k, q);
+      EXPECT_NEAR(t, other, 1E-9 * t + 1E-15) << "beta inverse";
+      // Both signs of the public routine.
+      EXPECT_EQ(TStudentInversa(k, q), t);
+      if (1 - (1 - q) == q) {
+        EXPECT_EQ(TStudentInversa(k, 1 - q), -t);
+      }
+    }
+  }
+}
+
+TEST(CriticalPoints, FPointsLandOnTheirTail) {
+  const int32_t df[] = {1, 2, 3, 5, 9, 14, 30, 120, 1000, 100000};
+  for (int32_t ia : df) {
+    for (int32_t ib : df) {
+      for (double y : {1E-10, 1E-6, 0.001, 0.01, 0.025, 0.05, 0.1, 0.5, 0.9, 0.95, 0.975, 0.99,
+                       0.999999}) {
+        SCOPED_TRACE(testing::Message() << ia << " " << ib << " y " << y);
+        double x = 0;
+        ASSERT_TRUE(numeric::FPointFast(ia, ib, y, x));
+        ErrorFlag = 0;
+        const double upper = FSnedecorCola(ia, ib, x);
+        // The smaller tail, computed directly, is the one that must match closely.
+        const double lower = numeric::HandlerStyle(
+            [&] { return BetaInc(0.5 * ia, 0.5 * ib, ia * x / (ib + ia * x)); });
+        if (y <= 0.5) {
+          EXPECT_NEAR(upper, y, 1E-9 * y);
+        } else {
+          EXPECT_NEAR(lower, 1 - y, 1E-9 * (1 - y));
+        }
+        EXPECT_EQ(ErrorFlag, 0);
+        EXPECT_EQ(FSnedecorInversa(ia, ib, y), x);
+      }
+    }
+  }
+}
+
+TEST(CriticalPoints, OutsideTheCommonCaseTheGeneralInverseAnswers) {
+  struct Case {
+    int32_t k;
+    double q;
+  };
+  // Deep tails and degrees of freedom beyond a million are left to the general inverse.
+  for (const Case c : {Case{5, 1E-12}, Case{3, 0}, Case{2000000, 0.05}, Case{10, 0.5}}) {
+    double t = 7;
+    EXPECT_FALSE(numeric::StudentPointFast(c.k, c.q, t)) << c.k << " " << c.q;
+    EXPECT_EQ(t, 7);
+  }
+  double x = 7;
+  EXPECT_FALSE(numeric::FPointFast(5, 10, 1E-12, x));
+  EXPECT_FALSE(numeric::FPointFast(5, 2000000, 0.05, x));
+  EXPECT_FALSE(numeric::FPointFast(0, 10, 0.05, x));
+  EXPECT_EQ(x, 7);
+  ErrorFlag = 0;
+  EXPECT_NEAR(TStudentCola(5, TStudentInversa(5, 1E-12)), 1E-12, 1E-20);
+  EXPECT_NEAR(FSnedecorCola(5, 10, FSnedecorInversa(5, 10, 1E-12)), 1E-12, 1E-20);
+  EXPECT_EQ(ErrorFlag, 0);
+}
+
+}  // namespace
