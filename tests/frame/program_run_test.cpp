@@ -1,0 +1,340 @@
+// The whole program as a student meets it: started through its own start-up (splash, then
+// the main window with every panel installed, on the program-wide state), driven with mouse
+// clicks and keys on the real widgets, with the desktop's dialogs answered by a script. Each
+// test is one run of the program, from start to the save questions at exit.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <vector>
+
+#include "frame/FormMain.h"
+#include "frame/FormSplash.h"
+#include "frame/PictureButton.h"
+#include "frame/help_menu.h"
+#include "frame/startup.h"
+#include "graph/graph_handover.h"
+#include "support/scripted_ui.h"
+
+namespace {
+
+using platform::Answer;
+using testing_support::MemorySettings;
+using testing_support::ScriptedUi;
+
+// The standard normal point with 2.5 % above it, from any table of the distribution.
+constexpr double kZ975 = 1.959963984540054;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The two ends of a shown "( a  ,  b )".
+std::pair<double, double> Ends(const QString& text) {
+  static const QRegularExpression pair(R"re(\(\s*(\S+)\s*,\s*(\S+)\s*\))re");
+  const QRegularExpressionMatch m = pair.match(text);
+  EXPECT_TRUE(m.hasMatch()) << text.toStdString();
+  return {m.captured(1).toDouble(), m.captured(2).toDouble()};
+}
+
+class ProgramRun : public ::testing::Test {
+ protected:
+  explicit ProgramRun(std::string programFolder = {}) {
+    platform::SetProgramFolder(programFolder.empty() ? folder.path().toStdString()
+                                                     : programFolder);
+  }
+
+  // The program's end, as main() ends it after the last window has closed; the next test
+  // starts it afresh.
+  void TearDown() override {
+    delete Main();
+    delete FormSplash::Existing();
+  }
+
+  // Starts the program as main() does after the application is up, and waits for the
+  // splash window to hand over to the main window.
+  void Start() {
+    frame::Main();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return (form = Main()) && form->isVisible(); }, 5000));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  }
+  static FormMain* Main() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* main = qobject_cast<FormMain*>(w)) return main;
+    }
+    return nullptr;
+  }
+
+  template <typename T = QWidget>
+  T* W(const QString& name) {
+    T* w = form->findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+  }
+  QString Text(const QString& name) { return W<QLineEdit>(name)->text(); }
+  double Number(const QString& name) {
+    bool ok = false;
+    const double v = Text(name).toDouble(&ok);
+    EXPECT_TRUE(ok) << name.toStdString() << " shows \"" << Text(name).toStdString() << "\"";
+    return v;
+  }
+  void ClickTab(int task) {
+    QTest::mouseClick(W<QLabel>(QString("LblTASK_%1").arg(task)), Qt::LeftButton);
+  }
+  void Press(int button) { QTest::mouseClick(form->Button(button), Qt::LeftButton, {}, QPoint(5, 5)); }
+  void Choose(const QString& option) {
+    QTest::mouseClick(W<QRadioButton>(option), Qt::LeftButton, {}, QPoint(8, 10));
+  }
+  // Clicks into a box, replaces its text by typing, as a user does.
+  void Type(const QString& box, const QString& text) {
+    QLineEdit* edit = W<QLineEdit>(box);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+  }
+  void Menu(const char* item) { W<QAction>(item)->trigger(); }
+  std::string Path(const char* name) const { return folder.path().toStdString() + "/" + name; }
+
+  QTemporaryDir folder;
+  MemorySettings settings;
+  ScriptedUi ui;
+  FormMain* form = nullptr;
+};
+
+TEST_F(ProgramRun, EveryTabShowsItsOwnPanelAndKeepsTheOthersAsTheyWere) {
+  Start();
+  EXPECT_EQ(form->State().CurrentTask, -1);
+  struct Case {
+    int task;
+    const char* control;  // a control of the panel, visible once its tab is chosen
+    bool editMenu;
+  };
+  const Case cases[] = {{0, "OptCH_0", false},     {1, "OptIC_0", false},
+                        {2, "Txt1V_x1_1", true},   {3, nullptr, true},
+                        {4, nullptr, false},       {5, nullptr, false},
+                        {6, nullptr, false}};
+  for (int round = 0; round < 2; ++round) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.task);
+      ClickTab(c.task);
+      for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(W(QString("Pictask_%1").arg(i))->isVisible(), i == c.task) << i;
+      }
+      if (c.control) {
+        EXPECT_TRUE(W(c.control)->isVisible());
+      }
+      EXPECT_EQ(form->EditMenu()->menuAction()->isVisible(), c.editMenu);
+      const std::string caption = form->windowTitle().toStdString();
+      EXPECT_EQ(caption, c.editMenu ? "Orvalis - ZorbSoftware - " : "Orvalis - ZorbSoftware");
+    }
+    // Something typed on one panel is still there after a round of the others.
+    if (round == 0) {
+      ClickTab(0);
+      Choose("OptCH_0");
+      Type("txtH0", "12");
+    } else {
+      EXPECT_EQ(Text("txtH0"), "12");
+    }
+  }
+}
+
+TEST_F(ProgramRun, OneVariableTableTypedSavedReopenedGraphedAndSavedAtExit) {
+  Start();
+  ClickTab(2);
+  // Heights of twenty students: value and frequency, moving on with Enter.
+  const std::vector<std::pair<double, double>> data = {
+      {160, 2}, {165, 5}, {170, 8}, {175, 4}, {180, 1}};
+  QLineEdit* first = W<QLineEdit>("Txt1V_x1_1");
+  QTest::mouseClick(first, Qt::LeftButton);
+  ASSERT_EQ(QApplication::focusWidget(), first);
+  for (const auto& [x, n] : data) {
+    for (double v : {x, n}) {
+      QWidget* focused = QApplication::focusWidget();
+      QTest::keyClicks(focused, QString::number(v));
+      QTest::keyClick(focused, Qt::Key_Return);
+    }
+  }
+  double N = 0, S1 = 0, S2 = 0;
+  for (const auto& [x, n] : data) {
+    N += n;
+    S1 += n * x;
+    S2 += n * x * x;
+  }
+  const double mean = S1 / N, variance = S2 / N - mean * mean;
+  const std::map<QString, double> expected = {{"Txt1V_SN", N},
+                                              {"Txt1V_SX", S1},
+                                              {"Txt1V_SX2", S2},
+                                              {"Txt1V_MX", mean},
+                                              {"Txt1V_VX", variance},
+                                              {"Txt1V_DX", std::sqrt(variance)},
+                                              {"Txt1V_CV", std::sqrt(variance) / mean},
+                                              {"Txt1V_MO", 170}};
+  auto checkResults = [&] {
+    for (const auto& [box, value] : expected) {
+      EXPECT_NEAR(Number(box), value, 1E-7 * std::fabs(value)) << box.toStdString();
+    }
+  };
+  checkResults();
+
+  // Save on an unnamed table asks for a name; the caption then shows it.
+  const std::string path = Path("heights.e1v");
+  ui.ExpectSave(path);
+  Menu("mnu_archivo_guardar");
+  EXPECT_EQ(form->windowTitle().toStdString(), "Orvalis - ZorbSoftware - " + path);
+  EXPECT_EQ(ReadFile(path).rfind("'<FIL1VAR>", 0), 0u);
+
+  // New empties it without a question (nothing unsaved); Open brings the same results back.
+  Press(14);
+  EXPECT_EQ(Text("Txt1V_MX"), "");
+  EXPECT_EQ(Text("Txt1V_x1_1"), "");
+  ui.ExpectOpen(path);
+  Menu("mnu_archivo_abrir");
+  checkResults();
+  EXPECT_EQ(Text("Txt1V_x1_3"), "170");
+
+  // The graph: bars over the data; zooming in narrows the view about its centre.
+  bool graphShown = false;
+  ui.ExpectModal("FormGraficador", [&](platform::ModalWindow& window) {
+    auto* graph = dynamic_cast<QWidget*>(&window);
+    ASSERT_NE(graph, nullptr);
+    graph->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(graph));
+    const graph::ViewBounds before = graph::ProgramGraphHandover().View;
+    EXPECT_LE(before.ViewXmin, data.front().first);
+    EXPECT_GE(before.ViewXmax, data.back().first);
+    EXPECT_GE(before.ViewYmax, 8);
+    QTest::mouseClick(graph->findChild<QWidget*>("Image2_0"), Qt::LeftButton, {}, QPoint(5, 5));
+    const graph::ViewBounds after = graph::ProgramGraphHandover().View;
+    EXPECT_LT(after.ViewXmax - after.ViewXmin, before.ViewXmax - before.ViewXmin);
+    EXPECT_NEAR(after.ViewXmin + after.ViewXmax, before.ViewXmin + before.ViewXmax,
+                1E-9 * (before.ViewXmax - before.ViewXmin));
+    graphShown = true;
+    graph->close();
+  });
+  Press(15);
+  EXPECT_TRUE(graphShown);
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+
+  // One more student; Exit asks about the unsaved table: Cancel keeps the program running,
+  // Yes saves it and the program ends.
+  QTest::mouseClick(W<QLineEdit>("Txt1V_x1_6"), Qt::LeftButton);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  QTest::keyClicks(QApplication::focusWidget(), "185");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::keyClicks(QApplication::focusWidget(), "1");
+  const std::string question = "Do you want to save changes to " + path + "?";
+  ui.ExpectMsgBox(question, Answer::Cancel, "Save changes. One variable statistic");
+  Menu("mnu_archivo_salir");
+  EXPECT_TRUE(form->isVisible());
+  ClickTab(0);
+  ui.ExpectMsgBox(question, Answer::Yes, "Save changes. One variable statistic");
+  Menu("mnu_archivo_salir");
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
+  EXPECT_NE(ReadFile(path).find("185"), std::string::npos);
+}
+
+TEST_F(ProgramRun, TestAndIntervalOfOneMeanFromTypedSample) {
+  Start();
+  // A sample of 25 with mean 104 from a population of variance 16; is the mean 100?
+  const double sigma = 4, n = 25, xbar = 104;
+  const double z = (xbar - 100) / (sigma / std::sqrt(n));
+  ClickTab(0);
+  Choose("OptCH_0");
+  Type("txtH0", "100");
+  Type("TxtCH_N1", "25");
+  Type("TxtCH_X1", "104");
+  Type("TxtCH_S1", "16");
+  Type("txt_NCon_0", "95%");
+  EXPECT_EQ(Text("txt_NSig_0"), "5%");
+  Press(22);
+  EXPECT_NEAR(Number("txtCH_ESTA"), z, 1E-5 * z);
+  const auto [lo, hi] = Ends(Text("txtCH_Acep"));
+  EXPECT_NEAR(lo, -kZ975, 1E-5);
+  EXPECT_NEAR(hi, kZ975, 1E-5);
+  EXPECT_TRUE(W("TxtAceptaH1")->isVisible());
+  EXPECT_FALSE(W("TxtAceptaH0")->isVisible());
+  // A sample mean of 101 lies inside the region: Enter in a data box computes again.
+  Type("TxtCH_X1", "101");
+  QTest::keyClick(W("TxtCH_X1"), Qt::Key_Return);
+  EXPECT_NEAR(Number("txtCH_ESTA"), (101 - 100) / (sigma / std::sqrt(n)), 1E-5);
+  EXPECT_TRUE(W("TxtAceptaH0")->isVisible());
+  EXPECT_FALSE(W("TxtAceptaH1")->isVisible());
+
+  ClickTab(1);
+  Choose("OptIC_0");
+  Type("TxtIC_N1", "25");
+  Type("TxtIC_X1", "104");
+  Type("TxtIC_S1", "16");
+  Type("txt_NCon_1", "0.95");
+  Press(16);
+  const double margin = kZ975 * sigma / std::sqrt(n);
+  const auto [left, right] = Ends(Text("Txt_IC"));
+  EXPECT_NEAR(left, xbar - margin, 1E-5 * xbar);
+  EXPECT_NEAR(right, xbar + margin, 1E-5 * xbar);
+  EXPECT_NEAR(Number("Txt_IC_ERR"), margin, 1E-5 * margin);
+  EXPECT_NEAR(Number("TxtIC_PPCT1"), kZ975, 1E-5);
+  // A box left empty is refused with a message, and nothing typed is lost.
+  Type("TxtIC_N1", "");
+  ui.ExpectMsgBox("No data or invalid data", Answer::Ok, "Error");
+  Press(16);
+  EXPECT_EQ(Text("TxtIC_X1"), "104");
+
+  // Nothing to save: Exit ends the program without a question.
+  Menu("mnu_archivo_salir");
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
+}
+
+// The manual: built beside the program, opened from Help, naming every task the program has,
+// with its pictures present and as wide as the program's window.
+class ManualRun : public ProgramRun {
+ protected:
+  ManualRun() : ProgramRun(QFileInfo(ORVALIS_BUILT_MANUAL).absolutePath().toStdString()) {}
+};
+
+TEST_F(ManualRun, HelpOpensTheManualBuiltBesideTheProgramAndItShowsEveryTask) {
+  Start();
+  const std::string manual = frame::ManualPath();
+  EXPECT_EQ(QFileInfo(QString::fromStdString(manual)).canonicalFilePath(),
+            QFileInfo(ORVALIS_BUILT_MANUAL).canonicalFilePath());
+  EXPECT_EQ(ReadFile(manual).rfind("%PDF-", 0), 0u);
+  ui.ExpectShellOpen(manual, true);
+  Menu("mnu_Ayuda_Manual");
+
+  QFile source(ORVALIS_MANUAL_SOURCE_DIR "/manual.html");
+  ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(source.readAll());
+  for (int task = 0; task < 7; ++task) {
+    const QString caption = W<QLabel>(QString("LblTASK_%1").arg(task))->text();
+    EXPECT_TRUE(html.contains(QRegularExpression("<h2>\\d+\\. " + QRegularExpression::escape(caption) +
+                                                 "</h2>")))
+        << caption.toStdString();
+  }
+  static const QRegularExpression image(R"re(<img\s+src="(task\d)\.png")re");
+  int screenshots = 0;
+  for (auto it = image.globalMatch(html); it.hasNext(); ++screenshots) {
+    const QString name = it.next().captured(1);
+    const QImage shot(QString(ORVALIS_MANUAL_SOURCE_DIR "/%1.png").arg(name));
+    EXPECT_EQ(shot.width(), form->width()) << name.toStdString();
+  }
+  EXPECT_EQ(screenshots, 7);
+}
+
+}  // namespace
