@@ -153,9 +153,9 @@ void IntervalPanel::CargarImagenes_IC() {
   const int16_t t = s.TipoIC;
   s.TagPanel = kOptions[t].tag;
   const IntervalPictures pictures = IntervalPictureNames(table, t);
-  Load(Img_IC_GRAF, pictures.graph);
+  Load(Img_IC_GRAF, pictures.graph, Shape1[1]->size() - QSize(4, 4));
   parts::Centre(Img_IC_GRAF, Shape1[1]);
-  Load(Img_IC_FORM, pictures.formula);
+  Load(Img_IC_FORM, pictures.formula, Shape1[0]->size() - QSize(4, 4));
   parts::Centre(Img_IC_FORM, Shape1[0]);
   const bool margin = !platform::PicturePath(pictures.margin).empty();
   Load(Img_IC_Err, pictures.margin);

@@ -54,8 +54,8 @@ QFrame* Frame(QWidget* parent, const QString& name, QRect geometry) {
   return frame;
 }
 
-void Load(QLabel* image, const std::string& file) {
-  platform::ShowPicture(image, file);
+void Load(QLabel* image, const std::string& file, QSize fit) {
+  platform::ShowPicture(image, file, fit);
   const QPixmap picture = image->pixmap();
   image->resize(picture.isNull() ? QSize(0, 0) : picture.size());
 }

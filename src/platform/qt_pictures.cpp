@@ -7,10 +7,14 @@
 
 namespace platform {
 
-void ShowPicture(QLabel* label, const std::string& name) {
+void ShowPicture(QLabel* label, const std::string& name, QSize fit) {
   const std::string path = PicturePath(name);
   QPixmap picture;
   if (!path.empty()) picture.load(QString::fromStdString(path));
+  if (!picture.isNull() && fit.isValid() &&
+      (picture.width() > fit.width() || picture.height() > fit.height())) {
+    picture = picture.scaled(fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
   if (picture.isNull()) {
     label->clear();
   } else {

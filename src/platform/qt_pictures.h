@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <string>
 
 class QLabel;
@@ -7,7 +8,8 @@ class QLabel;
 namespace platform {
 
 // Shows the picture called name (looked up as PicturePath does) in label; a missing or
-// unreadable file leaves the label empty.
-void ShowPicture(QLabel* label, const std::string& name);
+// unreadable file leaves the label empty. A picture larger than a valid fit is scaled
+// down, keeping its proportions, so that it stays inside the frame it is centred in.
+void ShowPicture(QLabel* label, const std::string& name, QSize fit = {});
 
 }  // namespace platform
