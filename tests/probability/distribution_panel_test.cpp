@@ -283,6 +283,8 @@ TEST(DistributionView, NormalDefaultsAndPictureList) {
   EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR1), "5");
   EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR2), "1");
   EXPECT_EQ(panel.core.Text(BoxDI::txt_PROB), "0.3") << "a new distribution empties nothing";
+  panel.core.OptSIDE_DI_Click(2);
+  EXPECT_EQ(panel.Texts(), (std::array<std::string, 5>{"5", "1", "", "", ""}));
 
   const auto names = probability::DistributionPictureNames(panel.state);
   const std::set<std::string> unique(names.begin(), names.end());
