@@ -333,205 +333,74 @@ void DistributionPanel::DI_NOR() {
   const double mu = fields_.Par1DI;
   const double sigma = fields_.Par2DI;
   if (!(sigma > 0)) return Reject();
-  const double x1 = fields_.X1DI;
-  const double x2 = fields_.X2DI;
-  const double P = fields_.ProbDI;
-  const bool g1 = Given(x1);
-  const bool gp = Given(P);
-  // A point whose upper tail is known comes from that tail, not from 1 minus it, which
-  // would lose a small tail entirely.
-  auto fromUpperTail = [&](double tail) { return mu - sigma * NormalInversa(tail); };
-
-  switch (fields_.SideDI) {
-    case kSideLeft:
-    case kSideRight: {
-      if (g1 == gp) return Reject();
-      const bool left = fields_.SideDI == kSideLeft;
-      if (g1) {
-        const double z1 = (x1 - mu) / sigma;
-        const double p = left ? 1 - NormalCola(z1) : NormalCola(z1);
-        if (Failed({z1, p})) return;
-        Write(BoxDI::txt_PROB, p);
-      } else {
-        const double x = left ? mu + sigma * NormalInversa(P) : fromUpperTail(P);
-        if (Failed({x})) return;
-        Write(BoxDI::TxtPP1, x);
-      }
-      return;
+  Continuous normal;
+  normal.Q = [mu, sigma](double x) {
+    const double z = (x - mu) / sigma;
+    if (!std::isfinite(z)) {
+      Reject();
+      return 0.0;
     }
-    case kSideInterval: {
-      if (CountGiven({x1, x2, P}) != 2) return Reject();
-      if (!gp) {
-        if (!(x1 < x2)) return Reject();
-        const double z1 = (x1 - mu) / sigma;
-        const double z2 = (x2 - mu) / sigma;
-        const double p = NormalCola(z1) - NormalCola(z2);
-        if (Failed({z1, z2, p})) return;
-        Write(BoxDI::txt_PROB, p);
-      } else if (!Given(x2)) {
-        const double z1 = (x1 - mu) / sigma;
-        const double q = NormalCola(z1) - P;
-        if (!(q > 0)) return Reject();
-        const double end = fromUpperTail(q);
-        if (Failed({z1, q, end})) return;
-        Write(BoxDI::TxtPP2, end);
-      } else {
-        const double z2 = (x2 - mu) / sigma;
-        const double s = NormalCola(z2) + P;
-        if (!(s < 1)) return Reject();
-        const double start = fromUpperTail(s);
-        if (Failed({z2, s, start})) return;
-        Write(BoxDI::TxtPP1, start);
-      }
-      return;
-    }
-    case kSideCentred: {
-      if (CountGiven({x1, x2, P}) != 1) return Reject();
-      if (gp) {
-        const double half = NormalInversa((1 - P) / 2);
-        const double start = mu + sigma * half;
-        const double end = mu - sigma * half;
-        if (Failed({start, end})) return;
-        Write(BoxDI::TxtPP1, start);
-        Write(BoxDI::TxtPP2, end);
-      } else if (g1) {
-        const double z1 = (x1 - mu) / sigma;
-        if (!(z1 < 0)) return Reject();
-        const double p = 1 - 2 * NormalCola(-z1);
-        if (ErrorFlag != 0 || !(p > 0)) return Reject();
-        const double end = mu - sigma * z1;
-        if (Failed({end, p})) return;
-        Write(BoxDI::TxtPP2, end);
-        Write(BoxDI::txt_PROB, p);
-      } else {
-        const double z2 = (x2 - mu) / sigma;
-        if (!(z2 > 0)) return Reject();
-        const double p = 1 - 2 * NormalCola(z2);
-        if (ErrorFlag != 0 || !(p > 0)) return Reject();
-        const double start = mu - sigma * z2;
-        if (Failed({start, p})) return;
-        Write(BoxDI::TxtPP1, start);
-        Write(BoxDI::txt_PROB, p);
-      }
-      return;
-    }
-    default:
-      return Reject();
-  }
+    return NormalCola(z);
+  };
+  // The point over an upper tail comes from that tail, not from 1 minus it, which would
+  // lose a small tail entirely.
+  normal.Qinv = [mu, sigma](double p) { return mu - sigma * NormalInversa(p); };
+  normal.symmetric = true;
+  normal.centre = mu;
+  ContinuousCalculator(normal);
 }
 
 void DistributionPanel::DI_TST() {
   ErrorFlag = 0;
   if (!WholeLong(fields_.Par1DI)) return Reject();
   const int32_t k = ToLong(fields_.Par1DI);
-  auto Q = [k](double t) { return TStudentCola(k, t); };
-  auto Qinv = [k](double p) { return TStudentInversa(k, p); };
-  const double x1 = fields_.X1DI;
-  const double x2 = fields_.X2DI;
-  const double P = fields_.ProbDI;
-  const bool g1 = Given(x1);
-  const bool gp = Given(P);
-
-  switch (fields_.SideDI) {
-    case kSideLeft:
-    case kSideRight: {
-      if (g1 == gp) return Reject();
-      const bool left = fields_.SideDI == kSideLeft;
-      if (g1) {
-        const double p = left ? 1 - Q(x1) : Q(x1);
-        if (Failed({p})) return;
-        Write(BoxDI::txt_PROB, p);
-      } else {
-        // The distribution is symmetric: the point under a lower tail P is minus the point
-        // over an upper tail P, which keeps a small P from vanishing in 1 - P.
-        const double x = left ? -Qinv(P) : Qinv(P);
-        if (Failed({x})) return;
-        Write(BoxDI::TxtPP1, x);
-      }
-      return;
-    }
-    case kSideInterval: {
-      if (CountGiven({x1, x2, P}) != 2) return Reject();
-      if (!gp) {
-        if (!(x1 < x2)) return Reject();
-        const double p = Q(x1) - Q(x2);
-        if (Failed({p})) return;
-        Write(BoxDI::txt_PROB, p);
-      } else if (!Given(x2)) {
-        const double q = Q(x1) - P;
-        if (!(q > 0)) return Reject();
-        const double end = Qinv(q);
-        if (Failed({q, end})) return;
-        Write(BoxDI::TxtPP2, end);
-      } else {
-        const double s = Q(x2) + P;
-        if (!(s < 1)) return Reject();
-        const double start = Qinv(s);
-        if (Failed({s, start})) return;
-        Write(BoxDI::TxtPP1, start);
-      }
-      return;
-    }
-    case kSideCentred: {
-      if (CountGiven({x1, x2, P}) != 1) return Reject();
-      if (gp) {
-        const double t = Qinv((1 - P) / 2);
-        if (Failed({t})) return;
-        Write(BoxDI::TxtPP1, -t);
-        Write(BoxDI::TxtPP2, t);
-      } else if (g1) {
-        if (!(x1 < 0)) return Reject();
-        const double p = 1 - 2 * Q(-x1);
-        if (ErrorFlag != 0 || !(p > 0)) return Reject();
-        if (Failed({p})) return;
-        Write(BoxDI::TxtPP2, -x1);
-        Write(BoxDI::txt_PROB, p);
-      } else {
-        if (!(x2 > 0)) return Reject();
-        const double p = 1 - 2 * Q(x2);
-        if (ErrorFlag != 0 || !(p > 0)) return Reject();
-        if (Failed({p})) return;
-        Write(BoxDI::TxtPP1, -x2);
-        Write(BoxDI::txt_PROB, p);
-      }
-      return;
-    }
-    default:
-      return Reject();
-  }
+  Continuous t;
+  t.Q = [k](double x) { return TStudentCola(k, x); };
+  t.Qinv = [k](double p) { return TStudentInversa(k, p); };
+  t.symmetric = true;
+  ContinuousCalculator(t);
 }
 
-void DistributionPanel::DI_JI2() { UpperTailCalculator(kDistributionChi2); }
-void DistributionPanel::DI_FSN() { UpperTailCalculator(kDistributionF); }
-
-// Chi-square and F: distributions on [0, +oo) without symmetry, known by their upper tail
-// Q and its inverse. Their centred intervals leave (1 - P)/2 in each tail.
-void DistributionPanel::UpperTailCalculator(int16_t tipo) {
+void DistributionPanel::DI_JI2() {
   ErrorFlag = 0;
-  std::function<double(double)> Q;
-  std::function<double(double)> Qinv;
-  if (tipo == kDistributionChi2) {
-    if (!WholeLong(fields_.Par1DI)) return Reject();
-    const double k = fields_.Par1DI;
-    Q = [k](double x) { return Ji2Cola(k, x); };
-    Qinv = [k](double p) { return Ji2Inversa(k, p); };
-  } else {
-    if (!WholeLong(fields_.Par1DI)) return Reject();
-    if (!WholeLong(fields_.Par2DI)) return Reject();
-    const int32_t k1 = ToLong(fields_.Par1DI);
-    const int32_t k2 = ToLong(fields_.Par2DI);
-    Q = [k1, k2](double x) { return FSnedecorCola(k1, k2, x); };
-    Qinv = [k1, k2](double p) { return FSnedecorInversa(k1, k2, p); };
-  }
+  if (!WholeLong(fields_.Par1DI)) return Reject();
+  const double k = fields_.Par1DI;
+  Continuous chi2;
+  chi2.Q = [k](double x) { return Ji2Cola(k, x); };
+  chi2.Qinv = [k](double p) { return Ji2Inversa(k, p); };
+  ContinuousCalculator(chi2);
+}
+
+void DistributionPanel::DI_FSN() {
+  ErrorFlag = 0;
+  if (!WholeLong(fields_.Par1DI)) return Reject();
+  if (!WholeLong(fields_.Par2DI)) return Reject();
+  const int32_t k1 = ToLong(fields_.Par1DI);
+  const int32_t k2 = ToLong(fields_.Par2DI);
+  Continuous f;
+  f.Q = [k1, k2](double x) { return FSnedecorCola(k1, k2, x); };
+  f.Qinv = [k1, k2](double p) { return FSnedecorInversa(k1, k2, p); };
+  ContinuousCalculator(f);
+}
+
+// The four continuous distributions, each known by its upper tail Q and the point Qinv
+// over a given upper tail. The normal and the t are symmetric about their centre, so a
+// point is mirrored there; chi-square and F live on [0, +oo) and their centred intervals
+// leave (1 - P)/2 in each tail.
+void DistributionPanel::ContinuousCalculator(const Continuous& d) {
   const double x1 = fields_.X1DI;
   const double x2 = fields_.X2DI;
   const double P = fields_.ProbDI;
   const bool g1 = Given(x1);
   const bool gp = Given(P);
-  // A hidden second point is no input: what it last held does not matter.
-  const bool secondShown = SecondPointShown(tipo, fields_.SideDI);
-  if (g1 && x1 < 0) return Reject();
-  if (secondShown && Given(x2) && x2 < 0) return Reject();
+  const double c = d.centre;
+  auto mirror = [c](double x) { return c - (x - c); };
+  if (!d.symmetric) {
+    // A hidden second point is no input: what it last held does not matter.
+    const bool secondShown = SecondPointShown(kDistributionChi2, fields_.SideDI);
+    if (g1 && x1 < 0) return Reject();
+    if (secondShown && Given(x2) && x2 < 0) return Reject();
+  }
 
   switch (fields_.SideDI) {
     case kSideLeft:
@@ -539,11 +408,13 @@ void DistributionPanel::UpperTailCalculator(int16_t tipo) {
       if (g1 == gp) return Reject();
       const bool left = fields_.SideDI == kSideLeft;
       if (g1) {
-        const double p = left ? 1 - Q(x1) : Q(x1);
+        const double p = left ? 1 - d.Q(x1) : d.Q(x1);
         if (Failed({p})) return;
         Write(BoxDI::txt_PROB, p);
       } else {
-        const double x = left ? Qinv(1 - P) : Qinv(P);
+        // Under a lower tail P: a symmetric distribution mirrors the point over an upper
+        // tail P, which keeps a small P from vanishing in 1 - P.
+        const double x = !left ? d.Qinv(P) : d.symmetric ? mirror(d.Qinv(P)) : d.Qinv(1 - P);
         if (Failed({x})) return;
         Write(BoxDI::TxtPP1, x);
       }
@@ -553,19 +424,19 @@ void DistributionPanel::UpperTailCalculator(int16_t tipo) {
       if (CountGiven({x1, x2, P}) != 2) return Reject();
       if (!gp) {
         if (!(x1 < x2)) return Reject();
-        const double p = Q(x1) - Q(x2);
+        const double p = d.Q(x1) - d.Q(x2);
         if (Failed({p})) return;
         Write(BoxDI::txt_PROB, p);
       } else if (!Given(x2)) {
-        const double q = Q(x1) - P;
+        const double q = d.Q(x1) - P;
         if (!(q > 0)) return Reject();
-        const double end = Qinv(q);
+        const double end = d.Qinv(q);
         if (Failed({q, end})) return;
         Write(BoxDI::TxtPP2, end);
       } else {
-        const double s = Q(x2) + P;
+        const double s = d.Q(x2) + P;
         if (!(s < 1)) return Reject();
-        const double start = Qinv(s);
+        const double start = d.Qinv(s);
         if (Failed({s, start})) return;
         Write(BoxDI::TxtPP1, start);
       }
@@ -574,23 +445,27 @@ void DistributionPanel::UpperTailCalculator(int16_t tipo) {
     case kSideCentred: {
       if (CountGiven({x1, x2, P}) != 1) return Reject();
       if (gp) {
-        const double start = Qinv((1 + P) / 2);
-        const double end = Qinv((1 - P) / 2);
+        const double end = d.Qinv((1 - P) / 2);
+        const double start = d.symmetric ? mirror(end) : d.Qinv((1 + P) / 2);
         if (Failed({start, end})) return;
         Write(BoxDI::TxtPP1, start);
         Write(BoxDI::TxtPP2, end);
       } else if (g1) {
-        // Only a point below the median has a centred interval starting at it.
-        const double p = 2 * Q(x1) - 1;
-        if (ErrorFlag != 0 || !(p > 0 && p < 1)) return Reject();
-        const double end = Qinv((1 - p) / 2);
+        // Only a point below the centre (the median) starts a centred interval.
+        if (d.symmetric && !(x1 < c)) return Reject();
+        const double p = d.symmetric ? 1 - 2 * d.Q(mirror(x1)) : 2 * d.Q(x1) - 1;
+        // (A symmetric tail beyond the doubles' reach leaves p = 1; chi-square and F
+        // give p = 1 only at x1 = 0, where no interval starts.)
+        if (ErrorFlag != 0 || !(p > 0 && (d.symmetric || p < 1))) return Reject();
+        const double end = d.symmetric ? mirror(x1) : d.Qinv((1 - p) / 2);
         if (Failed({p, end})) return;
         Write(BoxDI::TxtPP2, end);
         Write(BoxDI::txt_PROB, p);
       } else {
-        const double p = 1 - 2 * Q(x2);
+        if (d.symmetric && !(x2 > c)) return Reject();
+        const double p = 1 - 2 * d.Q(x2);
         if (ErrorFlag != 0 || !(p > 0)) return Reject();
-        const double start = Qinv((1 + p) / 2);
+        const double start = d.symmetric ? mirror(x2) : d.Qinv((1 + p) / 2);
         if (Failed({p, start})) return;
         Write(BoxDI::TxtPP1, start);
         Write(BoxDI::txt_PROB, p);

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -130,9 +131,16 @@ class DistributionPanel {
   frame::FrameState& Frame() { return frame_; }
 
  private:
+  // A continuous distribution as its calculator sees it.
+  struct Continuous {
+    std::function<double(double)> Q;     // P(X > x)
+    std::function<double(double)> Qinv;  // the x with P(X > x) = p
+    bool symmetric = false;              // about centre: normal and Student t
+    double centre = 0;
+  };
   void Write(BoxDI box, double value);
+  void ContinuousCalculator(const Continuous& distribution);
   void DiscreteCalculator(bool binomial);
-  void UpperTailCalculator(int16_t tipo);
 
   frame::FrameState& frame_;
   DistributionFields fields_;
