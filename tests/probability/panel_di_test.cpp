@@ -67,6 +67,11 @@ TEST_F(PanelDITest, ChoosingDistributionsShapesThePanel) {
   EXPECT_EQ(Find<QRadioButton>("OptSIDE_DI_3")->text(), "Point");
   EXPECT_TRUE(Box("txt_PROB")->isReadOnly());
   EXPECT_TRUE(Find("Image19")->isVisible());
+  QWidget* task = Find("Pictask_4");
+  for (auto [name, at] : {std::pair{"Image19", QPoint(670, 612)}, {"Image18", QPoint(780, 612)},
+                          {"Image20", QPoint(890, 612)}}) {
+    EXPECT_EQ(Find(name)->mapTo(task, QPoint(0, 0)), at) << name << " keeps its place";
+  }
   EXPECT_TRUE(Box("TxtPAR1")->hasFocus());
   EXPECT_EQ(Find<QLabel>("Label1_37")->text(), "Success probability");
 
