@@ -5,6 +5,7 @@
 #include "frame/FormMain.h"
 #include "frame/PictureButton.h"
 #include "frame/table_link.h"
+#include "probability/events_panels.h"
 #include "tables/edit_commands.h"
 #include "tables/new_table.h"
 #include "tables/table_data.h"
@@ -53,6 +54,7 @@ void InstallPanels(FormMain& form) {
   form.Button(14)->SetCommand([&table1V] { tables::CmdNEW1VAR_Click(table1V); });
   form.Button(11)->SetCommand([&table2V] { tables::CmdNEW2VAR_Click(table2V); });
   form.Button(13)->SetCommand([&table2V] { tables::SwapXY2V(table2V); });
+  probability::InstallEventPanels(form);
 }
 
 }  // namespace frame
