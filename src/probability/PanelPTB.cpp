@@ -218,8 +218,11 @@ bool PanelPTB::TxtPTB_A_KeyDown(int index, int keyCode) {
   for (int i = 1; i <= NEventsPTB; ++i) a.push_back(TxtPTB_A[i]->text().toStdString());
   if (const auto completion = CompleteMissingPTB(a, index)) {
     state_.Updating = true;
-    TxtPTB_A[completion->row]->setText(QString::fromStdString(completion->text));
+    EventBox* box = TxtPTB_A[completion->row];
+    box->setText(QString::fromStdString(completion->text));
     state_.Updating = false;
+    // The caret may just have entered that box: typing still replaces its value.
+    if (box->hasFocus()) box->selectAll();
   }
   return true;
 }
