@@ -178,10 +178,13 @@ void PanelPTB::CmdPTBCal_Click() {
                                  platform::Icon::Exclamation, "Error");
     return;
   }
+  // A result wider than its box shows its leading digits.
   for (int i = 1; i <= n; ++i) {
     TxtPTB_AB[i]->setText(QString::fromStdString(PosteriorTextPTB(result->posterior[i - 1])));
+    TxtPTB_AB[i]->setCursorPosition(0);
   }
   TxtPTB_B->setText(QString::fromStdString(TotalTextPTB(result->pB)));
+  TxtPTB_B->setCursorPosition(0);
 }
 
 bool PanelPTB::TxtPTB_NS_KeyDown(int keyCode) {

@@ -178,6 +178,21 @@ double CleanDerived(double x) {
   return decimal == 0 ? 0.0 : decimal;
 }
 
+double CleanDerived(double x, const ValuesPAB& p) {
+  // A value that arithmetic gets only nearly equal to one already known (2/3 + 1/2 - 1/2
+  // beside a typed 2/3) takes that value, so that equal events compare equal in the checks.
+  int nearest = 0;
+  double distance = 1E-12;
+  for (int k = 1; k <= kBoxesPAB; ++k) {
+    if (Known(p[k]) && std::abs(p[k] - x) <= distance) {
+      nearest = k;
+      distance = std::abs(p[k] - x);
+    }
+  }
+  if (nearest == 0) return CleanDerived(x);
+  return p[nearest] == 0 ? 0.0 : p[nearest];
+}
+
 int SolvePAB(ValuesPAB& p) {
   int passes = 0;
   for (bool fired = true; fired;) {
@@ -190,7 +205,7 @@ int SolvePAB(ValuesPAB& p) {
       }
       if (!ready || !Holds(rule.condition, p)) continue;
       const double v = rule.value(p);
-      p[rule.target] = rule.kind == Kind::Arithmetic ? CleanDerived(v) : v;
+      p[rule.target] = rule.kind == Kind::Arithmetic ? CleanDerived(v, p) : v;
       fired = true;
     }
     if (fired) ++passes;

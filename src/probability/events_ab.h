@@ -38,6 +38,9 @@ int SolvePAB(ValuesPAB& p);
 // A value computed by a rule, cleared of the noise of binary arithmetic: it is taken to 12
 // decimal places when that moves it by no more than 1E-13, and -0 becomes 0.
 double CleanDerived(double x);
+// The same for the solver: a value within 1E-12 of a known value first takes the nearest
+// such value.
+double CleanDerived(double x, const ValuesPAB& known);
 
 // Calculate: read, check, solve, check again, and the texts to write. On success
 // written[k] holds the 8-digit text for each box that was blank and received a value,

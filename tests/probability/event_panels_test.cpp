@@ -189,6 +189,7 @@ TEST_F(EventPanelsTest, BayesCalculateAndItsRefusal) {
   EXPECT_EQ(Box("TxtPTB_B")->text(), "0.5");
   for (int i = 1; i <= 9; ++i) {
     EXPECT_EQ(AB(i)->text(), QString::fromStdString(FormatoCifras(i / 45.0, 9))) << i;
+    EXPECT_EQ(AB(i)->cursorPosition(), 0) << "the leading digits show";
   }
 
   // Refused: no posterior and no P(B) stay on the panel.

@@ -63,6 +63,11 @@ TEST(EventsAB, WorkedExamplesWriteExactlyTheBlankBoxesTheyReach) {
        {{4, "0.5"}, {5, "0.5"}, {6, "0.4"}, {7, "1"}, {8, "0.8"}, {9, "0.5"}, {10, "0.8"},
         {11, "0.5"}, {12, "0.8"}, {13, "0"}, {14, "0.3"}}},
       {"union and its complement typed", {{4, "0.7"}, {5, "0.3"}}, {{11, "0.3"}}},
+      // 1/2 + 2/3 - 1/2 comes out a little below 2/3; the union is P(B) itself.
+      {"A inside B, in sixths", {{1, "3/6"}, {2, "4/6"}, {3, "3/6"}},
+       {{4, "0.66666667"}, {5, "0.33333333"}, {6, "0.75"}, {7, "1"}, {8, "0.5"},
+        {9, "0.33333333"}, {10, "0.5"}, {11, "0.33333333"}, {12, "0.5"}, {13, "0"},
+        {14, "0.16666667"}}},
       // 2/3 keeps the digits it has beyond the twelfth decimal, so P(A and B) = P(A).
       {"B certain given A", {{1, "2/3"}, {7, "1"}},
        {{3, "0.66666667"}, {8, "0.33333333"}, {10, "0.33333333"}, {12, "0.33333333"},
@@ -138,6 +143,27 @@ TEST(EventsAB, CleaningClearsOnlyNoise) {
     const double got = probability::CleanDerived(raw);
     EXPECT_EQ(got, clean) << raw;
     EXPECT_FALSE(std::signbit(got) && got == 0) << "no negative zero";
+  }
+}
+
+TEST(EventsAB, ADerivedValueNearAKnownOneTakesIt) {
+  probability::ValuesPAB known;
+  known.fill(NoValue);
+  known[2] = 2.0 / 3;
+  known[5] = 0.3;
+  known[6] = 0.0;
+  const std::tuple<double, double> cases[] = {
+      {0.5 + 2.0 / 3 - 0.5, 2.0 / 3},
+      {1 - 0.7, 0.3},
+      {2.0 / 3 + 5E-13, 2.0 / 3},
+      {2.0 / 3 + 2E-12, 2.0 / 3 + 2E-12},
+      {-1E-17, 0.0},
+      {1.0 / 11, 0.090909090909},
+  };
+  for (const auto& [raw, clean] : cases) {
+    const double got = probability::CleanDerived(raw, known);
+    EXPECT_EQ(got, clean) << raw;
+    EXPECT_FALSE(std::signbit(got)) << raw;
   }
 }
 
@@ -219,6 +245,14 @@ TEST_P(EventsABGrid, ConsistentValuesInAnyThreeBoxesCompleteWithoutNoise) {
             if (i == 1 && j == 2 && k == 3) {
               for (int m = 4; m <= 14; ++m) EXPECT_EQ(outcome.written[m], expected[m]);
             }
+            // Calculate again on what the panel now shows: nothing to refuse.
+            TextsPAB shown = typed;
+            for (int m = 1; m <= 14; ++m) {
+              if (!outcome.written[m].empty()) shown[m] = outcome.written[m];
+            }
+            ASSERT_FALSE(CalculatePAB(shown).invalid)
+                << A << "/20, " << B << "/20, " << C << "/20 again, boxes " << i << ", " << j
+                << ", " << k;
           }
         }
       }
@@ -228,5 +262,41 @@ TEST_P(EventsABGrid, ConsistentValuesInAnyThreeBoxesCompleteWithoutNoise) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryP_A, EventsABGrid, ::testing::Range(0, 21));
+
+// Fractions such as 2/7 carry digits far beyond the twelfth decimal; typed as P(A), P(B)
+// and P(A and B), every consistent choice completes to the exact values.
+TEST(EventsAB, TypedFractionsCompleteToTheirExactValues) {
+  for (long d : {3L, 6L, 7L, 11L, 12L, 13L}) {
+    for (long A = 0; A <= d; ++A) {
+      for (long B = 0; B <= d; ++B) {
+        for (long C = std::max(0L, A + B - d); C <= std::min(A, B); ++C) {
+          const auto f = [d](long num) { return std::to_string(num) + "/" + std::to_string(d); };
+          const auto outcome = CalculatePAB(Typed({{1, f(A)}, {2, f(B)}, {3, f(C)}}));
+          ASSERT_FALSE(outcome.invalid) << f(A) << ", " << f(B) << ", " << f(C);
+          const double u = 1.0 / static_cast<double>(d);
+          const double exact[15] = {0,
+                                    0,
+                                    0,
+                                    0,
+                                    static_cast<double>(A + B - C) * u,
+                                    static_cast<double>(d - A - B + C) * u,
+                                    B == 0 ? 0 : static_cast<double>(C) / static_cast<double>(B),
+                                    A == 0 ? 0 : static_cast<double>(C) / static_cast<double>(A),
+                                    static_cast<double>(d - A) * u,
+                                    static_cast<double>(d - B) * u,
+                                    static_cast<double>(d - C) * u,
+                                    static_cast<double>(d - A - B + C) * u,
+                                    static_cast<double>(d - C) * u,
+                                    static_cast<double>(A - C) * u,
+                                    static_cast<double>(B - C) * u};
+          for (int m = 4; m <= 14; ++m) {
+            EXPECT_EQ(outcome.written[m], FormatoCifras(exact[m], 8))
+                << f(A) << ", " << f(B) << ", " << f(C) << ": box " << m;
+          }
+        }
+      }
+    }
+  }
+}
 
 }  // namespace
