@@ -72,7 +72,14 @@ class EventPanelsTest : public ::testing::Test {
 
 TEST_F(EventPanelsTest, CalculateWritesOnlyTheBlankBoxesAndDeleteEmptiesThemAll) {
   Tab(6);
+  EXPECT_EQ(form->findChild<QWidget*>("PanelPAB")->geometry(), form->Panel(6)->rect());
   for (int k = 1; k <= 14; ++k) EXPECT_EQ(PAB(k)->text(), "") << "empty after the load";
+  // Two columns of seven, box k + 7 on the row of box k.
+  for (int k = 1; k <= 7; ++k) {
+    EXPECT_EQ(PAB(k + 7)->y(), PAB(k)->y());
+    EXPECT_LT(PAB(k)->x(), PAB(k + 7)->x());
+    EXPECT_GT(PAB(k)->y(), k > 1 ? PAB(k - 1)->y() : 0);
+  }
   const std::map<int, QString> typed = {{1, "1/3"}, {2, "50%"}, {3, "1/6"}, {9, "  "}};
   for (const auto& [k, text] : typed) PAB(k)->setText(text);
   Press(24);
@@ -142,11 +149,15 @@ TEST_F(EventPanelsTest, KeysOfTheABBoxes) {
 
 TEST_F(EventPanelsTest, BayesPanelOpensWithTwoRowsAndCountsWithItsBar) {
   Tab(5);
+  EXPECT_EQ(form->findChild<QWidget*>("PanelPTB")->geometry(), form->Panel(5)->rect());
   EXPECT_EQ(Box("TxtPTB_NS")->text(), "2");
+  const auto caption = [this](const char* column, int i) {
+    return form->findChild<QLabel*>(QString("LblPTB_%1_%2").arg(column).arg(i))->text();
+  };
   for (int i = 1; i <= 9; ++i) {
     EXPECT_EQ(A(i)->isHidden(), i > 2) << i;
-    EXPECT_EQ(form->findChild<QLabel*>(QString("LblPTB_BA_%1").arg(i))->text(),
-              QString("p(B/A%1) =").arg(i));
+    EXPECT_EQ(caption("A", i) + caption("BA", i) + caption("AB", i),
+              QString("p(A%1) =p(B/A%1) =p(A%1/B) =").arg(i));
     EXPECT_EQ(AB(i)->geometry(), QRect(514, 35 * i, 97, 28));
   }
   EXPECT_TRUE(AB(1)->isReadOnly());
