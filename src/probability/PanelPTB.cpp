@@ -93,6 +93,10 @@ void PanelPTB::BuildRow(int i) {
   TxtPTB_BA[i]->KeyDown = [this, i](int keyCode) { return TxtPTB_BA_KeyDown(i, keyCode); };
 }
 
+std::array<QWidget*, 6> PanelPTB::RowControls(int i) const {
+  return {LblPTB_A[i], TxtPTB_A[i], LblPTB_BA[i], TxtPTB_BA[i], LblPTB_AB[i], TxtPTB_AB[i]};
+}
+
 void PanelPTB::PlaceRow(int i) {
   const int y = kRowStep * i;
   LblPTB_A[i]->setGeometry(15, y + 2, 69, 28);
@@ -109,11 +113,7 @@ void PanelPTB::PreparaControlesPTB() {
   TxtPTB_B->setText("");
   for (int i = 2; i <= kMaxEventsPTB; ++i) BuildRow(i);
   for (int i = 1; i <= kMaxEventsPTB; ++i) {
-    for (QWidget* control : {static_cast<QWidget*>(LblPTB_A[i]), static_cast<QWidget*>(TxtPTB_A[i]),
-                             static_cast<QWidget*>(LblPTB_BA[i]), static_cast<QWidget*>(TxtPTB_BA[i]),
-                             static_cast<QWidget*>(LblPTB_AB[i]), static_cast<QWidget*>(TxtPTB_AB[i])}) {
-      control->show();
-    }
+    for (QWidget* control : RowControls(i)) control->show();
     TxtPTB_A[i]->setText("");
     TxtPTB_BA[i]->setText("");
     TxtPTB_AB[i]->setText("");
@@ -143,11 +143,7 @@ void PanelPTB::ActualizaVistaPTB() {
   NEventsPTB = n;
   for (int i = 1; i <= kMaxEventsPTB; ++i) {
     if (TxtPTB_A[i] == nullptr) continue;
-    for (QWidget* control : {static_cast<QWidget*>(LblPTB_A[i]), static_cast<QWidget*>(TxtPTB_A[i]),
-                             static_cast<QWidget*>(LblPTB_BA[i]), static_cast<QWidget*>(TxtPTB_BA[i]),
-                             static_cast<QWidget*>(LblPTB_AB[i]), static_cast<QWidget*>(TxtPTB_AB[i])}) {
-      control->setVisible(i <= n);
-    }
+    for (QWidget* control : RowControls(i)) control->setVisible(i <= n);
   }
 }
 
@@ -230,7 +226,9 @@ bool PanelPTB::TxtPTB_A_KeyDown(int index, int keyCode) {
   return true;
 }
 
-bool PanelPTB::TxtPTB_BA_KeyDown(int index, int keyCode) { return MoveCaret(false, index, keyCode); }
+bool PanelPTB::TxtPTB_BA_KeyDown(int index, int keyCode) {
+  return MoveCaret(false, index, keyCode);
+}
 
 void PanelPTB::TxtPTB_A_Change(int index) { DotBecomesZeroPoint(TxtPTB_A[index], state_.Updating); }
 void PanelPTB::TxtPTB_BA_Change(int index) {

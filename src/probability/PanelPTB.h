@@ -48,6 +48,8 @@ class PanelPTB : public QWidget {
  private:
   void BuildRow(int i);
   void PlaceRow(int i);
+  // The six controls of row i: three captions and three boxes.
+  std::array<QWidget*, 6> RowControls(int i) const;
   bool MoveCaret(bool inA, int index, int keyCode);
 
   frame::FrameState& state_;

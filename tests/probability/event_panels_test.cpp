@@ -16,7 +16,9 @@
 #include "support/scripted_ui.h"
 
 // Failures show the text, not its code units.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
