@@ -8,6 +8,7 @@
 #include "graph/FormGraficador.h"
 #include "inference/panels.h"
 #include "probability/PanelDI.h"
+#include "probability/events_panels.h"
 #include "tables/edit_commands.h"
 #include "tables/graph_window.h"
 #include "tables/new_table.h"
@@ -63,6 +64,7 @@ void InstallPanels(FormMain& form) {
   tables::ShowGraphWindow() = [] { graph::ShowFormGraficador(); };
   inference::InstallInferencePanels(form);
   probability::InstallDistributionPanel(form);
+  probability::InstallEventPanels(form);
 }
 
 }  // namespace frame
