@@ -59,9 +59,9 @@ class FormMain : public QMainWindow, public frame::FrameWindow {
   // tables' to add.
   QMenu* EditMenu() const { return mnu_Edicion_; }
   frame::PanelHooks& Hooks() { return hooks_; }
-  frame::FileMenu& Files() { return files_; }
-  // The program-wide state this window acts on (CurrentTask, Updating, ...).
+  // The window's program-wide state (CurrentTask, Updating, ...) as the panels share it.
   frame::FrameState& State() { return state_; }
+  frame::FileMenu& Files() { return files_; }
   // The data tables this window's File menu and close question act on.
   tables::Table1V& Table1V() { return table1V_; }
   tables::Table2V& Table2V() { return table2V_; }

@@ -7,6 +7,8 @@
 #include "frame/table_link.h"
 #include "graph/FormGraficador.h"
 #include "inference/panels.h"
+#include "probability/PanelDI.h"
+#include "probability/events_panels.h"
 #include "tables/edit_commands.h"
 #include "tables/graph_window.h"
 #include "tables/new_table.h"
@@ -61,6 +63,8 @@ void InstallPanels(FormMain& form) {
   // The table panels fill the hand-over, then open the graph of their data.
   tables::ShowGraphWindow() = [] { graph::ShowFormGraficador(); };
   inference::InstallInferencePanels(form);
+  probability::InstallDistributionPanel(form);
+  probability::InstallEventPanels(form);
 }
 
 }  // namespace frame

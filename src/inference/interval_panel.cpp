@@ -173,28 +173,10 @@ void IntervalPanel::CargarImagenes_IC() {
   LabelInterval->setText("Confidence interval: " + Text(table.LabelParam[t]));
   TxtIC_N2->setVisible(visible.N2);
 
-  auto row = [&](int16_t index, QLabel* image, QLineEdit* first, QLineEdit* second,
-                 QLabel* caption, const std::string& text, bool two) {
-    if (index == -1) {
-      image->clear();
-      image->resize(0, 0);
-      first->hide();
-      second->hide();
-      caption->hide();
-      return;
-    }
-    Load(image, SymbolPicture("ImgNMVP", index));
-    PlaceRight(first, image);
-    second->move(first->x(), second->y());
-    first->show();
-    caption->setText(Text(text));
-    caption->show();
-    second->setVisible(two);
-  };
-  row(table.PicMeanIdx[t], ImgMEDIA_IC, TxtIC_X1, TxtIC_X2, LabelMean, table.LabelMean[t],
-      visible.X2);
-  row(table.PicVarIdx[t], ImgVARIANZA_IC, TxtIC_S1, TxtIC_S2, LabelVar, table.LabelVar[t],
-      visible.S2);
+  parts::SymbolRow(table.PicMeanIdx[t], ImgMEDIA_IC, TxtIC_X1, TxtIC_X2, LabelMean,
+                   table.LabelMean[t], visible.X2);
+  parts::SymbolRow(table.PicVarIdx[t], ImgVARIANZA_IC, TxtIC_S1, TxtIC_S2, LabelVar,
+                   table.LabelVar[t], visible.S2);
 }
 
 void IntervalPanel::Cmd_ICCalcular_Click() {

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "inference/inference.h"
 #include "platform/qt_pictures.h"
 
 namespace inference::parts {
@@ -62,6 +63,25 @@ void Load(QLabel* image, const std::string& file, QSize fit) {
 
 void PlaceRight(QWidget* box, const QLabel* picture) {
   box->move(picture->x() + picture->width() + 2, box->y());
+}
+
+void SymbolRow(int16_t index, QLabel* image, QLineEdit* first, QLineEdit* second, QLabel* caption,
+               const std::string& text, bool two) {
+  if (index == -1) {
+    image->clear();
+    image->resize(0, 0);
+    first->hide();
+    second->hide();
+    caption->hide();
+    return;
+  }
+  Load(image, SymbolPicture("ImgNMVP", index));
+  PlaceRight(first, image);
+  second->move(first->x(), second->y());
+  first->show();
+  caption->setText(QString::fromStdString(text));
+  caption->show();
+  second->setVisible(two);
 }
 
 void Centre(QLabel* image, const QFrame* frame, bool top5) {

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -29,6 +30,11 @@ void Load(QLabel* image, const std::string& file, QSize fit = {});
 void PlaceRight(QWidget* box, const QLabel* picture);
 // The image centred in a frame; with top5, centred across only and 5 pixels below its top.
 void Centre(QLabel* image, const QFrame* frame, bool top5 = false);
+
+// A data row of one or two boxes behind the symbol picture ImgNMVP(index) with its caption;
+// index -1 hides the whole row.
+void SymbolRow(int16_t index, QLabel* image, QLineEdit* first, QLineEdit* second, QLabel* caption,
+               const std::string& text, bool two);
 
 // How a box treats a typed comma.
 enum class Comma { Keep, Drop, ToDot };

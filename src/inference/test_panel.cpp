@@ -242,28 +242,10 @@ void TestPanel::CargarImagenes_CH() {
   LabelSize->setText(Text(table.LabelSize[t]));
   TxtCH_N2->setVisible(visible.N2);
 
-  auto row = [&](int16_t index, QLabel* image, QLineEdit* first, QLineEdit* second,
-                 QLabel* caption, const std::string& text, bool two) {
-    if (index == -1) {
-      image->clear();
-      image->resize(0, 0);
-      first->hide();
-      second->hide();
-      caption->hide();
-      return;
-    }
-    Load(image, SymbolPicture("ImgNMVP", index));
-    PlaceRight(first, image);
-    second->move(first->x(), second->y());
-    first->show();
-    caption->setText(Text(text));
-    caption->show();
-    second->setVisible(two);
-  };
-  row(table.PicMeanIdx[t], ImgMEDIA_CH, TxtCH_X1, TxtCH_X2, LabelMean, table.LabelMean[t],
-      visible.X2);
-  row(table.PicVarIdx[t], ImgVARIANZA_CH, TxtCH_S1, TxtCH_S2, LabelVar, table.LabelVar[t],
-      visible.S2);
+  parts::SymbolRow(table.PicMeanIdx[t], ImgMEDIA_CH, TxtCH_X1, TxtCH_X2, LabelMean,
+                   table.LabelMean[t], visible.X2);
+  parts::SymbolRow(table.PicVarIdx[t], ImgVARIANZA_CH, TxtCH_S1, TxtCH_S2, LabelVar,
+                   table.LabelVar[t], visible.S2);
 }
 
 void TestPanel::Cmd_CHCalcular_Click() {

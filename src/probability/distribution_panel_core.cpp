@@ -1,0 +1,545 @@
+#include "probability/distribution_panel_core.h"
+
+#include <cmath>
+#include <exception>
+#include <functional>
+#include <initializer_list>
+#include <limits>
+
+#include "numeric/numeric.h"
+#include "platform/ui.h"
+
+namespace probability {
+
+const std::array<const char*, frame::kDistributionCount> kOptDICaption = {
+    "Normal", "t-Student", "Chi-Square", "F-Snedecor", "Binomial", "Poisson", "Gamma", "Beta"};
+const std::array<const char*, frame::kDistributionCount> kOptDITag = {"N", "T", "X", "F",
+                                                                       "B", "P", "G", "E"};
+
+namespace {
+
+constexpr std::array<const char*, 4> kSideCaption = {"Left", "Right", "Interval",
+                                                     "Centered interval"};
+constexpr std::array<const char*, 4> kSideTag = {"L", "R", "I", "C"};
+constexpr double kLongMax = 2147483647.0;
+
+bool Given(double value) { return value != BlankDI; }
+
+// A whole number: its integer part is itself.
+bool Whole(double value) { return std::floor(value) == value; }
+
+// Degrees of freedom and counts go to the routines as 32-bit integers.
+bool WholeLong(double value) { return value > 0 && Whole(value) && value <= kLongMax; }
+
+int32_t ToLong(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
+
+bool Finite(std::initializer_list<double> values) {
+  for (double value : values) {
+    if (!std::isfinite(value)) return false;
+  }
+  return true;
+}
+
+std::string TrimBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool Blank(const std::string& text) { return TrimBlanks(text).empty(); }
+
+// Refuses the request: ErrorFlag tells Calculate to say "Invalid data".
+void Reject() { ErrorFlag = 1; }
+
+// A failure inside a routine, or a value that is no finite number, refuses the request
+// before anything is written.
+bool Failed(std::initializer_list<double> values) {
+  if (ErrorFlag != 0 || !Finite(values)) {
+    Reject();
+    return true;
+  }
+  return false;
+}
+
+std::string SymbolPicture(const char* array, int index) {
+  return std::string(array) + "_" + std::to_string(index) + ".gif";
+}
+
+int CountGiven(std::initializer_list<double> values) {
+  int given = 0;
+  for (double value : values) given += Given(value) ? 1 : 0;
+  return given;
+}
+
+}  // namespace
+
+bool IsDiscrete(int16_t tipo) {
+  return tipo == kDistributionBinomial || tipo == kDistributionPoisson;
+}
+
+std::string SideCaption(int16_t tipo, int16_t side) {
+  if (side == kSideCentred && IsDiscrete(tipo)) return "Point";
+  return kSideCaption.at(side);
+}
+
+std::string SideTag(int16_t tipo, int16_t side) {
+  if (side == kSideCentred && IsDiscrete(tipo)) return "P";
+  return kSideTag.at(side);
+}
+
+bool SecondPointShown(int16_t tipo, int16_t side) {
+  return side == kSideInterval || (side == kSideCentred && !IsDiscrete(tipo));
+}
+
+const char* BoxName(BoxDI box) {
+  static constexpr std::array<const char*, kBoxCount> kNames = {"TxtPAR1", "TxtPAR2", "txt_PROB",
+                                                                "TxtPP1", "TxtPP2"};
+  return kNames[static_cast<int>(box)];
+}
+
+// --- Boxes ----------------------------------------------------------------------------
+
+void DistributionPanel::SetText(BoxDI box, const std::string& text) {
+  std::string& current = texts_[static_cast<int>(box)];
+  if (current == text) return;
+  current = text;
+  Change(box);
+}
+
+bool DistributionPanel::Shown(BoxDI box) const {
+  if (box == BoxDI::TxtPAR2) return view_.secondParameterShown;
+  if (box == BoxDI::TxtPP2) return view_.secondPointShown;
+  return true;
+}
+
+void DistributionPanel::Change(BoxDI box) {
+  switch (box) {
+    case BoxDI::TxtPAR1:
+    case BoxDI::TxtPAR2:
+      TxtPAR_Change();
+      break;
+    case BoxDI::txt_PROB:
+      txt_PROB_Change();
+      break;
+    case BoxDI::TxtPP1:
+      TxtPP1_Change();
+      break;
+    case BoxDI::TxtPP2:
+      TxtPP2_Change();
+      break;
+  }
+}
+
+bool DistributionPanel::txt_PROB_Change() {
+  if (frame_.Updating) return false;
+  frame_.Updating = true;
+  if (fields_.SideDI != kSideInterval) {
+    SetText(BoxDI::TxtPP1, "");
+    SetText(BoxDI::TxtPP2, "");
+  }
+  const bool rewritten = Text(BoxDI::txt_PROB) == ".";
+  if (rewritten) SetText(BoxDI::txt_PROB, "0.");
+  frame_.Updating = false;
+  return rewritten;
+}
+
+void DistributionPanel::TxtPP1_Change() {
+  if (frame_.Updating) return;
+  frame_.Updating = true;
+  if (fields_.SideDI != kSideInterval) {
+    SetText(BoxDI::TxtPP2, "");
+    SetText(BoxDI::txt_PROB, "");
+  } else if (IsDiscrete(fields_.TipoDI)) {
+    SetText(BoxDI::txt_PROB, "");
+  }
+  frame_.Updating = false;
+}
+
+void DistributionPanel::TxtPP2_Change() {
+  if (frame_.Updating) return;
+  frame_.Updating = true;
+  if (fields_.SideDI != kSideInterval) {
+    SetText(BoxDI::TxtPP1, "");
+    SetText(BoxDI::txt_PROB, "");
+  } else if (IsDiscrete(fields_.TipoDI)) {
+    SetText(BoxDI::txt_PROB, "");
+  }
+  frame_.Updating = false;
+}
+
+// --- Choice of distribution and mode ----------------------------------------------------
+
+void DistributionPanel::OptDI_Click(int16_t index) {
+  if (index < 0 || index >= frame::kDistributionCount) return;
+  title_ = std::string("Probability distribution: ") + kOptDICaption[index];
+  fields_.TipoDI = index;
+  chosen_ = true;
+  CargarImagenes_DI();
+}
+
+void DistributionPanel::OptSIDE_DI_Click(int16_t index) {
+  if (index < 0 || index > kSideCentred) return;
+  selectedSide_ = index;
+  CargarImagenes_DI();
+  Cmd_DIBorrar_Click();
+}
+
+void DistributionPanel::CargarImagenes_DI() {
+  const int16_t tipo = fields_.TipoDI;
+  fields_.TagPanel = kOptDITag[tipo];
+  fields_.SideDI = selectedSide_;
+  const std::string sideTag = SideTag(tipo, selectedSide_);
+  view_.graphPicture = "DI_" + fields_.TagPanel + sideTag + ".GIF";
+  view_.formulaPicture = "DI_F" + fields_.TagPanel + sideTag + ".GIF";
+
+  const bool twoPoints = SecondPointShown(tipo, selectedSide_);
+  const int first = twoPoints ? 3 : 0;
+  const int base = frame_.PicProbBaseDI[tipo];
+  view_.par1Symbol = SymbolPicture("ImgNMVP", frame_.PicPar1IdxDI[tipo]);
+  const int16_t par2 = frame_.PicPar2IdxDI[tipo];
+  view_.par2Symbol = par2 == -1 ? "" : SymbolPicture("ImgNMVP", par2);
+  view_.point1Symbol = SymbolPicture("ImgPP", base + first);
+  view_.point2Symbol = twoPoints ? SymbolPicture("ImgPP", base + 4) : "";
+  view_.secondPointShown = twoPoints;
+  view_.label30 = twoPoints ? "Percentage point 1" : "Percentage point";
+  view_.label31 = "Percentage point 2";
+
+  view_.label36 = frame_.LabelPar1DI[tipo];
+  view_.label37 = frame_.LabelPar2DI[tipo];
+  view_.secondParameterShown = !view_.label37.empty();
+
+  if (tipo == kDistributionNormal) {
+    if (Blank(Text(BoxDI::TxtPAR1))) SetText(BoxDI::TxtPAR1, "0");
+    if (Blank(Text(BoxDI::TxtPAR2))) SetText(BoxDI::TxtPAR2, "1");
+  }
+  view_.probabilityReadOnly = IsDiscrete(tipo);
+}
+
+std::vector<std::string> DistributionPictureNames(const frame::FrameState& frame) {
+  std::vector<std::string> names;
+  for (int16_t tipo = 0; tipo < kDistributionsShown; ++tipo) {
+    const std::string tag = kOptDITag[tipo];
+    for (int16_t side = 0; side <= kSideCentred; ++side) {
+      names.push_back("DI_" + tag + SideTag(tipo, side) + ".GIF");
+      names.push_back("DI_F" + tag + SideTag(tipo, side) + ".GIF");
+    }
+    names.push_back(SymbolPicture("ImgNMVP", frame.PicPar1IdxDI[tipo]));
+    if (frame.PicPar2IdxDI[tipo] != -1) {
+      names.push_back(SymbolPicture("ImgNMVP", frame.PicPar2IdxDI[tipo]));
+    }
+    for (int offset : {0, 3, 4}) {
+      names.push_back(SymbolPicture("ImgPP", frame.PicProbBaseDI[tipo] + offset));
+    }
+  }
+  std::vector<std::string> unique;
+  for (const std::string& name : names) {
+    bool seen = false;
+    for (const std::string& kept : unique) seen = seen || kept == name;
+    if (!seen) unique.push_back(name);
+  }
+  return unique;
+}
+
+// --- Commands ---------------------------------------------------------------------------
+
+void DistributionPanel::Leerdatos_DI() {
+  ErrorFlag = 0;
+  // A text that cannot be evaluated (a zero denominator, an overflow) is as unusable as an
+  // empty parameter.
+  auto read = [this](BoxDI box, double& field) {
+    const double value = LeerNumero(Text(box));
+    if (value == NoValue) return false;
+    field = value;
+    return true;
+  };
+  auto fail = [] { ErrorFlag = 1; };
+
+  if (Blank(Text(BoxDI::TxtPAR1)) || !read(BoxDI::TxtPAR1, fields_.Par1DI)) return fail();
+  if (Shown(BoxDI::TxtPAR2)) {
+    if (Blank(Text(BoxDI::TxtPAR2)) || !read(BoxDI::TxtPAR2, fields_.Par2DI)) return fail();
+  }
+  if (Blank(Text(BoxDI::txt_PROB))) {
+    fields_.ProbDI = BlankDI;
+  } else {
+    if (!read(BoxDI::txt_PROB, fields_.ProbDI)) return fail();
+    if (fields_.ProbDI <= 0 || fields_.ProbDI >= 1) return fail();
+  }
+  if (Blank(Text(BoxDI::TxtPP1))) {
+    fields_.X1DI = BlankDI;
+  } else if (!read(BoxDI::TxtPP1, fields_.X1DI)) {
+    return fail();
+  }
+  if (!Shown(BoxDI::TxtPP2)) return;
+  if (Blank(Text(BoxDI::TxtPP2))) {
+    fields_.X2DI = BlankDI;
+  } else if (!read(BoxDI::TxtPP2, fields_.X2DI)) {
+    return fail();
+  }
+}
+
+void DistributionPanel::Cmd_DICalcular_Click() {
+  ErrorFlag = 0;
+  Leerdatos_DI();
+  if (ErrorFlag == 1) {
+    platform::CurrentUi().MsgBox("No data or invalid data", platform::Buttons::Ok,
+                                 platform::Icon::Exclamation, "Error");
+    return;
+  }
+  frame_.Updating = true;
+  bool failed = false;
+  try {
+    switch (fields_.TipoDI) {
+      case kDistributionNormal: DI_NOR(); break;
+      case kDistributionT: DI_TST(); break;
+      case kDistributionChi2: DI_JI2(); break;
+      case kDistributionF: DI_FSN(); break;
+      case kDistributionBinomial: DI_BIN(); break;
+      case kDistributionPoisson: DI_POI(); break;
+      default: break;
+    }
+  } catch (const std::exception&) {
+    failed = true;
+  }
+  frame_.Updating = false;
+  if (ErrorFlag == 1 || failed) {
+    platform::CurrentUi().MsgBox("Invalid data", platform::Buttons::Ok, platform::Icon::None, "");
+  }
+}
+
+void DistributionPanel::Cmd_DIBorrar_Click() {
+  SetText(BoxDI::TxtPP1, "");
+  SetText(BoxDI::TxtPP2, "");
+  SetText(BoxDI::txt_PROB, "");
+}
+
+void DistributionPanel::Cmd_DIBorrar_CONFIG_Click() {
+  SetText(BoxDI::TxtPAR1, "");
+  SetText(BoxDI::TxtPAR2, "");
+  if (fields_.TipoDI == kDistributionNormal) {
+    SetText(BoxDI::TxtPAR1, "0");
+    SetText(BoxDI::TxtPAR2, "1");
+  }
+}
+
+void DistributionPanel::Write(BoxDI box, double value) { SetText(box, FormatoCifras(value, 6)); }
+
+// --- Calculators ------------------------------------------------------------------------
+//
+// Each request is told apart by its mode and by which of x1, x2 and P are given. Every
+// refusal comes before the first write, so a refused request leaves the boxes as they were.
+
+void DistributionPanel::DI_NOR() {
+  ErrorFlag = 0;
+  const double mu = fields_.Par1DI;
+  const double sigma = fields_.Par2DI;
+  if (!(sigma > 0)) return Reject();
+  Continuous normal;
+  normal.Q = [mu, sigma](double x) {
+    const double z = (x - mu) / sigma;
+    if (!std::isfinite(z)) {
+      Reject();
+      return 0.0;
+    }
+    return NormalCola(z);
+  };
+  // The point over an upper tail comes from that tail, not from 1 minus it, which would
+  // lose a small tail entirely.
+  normal.Qinv = [mu, sigma](double p) { return mu - sigma * NormalInversa(p); };
+  normal.symmetric = true;
+  normal.centre = mu;
+  ContinuousCalculator(normal);
+}
+
+void DistributionPanel::DI_TST() {
+  ErrorFlag = 0;
+  if (!WholeLong(fields_.Par1DI)) return Reject();
+  const int32_t k = ToLong(fields_.Par1DI);
+  Continuous t;
+  t.Q = [k](double x) { return TStudentCola(k, x); };
+  t.Qinv = [k](double p) { return TStudentInversa(k, p); };
+  t.symmetric = true;
+  ContinuousCalculator(t);
+}
+
+void DistributionPanel::DI_JI2() {
+  ErrorFlag = 0;
+  if (!WholeLong(fields_.Par1DI)) return Reject();
+  const double k = fields_.Par1DI;
+  Continuous chi2;
+  chi2.Q = [k](double x) { return Ji2Cola(k, x); };
+  chi2.Qinv = [k](double p) { return Ji2Inversa(k, p); };
+  ContinuousCalculator(chi2);
+}
+
+void DistributionPanel::DI_FSN() {
+  ErrorFlag = 0;
+  if (!WholeLong(fields_.Par1DI)) return Reject();
+  if (!WholeLong(fields_.Par2DI)) return Reject();
+  const int32_t k1 = ToLong(fields_.Par1DI);
+  const int32_t k2 = ToLong(fields_.Par2DI);
+  Continuous f;
+  f.Q = [k1, k2](double x) { return FSnedecorCola(k1, k2, x); };
+  f.Qinv = [k1, k2](double p) { return FSnedecorInversa(k1, k2, p); };
+  ContinuousCalculator(f);
+}
+
+// The four continuous distributions, each known by its upper tail Q and the point Qinv
+// over a given upper tail. The normal and the t are symmetric about their centre, so a
+// point is mirrored there; chi-square and F live on [0, +oo) and their centred intervals
+// leave (1 - P)/2 in each tail.
+void DistributionPanel::ContinuousCalculator(const Continuous& d) {
+  const double x1 = fields_.X1DI;
+  const double x2 = fields_.X2DI;
+  const double P = fields_.ProbDI;
+  const bool g1 = Given(x1);
+  const bool gp = Given(P);
+  const double c = d.centre;
+  auto mirror = [c](double x) { return c - (x - c); };
+  if (!d.symmetric) {
+    // A hidden second point is no input: what it last held does not matter.
+    const bool secondShown = SecondPointShown(kDistributionChi2, fields_.SideDI);
+    if (g1 && x1 < 0) return Reject();
+    if (secondShown && Given(x2) && x2 < 0) return Reject();
+  }
+
+  switch (fields_.SideDI) {
+    case kSideLeft:
+    case kSideRight: {
+      if (g1 == gp) return Reject();
+      const bool left = fields_.SideDI == kSideLeft;
+      if (g1) {
+        const double p = left ? 1 - d.Q(x1) : d.Q(x1);
+        if (Failed({p})) return;
+        Write(BoxDI::txt_PROB, p);
+      } else {
+        // Under a lower tail P: a symmetric distribution mirrors the point over an upper
+        // tail P, which keeps a small P from vanishing in 1 - P.
+        const double x = !left ? d.Qinv(P) : d.symmetric ? mirror(d.Qinv(P)) : d.Qinv(1 - P);
+        if (Failed({x})) return;
+        Write(BoxDI::TxtPP1, x);
+      }
+      return;
+    }
+    case kSideInterval: {
+      if (CountGiven({x1, x2, P}) != 2) return Reject();
+      if (!gp) {
+        if (!(x1 < x2)) return Reject();
+        const double p = d.Q(x1) - d.Q(x2);
+        if (Failed({p})) return;
+        Write(BoxDI::txt_PROB, p);
+      } else if (!Given(x2)) {
+        const double q = d.Q(x1) - P;
+        if (!(q > 0)) return Reject();
+        const double end = d.Qinv(q);
+        if (Failed({q, end})) return;
+        Write(BoxDI::TxtPP2, end);
+      } else {
+        const double s = d.Q(x2) + P;
+        if (!(s < 1)) return Reject();
+        const double start = d.Qinv(s);
+        if (Failed({s, start})) return;
+        Write(BoxDI::TxtPP1, start);
+      }
+      return;
+    }
+    case kSideCentred: {
+      if (CountGiven({x1, x2, P}) != 1) return Reject();
+      if (gp) {
+        const double end = d.Qinv((1 - P) / 2);
+        const double start = d.symmetric ? mirror(end) : d.Qinv((1 + P) / 2);
+        if (Failed({start, end})) return;
+        Write(BoxDI::TxtPP1, start);
+        Write(BoxDI::TxtPP2, end);
+      } else if (g1) {
+        // Only a point below the centre (the median) starts a centred interval.
+        if (d.symmetric && !(x1 < c)) return Reject();
+        const double p = d.symmetric ? 1 - 2 * d.Q(mirror(x1)) : 2 * d.Q(x1) - 1;
+        // (A symmetric tail beyond the doubles' reach leaves p = 1; chi-square and F
+        // give p = 1 only at x1 = 0, where no interval starts.)
+        if (ErrorFlag != 0 || !(p > 0 && (d.symmetric || p < 1))) return Reject();
+        const double end = d.symmetric ? mirror(x1) : d.Qinv((1 - p) / 2);
+        if (Failed({p, end})) return;
+        Write(BoxDI::TxtPP2, end);
+        Write(BoxDI::txt_PROB, p);
+      } else {
+        if (d.symmetric && !(x2 > c)) return Reject();
+        const double p = 1 - 2 * d.Q(x2);
+        if (ErrorFlag != 0 || !(p > 0)) return Reject();
+        const double start = d.symmetric ? mirror(x2) : d.Qinv((1 + p) / 2);
+        if (Failed({p, start})) return;
+        Write(BoxDI::TxtPP1, start);
+        Write(BoxDI::txt_PROB, p);
+      }
+      return;
+    }
+    default:
+      return Reject();
+  }
+}
+
+void DistributionPanel::DI_BIN() { DiscreteCalculator(true); }
+void DistributionPanel::DI_POI() { DiscreteCalculator(false); }
+
+// Binomial and Poisson: probabilities of whole counts from the cumulative F(k) = P(X <= k).
+// They never compute a point, so a given probability is refused.
+void DistributionPanel::DiscreteCalculator(bool binomial) {
+  ErrorFlag = 0;
+  const double a = fields_.Par1DI;
+  const double b = fields_.Par2DI;
+  if (binomial) {
+    if (!(a > 0 && Whole(a) && std::isfinite(a))) return Reject();
+    if (!(b > 0 && b < 1)) return Reject();
+  } else if (!(a > 0 && std::isfinite(a))) {
+    return Reject();
+  }
+  const double x1 = fields_.X1DI;
+  const double x2 = fields_.X2DI;
+  const double P = fields_.ProbDI;
+  // A count is a whole number that a 32-bit integer holds.
+  auto count = [](double x) { return x >= 0 && Whole(x) && x <= kLongMax; };
+  const bool secondShown = SecondPointShown(binomial ? kDistributionBinomial : kDistributionPoisson,
+                                            fields_.SideDI);
+  if (Given(x1) && !count(x1)) return Reject();
+  if (secondShown && Given(x2) && !count(x2)) return Reject();
+
+  auto F = [binomial, a, b](double k) {
+    return binomial ? BinomialAcum(k, a, b) : PoissonAcum(ToLong(k), a);
+  };
+  if (!Given(x1) || Given(P)) return Reject();
+  double p = 0;
+  switch (fields_.SideDI) {
+    case kSideLeft: {
+      const double upTo = F(x1);
+      if (Failed({upTo})) return;
+      p = upTo;
+      break;
+    }
+    case kSideRight: {
+      const double below = F(x1 - 1);
+      if (Failed({below})) return;
+      p = 1 - below;
+      break;
+    }
+    case kSideInterval: {
+      if (!Given(x2)) return Reject();
+      if (!(x1 < x2)) return Reject();
+      const double upTo = F(x2);
+      const double below = F(x1 - 1);
+      if (Failed({upTo, below})) return;
+      p = upTo - below;
+      break;
+    }
+    case kSideCentred: {
+      const double upTo = F(x1);
+      const double below = F(x1 - 1);
+      if (Failed({upTo, below})) return;
+      p = upTo - below;
+      break;
+    }
+    default:
+      return Reject();
+  }
+  Write(BoxDI::txt_PROB, p);
+}
+
+}  // namespace probability

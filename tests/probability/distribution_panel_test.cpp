@@ -1,0 +1,306 @@
+// The distribution panel's core: the worked cases computed independently by
+// tools/distribution_cases.py, the reading of the boxes, the boxes' change handlers, the
+// view per distribution and mode, and the commands with their messages.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "numeric/numeric.h"
+#include "probability/distribution_panel_core.h"
+#include "support/scripted_ui.h"
+
+namespace {
+
+using platform::Answer;
+using platform::Icon;
+using probability::BlankDI;
+using probability::BoxDI;
+using probability::DistributionPanel;
+using testing_support::ScriptedUi;
+
+constexpr BoxDI kAll[] = {BoxDI::TxtPAR1, BoxDI::TxtPAR2, BoxDI::txt_PROB, BoxDI::TxtPP1,
+                          BoxDI::TxtPP2};
+
+struct Panel {
+  Panel(int16_t tipo, int16_t side) {
+    frame::FillDistributionTable(state);
+    core.OptDI_Click(tipo);
+    core.OptSIDE_DI_Click(side);
+  }
+  // Fills the boxes as a user would who typed them all, in the order PAR1..PP2.
+  void Type(const std::array<std::string, 5>& texts) {
+    state.Updating = true;
+    for (int i = 0; i < 5; ++i) core.SetText(kAll[i], texts[i]);
+    state.Updating = false;
+  }
+  std::array<std::string, 5> Texts() const {
+    std::array<std::string, 5> texts;
+    for (int i = 0; i < 5; ++i) texts[i] = core.Text(kAll[i]);
+    return texts;
+  }
+  frame::FrameState state;
+  DistributionPanel core{state};
+};
+
+void ExpectInvalid(ScriptedUi& ui) { ui.ExpectMsgBox("Invalid data", Answer::Ok, "", Icon::None); }
+void ExpectNoData(ScriptedUi& ui) {
+  ui.ExpectMsgBox("No data or invalid data", Answer::Ok, "Error", Icon::Exclamation);
+}
+
+TEST(DistributionCalculators, WorkedCasesMatchTheIndependentComputation) {
+  std::ifstream file(std::string(ORVALIS_TEST_DATA_DIR) + "/distribution_cases.tsv");
+  ASSERT_TRUE(file) << "tests/data/distribution_cases.tsv is missing";
+  const std::string kTags = "NTXFBP";
+  const std::string kSides = "LRIC";
+  std::string line;
+  int cases = 0;
+  while (std::getline(file, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> f;
+    std::stringstream fields(line);
+    for (std::string field; std::getline(fields, field, '\t');) f.push_back(field == "-" ? "" : field);
+    ASSERT_GE(f.size(), 9u) << line;
+    const auto tipo = static_cast<int16_t>(kTags.find(f[0]));
+    const auto side = static_cast<int16_t>(f[1] == "P" ? 3 : kSides.find(f[1]));
+    SCOPED_TRACE(line);
+    Panel panel(tipo, side);
+    const std::array<std::string, 5> typed = {f[2], f[3], f[4], f[5], f[6]};
+    panel.Type(typed);
+    ScriptedUi ui;
+    const bool refused = f[8] == "Invalid data";
+    if (refused) ExpectInvalid(ui);
+    panel.core.Cmd_DICalcular_Click();
+    if (refused) {
+      EXPECT_EQ(panel.Texts(), typed) << "a refusal writes nothing";
+    } else {
+      ASSERT_EQ(f.size(), 11u);
+      EXPECT_EQ(panel.Texts(), (std::array<std::string, 5>{f[2], f[3], f[8], f[9], f[10]}));
+      EXPECT_EQ(ErrorFlag, 0);
+    }
+    ++cases;
+  }
+  EXPECT_GT(cases, 80);
+}
+
+// Cases whose answers are exact fractions on a rounding tie, or hinge on the program's own
+// conventions, which a computation from the definitions cannot stand in for.
+TEST(DistributionCalculators, EdgeCases) {
+  struct Case {
+    int16_t tipo, side;
+    std::array<std::string, 5> typed, after;  // after = {} when refused
+  };
+  const Case cases[] = {
+      // 0.7734375 = 792/1024 rounds half up.
+      {4, 2, {"10", "0.5", "", "3", "6"}, {"10", "0.5", "0.773438", "3", "6"}},
+      // A point typed as 1E+300 is blank: left with only P given asks for x1.
+      {0, 0, {"0", "1", "0.5", "1E+300", ""}, {"0", "1", "0.5", "0", ""}},
+      // Overflowing standardisation and product: no number to show.
+      {0, 0, {"1E+308", "1E-10", "", "-1E+308", ""}, {}},
+      {0, 1, {"0", "1E+308", "1E-10", "", ""}, {}},
+      {2, 0, {"3000000000", "", "", "5", ""}, {}},
+      // Interval with x1 = x2 is refused for every distribution.
+      {1, 2, {"5", "", "", "1", "1"}, {}},
+      {3, 2, {"5", "10", "", "1", "1"}, {}},
+      {5, 2, {"2", "", "", "1", "1"}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed[0] + " " + c.typed[3]);
+    Panel panel(c.tipo, c.side);
+    panel.Type(c.typed);
+    ScriptedUi ui;
+    if (c.after[0].empty()) ExpectInvalid(ui);
+    panel.core.Cmd_DICalcular_Click();
+    EXPECT_EQ(panel.Texts(), c.after[0].empty() ? c.typed : c.after);
+  }
+}
+
+TEST(DistributionCalculators, HiddenSecondPointIsNoInput) {
+  // A negative second point left by a normal interval does not stop a chi-square Left.
+  Panel panel(0, 2);
+  panel.Type({"0", "1", "", "-2", "-1"});
+  {
+    ScriptedUi ui;
+    panel.core.Cmd_DICalcular_Click();
+  }
+  panel.core.OptDI_Click(2);
+  panel.core.OptSIDE_DI_Click(0);
+  panel.Type({"4", "", "", "2", ""});
+  EXPECT_EQ(panel.core.Fields().X2DI, -1.0);
+  ScriptedUi ui;
+  panel.core.Cmd_DICalcular_Click();
+  EXPECT_EQ(panel.core.Text(BoxDI::txt_PROB), "0.264241");  // 1 - 2/e
+}
+
+TEST(DistributionCalculators, SecondCalculateWithoutClearingIsRefused) {
+  Panel panel(0, 0);
+  panel.Type({"0", "1", "", "1.96", ""});
+  ScriptedUi ui;
+  panel.core.Cmd_DICalcular_Click();
+  ASSERT_EQ(panel.core.Text(BoxDI::txt_PROB), "0.975002");
+  ExpectInvalid(ui);
+  panel.core.Cmd_DICalcular_Click();
+  EXPECT_EQ(panel.core.Text(BoxDI::TxtPP1), "1.96");
+  EXPECT_TRUE(ui.AllMet());
+}
+
+TEST(DistributionReader, BoxesToFields) {
+  struct Case {
+    int16_t tipo, side;
+    std::array<std::string, 5> typed;
+    bool fails;
+    double par2, prob, x1, x2;  // x2 keeps -7 when its box is hidden
+  };
+  const Case cases[] = {
+      {0, 0, {"0", "1", "", "1.96", "junk"}, false, 1, BlankDI, 1.96, -7},
+      {0, 0, {"0", "1", "50%", "", ""}, false, 1, 0.5, BlankDI, -7},
+      {0, 2, {"0", "1", "1/2", "", " 3 "}, false, 1, 0.5, BlankDI, 3},
+      {1, 0, {"4", "not shown", "", "2", ""}, false, -7, BlankDI, 2, -7},
+      {0, 0, {"", "1", "", "1", ""}, true, -7, -7, -7, -7},
+      {0, 0, {"0", "  ", "", "1", ""}, true, -7, -7, -7, -7},
+      {0, 0, {"0", "1", "0", "", ""}, true, 1, 0, -7, -7},
+      {0, 0, {"0", "1", "1", "", ""}, true, 1, 1, -7, -7},
+      // A text that cannot be evaluated is no number at all.
+      {0, 0, {"0", "1/0", "", "1", ""}, true, -7, -7, -7, -7},
+      {0, 2, {"0", "1", "", "1", "2/0"}, true, 1, BlankDI, 1, -7},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed[1] + "|" + c.typed[2] + "|" + c.typed[4]);
+    Panel panel(c.tipo, c.side);
+    auto& fields = panel.core.Fields();
+    fields.Par2DI = fields.ProbDI = fields.X1DI = fields.X2DI = -7;
+    panel.Type(c.typed);
+    panel.core.Leerdatos_DI();
+    EXPECT_EQ(ErrorFlag, c.fails ? 1 : 0);
+    EXPECT_EQ(fields.Par2DI, c.par2);
+    EXPECT_EQ(fields.ProbDI, c.prob);
+    EXPECT_EQ(fields.X1DI, c.x1);
+    EXPECT_EQ(fields.X2DI, c.x2);
+  }
+}
+
+TEST(DistributionCommands, MessagesAndClears) {
+  Panel panel(4, 0);
+  ScriptedUi ui;
+  ExpectNoData(ui);
+  panel.core.Cmd_DICalcular_Click();  // nothing typed
+  panel.Type({"10", "0.5", "0.3", "2", "4"});
+  panel.core.Cmd_DIBorrar_Click();
+  EXPECT_EQ(panel.Texts(), (std::array<std::string, 5>{"10", "0.5", "", "", ""}));
+  panel.core.Cmd_DIBorrar_CONFIG_Click();
+  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR1), "");
+  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR2), "");
+  panel.core.OptDI_Click(0);
+  panel.Type({"7", "8", "", "", ""});
+  panel.core.Cmd_DIBorrar_CONFIG_Click();
+  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR1), "0");
+  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR2), "1");
+  // Chi-square, only x2 below the median: refused with the message.
+  panel.core.OptDI_Click(2);
+  panel.core.OptSIDE_DI_Click(3);
+  panel.Type({"10", "", "", "", "5"});
+  ExpectInvalid(ui);
+  panel.core.Cmd_DICalcular_Click();
+  EXPECT_EQ(ErrorFlag, 1);
+  EXPECT_FALSE(panel.state.Updating);
+  EXPECT_TRUE(ui.AllMet());
+}
+
+TEST(DistributionBoxes, TypingEmptiesTheOtherResultBoxes) {
+  struct Case {
+    int16_t tipo, side;
+    BoxDI typedInto;
+    std::string prob, x1, x2;  // after typing "5" into a box that held "", others "1","2","3"
+  };
+  const Case cases[] = {
+      {0, 0, BoxDI::TxtPP1, "", "5", ""},     {0, 0, BoxDI::txt_PROB, "5", "", ""},
+      {0, 3, BoxDI::TxtPP2, "", "", "5"},     {0, 2, BoxDI::TxtPP1, "1", "5", "3"},
+      {4, 2, BoxDI::TxtPP1, "", "5", "3"},    {5, 2, BoxDI::TxtPP2, "", "2", "5"},
+      {0, 2, BoxDI::txt_PROB, "5", "2", "3"}, {4, 0, BoxDI::TxtPAR1, "1", "2", "3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(probability::BoxName(c.typedInto)) + " side " +
+                 std::to_string(c.side));
+    Panel panel(c.tipo, c.side);
+    panel.Type({"1", "1", "1", "2", "3"});
+    panel.core.SetText(c.typedInto, "5");
+    EXPECT_EQ(panel.core.Text(BoxDI::txt_PROB), c.prob);
+    EXPECT_EQ(panel.core.Text(BoxDI::TxtPP1), c.x1);
+    EXPECT_EQ(panel.core.Text(BoxDI::TxtPP2), c.x2);
+    EXPECT_FALSE(panel.state.Updating);
+  }
+  Panel panel(0, 0);
+  panel.core.SetText(BoxDI::txt_PROB, ".");
+  EXPECT_EQ(panel.core.Text(BoxDI::txt_PROB), "0.");
+  EXPECT_EQ(DistributionPanel::KeyPress(','), '.');
+}
+
+TEST(DistributionView, PerDistributionAndMode) {
+  struct Case {
+    int16_t tipo, side;
+    const char *title, *side3, *graph, *formula, *par1, *par2, *pp1, *pp2, *label30;
+    bool readOnly;
+  };
+  const Case cases[] = {
+      {0, 0, "Normal", "Centered interval", "DI_NL.GIF", "DI_FNL.GIF", "ImgNMVP_2.gif",
+       "ImgNMVP_3.gif", "ImgPP_40.gif", "", "Percentage point", false},
+      {0, 3, "Normal", "Centered interval", "DI_NC.GIF", "DI_FNC.GIF", "ImgNMVP_2.gif",
+       "ImgNMVP_3.gif", "ImgPP_43.gif", "ImgPP_44.gif", "Percentage point 1", false},
+      {1, 1, "t-Student", "Centered interval", "DI_TR.GIF", "DI_FTR.GIF", "ImgNMVP_0.gif", "",
+       "ImgPP_10.gif", "", "Percentage point", false},
+      {3, 2, "F-Snedecor", "Centered interval", "DI_FI.GIF", "DI_FFI.GIF", "ImgNMVP_4.gif",
+       "ImgNMVP_5.gif", "ImgPP_33.gif", "ImgPP_34.gif", "Percentage point 1", false},
+      {4, 3, "Binomial", "Point", "DI_BP.GIF", "DI_FBP.GIF", "ImgNMVP_0.gif", "ImgNMVP_6.gif",
+       "ImgPP_50.gif", "", "Percentage point", true},
+      {5, 2, "Poisson", "Point", "DI_PI.GIF", "DI_FPI.GIF", "ImgNMVP_7.gif", "", "ImgPP_53.gif",
+       "ImgPP_54.gif", "Percentage point 1", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.graph);
+    Panel panel(c.tipo, c.side);
+    const auto& view = panel.core.View();
+    EXPECT_EQ(panel.core.Title(), std::string("Probability distribution: ") + c.title);
+    EXPECT_EQ(probability::SideCaption(c.tipo, 3), c.side3);
+    EXPECT_EQ(panel.core.Fields().SideDI, c.side);
+    EXPECT_EQ(view.graphPicture, c.graph);
+    EXPECT_EQ(view.formulaPicture, c.formula);
+    EXPECT_EQ(view.par1Symbol, c.par1);
+    EXPECT_EQ(view.par2Symbol, c.par2);
+    EXPECT_EQ(view.secondParameterShown, *c.par2 != '\0');
+    EXPECT_EQ(view.point1Symbol, c.pp1);
+    EXPECT_EQ(view.point2Symbol, c.pp2);
+    EXPECT_EQ(view.secondPointShown, *c.pp2 != '\0');
+    EXPECT_EQ(view.label30, c.label30);
+    EXPECT_EQ(view.probabilityReadOnly, c.readOnly);
+  }
+}
+
+TEST(DistributionView, NormalDefaultsAndPictureList) {
+  Panel panel(1, 0);
+  panel.Type({"5", "", "0.3", "", ""});
+  panel.core.OptDI_Click(0);
+  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR1), "5");
+  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR2), "1");
+  EXPECT_EQ(panel.core.Text(BoxDI::txt_PROB), "0.3") << "a new distribution empties nothing";
+  panel.core.OptSIDE_DI_Click(2);
+  EXPECT_EQ(panel.Texts(), (std::array<std::string, 5>{"5", "1", "", "", ""}));
+
+  const auto names = probability::DistributionPictureNames(panel.state);
+  const std::set<std::string> unique(names.begin(), names.end());
+  EXPECT_EQ(unique.size(), names.size());
+  // 6 distributions x 4 modes x 2 pictures, 7 parameter symbols, 15 point symbols.
+  EXPECT_EQ(names.size(), 48u + 7u + 15u);
+  for (int16_t tipo = 0; tipo < 6; ++tipo) {
+    for (int16_t side = 0; side < 4; ++side) {
+      Panel shown(tipo, side);
+      const auto& view = shown.core.View();
+      for (const std::string& name : {view.graphPicture, view.formulaPicture, view.par1Symbol,
+                                      view.par2Symbol, view.point1Symbol, view.point2Symbol}) {
+        EXPECT_TRUE(name.empty() || unique.count(name)) << name;
+      }
+    }
+  }
+}
+
+}  // namespace
