@@ -128,8 +128,8 @@ TEST_F(ProgramRun, EveryTabShowsItsOwnPanelAndKeepsTheOthersAsTheyWere) {
   };
   const Case cases[] = {{0, "OptCH_0", false},     {1, "OptIC_0", false},
                         {2, "Txt1V_x1_1", true},   {3, nullptr, true},
-                        {4, nullptr, false},       {5, nullptr, false},
-                        {6, nullptr, false}};
+                        {4, "OptDI_0", false},     {5, "TxtPTB_A_1", false},
+                        {6, "TxtPAB_14", false}};
   for (int round = 0; round < 2; ++round) {
     for (const Case& c : cases) {
       SCOPED_TRACE(c.task);
@@ -298,6 +298,69 @@ TEST_F(ProgramRun, TestAndIntervalOfOneMeanFromTypedSample) {
   EXPECT_EQ(Text("TxtIC_X1"), "104");
 
   // Nothing to save: Exit ends the program without a question.
+  Menu("mnu_archivo_salir");
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
+}
+
+TEST_F(ProgramRun, ProbabilityPanelsAnswerFromTypedValues) {
+  Start();
+  auto Phi = [](double z) { return 0.5 * std::erfc(-z / std::sqrt(2.0)); };
+  // Normal of mean 50 and deviation 10: below 65, then the point with 95 % below it.
+  ClickTab(4);
+  Choose("OptDI_0");
+  Choose("OptSIDE_DI_0");
+  Type("TxtPAR1", "50");
+  Type("TxtPAR2", "10");
+  Type("TxtPP1", "65");
+  Press(19);
+  EXPECT_NEAR(Number("txt_PROB"), Phi(1.5), 1E-6);
+  Press(18);
+  EXPECT_EQ(Text("TxtPP1"), "");
+  EXPECT_EQ(Text("txt_PROB"), "");
+  Type("txt_PROB", "0.95");
+  Press(19);
+  const double x = Number("TxtPP1");
+  EXPECT_NEAR(Phi((x - 50) / 10), 0.95, 1E-6);
+
+  // Two events: P(A), P(B) and P(AnB) complete the other eleven boxes.
+  ClickTab(6);
+  const double a = 0.5, b = 0.4, ab = 0.2;
+  Type("TxtPAB_1", "0.5");
+  Type("TxtPAB_2", "40%");
+  Type("TxtPAB_3", "1/5");
+  Press(24);
+  const std::map<int, double> completed = {
+      {4, a + b - ab},     {5, 1 - (a + b - ab)}, {6, ab / b},      {7, ab / a},
+      {8, 1 - a},          {9, 1 - b},            {10, 1 - ab},     {11, 1 - (a + b - ab)},
+      {12, 1 - ab},        {13, a - ab},          {14, b - ab}};
+  for (const auto& [box, value] : completed) {
+    EXPECT_NEAR(Number(QString("TxtPAB_%1").arg(box)), value, 1E-8) << box;
+  }
+  EXPECT_EQ(Text("TxtPAB_2"), "40%");
+  // Values that cannot belong together are refused and kept.
+  Press(23);
+  Type("TxtPAB_1", "0.5");
+  Type("TxtPAB_3", "0.7");
+  ui.ExpectMsgBox("Invalid data", Answer::Ok, "Error");
+  Press(24);
+  EXPECT_EQ(Text("TxtPAB_3"), "0.7");
+  EXPECT_EQ(Text("TxtPAB_4"), "");
+
+  // Two causes of B: total probability and Bayes.
+  ClickTab(5);
+  ASSERT_EQ(Text("TxtPTB_NS"), "2");
+  const double pA[] = {0.3, 0.7}, pBA[] = {0.1, 0.5};
+  Type("TxtPTB_A_1", "0.3");
+  Type("TxtPTB_BA_1", "0.1");
+  Type("TxtPTB_A_2", "0.7");
+  Type("TxtPTB_BA_2", "0.5");
+  Press(9);
+  const double pB = pA[0] * pBA[0] + pA[1] * pBA[1];
+  EXPECT_NEAR(Number("TxtPTB_B"), pB, 1E-9);
+  EXPECT_NEAR(Number("TxtPTB_AB_1"), pA[0] * pBA[0] / pB, 1E-8);
+  EXPECT_NEAR(Number("TxtPTB_AB_2"), pA[1] * pBA[1] / pB, 1E-8);
+
+  // No table was touched: Exit asks nothing.
   Menu("mnu_archivo_salir");
   EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
 }
