@@ -390,6 +390,11 @@ TEST_F(ManualRun, HelpOpensTheManualBuiltBesideTheProgramAndItShowsEveryTask) {
                                                  "</h2>")))
         << caption.toStdString();
   }
+  // The panels' commands under the names their buttons carry.
+  for (int number = frame::kFirstPictureButton; number <= frame::kLastPictureButton; ++number) {
+    const QString label = form->Button(number)->toolTip();
+    EXPECT_TRUE(html.contains("<b>" + label + "</b>")) << label.toStdString();
+  }
   static const QRegularExpression image(R"re(<img\s+src="(task\d)\.png")re");
   int screenshots = 0;
   for (auto it = image.globalMatch(html); it.hasNext(); ++screenshots) {
