@@ -29,6 +29,7 @@
 #include "frame/startup.h"
 #include "graph/graph_handover.h"
 #include "support/scripted_ui.h"
+#include "tables/table_data.h"
 
 namespace {
 
@@ -64,6 +65,10 @@ class ProgramRun : public ::testing::Test {
   void TearDown() override {
     delete Main();
     delete FormSplash::Existing();
+    // What the program kept for the whole run goes with it.
+    tables::ProgramTable1V() = tables::Table1V{};
+    tables::ProgramTable2V() = tables::Table2V{};
+    frame::ProgramFrame() = frame::FrameState{};
   }
 
   // Starts the program as main() does after the application is up, and waits for the
