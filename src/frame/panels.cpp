@@ -8,6 +8,7 @@
 #include "tables/edit_commands.h"
 #include "tables/new_table.h"
 #include "tables/Panel1V.h"
+#include "tables/Panel2V.h"
 #include "tables/table_data.h"
 
 namespace frame {
@@ -55,6 +56,7 @@ void InstallPanels(FormMain& form) {
   form.Button(11)->SetCommand([&table2V] { tables::CmdNEW2VAR_Click(table2V); });
   form.Button(13)->SetCommand([&table2V] { tables::SwapXY2V(table2V); });
   tables::InstallPanel1V(form);
+  tables::InstallPanel2V(form);
 }
 
 }  // namespace frame

@@ -373,6 +373,9 @@ void TableGrid::ApplyLayout(const GridLayout& layout) {
   for (size_t i = 0; i < sums_.size() && i < layout.sums.size(); ++i) {
     sums_[i]->setGeometry(layout.sums[i].left, -1, layout.sums[i].width, 26);
     sums_[i]->setVisible(layout.sums[i].visible);
+    if (i < layout.sumHeadingTexts.size() && !layout.sumHeadingTexts[i].isEmpty()) {
+      sumHeadings_[i]->setText(layout.sumHeadingTexts[i]);
+    }
     if (i < layout.sumHeadingRight.size()) {
       placeRight(sumHeadings_[i], layout.sumHeadingRight[i], 29);
     }

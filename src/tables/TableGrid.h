@@ -90,6 +90,7 @@ struct GridLayout {
   std::vector<int> sumHeadingRight;      // per sum box
   std::vector<int> sumLines;             // x of the separators in the sums strip
   std::vector<QString> headingTexts;     // per column; empty keeps the text
+  std::vector<QString> sumHeadingTexts;  // per sum box; empty keeps the text
 };
 
 class TableGrid : public QWidget {
