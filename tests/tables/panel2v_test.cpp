@@ -1,0 +1,294 @@
+// The two-variable panel driven offscreen in the main window: typed pairs and the results
+// of each model, the captions that follow the model, estimation both ways, swap and undo,
+// New, a saved table reopened with its model, and the graph hand-over.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <vector>
+
+#include "frame/FormMain.h"
+#include "frame/panels.h"
+#include "graph/graph_handover.h"
+#include "support/scripted_ui.h"
+#include "tables/graph_window.h"
+#include "tables/model_captions.h"
+
+namespace {
+
+using platform::Answer;
+
+struct Pair {
+  double x, y;
+};
+
+class Panel2VTest : public ::testing::Test {
+ protected:
+  Panel2VTest() {
+    platform::SetProgramFolder(folder.path().toStdString());
+    frame::InstallPanels(*form);
+    form->Form_Load();
+    form->show();
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::mouseClick(form->findChild<QLabel*>("LblTASK_3"), Qt::LeftButton);
+  }
+  template <class W = QLineEdit>
+  W* Named(const QString& name) {
+    W* w = form->findChild<W*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+  }
+  QLineEdit* Cell(const char* column, int row) {
+    return Named(QString("%1_%2").arg(column).arg(row));
+  }
+  std::string Text(const char* name) { return Named(name)->text().toStdString(); }
+  void Click(const char* name) { QTest::mouseClick(Named<QWidget>(name), Qt::LeftButton); }
+  // Types x, y pairs from the first cell on, moving with Enter; the frequency comes by itself.
+  void TypePairs(const std::vector<Pair>& pairs) {
+    Cell("Txt2V_x", 1)->setFocus(Qt::MouseFocusReason);
+    for (const Pair& p : pairs) {
+      for (double v : {p.x, p.y}) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::number(v, 'g', 17));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+  }
+  void Type(const char* box, const char* text) {
+    QLineEdit* b = Named(box);
+    b->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(b, text);
+  }
+  void NewTable() {
+    if (table2V.Modified2V) ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No);
+    Click("Image11");
+  }
+
+  QTemporaryDir folder;
+  testing_support::MemorySettings settings;
+  testing_support::ScriptedUi ui;
+  frame::FrameState state;
+  tables::Table1V table1V;
+  tables::Table2V table2V;
+  std::unique_ptr<FormMain> form = std::make_unique<FormMain>(state, table1V, table2V);
+};
+
+// A box's number, or NaN when it is empty.
+double Number(const std::string& text) { return text.empty() ? NAN : std::stod(text); }
+
+TEST_F(Panel2VTest, TypedPairsShowTheStatisticsOfEachModelsVariables) {
+  struct Case {
+    const char* option;
+    bool logX, logY;
+    std::vector<Pair> pairs;
+    std::string equation;  // worked out by hand from the data
+  };
+  const Case cases[] = {
+      {"OptREG_0", false, false, {{1, 3}, {2, 5}}, " y = 1  +  2 x"},
+      {"OptREG_0", false, false, {{1, 2}, {2, 4}, {3, 6}}, " y = 2 x"},
+      {"OptREG_1", true, false, {{1, 5}, {M_E, 7}, {M_E * M_E, 9}}, " y = 5  +  2 ln x"},
+      {"OptREG_2", false, true, {{0, 3}, {1, 6}, {2, 12}}, " y = 3 · 2 ^ x"},
+      {"OptREG_3", true, true, {{1, 1}, {2, 4}, {3, 9}}, " y = x ^ 2"},
+      {"OptREG_4", false, false, {{0, 1}, {1, 0}, {2, 1}, {3, 4}}, " y = x² - 2x + 1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.equation);
+    Click(c.option);
+    TypePairs(c.pairs);
+    // The definitions on X and Y, with divisor N.
+    double N = 0, SX = 0, SY = 0, SX2 = 0, SY2 = 0, SXY = 0;
+    for (const Pair& p : c.pairs) {
+      const double X = c.logX ? std::log(p.x) : p.x, Y = c.logY ? std::log(p.y) : p.y;
+      N += 1, SX += X, SY += Y, SX2 += X * X, SY2 += Y * Y, SXY += X * Y;
+    }
+    const double mx = SX / N, my = SY / N, vx = SX2 / N - mx * mx, vy = SY2 / N - my * my;
+    const double cov = SXY / N - mx * my;
+    const std::pair<const char*, double> expected[] = {
+        {"Txt2V_SN", N},   {"Txt2V_SX", SX},   {"Txt2V_SY", SY},    {"Txt2V_SX2", SX2},
+        {"Txt2V_SY2", SY2}, {"Txt2V_SXY", SXY}, {"Txt2V_MX", mx},    {"Txt2V_MY", my},
+        {"Txt2V_VX", vx},  {"Txt2V_VY", vy},   {"Txt2V_DX", std::sqrt(vx)},
+        {"Txt2V_DY", std::sqrt(vy)}, {"Txt2V_COV", cov}, {"Txt2V_R", cov / std::sqrt(vx * vy)}};
+    for (const auto& [box, value] : expected) {
+      EXPECT_NEAR(Number(Text(box)), value, 1E-9 * (1 + std::fabs(value))) << box;
+    }
+    EXPECT_EQ(Text("Txt2V_CUR"), c.equation);
+    EXPECT_EQ(Named("Txt2V_R")->isVisible(), std::string(c.option) != "OptREG_4");
+    NewTable();
+  }
+}
+
+TEST_F(Panel2VTest, TheModelRelabelsAndRecomputesAtOnce) {
+  QDir(folder.path()).mkdir("images");
+  QImage picture(40, 20, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  ASSERT_TRUE(picture.save(folder.path() + "/images/est_pot.gif", "PNG"));
+  TypePairs({{1, 2}, {2, 3}, {4, 5}});
+  struct Case {
+    const char* option;
+    const char* title;
+    const char* curveTitle;
+    const char* meanOfX;
+    const char* meanOfY;
+    bool lnX, lnY, correlation, picture;
+  };
+  const Case cases[] = {
+      {"OptREG_3", "Power", "POWER", "Mean of ln x", "Mean of ln y", true, true, true, true},
+      {"OptREG_0", "Linear", "LINEAR", "Mean of x", "Mean of y", false, false, true, false},
+      {"OptREG_1", "Logarithmic", "LOGARITHMIC", "Mean of ln x", "Mean of y", true, false, true,
+       false},
+      {"OptREG_2", "Exponential", "EXPONENTIAL", "Mean of x", "Mean of ln y", false, true, true,
+       false},
+      {"OptREG_4", "Quadratic", "QUADRATIC", "Mean of x", "Mean of y", false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.option);
+    Click(c.option);
+    EXPECT_EQ(Named<QLabel>("LblESTAD2")->text().toStdString(),
+              std::string("Two variables statistic:  ") + c.title + " regression analysis");
+    EXPECT_EQ(Named<QLabel>("Label1_44")->text().toStdString(),
+              std::string("Curve of ") + c.curveTitle + " regression");
+    EXPECT_EQ(Named<QLabel>("Label1_32")->text().toStdString(), c.meanOfX);
+    EXPECT_EQ(Named<QLabel>("Label1_38")->text().toStdString(),
+              std::string(c.meanOfY).replace(0, 4, "Variance"));
+    // The headings, sum captions and result captions of X and Y say ln where it is used.
+    for (const char* name : {"image4_3", "image4_5", "image4_9", "image4_11", "image4_14"}) {
+      EXPECT_EQ(Named<QLabel>(name)->text().contains(">ln<"), c.lnX) << name;
+    }
+    for (const char* name : {"image4_4", "image4_6", "image4_10", "image4_12", "image4_17"}) {
+      EXPECT_EQ(Named<QLabel>(name)->text().contains(">ln<"), c.lnY) << name;
+    }
+    EXPECT_EQ(Named<QLabel>("image4_0")->text(), "x") << "x, y, n and Σ n never change";
+    // Right-aligned by their new widths: headings at their column's edge, result
+    // captions three pixels left of their box.
+    EXPECT_EQ(Named<QLabel>("image4_7")->geometry().right() + 1, 828);
+    EXPECT_EQ(Named<QLabel>("image4_13")->geometry().right() + 1, 830);
+    EXPECT_EQ(Named<QLabel>("image4_21")->geometry().right() + 1 + 3,
+              Named("Txt2V_COV")->geometry().left());
+    for (const char* name : {"Txt2V_R", "Label1_41", "image4_20"}) {
+      EXPECT_EQ(Named<QWidget>(name)->isVisible(), c.correlation) << name;
+    }
+    EXPECT_EQ(!Named<QLabel>("imgFOREG")->pixmap().isNull(), c.picture);
+    const double lnSum = std::log(1.0) + std::log(2.0) + std::log(4.0);
+    EXPECT_NEAR(Number(Text("Txt2V_SX")), c.lnX ? lnSum : 7, 1E-9);
+  }
+  EXPECT_EQ(tables::FormulaPictureNames(),
+            (std::vector<std::string>{"EST_LIN.GIF", "EST_LOG.GIF", "EST_EXP.GIF", "EST_POT.GIF",
+                                      "EST_CUA.GIF"}));
+}
+
+TEST_F(Panel2VTest, EstimationBoxesAnswerEachKeystrokeBothWays) {
+  TypePairs({{1, 3}, {2, 5}});  // y = 1 + 2 x
+  struct Case {
+    const char* typed;
+    const char* text;
+    const char* other;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"Txt2V_ESTX", "3", "Txt2V_ESTY", "7"},   {"Txt2V_ESTY", "7", "Txt2V_ESTX", "3"},
+      {"Txt2V_ESTX", "0,5", "Txt2V_ESTY", "2"}, {"Txt2V_ESTY", "abc", "Txt2V_ESTX", "-0.5"},
+      {"Txt2V_ESTY", "", "Txt2V_ESTX", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Named(c.typed)->clear();
+    Type(c.typed, c.text);
+    EXPECT_EQ(Text(c.other), c.shown);
+  }
+  // Tab, Up and Down jump to the other box; an edit of the table clears both.
+  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Backtab}) {
+    QWidget* from = QApplication::focusWidget();
+    QTest::keyClick(from, key);
+    EXPECT_EQ(QApplication::focusWidget(),
+              Named(from->objectName() == "Txt2V_ESTX" ? "Txt2V_ESTY" : "Txt2V_ESTX"));
+  }
+  Type("Txt2V_ESTX", "4");
+  Cell("Txt2V_y", 2)->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(Cell("Txt2V_y", 2), "7");
+  EXPECT_EQ(Text("Txt2V_CUR"), " y = - 1  +  4 x");
+  EXPECT_EQ(Text("Txt2V_ESTX"), "");
+  EXPECT_EQ(Text("Txt2V_ESTY"), "");
+}
+
+TEST_F(Panel2VTest, SwapUndoNewAndASavedTableWithItsModel) {
+  Click("OptREG_2");
+  TypePairs({{1, 2}, {2, 8}, {3, 9}});
+  const std::string before = Text("Txt2V_CUR");
+  Click("Image13");
+  EXPECT_EQ(Cell("Txt2V_x", 2)->text(), "8");
+  EXPECT_EQ(Cell("Txt2V_y", 2)->text(), "2");
+  EXPECT_EQ(Cell("Txt2V_XN", 2)->text(), "8") << "the products follow the swap";
+  QAction* undo = Named<QAction>("mnu_Edicion_Deshacer");
+  EXPECT_EQ(undo->text(), "Undo swap x-y");
+  QTest::keyClick(Cell("Txt2V_x", 5), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Cell("Txt2V_x", 2)->text(), "2");
+  EXPECT_EQ(Text("Txt2V_CUR"), before);
+
+  const std::string path = folder.path().toStdString() + "/pairs.e2v";
+  ui.ExpectSave(path);
+  Named<QAction>("mnu_archivo_guardarComo")->trigger();
+  ASSERT_FALSE(table2V.Modified2V);
+  Click("OptREG_4");
+  ui.ExpectMsgBox("Do you want to save changes to " + path + "?", Answer::No,
+                  "Save changes. Two variables statistic");
+  Click("Image11");
+  EXPECT_TRUE(Named<QRadioButton>("OptREG_0")->isChecked()) << "New is linear";
+  for (const char* box : {"Txt2V_CUR", "Txt2V_MX", "Txt2V_SN", "Txt2V_SXY"}) {
+    EXPECT_EQ(Text(box), "") << box;
+  }
+  EXPECT_EQ(Cell("Txt2V_x", 1)->text(), "");
+
+  ui.ExpectOpen(path);
+  Named<QAction>("mnu_archivo_abrir")->trigger();
+  EXPECT_TRUE(Named<QRadioButton>("OptREG_2")->isChecked());
+  EXPECT_EQ(Named<QLabel>("Label1_40")->text(), "Mean of ln y");
+  EXPECT_EQ(Text("Txt2V_CUR"), before);
+  EXPECT_EQ(form->Caption(), "Orvalis - ZorbSoftware - " + path);
+}
+
+TEST_F(Panel2VTest, TheGraphButtonHandsOverTheCurveAndTheView) {
+  int opened = 0;
+  tables::ShowGraphWindow() = [&opened] { ++opened; };
+  Click("OptREG_0");
+  TypePairs({{1, 3}, {2, 5}, {6, 13}});
+  Click("Image12");
+  const graph::GraphHandover& h = graph::ProgramGraphHandover();
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(h.GraphFormula, "y = 1  +  2 x") << "trimmed";
+  EXPECT_EQ(h.GraphKind, 0);
+  EXPECT_EQ(h.GraphCoefA, 1);
+  EXPECT_EQ(h.GraphCoefB, 2);
+  // x 1..6, y 3..13, a tenth of the range beyond each end.
+  EXPECT_DOUBLE_EQ(h.View.ViewXmin, 0.5);
+  EXPECT_DOUBLE_EQ(h.View.ViewXmax, 6.5);
+  EXPECT_DOUBLE_EQ(h.View.ViewYmin, 2);
+  EXPECT_DOUBLE_EQ(h.View.ViewYmax, 14);
+  tables::ShowGraphWindow() = nullptr;
+}
+
+TEST_F(Panel2VTest, TheGridKeepsItsColumnsAndItsSumOfNIsOnePixelWider) {
+  EXPECT_EQ(Cell("Txt2V_N", 12)->geometry(), QRect(255, 314, 56, 27));
+  EXPECT_EQ(Named("Txt2V_SN")->geometry(), QRect(255, -1, 57, 26));
+  EXPECT_EQ(Cell("Txt2V_N", 12)->geometry().bottom() + 1,
+            Named<QWidget>("Picture5_1")->geometry().top());
+  // Under the logarithmic model a row with x = -1 keeps its values; the x products are
+  // empty and the y products shown.
+  Click("OptREG_1");
+  TypePairs({{-1, 2}});
+  EXPECT_EQ(table2V.Data2V_X[1], -1);
+  const char* expected[][2] = {{"Txt2V_XN", ""}, {"Txt2V_X2N", ""}, {"Txt2V_XYN", ""},
+                               {"Txt2V_YN", "2"}, {"Txt2V_Y2N", "4"}};
+  for (const auto& [column, text] : expected) EXPECT_EQ(Cell(column, 1)->text(), text) << column;
+  EXPECT_EQ(Text("Txt2V_MX"), "") << "no logarithm of -1";
+}
+
+}  // namespace
