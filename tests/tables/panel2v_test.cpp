@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "support/scripted_ui.h"
 #include "tables/graph_window.h"
 #include "tables/model_captions.h"
+#include "tables/table_view.h"
 
 namespace {
 
@@ -289,6 +291,19 @@ TEST_F(Panel2VTest, TheGridKeepsItsColumnsAndItsSumOfNIsOnePixelWider) {
                                {"Txt2V_YN", "2"}, {"Txt2V_Y2N", "4"}};
   for (const auto& [column, text] : expected) EXPECT_EQ(Cell(column, 1)->text(), text) << column;
   EXPECT_EQ(Text("Txt2V_MX"), "") << "no logarithm of -1";
+
+  // Forty rows: the wheel over the two-variable task moves its own grid.
+  Click("OptREG_0");
+  for (int i = 1; i <= 40; ++i) table2V.Data2V_X[i] = table2V.Data2V_Y[i] = table2V.Data2V_N[i] = i;
+  table2V.N2V = 41;
+  table2V.View2V->Refresh();
+  QLineEdit* cell = Cell("Txt2V_x", 3);
+  QWheelEvent down(QPointF(5, 5), cell->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -240),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(cell, &down);
+  EXPECT_EQ(table2V.Top2V, 3);
+  EXPECT_EQ(Cell("Txt2V_ITEM", 1)->text(), "3");
+  EXPECT_EQ(Cell("Txt2V_XYN", 1)->text(), "27");
 }
 
 }  // namespace
