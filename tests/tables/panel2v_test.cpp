@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -304,6 +305,75 @@ TEST_F(Panel2VTest, TheGridKeepsItsColumnsAndItsSumOfNIsOnePixelWider) {
   EXPECT_EQ(table2V.Top2V, 3);
   EXPECT_EQ(Cell("Txt2V_ITEM", 1)->text(), "3");
   EXPECT_EQ(Cell("Txt2V_XYN", 1)->text(), "27");
+}
+
+TEST_F(Panel2VTest, ResultBoxesAndCaptionsStandWhereTheWindowDesignPutsThem) {
+  struct Place {
+    const char* name;
+    QRect rect;
+  };
+  const Place places[] = {
+      {"Picture2VARDAT", {19, 66, 857, 403}}, {"Picture5_2", {20, 471, 975, 181}},
+      {"Txt2V_MX", {56, 26, 96, 24}},        {"Txt2V_MY", {214, 26, 96, 24}},
+      {"Txt2V_DX", {57, 81, 96, 24}},        {"Txt2V_DY", {215, 81, 96, 24}},
+      {"Txt2V_VX", {56, 143, 96, 24}},       {"Txt2V_VY", {214, 143, 96, 24}},
+      {"Txt2V_COV", {396, 81, 141, 24}},     {"Txt2V_R", {395, 143, 141, 24}},
+      {"Txt2V_CUR", {330, 26, 476, 27}},
+  };
+  for (const Place& p : places) EXPECT_EQ(Named<QWidget>(p.name)->geometry(), p.rect) << p.name;
+  const std::pair<const char*, QPoint> labels[] = {
+      {"Label1_32", {8, 8}},    {"Label1_40", {164, 8}},  {"Label1_34", {9, 63}},
+      {"Label1_39", {165, 63}}, {"Label1_35", {8, 125}},  {"Label1_38", {164, 125}},
+      {"Label1_42", {331, 63}}, {"Label1_41", {330, 125}}, {"Label1_44", {330, 8}},
+      {"imgFOREG", {558, 87}},  {"image4_20", {367, 150}}};
+  for (const auto& [name, at] : labels) EXPECT_EQ(Named<QWidget>(name)->pos(), at) << name;
+  EXPECT_EQ(Named<QLabel>("Label1_41")->text(), "Coefficient of correlation");
+  EXPECT_EQ(Named<QLabel>("Label1_42")->text(), "Covariance");
+  // Headings and sum captions end at their columns' right edges whatever the model.
+  const int headingRight[] = {141, 246, 302, 409, 513, 618, 723, 828, 305, 410, 515, 620, 725, 830};
+  const int cellLeft[] = {-1, 45, 150, 255, 310, 415, 520, 625, 730};
+  const char* columns[] = {"Txt2V_ITEM", "Txt2V_x",   "Txt2V_y",   "Txt2V_N",  "Txt2V_XN",
+                           "Txt2V_YN",   "Txt2V_X2N", "Txt2V_Y2N", "Txt2V_XYN"};
+  for (const char* model : {"OptREG_3", "OptREG_0"}) {
+    Click(model);
+    for (int i = 0; i < 14; ++i) {
+      const QString name = QString("image4_%1").arg(i);
+      EXPECT_EQ(Named<QLabel>(name)->geometry().right() + 1, headingRight[i]) << model << i;
+    }
+    for (int c = 0; c < 9; ++c) {
+      for (int row : {1, 12}) EXPECT_EQ(Cell(columns[c], row)->x(), cellLeft[c]) << columns[c];
+    }
+  }
+}
+
+TEST_F(Panel2VTest, RowsAreReadBackRefilledAndSelectedByTheirNumbers) {
+  TypePairs({{2, 3}, {4, 5}, {6, 7}});
+  const char* products[][2] = {
+      {"Txt2V_XN", "4"}, {"Txt2V_YN", "5"}, {"Txt2V_X2N", "16"}, {"Txt2V_Y2N", "25"},
+      {"Txt2V_XYN", "20"}};
+  for (const auto& [column, text] : products) EXPECT_EQ(Cell(column, 2)->text(), text) << column;
+
+  // A drag from row 2 to row 3 over the row numbers, then Delete empties those rows.
+  Cell("Txt2V_x", 6)->setFocus(Qt::TabFocusReason);
+  QLineEdit* pressed = Cell("Txt2V_ITEM", 2);
+  QTest::mousePress(pressed, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+  QMouseEvent move(QEvent::MouseMove, QPointF(10, 36), pressed->mapToGlobal(QPointF(10, 36)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(pressed, &move);
+  QTest::mouseRelease(pressed, Qt::LeftButton, Qt::NoModifier, QPoint(10, 36));
+  EXPECT_EQ(table2V.SelStart2V, 2);
+  EXPECT_EQ(table2V.SelEnd2V, 3);
+  QTest::keyClick(Cell("Txt2V_x", 6), Qt::Key_Delete);
+  EXPECT_EQ(Cell("Txt2V_x", 2)->text(), "");
+  EXPECT_EQ(Cell("Txt2V_XYN", 3)->text(), "");
+  EXPECT_EQ(Text("Txt2V_SN"), "1");
+  EXPECT_EQ(Named<QAction>("mnu_Edicion_Deshacer")->text(), "Undo delete selection");
+
+  // A frequency shown in the last row leaves one empty row after it.
+  table2V.Data2V_X[12] = table2V.Data2V_Y[12] = table2V.Data2V_N[12] = 1;
+  table2V.View2V->Refresh();
+  EXPECT_EQ(table2V.N2V, 13);
+  EXPECT_EQ(Named<QScrollBar>("VScroll1")->maximum(), 2);
 }
 
 }  // namespace
