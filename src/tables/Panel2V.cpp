@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <map>
+#include <tuple>
 
 #include "frame/FormMain.h"
 #include "frame/PictureButton.h"
@@ -492,18 +492,8 @@ void Panel2V::VScroll1_Change(int32_t value) {
 
 void Panel2V::RowMouseEvent(int what, int row, Qt::KeyboardModifiers modifiers, int y) {
   const RowSelection before{table_.SelStart2V, table_.SelEnd2V};
-  RowSelection after = before;
-  modifiers &= ~Qt::KeypadModifier;
-  if (what == kRowPress) {
-    const RowModifiers kind = modifiers == Qt::NoModifier      ? RowModifiers::None
-                              : modifiers == Qt::ShiftModifier ? RowModifiers::ShiftOnly
-                                                               : RowModifiers::Other;
-    after = mouse_.Down(before, table_.Top2V, row, kind);
-  } else if (what == kRowMove) {
-    after = mouse_.Move(before, table_.Top2V, row, y);
-  } else {
-    after = mouse_.Up(before);
-  }
+  const RowSelection after =
+      RowMouseStep(mouse_, before, table_.Top2V, what, row, modifiers, y);
   if (after != before) SetSelection2V(table_, after.start, after.end);
 }
 

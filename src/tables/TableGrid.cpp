@@ -427,4 +427,17 @@ bool TableGrid::Navigate(int column, int row, QKeyEvent* event) {
   return true;
 }
 
+RowSelection RowMouseStep(RowMouse& mouse, RowSelection before, int32_t top, int what, int row,
+                          Qt::KeyboardModifiers modifiers, int y) {
+  modifiers &= ~Qt::KeypadModifier;
+  if (what == kRowPress) {
+    const RowModifiers kind = modifiers == Qt::NoModifier      ? RowModifiers::None
+                              : modifiers == Qt::ShiftModifier ? RowModifiers::ShiftOnly
+                                                               : RowModifiers::Other;
+    return mouse.Down(before, top, row, kind);
+  }
+  if (what == kRowMove) return mouse.Move(before, top, row, y);
+  return mouse.Up(before);
+}
+
 }  // namespace tables
