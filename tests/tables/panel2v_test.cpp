@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QWheelEvent>
 #include <cmath>
 #include <vector>
@@ -162,12 +163,29 @@ TEST_F(Panel2VTest, TheModelRelabelsAndRecomputesAtOnce) {
     EXPECT_EQ(Named<QLabel>("Label1_32")->text().toStdString(), c.meanOfX);
     EXPECT_EQ(Named<QLabel>("Label1_38")->text().toStdString(),
               std::string(c.meanOfY).replace(0, 4, "Variance"));
-    // The headings, sum captions and result captions of X and Y say ln where it is used.
-    for (const char* name : {"image4_3", "image4_5", "image4_9", "image4_11", "image4_14"}) {
-      EXPECT_EQ(Named<QLabel>(name)->text().contains(">ln<"), c.lnX) << name;
-    }
-    for (const char* name : {"image4_4", "image4_6", "image4_10", "image4_12", "image4_17"}) {
-      EXPECT_EQ(Named<QLabel>(name)->text().contains(">ln<"), c.lnY) << name;
+    // The headings, sum captions and result captions of X, of Y and of their product
+    // name their variables, with ln where the model takes it.
+    struct Group {
+      std::vector<const char*> pictures;
+      bool x, y;
+      int ln;
+    };
+    const Group groups[] = {
+        {{"image4_3", "image4_5", "image4_9", "image4_11", "image4_14", "image4_15", "image4_16"},
+         true, false, c.lnX},
+        {{"image4_4", "image4_6", "image4_10", "image4_12", "image4_17", "image4_18", "image4_19"},
+         false, true, c.lnY},
+        {{"image4_7", "image4_13", "image4_21"}, true, true, c.lnX + c.lnY},
+    };
+    for (const Group& g : groups) {
+      for (const char* name : g.pictures) {
+        QTextDocument shown;
+        shown.setHtml(Named<QLabel>(name)->text());
+        const QString plain = shown.toPlainText();
+        EXPECT_EQ(plain.contains('x'), g.x) << name;
+        EXPECT_EQ(plain.contains('y'), g.y) << name;
+        EXPECT_EQ(plain.count("ln"), g.ln) << name;
+      }
     }
     EXPECT_EQ(Named<QLabel>("image4_0")->text(), "x") << "x, y, n and Σ n never change";
     // Right-aligned by their new widths: headings at their column's edge, result
