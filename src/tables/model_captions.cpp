@@ -18,14 +18,6 @@ std::vector<std::string> FormulaPictureNames() {
   return names;
 }
 
-std::vector<int> CaptionPictureIndices() {
-  std::vector<int> indices;
-  for (int base = kCapN; base <= kCapCov; base += 10) {
-    for (int variant = 0; variant < 4; ++variant) indices.push_back(base + variant);
-  }
-  return indices;
-}
-
 ModelCaptions2V CargarImagenes2v(int16_t model) {
   const int16_t m = Known(model);
   ModelCaptions2V c;

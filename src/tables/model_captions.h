@@ -27,9 +27,6 @@ enum CaptionBase : int {
   kCapCov = 90,      // s_XY =
 };
 
-// Every caption picture the model layouts use, in ascending order.
-std::vector<int> CaptionPictureIndices();
-
 struct ModelCaptions2V {
   int xL = 0;  // 1: the model works on ln x
   int yL = 0;  // 1: the model works on ln y

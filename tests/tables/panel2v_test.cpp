@@ -311,6 +311,12 @@ TEST_F(Panel2VTest, TheGridKeepsItsColumnsAndItsSumOfNIsOnePixelWider) {
   for (const auto& [column, text] : expected) EXPECT_EQ(Cell(column, 1)->text(), text) << column;
   EXPECT_EQ(Text("Txt2V_MX"), "") << "no logarithm of -1";
 
+  // Typing into the last row grows the table and its scroll bar by one row.
+  Cell("Txt2V_x", 12)->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(Cell("Txt2V_x", 12), "7");
+  EXPECT_EQ(table2V.N2V, 13);
+  EXPECT_EQ(Named<QScrollBar>("VScroll1")->maximum(), 2);
+
   // Forty rows: the wheel over the two-variable task moves its own grid.
   Click("OptREG_0");
   for (int i = 1; i <= 40; ++i) table2V.Data2V_X[i] = table2V.Data2V_Y[i] = table2V.Data2V_N[i] = i;
@@ -347,6 +353,7 @@ TEST_F(Panel2VTest, ResultBoxesAndCaptionsStandWhereTheWindowDesignPutsThem) {
   for (const auto& [name, at] : labels) EXPECT_EQ(Named<QWidget>(name)->pos(), at) << name;
   EXPECT_EQ(Named<QLabel>("Label1_41")->text(), "Coefficient of correlation");
   EXPECT_EQ(Named<QLabel>("Label1_42")->text(), "Covariance");
+  EXPECT_EQ(Named<QLabel>("image4_20")->text(), "r =");
   // Headings and sum captions end at their columns' right edges whatever the model.
   const int headingRight[] = {141, 246, 302, 409, 513, 618, 723, 828, 305, 410, 515, 620, 725, 830};
   const int cellLeft[] = {-1, 45, 150, 255, 310, 415, 520, 625, 730};
