@@ -13,6 +13,7 @@
 #include "tables/graph_window.h"
 #include "tables/new_table.h"
 #include "tables/Panel1V.h"
+#include "tables/Panel2V.h"
 #include "tables/table_data.h"
 
 namespace frame {
@@ -60,6 +61,7 @@ void InstallPanels(FormMain& form) {
   form.Button(11)->SetCommand([&table2V] { tables::CmdNEW2VAR_Click(table2V); });
   form.Button(13)->SetCommand([&table2V] { tables::SwapXY2V(table2V); });
   tables::InstallPanel1V(form);
+  tables::InstallPanel2V(form);
   // The table panels fill the hand-over, then open the graph of their data.
   tables::ShowGraphWindow() = [] { graph::ShowFormGraficador(); };
   inference::InstallInferencePanels(form);

@@ -428,18 +428,8 @@ void Panel1V::VScroll2_Change(int32_t value) {
 
 void Panel1V::RowMouseEvent(int what, int row, Qt::KeyboardModifiers modifiers, int y) {
   const RowSelection before{table_.SelStart1V, table_.SelEnd1V};
-  RowSelection after = before;
-  modifiers &= ~Qt::KeypadModifier;
-  if (what == kRowPress) {
-    const RowModifiers kind = modifiers == Qt::NoModifier      ? RowModifiers::None
-                              : modifiers == Qt::ShiftModifier ? RowModifiers::ShiftOnly
-                                                               : RowModifiers::Other;
-    after = mouse_.Down(before, table_.Top1V, row, kind);
-  } else if (what == kRowMove) {
-    after = mouse_.Move(before, table_.Top1V, row, y);
-  } else {
-    after = mouse_.Up(before);
-  }
+  const RowSelection after =
+      RowMouseStep(mouse_, before, table_.Top1V, what, row, modifiers, y);
   if (after != before) SetSelection1V(table_, after.start, after.end);
 }
 

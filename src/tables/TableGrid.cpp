@@ -373,6 +373,9 @@ void TableGrid::ApplyLayout(const GridLayout& layout) {
   for (size_t i = 0; i < sums_.size() && i < layout.sums.size(); ++i) {
     sums_[i]->setGeometry(layout.sums[i].left, -1, layout.sums[i].width, 26);
     sums_[i]->setVisible(layout.sums[i].visible);
+    if (i < layout.sumHeadingTexts.size() && !layout.sumHeadingTexts[i].isEmpty()) {
+      sumHeadings_[i]->setText(layout.sumHeadingTexts[i]);
+    }
     if (i < layout.sumHeadingRight.size()) {
       placeRight(sumHeadings_[i], layout.sumHeadingRight[i], 29);
     }
@@ -422,6 +425,19 @@ bool TableGrid::Navigate(int column, int row, QKeyEvent* event) {
     target->setFocus(Qt::TabFocusReason);
   }
   return true;
+}
+
+RowSelection RowMouseStep(RowMouse& mouse, RowSelection before, int32_t top, int what, int row,
+                          Qt::KeyboardModifiers modifiers, int y) {
+  modifiers &= ~Qt::KeypadModifier;
+  if (what == kRowPress) {
+    const RowModifiers kind = modifiers == Qt::NoModifier      ? RowModifiers::None
+                              : modifiers == Qt::ShiftModifier ? RowModifiers::ShiftOnly
+                                                               : RowModifiers::Other;
+    return mouse.Down(before, top, row, kind);
+  }
+  if (what == kRowMove) return mouse.Move(before, top, row, y);
+  return mouse.Up(before);
 }
 
 }  // namespace tables

@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "tables/row_mouse.h"
 #include "tables/table_data.h"
 
 class QFrame;
@@ -90,6 +91,7 @@ struct GridLayout {
   std::vector<int> sumHeadingRight;      // per sum box
   std::vector<int> sumLines;             // x of the separators in the sums strip
   std::vector<QString> headingTexts;     // per column; empty keeps the text
+  std::vector<QString> sumHeadingTexts;  // per sum box; empty keeps the text
 };
 
 class TableGrid : public QWidget {
@@ -150,5 +152,10 @@ class TableGrid : public QWidget {
 
 // What the row-number mouse events report to onRowMouse.
 enum RowMouseEvent { kRowPress = 0, kRowMove = 1, kRowRelease = 2 };
+
+// The selection after a row-number mouse event reported by onRowMouse, for a grid whose
+// first visible row shows data row top.
+RowSelection RowMouseStep(RowMouse& mouse, RowSelection before, int32_t top, int what, int row,
+                          Qt::KeyboardModifiers modifiers, int y);
 
 }  // namespace tables
