@@ -132,7 +132,7 @@ TEST_F(ProgramRun, EveryTabShowsItsOwnPanelAndKeepsTheOthersAsTheyWere) {
     bool editMenu;
   };
   const Case cases[] = {{0, "OptCH_0", false},     {1, "OptIC_0", false},
-                        {2, "Txt1V_x1_1", true},   {3, nullptr, true},
+                        {2, "Txt1V_x1_1", true},   {3, "Txt2V_x_1", true},
                         {4, "OptDI_0", false},     {5, "TxtPTB_A_1", false},
                         {6, "TxtPAB_14", false}};
   for (int round = 0; round < 2; ++round) {
@@ -368,6 +368,87 @@ TEST_F(ProgramRun, ProbabilityPanelsAnswerFromTypedValues) {
   // No table was touched: Exit asks nothing.
   Menu("mnu_archivo_salir");
   EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
+}
+
+TEST_F(ProgramRun, TwoVariableTableFittedGraphedAndBothTablesAskedAboutAtExit) {
+  Start();
+  // Hours of study and marks of six students, one each.
+  const std::vector<std::pair<double, double>> data = {{1, 3}, {2, 4}, {3, 5},
+                                                       {4, 6}, {5, 8}, {6, 9}};
+  ClickTab(3);
+  QTest::mouseClick(W<QLineEdit>("Txt2V_x_1"), Qt::LeftButton);
+  ASSERT_EQ(QApplication::focusWidget(), W("Txt2V_x_1"));
+  for (const auto& [x, y] : data) {
+    for (double v : {x, y, 1.0}) {
+      QWidget* focused = QApplication::focusWidget();
+      QTest::keyClicks(focused, QString::number(v));
+      QTest::keyClick(focused, Qt::Key_Return);
+    }
+  }
+  double N = 0, Sx = 0, Sy = 0, Sxx = 0, Syy = 0, Sxy = 0;
+  for (const auto& [x, y] : data) {
+    N += 1;
+    Sx += x;
+    Sy += y;
+    Sxx += x * x;
+    Syy += y * y;
+    Sxy += x * y;
+  }
+  const double mx = Sx / N, my = Sy / N;
+  const double vx = Sxx / N - mx * mx, vy = Syy / N - my * my, cov = Sxy / N - mx * my;
+  const double b = cov / vx, a = my - b * mx;
+  const std::map<QString, double> expected = {
+      {"Txt2V_SN", N},   {"Txt2V_SX", Sx},  {"Txt2V_SY", Sy},           {"Txt2V_SXY", Sxy},
+      {"Txt2V_MX", mx},  {"Txt2V_MY", my},  {"Txt2V_VX", vx},           {"Txt2V_VY", vy},
+      {"Txt2V_DX", std::sqrt(vx)},          {"Txt2V_DY", std::sqrt(vy)},
+      {"Txt2V_COV", cov}, {"Txt2V_R", cov / std::sqrt(vx * vy)}};
+  for (const auto& [box, value] : expected) {
+    EXPECT_NEAR(Number(box), value, 1E-7 * std::fabs(value)) << box.toStdString();
+  }
+  // The fitted line read at x = 7, and back.
+  Type("Txt2V_ESTX", "7");
+  EXPECT_NEAR(Number("Txt2V_ESTY"), a + 7 * b, 1E-7 * (a + 7 * b));
+  Type("Txt2V_ESTY", QString::number(a + 2 * b, 'g', 15));
+  EXPECT_NEAR(Number("Txt2V_ESTX"), 2, 1E-7);
+
+  // The scatter plot with its line.
+  bool graphShown = false;
+  ui.ExpectModal("FormGraficador", [&](platform::ModalWindow& window) {
+    auto* graph = dynamic_cast<QWidget*>(&window);
+    ASSERT_NE(graph, nullptr);
+    graph->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(graph));
+    const graph::GraphHandover& handover = graph::ProgramGraphHandover();
+    EXPECT_EQ(handover.GraphKind, 0);
+    EXPECT_FALSE(handover.GraphFormula.empty());
+    EXPECT_NEAR(handover.GraphCoefA, a, 1E-9 * std::fabs(a));
+    EXPECT_NEAR(handover.GraphCoefB, b, 1E-9 * std::fabs(b));
+    graphShown = true;
+    graph->close();
+  });
+  Press(12);
+  EXPECT_TRUE(graphShown);
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+
+  // One value on the one-variable table as well: Exit asks about it first, then about this
+  // table with its own tab shown; the unnamed table is saved under the name chosen.
+  ClickTab(2);
+  QTest::mouseClick(W<QLineEdit>("Txt1V_x1_1"), Qt::LeftButton);
+  QTest::keyClicks(QApplication::focusWidget(), "3");
+  ClickTab(0);
+  const std::string path = Path("study.e2v");
+  int taskAtSecondQuestion = -1;
+  ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No,
+                  "Save changes. One variable statistic")
+      .ExpectMsgBox("Do you want to save changes to <noname>?", Answer::Yes,
+                    "Save changes. Two variable statistic")
+      .WhileUp([&] { taskAtSecondQuestion = form->State().CurrentTask; })
+      .ExpectSave(path);
+  Menu("mnu_archivo_salir");
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
+  EXPECT_EQ(taskAtSecondQuestion, 3);
+  EXPECT_EQ(ReadFile(path).rfind("'<FIL2VAR>", 0), 0u);
 }
 
 // The manual: built beside the program, opened from Help, naming every task the program has,
