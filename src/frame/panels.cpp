@@ -5,6 +5,7 @@
 #include "frame/FormMain.h"
 #include "frame/PictureButton.h"
 #include "frame/table_link.h"
+#include "printing/print_commands.h"
 #include "tables/edit_commands.h"
 #include "tables/new_table.h"
 #include "tables/Panel1V.h"
@@ -55,6 +56,7 @@ void InstallPanels(FormMain& form) {
   form.Button(11)->SetCommand([&table2V] { tables::CmdNEW2VAR_Click(table2V); });
   form.Button(13)->SetCommand([&table2V] { tables::SwapXY2V(table2V); });
   tables::InstallPanel1V(form);
+  printing::InstallPrinting(form);
 }
 
 }  // namespace frame

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "printing/report_page.h"
+#include "printing/reports.h"
+#include "support/fake_printers.h"
+#include "support/scripted_ui.h"
+
+namespace {
+
+using printing::Report1VInput;
+using printing::Report2VInput;
+using testing_support::DrawnItem;
+using testing_support::FakePrinters;
+using testing_support::RecordedJob;
+using testing_support::ScriptedUi;
+
+// Page y of the top of line L.
+double LineY(double L) { return L * 6 + 5; }
+
+// The first item printed at page y on page 1.
+const DrawnItem* At(const RecordedJob& job, double y) {
+  for (const DrawnItem& item : job.items) {
+    if (item.kind == DrawnItem::Text && item.page == 1 && std::abs(item.y - y) < 1e-4) return &item;
+  }
+  return nullptr;
+}
+
+// The texts of one printed line, left to right as drawn.
+std::vector<std::string> TextsAt(const RecordedJob& job, int page, double y) {
+  std::vector<std::string> out;
+  for (const DrawnItem& item : job.items) {
+    if (item.kind == DrawnItem::Text && item.page == page && std::abs(item.y - y) < 1e-4) {
+      out.push_back(item.text);
+    }
+  }
+  return out;
+}
+
+Report1VInput Input1V(const tables::Table1V& table) {
+  Report1VInput in;
+  in.Table = &table;
+  in.LblESTAD1 = "One variable statistic:  Ungrouped data";
+  in.Boxes.Txt1V_SN = "SN-box";
+  in.Boxes.Txt1V_AS = "0.5";
+  in.Boxes.Label1_68 = "Positive: Right-skewed";
+  in.Moment = [](int16_t k, int16_t about) {
+    return "M" + std::to_string(k) + (about ? "mean" : "origin");
+  };
+  return in;
+}
+
+TEST(Report1VTest, UngroupedRowsSkipIncompleteOnesAndKeepTheirNumbers) {
+  FakePrinters printers({"P"}, "P");
+  tables::Table1V table;
+  const double rows[][3] = {{2, NoValue, 3}, {-1.5, 7, 2}, {5, 1, NoValue}, {10, NoValue, 1}};
+  for (int i = 0; i < 4; ++i) {
+    table.Data1V_X1[i + 1] = rows[i][0];
+    table.Data1V_X2[i + 1] = rows[i][1];
+    table.Data1V_N[i + 1] = rows[i][2];
+  }
+  printing::Imprimir1VAR(printers, Input1V(table));
+  ASSERT_EQ(printers.jobs.size(), 1u);
+  const RecordedJob& job = *printers.jobs[0];
+  EXPECT_TRUE(job.ended);
+  EXPECT_EQ(printers.eventPumps, 1);
+  // Title at the top of the printable area, then the first row at line 2.7 (21.2 mm).
+  EXPECT_EQ(TextsAt(job, 1, 5), std::vector<std::string>{"One variable statistic:  Ungrouped data"});
+  // x, n, x·n, x²·n, x³·n, x⁴·n worked out by hand.
+  EXPECT_EQ(TextsAt(job, 1, LineY(2.7)),
+            (std::vector<std::string>{"1", "2", "3", "6", "12", "24", "48"}));
+  EXPECT_EQ(TextsAt(job, 1, LineY(3.7)),
+            (std::vector<std::string>{"2", "-1.5", "2", "-3", "4.5", "-6.75", "10.125"}));
+  EXPECT_EQ(TextsAt(job, 1, LineY(4.7)),
+            (std::vector<std::string>{"4", "10", "1", "10", "100", "1000", "10000"}));
+  const DrawnItem* first = job.Find("1");
+  EXPECT_EQ(first->font, (platform::PrintFont{"Arial", 8.5, false, false}));
+  // The TOTAL row follows the last row, 0.2 line lower, in bold.
+  const DrawnItem* total = job.Find("TOTAL");
+  ASSERT_NE(total, nullptr);
+  EXPECT_NEAR(total->y, LineY(5.9), 1e-4);
+  EXPECT_TRUE(total->font.Bold);
+  EXPECT_NEAR(job.Find("SN-box")->x, 69 - 6 * 0.17, 1e-4);  // right edge at 59
+  // Class word after two blanks; ten moments with their own texts.
+  EXPECT_NE(job.Find("0.5  Positive: Right-skewed"), nullptr);
+  for (int k = 0; k <= 4; ++k) {
+    EXPECT_NE(job.Find("M" + std::to_string(k) + "origin"), nullptr) << k;
+    EXPECT_NE(job.Find("M" + std::to_string(k) + "mean"), nullptr) << k;
+  }
+  EXPECT_EQ(job.Find("S")->font.Name, "Symbol");
+}
+
+TEST(Report1VTest, GroupedRowsNeedBothBoundsAndUseTheClassMark) {
+  FakePrinters printers({"P"}, "P");
+  tables::Table1V table;
+  table.DataType1V = 1;
+  table.Data1V_X1[1] = 0, table.Data1V_X2[1] = 4, table.Data1V_N[1] = 2;
+  table.Data1V_X1[2] = 4, table.Data1V_N[2] = 5;  // no upper bound
+  table.Data1V_X1[3] = 4, table.Data1V_X2[3] = 8, table.Data1V_N[3] = 1;
+  printing::Imprimir1VAR(printers, Input1V(table));
+  const RecordedJob& job = *printers.jobs[0];
+  EXPECT_EQ(TextsAt(job, 1, LineY(2.7)),
+            (std::vector<std::string>{"1", "0", "4", "2", "2", "4", "8", "16", "32"}));
+  EXPECT_EQ(TextsAt(job, 1, LineY(3.7)),
+            (std::vector<std::string>{"3", "4", "8", "1", "6", "6", "36", "216", "1296"}));
+  EXPECT_EQ(At(job, LineY(3.7))->font.Size, 8);
+  // Subscripts 1, 2 and M sit 2 mm below the caption line, inside their columns.
+  const DrawnItem* m = job.Find("M");
+  ASSERT_NE(m, nullptr);
+  EXPECT_NEAR(m->y, LineY(1.5) + 2.0, 1e-4);
+  EXPECT_NEAR(m->x, 94.5 - RecordedJob::CharWidth(m->font), 1e-4);
+}
+
+TEST(Report1VTest, PageBreaksFallWhereLessThanOneAndAHalfLinesAreLeft) {
+  FakePrinters printers({"P"}, "P");
+  tables::Table1V table;
+  for (int i = 1; i <= 100; ++i) table.Data1V_X1[i] = i, table.Data1V_N[i] = 1;
+  table.N1V = 100;
+  printing::Imprimir1VAR(printers, Input1V(table));
+  const RecordedJob& job = *printers.jobs[0];
+  // Height 275 mm: a break comes once the counter reaches 43.5. Page 1 holds the rows at
+  // lines 2.7 .. 42.7 (rows 1..41); later pages the rows at 1.2 .. 43.2 (43 rows each).
+  const int lastOnPage[] = {41, 84};
+  for (int p = 0; p < 2; ++p) {
+    const DrawnItem* last = job.Find(std::to_string(lastOnPage[p]));
+    const DrawnItem* next = job.Find(std::to_string(lastOnPage[p] + 1));
+    ASSERT_TRUE(last && next);
+    EXPECT_EQ(last->page, p + 1);
+    EXPECT_EQ(next->page, p + 2);
+    EXPECT_NEAR(next->y, 12.2, 1e-4);
+    EXPECT_EQ(next->font, printing::kPageBreakFont);
+  }
+  // The TOTAL row after a break in the table is Arial 9 bold; nothing is repeated.
+  const DrawnItem* total = job.Find("TOTAL");
+  EXPECT_EQ(total->font, (platform::PrintFont{"Arial", 9, true, false}));
+  EXPECT_EQ(job.Find("#", 1), nullptr);
+  EXPECT_EQ(job.page, 3);
+}
+
+TEST(Report1VTest, AValueOutOfRangeLeavesOnlyItsCellOut) {
+  FakePrinters printers({"P"}, "P");
+  tables::Table1V table;
+  table.Data1V_X1[1] = 1e100, table.Data1V_N[1] = 1;
+  printing::Imprimir1VAR(printers, Input1V(table));
+  const RecordedJob& job = *printers.jobs[0];
+  EXPECT_EQ(TextsAt(job, 1, LineY(2.7)),
+            (std::vector<std::string>{"1", "1E+100", "1", "1E+100", "1E+200", "1E+300"}));
+  EXPECT_TRUE(job.ended);
+  EXPECT_FALSE(job.aborted);
+}
+
+TEST(ReportTest, NoPrinterPrintsNothingAndSaysNothing) {
+  ScriptedUi ui;  // any message fails the test
+  FakePrinters printers;
+  tables::Table1V t1;
+  tables::Table2V t2;
+  printing::Imprimir1VAR(printers, Input1V(t1));
+  Report2VInput in2;
+  in2.Table = &t2;
+  printing::Imprimir2VAR(printers, in2);
+  EXPECT_TRUE(printers.jobs.empty());
+}
+
+struct Row2V {
+  double x, y, n;
+};
+
+RecordedJob& Print2V(FakePrinters& printers, int16_t model, std::vector<Row2V> rows) {
+  tables::Table2V table;
+  table.RegType2V = model;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    table.Data2V_X[i + 1] = rows[i].x;
+    table.Data2V_Y[i + 1] = rows[i].y;
+    table.Data2V_N[i + 1] = rows[i].n;
+  }
+  Report2VInput in;
+  in.Table = &table;
+  in.LblESTAD2 = "title";
+  in.Boxes.Txt2V_CUR = " y = 1 + 2 x";
+  printing::Imprimir2VAR(printers, in);
+  return *printers.jobs.back();
+}
+
+TEST(Report2VTest, ModelsDecideTransformsCaptionsSignsAndSkippedRows) {
+  struct Case {
+    int16_t model;
+    std::vector<std::string> firstRow;  // row index, x, y, n, then the five products
+    std::string lastCaption;
+    double lastSign;
+    double covarianceX;
+    std::vector<std::string> indices;
+  };
+  // Rows: (2, 1, 3), (-1, 2, 1), (4, -2, 1). Worked by hand for each model.
+  const Case cases[] = {
+      {0, {"1", "2", "1", "3", "6", "3", "12", "3", "6"}, "n x y", 164, 7, {"1", "2", "3"}},
+      {2, {"1", "2", "1", "3", "6", "0", "12", "0", "0"}, "n x lny", 161, 9, {"1", "2"}},
+      {1, {"1", "2", "1", "3", "2.079441542", "3", "1.441359042", "3", "2.079441542"},
+       "n y lnx", 161, 9, {"1", "3"}},
+      {3, {"1", "2", "1", "3", "2.079441542", "0", "1.441359042", "0", "0"}, "n lnx lny", 158, 11, {"1"}},
+      {4, {"1", "2", "1", "3", "6", "3", "12", "3", "6"}, "n x y", 164, 7, {"1", "2", "3"}},
+  };
+  for (const Case& c : cases) {
+    FakePrinters printers({"P"}, "P");
+    const RecordedJob& job = Print2V(printers, c.model, {{2, 1, 3}, {-1, 2, 1}, {4, -2, 1}});
+    EXPECT_EQ(TextsAt(job, 1, LineY(2.7)), c.firstRow) << c.model;
+    // Row 2 has x <= 0 and row 3 y <= 0: only the plain sides print them.
+    std::vector<std::string> indices;
+    double L = 2.7;
+    for (; At(job, LineY(L)) != nullptr; L += 1) indices.push_back(At(job, LineY(L))->text);
+    EXPECT_EQ(indices, c.indices) << c.model;
+    EXPECT_NEAR(job.Find("TOTAL")->y, LineY(L + 0.2), 1e-4) << c.model;
+    // The last column's caption twice (captions and sums), its sign before the second.
+    const DrawnItem* sums = job.Find(c.lastCaption, 1);
+    ASSERT_NE(sums, nullptr) << c.model;
+    std::vector<double> signs;
+    for (const DrawnItem& item : job.items) {
+      if (item.text == "S" && item.font.Name == "Symbol") signs.push_back(item.x - 10);
+    }
+    ASSERT_EQ(signs.size(), 6u);
+    EXPECT_NEAR(signs.back(), c.lastSign, 1e-4) << c.model;
+    EXPECT_NEAR(job.Find("= ", 6)->x, 10 + c.covarianceX, 1e-4) << c.model;
+    EXPECT_NE(job.Find(" y = 1 + 2 x"), nullptr);
+    EXPECT_TRUE(job.ended);
+  }
+}
+
+TEST(Report2VTest, ARunTimeErrorStopsTheReportDropsTheDocumentAndSaysWhy) {
+  struct Case {
+    std::vector<Row2V> rows;
+    std::string failOn;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{{1, 1, 1}, {1e200, 1, 1}}, "", "Printing Error: \nError  6\nOverflow"},
+      {{{1, 1, 1}}, "TOTAL", "Printing Error: \nError  482\nPrinter error"},
+  };
+  for (const Case& c : cases) {
+    ScriptedUi ui;
+    ui.ExpectMsgBox(c.message, platform::Answer::Ok, "", platform::Icon::Critical,
+                    platform::Buttons::Ok);
+    FakePrinters printers({"P"}, "P");
+    printers.prototype.failOnText = c.failOn;
+    const RecordedJob& job = Print2V(printers, 0, c.rows);
+    EXPECT_TRUE(job.aborted);
+    EXPECT_FALSE(job.ended);
+    EXPECT_EQ(job.Find("Covariance"), nullptr);
+  }
+}
+
+}  // namespace
