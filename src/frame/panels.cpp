@@ -5,8 +5,10 @@
 #include "frame/FormMain.h"
 #include "frame/PictureButton.h"
 #include "frame/table_link.h"
+#include "graph/FormGraficador.h"
 #include "printing/print_commands.h"
 #include "tables/edit_commands.h"
+#include "tables/graph_window.h"
 #include "tables/new_table.h"
 #include "tables/Panel1V.h"
 #include "tables/table_data.h"
@@ -56,6 +58,8 @@ void InstallPanels(FormMain& form) {
   form.Button(11)->SetCommand([&table2V] { tables::CmdNEW2VAR_Click(table2V); });
   form.Button(13)->SetCommand([&table2V] { tables::SwapXY2V(table2V); });
   tables::InstallPanel1V(form);
+  // The table panels fill the hand-over, then open the graph of their data.
+  tables::ShowGraphWindow() = [] { graph::ShowFormGraficador(); };
   printing::InstallPrinting(form);
 }
 

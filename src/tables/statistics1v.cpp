@@ -14,7 +14,6 @@ namespace {
 using numeric::Chk;
 using tables::detail::CancelGuard;
 using tables::detail::Fmt10;
-using tables::detail::FromPowerSum;
 using tables::detail::LastRow;
 
 enum class RowState { Blank, Partial, Complete };
@@ -63,21 +62,31 @@ PowerSums SumRows(const Table1V& t) {
   return s;
 }
 
-// Second pass over the deviations from the mean. Moments about the mean derived from the
-// power sums subtract numbers of the size of mean⁴ from each other and keep nothing of
-// data such as 1000000.1, 1000000.2, 1000000.3.
+// Second pass, over the deviations d from the mean: moments about the mean derived from
+// the power sums subtract numbers of the size of mean⁴ from each other and keep nothing of
+// data such as 1000000.1, 1000000.2, 1000000.3. The mean's own rounding error c = Σ n·d / N
+// is taken out of each sum (d − c for d). Data that hold one value have moments 0.
 void CentralMoments(const Table1V& t, double mean, double N, Stats1V& stats) {
-  double M2 = 0, M3 = 0, M4 = 0;
+  double D1 = 0, D2 = 0, D3 = 0, D4 = 0;
+  detail::ConstantCheck constant;
   for (int32_t i = 1; i <= LastRow(t.N1V); ++i) {
     if (Classify(t, i) != RowState::Complete) continue;
-    const double d = RowValue(t, i) - mean, n = t.Data1V_N[i];
-    M2 += d * d * n;
-    M3 += d * d * d * n;
-    M4 += d * d * d * d * n;
+    const double v = RowValue(t, i), n = t.Data1V_N[i], d = v - mean;
+    constant.Take(v, n);
+    D1 += d * n;
+    D2 += d * d * n;
+    D3 += d * d * d * n;
+    D4 += d * d * d * d * n;
   }
-  stats.MomM2 = Chk(Chk(M2) / N);
-  stats.MomM3 = Chk(Chk(M3) / N);
-  stats.MomM4 = Chk(Chk(M4) / N);
+  if (constant.Constant()) {
+    stats.MomM2 = stats.MomM3 = stats.MomM4 = 0;
+    return;
+  }
+  const double c = Chk(Chk(D1) / N), m2 = Chk(Chk(D2) / N), m3 = Chk(Chk(D3) / N);
+  const double m4 = Chk(Chk(D4) / N);
+  stats.MomM2 = detail::FromDeviations(D2, c, c, N);
+  stats.MomM3 = Chk(m3 - 3 * c * m2 + 2 * c * c * c);
+  stats.MomM4 = Chk(m4 - 4 * c * m3 + 6 * c * c * m2 - 3 * c * c * c * c);
 }
 
 // Class words are decided at 5 decimals, so a box showing 3E-07 reads "Symmetrical".
@@ -121,13 +130,13 @@ Results1V ProcesarDatos1VAR(const Table1V& t, Stats1V& stats, int16_t k, int16_t
 
     const double mean = Chk(s.S1 / N);
     r.Txt1V_MX = Fmt10(mean);
-    const double variance = FromPowerSum(s.S2, mean * mean, N);
+    CentralMoments(t, mean, N, stats);
+    const double variance = stats.MomM2;
     r.Txt1V_VX = Fmt10(variance);
     const double sd = numeric::Sqrt(variance);
     r.Txt1V_DX = Fmt10(sd);
     if (mean != 0) r.Txt1V_CV = FormatoCifras(Chk(sd / mean), 8);
 
-    CentralMoments(t, mean, N, stats);
     stats.SumN = N;
     stats.SumXN = s.S1;
     stats.SumX2N = s.S2;

@@ -21,7 +21,8 @@ struct Stats1V {
   double SumX3N = 0;  // sum of v³·n
   double SumX4N = 0;  // sum of v⁴·n
   // Central moments m2..m4 (divisor N), taken from the deviations from the mean: derived
-  // from the power sums they lose every digit once the data sit far from 0.
+  // from the power sums they lose every digit once the data sit far from 0. m2 is the
+  // variance the panel shows.
   double MomM2 = 0, MomM3 = 0, MomM4 = 0;
   bool Stats1VReady = false;
   bool ClassesOK1V = false;  // fit for median, quantiles, grouped mode and histogram

@@ -15,7 +15,6 @@ namespace {
 using numeric::Chk;
 using tables::detail::CancelGuard;
 using tables::detail::Fmt10;
-using tables::detail::FromPowerSum;
 using tables::detail::LastRow;
 
 bool LogX(int16_t model) { return model == 1 || model == 3; }
@@ -24,6 +23,10 @@ bool LogY(int16_t model) { return model == 2 || model == 3; }
 int CountEmpty(const Table2V& t, int32_t i) {
   return IsEmpty(t.Data2V_X[i]) + IsEmpty(t.Data2V_Y[i]) + IsEmpty(t.Data2V_N[i]);
 }
+
+// The variables the model's statistics are taken on: x or ln x, y or ln y.
+double ModelX(int16_t model, double x) { return LogX(model) ? std::log(x) : x; }
+double ModelY(int16_t model, double y) { return LogY(model) ? std::log(y) : y; }
 
 struct Sums2V {
   double N = 0, SX = 0, SY = 0, SX2 = 0, SY2 = 0, SXY = 0;
@@ -51,17 +54,49 @@ Sums2V SumRows(const Table2V& t) {
       s.notPositive = true;
       return s;
     }
-    const double X = LogX(model) ? std::log(x) : x;
+    const double X = ModelX(model, x);
     s.SX += X * n;
     s.SX2 += X * X * n;
     if (LogY(model) && !(y > 0)) {
       s.notPositive = true;
       return s;
     }
-    const double Y = LogY(model) ? std::log(y) : y;
+    const double Y = ModelY(model, y);
     s.SY += Y * n;
     s.SY2 += Y * Y * n;
     s.SXY += X * Y * n;
+  }
+  return s;
+}
+
+// Variances and covariance of X and Y (divisor N), from a second pass over the deviations
+// about the means. X (Y) taking one value only has variance and covariance 0 exactly.
+struct Spread {
+  double varX = 0, varY = 0, cov = 0;
+};
+
+// Runs only after the first pass took every complete row, so each can be transformed.
+Spread SpreadAbout(const Table2V& t, double meanX, double meanY, double N) {
+  double DX = 0, DY = 0, DXX = 0, DYY = 0, DXY = 0;
+  detail::ConstantCheck constantX, constantY;
+  for (int32_t i = 1; i <= LastRow(t.N2V); ++i) {
+    if (CountEmpty(t, i) != 0) continue;
+    const double X = ModelX(t.RegType2V, t.Data2V_X[i]), Y = ModelY(t.RegType2V, t.Data2V_Y[i]);
+    const double n = t.Data2V_N[i], dx = X - meanX, dy = Y - meanY;
+    constantX.Take(X, n);
+    constantY.Take(Y, n);
+    DX += dx * n;
+    DY += dy * n;
+    DXX += dx * dx * n;
+    DYY += dy * dy * n;
+    DXY += dx * dy * n;
+  }
+  const double cx = Chk(Chk(DX) / N), cy = Chk(Chk(DY) / N);
+  Spread s;
+  if (!constantX.Constant()) s.varX = detail::FromDeviations(Chk(DXX), cx, cx, N);
+  if (!constantY.Constant()) s.varY = detail::FromDeviations(Chk(DYY), cy, cy, N);
+  if (!constantX.Constant() && !constantY.Constant()) {
+    s.cov = detail::FromDeviations(Chk(DXY), cx, cy, N);
   }
   return s;
 }
@@ -149,14 +184,12 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
     r.Txt2V_MX = Fmt10(meanX);
     r.Txt2V_MY = Fmt10(meanY);
 
-    const double varX = FromPowerSum(s.SX2, meanX * meanX, N);
+    const Spread spread = SpreadAbout(t, meanX, meanY, N);
+    const double varX = spread.varX, varY = spread.varY, cov = spread.cov;
     r.Txt2V_VX = Fmt10(varX);
     r.Txt2V_DX = Fmt10(numeric::Sqrt(varX));
-    const double varY = FromPowerSum(s.SY2, meanY * meanY, N);
     r.Txt2V_VY = Fmt10(varY);
     r.Txt2V_DY = Fmt10(numeric::Sqrt(varY));
-
-    const double cov = FromPowerSum(s.SXY, meanX * meanY, N);
     r.Txt2V_COV = Fmt10(cov);
     if (varX != 0 && varY != 0) {
       r.Txt2V_R = Fmt10(numeric::Div(cov, numeric::Sqrt(Chk(varX * varY))));
@@ -164,6 +197,8 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
 
     if (varX <= 0) return r;
     const double b = numeric::Div(cov, varX);
+    // The intercept of a line through the origin comes out as the rounding noise of its
+    // two terms: below 1E-12 of them it is 0.
     const double bMeanX = Chk(meanX * b);
     const double a = CancelGuard(Chk(meanY - bMeanX), bMeanX, meanY);
 

@@ -22,11 +22,30 @@ inline double CancelGuard(double value, double term1, double term2) {
   return (std::fabs(term1) + std::fabs(term2)) * 1E-12 > std::fabs(value) ? 0.0 : value;
 }
 
-// A variance or covariance with divisor N from a power sum: sum/N − product, where product
-// is mean² or x̄·ȳ; guarded as above.
-inline double FromPowerSum(double sum, double product, double N) {
-  const double perN = numeric::Chk(sum / N);
-  return CancelGuard(numeric::Chk(perN - numeric::Chk(product)), product, perN);
+// Whether every row that carries weight holds one and the same value. The deviations of
+// such data about their computed mean are all that mean's own rounding error, so their
+// spread is 0 exactly, whatever their size (0.1 three times, 10000000.1 five times).
+class ConstantCheck {
+ public:
+  void Take(double v, double n) {
+    if (n == 0) return;
+    if (!seen_) value_ = v;
+    constant_ = constant_ && v == value_;
+    seen_ = true;
+  }
+  bool Constant() const { return constant_; }
+
+ private:
+  bool seen_ = false, constant_ = true;
+  double value_ = 0;
+};
+
+// A variance or covariance (divisor N) from the deviations about the computed means:
+// Sdd = Σ n·dx·dy, and cx, cy = Σ n·d / N, the error rounding left in each mean. Taken
+// from power sums instead, data far from zero (10000001, 10000002, 10000003) would lose
+// every digit to the subtraction.
+inline double FromDeviations(double Sdd, double cx, double cy, double N) {
+  return numeric::Chk(numeric::Chk(Sdd / N) - numeric::Chk(cx * cy));
 }
 
 // Most result boxes show 10 significant digits.

@@ -18,6 +18,7 @@
 
 namespace {
 
+using graph::ViewBounds;
 using tables::Stats1V;
 using tables::Stats2V;
 using tables::Table1V;
@@ -98,6 +99,21 @@ class CaseRunner {
       texts_["Txt2V_ESTX"] = tables::Txt2V_ESTY_Change(s2_, t2_.RegType2V, curve_, f.at(1));
     } else if (op == "graph") {
       Graph();
+    } else if (op == "optqq") {
+      s1_.TipoQQ = Int(f.at(1)), s1_.FracQQ = Number(f.at(3));
+      const auto kind = tables::OptQQ_Click(s1_, Int(f.at(2)), f.size() > 4 ? f[4] : "");
+      texts_ = {{"Label1_67", kind.Label1_67}, {"Txt1V_QPCT", kind.Txt1V_QPCT},
+                {"TipoQQ", std::to_string(s1_.TipoQQ)}};
+      numbers_["FracQQ"] = s1_.FracQQ;
+    } else if (op == "equation") {
+      texts_["Txt2V_CUR"] =
+          tables::CurveEquation(Int(f.at(1)), Number(f.at(2)), Number(f.at(3)), Number(f.at(4)));
+    } else if (op == "captions") {
+      for (int16_t m = 0; m < 5; ++m) {
+        if (m < 2) texts_["LblESTAD1_" + std::to_string(m)] = tables::LblESTAD1_Caption(m);
+        texts_["LblESTAD2_" + std::to_string(m)] = tables::LblESTAD2_Caption(m);
+        texts_["Label1_44_" + std::to_string(m)] = tables::Label1_44_Caption(m);
+      }
     } else {
       ADD_FAILURE() << "unknown operation " << op;
     }
@@ -106,9 +122,9 @@ class CaseRunner {
   void Expect(const std::vector<std::string>& f, int line) {
     const std::string& field = f.at(1);
     const std::string expected = f.size() > 2 ? f[2] : "";
-    if (field.rfind("RegCoef", 0) == 0) {
-      // Stored exactly as their 10-digit text reads back.
-      EXPECT_EQ(Coefficient(field), Number(expected)) << Where(line, field);
+    if (const auto n = numbers_.find(field); n != numbers_.end()) {
+      // The coefficients, stored exactly as their 10-digit text reads back.
+      EXPECT_EQ(n->second, Number(expected)) << Where(line, field);
       return;
     }
     const auto it = texts_.find(field);
@@ -143,25 +159,20 @@ class CaseRunner {
               {"Txt1V_MX", r.Txt1V_MX}, {"Txt1V_VX", r.Txt1V_VX},   {"Txt1V_DX", r.Txt1V_DX},
               {"Txt1V_CV", r.Txt1V_CV}, {"Txt1V_ME", r.Txt1V_ME},   {"Txt1V_AS", r.Txt1V_AS},
               {"Txt1V_CU", r.Txt1V_CU}, {"Label1_68", r.Label1_68}, {"Label1_69", r.Label1_69}};
-    texts_["MomentShown"] = Flag(r.Moment.has_value());
+    texts_.insert({{"MomentShown", Flag(r.Moment.has_value())},
+                   {"CmdCuantil_Enabled", Flag(r.CmdCuantil_Enabled)},
+                   {"ErrorFlag", std::to_string(ErrorFlag)}, {"M1V", std::to_string(s1_.M1V)},
+                   {"ClassesOK1V", Flag(s1_.ClassesOK1V)}, {"Stats1VReady", Flag(s1_.Stats1VReady)}});
     if (r.Moment) Show(*r.Moment);
-    texts_["CmdCuantil_Enabled"] = Flag(r.CmdCuantil_Enabled);
-    texts_["ErrorFlag"] = std::to_string(ErrorFlag);
-    texts_["ClassesOK1V"] = Flag(s1_.ClassesOK1V);
-    texts_["Stats1VReady"] = Flag(s1_.Stats1VReady);
-    texts_["M1V"] = std::to_string(s1_.M1V);
   }
 
   void Show(const tables::Moment1V& m) {
-    texts_["Label1_63"] = m.Label1_63;
-    texts_["Label1_64"] = m.Label1_64;
-    texts_["Label1_65"] = m.Label1_65;
-    texts_["Txt1V_MM"] = m.Txt1V_MM;
+    texts_.insert({{"Label1_63", m.Label1_63}, {"Label1_64", m.Label1_64},
+                   {"Label1_65", m.Label1_65}, {"Txt1V_MM", m.Txt1V_MM}});
   }
 
   void Show(const tables::QuantileBoxes& b) {
-    texts_["Txt1V_QPCT"] = b.Txt1V_QPCT;
-    texts_["Txt1V_QQ"] = b.Txt1V_QQ;
+    texts_.insert({{"Txt1V_QPCT", b.Txt1V_QPCT}, {"Txt1V_QQ", b.Txt1V_QQ}});
   }
 
   void Show(const tables::Results2V& r) {
@@ -171,13 +182,9 @@ class CaseRunner {
               {"Txt2V_VY", r.Txt2V_VY},   {"Txt2V_DX", r.Txt2V_DX},   {"Txt2V_DY", r.Txt2V_DY},
               {"Txt2V_COV", r.Txt2V_COV}, {"Txt2V_R", r.Txt2V_R},     {"Txt2V_CUR", r.Txt2V_CUR}};
     texts_["ErrorFlag"] = std::to_string(ErrorFlag);
+    numbers_ = {
+        {"RegCoefA", s2_.RegCoefA}, {"RegCoefB", s2_.RegCoefB}, {"RegCoefC", s2_.RegCoefC}};
     curve_ = r.Txt2V_CUR;
-  }
-
-  double Coefficient(const std::string& field) const {
-    if (field == "RegCoefA") return s2_.RegCoefA;
-    if (field == "RegCoefB") return s2_.RegCoefB;
-    return s2_.RegCoefC;
   }
 
   void Graph() {
@@ -186,9 +193,8 @@ class CaseRunner {
     bool opened = true;
     if (twoVariables_) {
       graph::HandOverGraph2V(t2_, s2_, curve_, handover_);
-      numbers_["GraphCoefA"] = handover_.GraphCoefA;
-      numbers_["GraphCoefB"] = handover_.GraphCoefB;
-      numbers_["GraphCoefC"] = handover_.GraphCoefC;
+      numbers_ = {{"GraphCoefA", handover_.GraphCoefA}, {"GraphCoefB", handover_.GraphCoefB},
+                  {"GraphCoefC", handover_.GraphCoefC}};
     } else {
       opened = graph::HandOverGraph1V(t1_, s1_, handover_);
       texts_["Opened"] = Flag(opened);
@@ -196,10 +202,9 @@ class CaseRunner {
     }
     texts_["GraphKind"] = std::to_string(handover_.GraphKind);
     texts_["GraphFormula"] = handover_.GraphFormula;
-    numbers_["ViewXmin"] = handover_.View.ViewXmin;
-    numbers_["ViewXmax"] = handover_.View.ViewXmax;
-    numbers_["ViewYmin"] = handover_.View.ViewYmin;
-    numbers_["ViewYmax"] = handover_.View.ViewYmax;
+    const ViewBounds& v = handover_.View;
+    numbers_.insert({{"ViewXmin", v.ViewXmin}, {"ViewXmax", v.ViewXmax},
+                     {"ViewYmin", v.ViewYmin}, {"ViewYmax", v.ViewYmax}});
   }
 
   std::string name_;
@@ -242,6 +247,21 @@ TEST(StatisticsReference, EveryCaseGivesTheExpectedTexts) {
   }
   EXPECT_GT(cases, 60);
   EXPECT_GT(checks, 2000);
+}
+
+// Statistics that a pass cleared (or never made) leave nothing to convert; an order typed
+// then is kept and the failed lookups say so through ErrorFlag, which the command clears.
+TEST(StatisticsReference, QuantilesNeedReadyStatistics) {
+  Table1V table;
+  Stats1V stats;
+  stats.ClassesOK1V = true;
+  EXPECT_EQ(tables::GetCuantil(table, stats, 0.5), 0);
+  EXPECT_EQ(ErrorFlag, 1);
+  EXPECT_EQ(tables::GetCuantilPCT(table, stats, 1), 0);
+  EXPECT_EQ(ErrorFlag, 1);
+  const auto boxes = tables::CmdCuantil_Click(table, stats, {"50", ""});
+  EXPECT_EQ(boxes.Txt1V_QPCT + "|" + boxes.Txt1V_QQ, "50|");
+  EXPECT_EQ(ErrorFlag, 0);
 }
 
 }  // namespace
