@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "frame/FormMain.h"
+#include "graph/FormGraficador.h"
 #include "platform/qt_printers.h"
+#include "printing/GraphPrinting.h"
 #include "printing/frmImprimir.h"
 #include "printing/reports.h"
 
@@ -36,6 +38,7 @@ class WindowPrinting : public QObject, public frame::PrintCommands {
   }
   ~WindowPrinting() override {
     if (own_ && platform::InstalledPrinters() == own_.get()) platform::InstallPrinters(nullptr);
+    graph::PrintingControls() = nullptr;
   }
 
   void ShowPrinterDialog() override {
@@ -101,6 +104,7 @@ Report2VInput ReadPanel2V(const QWidget* panel) {
 void InstallPrinting(FormMain& form) {
   auto* printing = new WindowPrinting(form);
   form.Files().SetPrintCommands(printing);
+  graph::PrintingControls() = [](graph::FormGraficador& window) { InstallGraphPrinting(window); };
 }
 
 }  // namespace printing

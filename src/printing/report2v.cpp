@@ -210,13 +210,17 @@ void Imprimir2VAR(platform::PrinterService& printers, const Report2VInput& input
     PrintReport(printers, false, input.LblESTAD2,
                 [&](ReportPage& page) { Body2VAR(page, input); });
   } catch (const platform::PrinterError& error) {
-    // The number is written as the platform writes a number: a blank before it when it is
-    // not negative.
-    const int number = error.Number();
-    const std::string numberText = (number < 0 ? "" : " ") + std::to_string(number);
-    platform::CurrentUi().MsgBox("Printing Error: \nError " + numberText + "\n" + error.what(),
-                                 platform::Buttons::Ok, platform::Icon::Critical, "");
+    ShowPrintingError(error);
   }
+}
+
+void ShowPrintingError(const platform::PrinterError& error) {
+  // The number is written as the platform writes a number: a blank before it when it is
+  // not negative.
+  const int number = error.Number();
+  const std::string numberText = (number < 0 ? "" : " ") + std::to_string(number);
+  platform::CurrentUi().MsgBox("Printing Error: \nError " + numberText + "\n" + error.what(),
+                               platform::Buttons::Ok, platform::Icon::Critical, "");
 }
 
 }  // namespace printing

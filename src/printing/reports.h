@@ -35,6 +35,9 @@ struct Report2VInput {
 void Imprimir1VAR(platform::PrinterService& printers, const Report1VInput& input);
 void Imprimir2VAR(platform::PrinterService& printers, const Report2VInput& input);
 
+// "Printing Error: " with the error's number and description, critical icon.
+void ShowPrintingError(const platform::PrinterError& error);
+
 // The bodies, on a page whose frame is printed: for tests of the layout.
 void Body1VAR(class ReportPage& page, const Report1VInput& input);
 void Body2VAR(class ReportPage& page, const Report2VInput& input);
