@@ -236,8 +236,10 @@ void Imprimir1VAR(platform::PrinterService& printers, const Report1VInput& input
   try {
     PrintReport(printers, true, input.LblESTAD1,
                 [&](ReportPage& page) { Body1VAR(page, input); });
-  } catch (const platform::PrinterError&) {
-    // Only a document that could not be started gets here; it has been dropped.
+  } catch (const platform::PrinterError& error) {
+    // Only a document that could not be started gets here (a file that cannot be
+    // written): the user must not take silence for a printed report.
+    ShowPrintingError(error);
   }
 }
 

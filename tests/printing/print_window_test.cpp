@@ -168,7 +168,10 @@ TEST(PdfPrintTest, ReportsGoToTheFileTheUserNamesAndAStoppedOneLeavesNone) {
   {
     ScriptedUi ui;
     ui.ExpectSave(std::nullopt);  // declining the file prints nothing
+    ui.ExpectSave(dir.filePath("no/such/folder.pdf").toStdString());
+    ui.ExpectMsgBox("Printing Error: \nError  482\nPrinter error", platform::Answer::Ok);
     ui.ExpectSave(report.toStdString());
+    printing::Imprimir1VAR(printers, in1);
     printing::Imprimir1VAR(printers, in1);
     EXPECT_FALSE(QFile::exists(report));
     printing::Imprimir1VAR(printers, in1);
