@@ -150,6 +150,93 @@ TEST(Report1VTest, AValueOutOfRangeLeavesOnlyItsCellOut) {
   EXPECT_FALSE(job.aborted);
 }
 
+// A text expected at page position (x, y) in a font of this size.
+struct Placed {
+  std::string text;
+  int nth;
+  double x, y, size;
+};
+
+void ExpectPlaced(const RecordedJob& job, const std::vector<Placed>& expected) {
+  for (const Placed& e : expected) {
+    const DrawnItem* item = job.Find(e.text, e.nth);
+    ASSERT_NE(item, nullptr) << e.text;
+    EXPECT_NEAR(item->x, e.x, 1e-4) << e.text;
+    EXPECT_NEAR(item->y, e.y, 1e-4) << e.text;
+    EXPECT_EQ(item->font.Size, e.size) << e.text;
+  }
+}
+
+TEST(Report1VTest, ResultSectionsOfAnEmptyTableSitOnTheirLines) {
+  FakePrinters printers({"P"}, "P");
+  tables::Table1V table;
+  Report1VInput in = Input1V(table);
+  in.Boxes.Txt1V_MX = "mx", in.Boxes.Txt1V_DX = "dx", in.Boxes.Txt1V_CU = "cu";
+  in.Boxes.Label1_69 = "Mesokurtic";
+  printing::Imprimir1VAR(printers, in);
+  const RecordedJob& job = *printers.jobs[0];
+  // No row: TOTAL on line 2.9, sums on 3.8, then the sections from line 5.4, each heading
+  // 0.9 line above its values and 1.5 lines below the previous values. Page y = L*6 + 5.
+  ExpectPlaced(job, {{"TOTAL", 0, 10, 22.4, 8.5},
+                     {"Mean", 0, 10, 37.4, 10},
+                     {"mx", 0, 16.3, 42.8, 10},
+                     {"x =", 0, 10, 42.4, 11},
+                     {"Mo =", 0, 110, 42.4, 11},
+                     {"Coefficient of variation", 0, 110, 51.8, 10},
+                     {"dx", 0, 16, 57.2, 10},
+                     {"s\u00b2 = ", 0, 60, 56.8, 11},
+                     {"cu  Mesokurtic", 0, 118.4, 71.6, 10},
+                     {"1", 0, 12.2, 73.4, 7},
+                     {"2", 2, 112.2, 73.4, 7},
+                     {"g   = ", 1, 110, 71.2, 11},
+                     {"Moments about the origin", 0, 10, 80.6, 10},
+                     {"a   =", 4, 155, 86, 11},
+                     {"M4origin", 0, 163.9, 86, 10},
+                     {"4", 2, 157.4, 88.1, 7},
+                     {"Moments about the mean", 0, 10, 95, 10},
+                     {"m   =", 1, 35, 100.4, 11},
+                     {"M1mean", 0, 44.8, 100.4, 10},
+                     {"1", 2, 38.2, 102.5, 7}});
+  // The mean's overbar: 1.7 mm, half a millimetre below the top of its line.
+  const DrawnItem& bar = job.items[&*job.Find("x =") - &job.items[0] + 1];
+  EXPECT_EQ(bar.kind, DrawnItem::Line);
+  EXPECT_NEAR(bar.y, 43.3, 1e-4);
+  EXPECT_DOUBLE_EQ(bar.dx, 1.7);
+}
+
+TEST(Report2VTest, ResultsOfAnEmptyTableSitOnTheirLines) {
+  FakePrinters printers({"P"}, "P");
+  tables::Table2V table;
+  table.RegType2V = 3;
+  Report2VInput in;
+  in.Table = &table;
+  in.Label1_44 = "Curve of POWER regression";
+  in.Boxes.Txt2V_MX = "mx", in.Boxes.Txt2V_VY = "vy", in.Boxes.Txt2V_R = "r1";
+  in.Boxes.Txt2V_CUR = " y = 2 x^3";
+  printing::Imprimir2VAR(printers, in);
+  const RecordedJob& job = *printers.jobs[0];
+  // Headings on line 5.5, the x side on 6.4 and the y side on 7.4, covariance heading on
+  // 9.0 and values on 9.9, the curve on 11.5 and 12.5; both sides logarithmic.
+  ExpectPlaced(job, {{"Means", 0, 10, 38, 10},
+                     {"= mx", 0, 16.5, 43.4, 10},
+                     {"= vy", 0, 117, 49.4, 10},
+                     {"lnx", 0, 10, 43, 11},
+                     {"s\u00b2", 1, 110, 49, 11},
+                     {"lny", 2, 112, 51.4, 7},
+                     {"Covariance", 0, 10, 59, 10},
+                     {"= r1", 0, 113, 64.4, 10},
+                     {"r", 0, 110, 64, 11},
+                     {"lnx lny", 0, 12, 66.4, 7},
+                     {"Curve of POWER regression", 0, 10, 74, 11},
+                     {" y = 2 x^3", 0, 10, 80, 11}});
+  int bars = 0;
+  for (const DrawnItem& item : job.items) {
+    if (item.kind != DrawnItem::Line || item.dx != 5.0) continue;
+    EXPECT_NEAR(item.y, bars++ == 0 ? 43.2 : 49.2, 1e-4);
+  }
+  EXPECT_EQ(bars, 2);
+}
+
 TEST(ReportTest, NoPrinterPrintsNothingAndSaysNothing) {
   ScriptedUi ui;  // any message fails the test
   FakePrinters printers;
