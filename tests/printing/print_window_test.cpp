@@ -134,7 +134,7 @@ TEST_F(FilePrintTest, OnlyThePrintButtonPrintsAndThePanelKeepsItsMoment) {
   ui.ExpectModal("frmImprimir", [](platform::ModalWindow& w) { Press(w, "cmdImprimir"); });
   Print();
   ASSERT_EQ(printers.jobs.size(), 1u);
-  const auto& job = *printers.jobs[0];
+  const auto& job = printers.jobs[0];
   EXPECT_TRUE(job.ended);
   EXPECT_NE(job.Find(Child<QLabel>(form.get(), "LblESTAD1")->text().toStdString()), nullptr);
   EXPECT_NE(job.Find(Child<QLineEdit>(form.get(), "Txt1V_SX4")->text().toStdString()), nullptr);
