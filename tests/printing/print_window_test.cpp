@@ -46,6 +46,12 @@ TEST(FrmImprimirTest, CaptionsAndWithNoPrintersOnlyTheLabelAndCancel) {
     EXPECT_EQ(Child<QPushButton>(&dialog, "cmdCancelar")->text(), "&Cancelar");
     EXPECT_FALSE(Child<QLabel>(&dialog, "Label3")->isHidden());
     EXPECT_FALSE(Child<QPushButton>(&dialog, "cmdCancelar")->isHidden());
+    // Laid out in twips, 15 to a pixel.
+    EXPECT_EQ(dialog.size(), QSize(397, 170));
+    EXPECT_EQ(Child<QLabel>(&dialog, "Label3")->geometry(), QRect(11, 10, 150, 20));
+    EXPECT_EQ(Child<QComboBox>(&dialog, "Combo1")->geometry(), QRect(14, 28, 367, 24));
+    EXPECT_EQ(Child<QPushButton>(&dialog, "cmdCancelar")->geometry(), QRect(274, 115, 104, 28));
+    EXPECT_EQ(Child<QPushButton>(&dialog, "cmdImprimir")->geometry(), QRect(159, 115, 104, 28));
     EXPECT_EQ(Child<QComboBox>(&dialog, "Combo1")->isHidden(), none);
     EXPECT_EQ(Child<QPushButton>(&dialog, "cmdImprimir")->isHidden(), none);
   }

@@ -31,6 +31,18 @@ std::vector<const DrawnItem*> ItemsAt(const RecordedJob& job, int page, double y
   return out;
 }
 
+// Each text but the first (the row number at 0) ends at its column's right edge.
+void ExpectRightEdges(const RecordedJob& job, double y, const std::vector<double>& edges) {
+  const std::vector<const DrawnItem*> items = ItemsAt(job, 1, y);
+  ASSERT_EQ(items.size(), edges.size() + 1);
+  EXPECT_NEAR(items[0]->x, 10, 1e-4);
+  for (size_t i = 0; i < edges.size(); ++i) {
+    const double right = items[i + 1]->x + RecordedJob::CharWidth(items[i + 1]->font) *
+                                               items[i + 1]->text.size();
+    EXPECT_NEAR(right, edges[i] + 10, 1e-4) << items[i + 1]->text;
+  }
+}
+
 std::vector<std::string> TextsAt(const RecordedJob& job, int page, double y) {
   std::vector<std::string> out;
   for (const DrawnItem* item : ItemsAt(job, page, y)) out.push_back(item->text);
@@ -89,6 +101,8 @@ TEST(Report1VTest, RowsOfCompleteCellsKeepTheirNumbersAndShowTheirPowers) {
                 (platform::PrintFont{"Arial", c.cellSize, false, false}));
     }
     EXPECT_EQ(TextsAt(job, 1, LineY(2.9 + c.lines.size())).front(), "TOTAL");
+    if (c.lines[0].size() == 9) ExpectRightEdges(job, LineY(2.7), {20, 42, 62, 85, 107, 129, 152, 175});
+    if (c.lines[0].size() == 7) ExpectRightEdges(job, LineY(2.7), {30, 59, 88, 117, 146, 175});
   }
 }
 
@@ -260,6 +274,14 @@ TEST(Report2VTest, ModelsDecideTransformsCaptionsSignsAndSkippedRows) {
     FakePrinters printers({"P"}, "P");
     const RecordedJob& job = Print2V(printers, c.model, {{2, 1, 3}, {-1, 2, 1}, {4, -2, 1}});
     EXPECT_EQ(TextsAt(job, 1, LineY(2.7)), c.firstRow) << c.model;
+    ExpectRightEdges(job, LineY(2.7), {20, 42, 62, 85, 107, 129, 152, 175});
+    // The exponents of the squared columns, on the caption and the sums lines.
+    const std::vector<const DrawnItem*> exponents = ItemsAt(job, 1, LineY(1.5) - 0.5);
+    ASSERT_EQ(exponents.size(), 2u);
+    EXPECT_NEAR(exponents[0]->x, 139 - 0.14, 1e-4);
+    EXPECT_NEAR(exponents[1]->x, 162 - 0.14, 1e-4);
+    // Two exponents and six sum signs half a millimetre above the sums line.
+    EXPECT_EQ(TextsAt(job, 1, job.Find("TOTAL")->y + 5.4 - 0.5).size(), 8u);
     // Row 2 has x <= 0 and row 3 y <= 0: only the plain sides print them.
     std::vector<std::string> indices;
     double L = 2.7;
