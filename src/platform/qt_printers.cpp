@@ -61,22 +61,21 @@ void QtPrintJob::SetFont(const PrintFont& font) {
   font_.setBold(font.Bold);
   font_.setItalic(font.Italic);
   painter_.setFont(font_);
+  metrics_ = QFontMetricsF(font_, printer_.get());
 }
 
 double QtPrintJob::TextWidth(const std::string& text) {
   Check(true);
   QString shown = QString::fromStdString(text);
   if (symbol_) shown = SymbolFontText(shown);
-  const QFontMetricsF metrics(font_, printer_.get());
-  return metrics.horizontalAdvance(shown) / printer_->resolution() * 25.4;
+  return metrics_.horizontalAdvance(shown) / printer_->resolution() * 25.4;
 }
 
 void QtPrintJob::Text(double x, double y, const std::string& text) {
   Check(true);
   QString shown = QString::fromStdString(text);
   if (symbol_) shown = SymbolFontText(shown);
-  const QFontMetricsF metrics(font_, printer_.get());
-  painter_.drawText(QPointF(Px(x), Px(y) + metrics.ascent()), shown);
+  painter_.drawText(QPointF(Px(x), Px(y) + metrics_.ascent()), shown);
 }
 
 void QtPrintJob::Line(double x, double y, double dx, double dy, int widthPixels) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <memory>
@@ -46,6 +47,7 @@ class QtPrintJob : public PrintJob {
   QPainter painter_;
   std::string pdfFile_;
   QFont font_;
+  QFontMetricsF metrics_{QFont()};  // of font_ on the printer
   bool symbol_ = false;  // the font draws Latin letters as Greek ones
   bool open_ = false;
   int pages_ = 1;
