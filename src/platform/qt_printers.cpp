@@ -20,8 +20,8 @@ PrinterError Failed() { return PrinterError(kPrinterErrorNumber, "Printer error"
 QString SymbolFontText(const QString& text) {
   // The Symbol font's Latin-to-Greek table, for the letters that have a Greek twin.
   static const QString latin = QStringLiteral("ABGDEZHQIKLMNXOPRSTUFCYWabgdezhqiklmnxoprstufcyw");
-  static const QString greek = QString::fromUtf8(
-      "ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩαβγδεζηθικλμνξοπρστυφχψω");
+  static const QString greek =
+      QString::fromUtf8("ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩαβγδεζηθικλμνξοπρστυφχψω");
   QString out = text;
   for (QChar& c : out) {
     const qsizetype at = latin.indexOf(c);

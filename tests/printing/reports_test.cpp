@@ -37,8 +37,8 @@ void ExpectRightEdges(const RecordedJob& job, double y, const std::vector<double
   ASSERT_EQ(items.size(), edges.size() + 1);
   EXPECT_NEAR(items[0]->x, 10, 1e-4);
   for (size_t i = 0; i < edges.size(); ++i) {
-    const double right = items[i + 1]->x + RecordedJob::CharWidth(items[i + 1]->font) *
-                                               items[i + 1]->text.size();
+    const DrawnItem& item = *items[i + 1];
+    const double right = item.x + RecordedJob::CharWidth(item.font) * item.text.size();
     EXPECT_NEAR(right, edges[i] + 10, 1e-4) << items[i + 1]->text;
   }
 }
@@ -93,7 +93,8 @@ TEST(Report1VTest, RowsOfCompleteCellsKeepTheirNumbersAndShowTheirPowers) {
     const RecordedJob& job = printers.jobs[0];
     EXPECT_TRUE(job.ended && !job.aborted);
     EXPECT_EQ(printers.eventPumps, 1);
-    EXPECT_EQ(TextsAt(job, 1, 5), std::vector<std::string>{"One variable statistic:  Ungrouped data"});
+    EXPECT_EQ(TextsAt(job, 1, 5),
+              std::vector<std::string>{"One variable statistic:  Ungrouped data"});
     // The first row on line 2.7 (21.2 mm), one line each, then TOTAL 0.2 line lower.
     for (size_t i = 0; i < c.lines.size(); ++i) {
       EXPECT_EQ(TextsAt(job, 1, LineY(2.7 + i)), c.lines[i]) << c.kind << " " << i;
@@ -101,8 +102,10 @@ TEST(Report1VTest, RowsOfCompleteCellsKeepTheirNumbersAndShowTheirPowers) {
                 (platform::PrintFont{"Arial", c.cellSize, false, false}));
     }
     EXPECT_EQ(TextsAt(job, 1, LineY(2.9 + c.lines.size())).front(), "TOTAL");
-    if (c.lines[0].size() == 9) ExpectRightEdges(job, LineY(2.7), {20, 42, 62, 85, 107, 129, 152, 175});
-    if (c.lines[0].size() == 7) ExpectRightEdges(job, LineY(2.7), {30, 59, 88, 117, 146, 175});
+    const std::vector<double> edges = c.kind == 1
+                                          ? std::vector<double>{20, 42, 62, 85, 107, 129, 152, 175}
+                                          : std::vector<double>{30, 59, 88, 117, 146, 175};
+    if (c.lines[0].size() == edges.size() + 1) ExpectRightEdges(job, LineY(2.7), edges);
   }
 }
 
@@ -257,18 +260,22 @@ TEST(Report2VTest, ModelsDecideTransformsCaptionsSignsAndSkippedRows) {
     int16_t model;
     std::vector<std::string> firstRow;  // row index, x, y, n, then the five products
     std::string lastCaption;
-    double lastSign;
+    std::vector<double> signs;  // before n and the five product columns
     double covarianceX;
     std::vector<std::string> indices;
   };
   // Rows: (2, 1, 3), (-1, 2, 1), (4, -2, 1). Worked by hand for each model.
   const Case cases[] = {
-      {0, {"1", "2", "1", "3", "6", "3", "12", "3", "6"}, "n x y", 164, 7, {"1", "2", "3"}},
-      {2, {"1", "2", "1", "3", "6", "0", "12", "0", "0"}, "n x lny", 161, 9, {"1", "2"}},
+      {0, {"1", "2", "1", "3", "6", "3", "12", "3", "6"},
+       "n x y", {57, 77, 99, 119.2, 142.2, 164}, 7, {"1", "2", "3"}},
+      {2, {"1", "2", "1", "3", "6", "0", "12", "0", "0"},
+       "n x lny", {57, 77, 96, 119.2, 139.2, 161}, 9, {"1", "2"}},
       {1, {"1", "2", "1", "3", "2.079441542", "3", "1.441359042", "3", "2.079441542"},
-       "n y lnx", 161, 9, {"1", "3"}},
-      {3, {"1", "2", "1", "3", "2.079441542", "0", "1.441359042", "0", "0"}, "n lnx lny", 158, 11, {"1"}},
-      {4, {"1", "2", "1", "3", "6", "3", "12", "3", "6"}, "n x y", 164, 7, {"1", "2", "3"}},
+       "n y lnx", {57, 74, 99, 116.2, 142.2, 161}, 9, {"1", "3"}},
+      {3, {"1", "2", "1", "3", "2.079441542", "0", "1.441359042", "0", "0"},
+       "n lnx lny", {57, 74, 96, 116.2, 139.2, 158}, 11, {"1"}},
+      {4, {"1", "2", "1", "3", "6", "3", "12", "3", "6"},
+       "n x y", {57, 77, 99, 119.2, 142.2, 164}, 7, {"1", "2", "3"}},
   };
   for (const Case& c : cases) {
     FakePrinters printers({"P"}, "P");
@@ -285,7 +292,9 @@ TEST(Report2VTest, ModelsDecideTransformsCaptionsSignsAndSkippedRows) {
     // Row 2 has x <= 0 and row 3 y <= 0: only the plain sides print them.
     std::vector<std::string> indices;
     double L = 2.7;
-    for (; !ItemsAt(job, 1, LineY(L)).empty(); L += 1) indices.push_back(TextsAt(job, 1, LineY(L))[0]);
+    for (; !ItemsAt(job, 1, LineY(L)).empty(); L += 1) {
+      indices.push_back(TextsAt(job, 1, LineY(L))[0]);
+    }
     EXPECT_EQ(indices, c.indices) << c.model;
     EXPECT_NEAR(job.Find("TOTAL")->y, LineY(L + 0.2), 1e-4) << c.model;
     // The last column's caption on the caption line and the sums line, its sign before it.
@@ -295,7 +304,7 @@ TEST(Report2VTest, ModelsDecideTransformsCaptionsSignsAndSkippedRows) {
       if (item.text == "S" && item.font.Name == "Symbol") signs.push_back(item.x - 10);
     }
     ASSERT_EQ(signs.size(), 6u);
-    EXPECT_NEAR(signs.back(), c.lastSign, 1e-4) << c.model;
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(signs[i], c.signs[i], 1e-4) << c.model << " " << i;
     EXPECT_NEAR(job.Find("= ", 6)->x, 10 + c.covarianceX, 1e-4) << c.model;
     EXPECT_TRUE(job.ended);
   }

@@ -54,7 +54,9 @@ class RecordedJob : public platform::PrintJob {
   }
   double PrintableHeight() override { return height; }
   double TwipsPerPixel() override { return twipsPerPixel; }
-  void NewPage() override { items.push_back({DrawnItem::NewPage, ++page, 0, 0, 0, 0, 0, "", font}); }
+  void NewPage() override {
+    items.push_back({DrawnItem::NewPage, ++page, 0, 0, 0, 0, 0, "", font});
+  }
   void End() override { ended = true; }
   void Abort() override { aborted = true; }
 
@@ -70,7 +72,9 @@ class RecordedJob : public platform::PrintJob {
 class FakePrinters : public platform::PrinterService {
  public:
   explicit FakePrinters(std::vector<std::string> names = {}, std::string current = "")
-      : names(std::move(names)), current(std::move(current)), previous_(platform::InstalledPrinters()) {
+      : names(std::move(names)),
+        current(std::move(current)),
+        previous_(platform::InstalledPrinters()) {
     platform::InstallPrinters(this);
   }
   ~FakePrinters() override { platform::InstallPrinters(previous_); }
