@@ -133,6 +133,8 @@ TEST(Report1VTest, PageBreaksFallWhereLessThanOneAndAHalfLinesAreLeft) {
   EXPECT_EQ(total->font, (platform::PrintFont{"Arial", 9, true, false}));
   EXPECT_EQ(job.Find("#", 1), nullptr);
   EXPECT_EQ(job.page, 3);
+  // The last row of the table is printed too: 100 to the fourth power.
+  EXPECT_EQ(job.Find("100000000")->page, 3);
 }
 
 // A text expected at page position (x, y) in a font of this size.
