@@ -43,6 +43,16 @@ void ExpectRightEdges(const RecordedJob& job, double y, const std::vector<double
   }
 }
 
+// The page y of every full-width rule.
+std::vector<double> Rules(const RecordedJob& job) {
+  std::vector<double> out;
+  for (const DrawnItem& item : job.items) {
+    if (item.kind != DrawnItem::Line || item.dx != 175) continue;
+    out.push_back(std::round(item.y * 1e4) / 1e4);
+  }
+  return out;
+}
+
 std::vector<std::string> TextsAt(const RecordedJob& job, int page, double y) {
   std::vector<std::string> out;
   for (const DrawnItem* item : ItemsAt(job, page, y)) out.push_back(item->text);
@@ -187,6 +197,11 @@ TEST(Report1VTest, ResultSectionsOfAnEmptyTableSitOnTheirLines) {
                      {"m   =", 1, 35, 100.4, 11},
                      {"M1mean", 0, 44.8, 100.4, 10},
                      {"1", 2, 38.2, 102.5, 7}});
+  // Under the title, the captions, above TOTAL and under the sums.
+  EXPECT_EQ(Rules(job), (std::vector<double>{12.2, 19.2, 20.4, 33.9}));
+  ExpectRightEdges(job, LineY(1.5), {30, 59, 88, 117, 146, 175});
+  EXPECT_EQ(TextsAt(job, 1, LineY(1.5) - 0.5), (std::vector<std::string>{"2", "3", "4"}));
+  EXPECT_NEAR(job.Find("3")->x, 152.3, 1e-4);
   // The mean's overbar: 1.7 mm, half a millimetre below the top of its line.
   const DrawnItem& bar = job.items[&*job.Find("x =") - &job.items[0] + 1];
   EXPECT_EQ(bar.kind, DrawnItem::Line);
@@ -219,6 +234,11 @@ TEST(Report2VTest, ResultsOfAnEmptyTableSitOnTheirLines) {
                      {"lnx lny", 0, 12, 66.4, 7},
                      {"Curve of POWER regression", 0, 10, 74, 11},
                      {" y = 2 x^3", 0, 10, 80, 11}});
+  EXPECT_EQ(Rules(job), (std::vector<double>{12.2, 19.2, 20.4, 33.9}));
+  EXPECT_EQ(TextsAt(job, 1, LineY(1.5)),
+            (std::vector<std::string>{"#", "x", "y", "n", "n lnx", "n lny", "n lnx  ", "n lny  ",
+                                      "n lnx lny"}));
+  ExpectRightEdges(job, LineY(1.5), {20, 42, 62, 85, 107, 129, 152, 175});
   int bars = 0;
   for (const DrawnItem& item : job.items) {
     if (item.kind != DrawnItem::Line || item.dx != 5.0) continue;
