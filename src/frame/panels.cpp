@@ -9,6 +9,7 @@
 #include "inference/panels.h"
 #include "probability/PanelDI.h"
 #include "probability/events_panels.h"
+#include "printing/print_commands.h"
 #include "tables/edit_commands.h"
 #include "tables/graph_window.h"
 #include "tables/new_table.h"
@@ -67,6 +68,7 @@ void InstallPanels(FormMain& form) {
   inference::InstallInferencePanels(form);
   probability::InstallDistributionPanel(form);
   probability::InstallEventPanels(form);
+  printing::InstallPrinting(form);
 }
 
 }  // namespace frame

@@ -226,6 +226,7 @@ void FormGraficador::Form_Load() {
   SetCapImag();
   Paint(text1_, Qt::white);
   // The printer list of the top bar is filled by the printing controls.
+  if (PrintingControls()) PrintingControls()(*this);
   Image2_Click(kShowHideFunction);
   timer1_->start();
 }
@@ -481,6 +482,11 @@ bool FormGraficador::eventFilter(QObject* watched, QEvent* event) {
     HideReadout(false);
   }
   return QWidget::eventFilter(watched, event);
+}
+
+std::function<void(FormGraficador&)>& PrintingControls() {
+  static std::function<void(FormGraficador&)> controls;
+  return controls;
 }
 
 void ShowFormGraficador() {

@@ -132,6 +132,9 @@ class FormGraficador : public QWidget, public platform::ModalWindow {
   std::array<int32_t, 12> ButtonLeft{}, ButtonTop{};
 };
 
+// Adds the printing controls to a window being loaded; the printing sets it.
+std::function<void(FormGraficador&)>& PrintingControls();
+
 // The graph command's last step: shows the graph window modally over the program's
 // hand-over and tables, and returns when the user has closed it.
 void ShowFormGraficador();

@@ -1,0 +1,51 @@
+// The printer-choice dialog of File > Print: the user picks the printer, which becomes the
+// program's current printer at once, then prints or cancels.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "platform/printers.h"
+#include "platform/ui.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace frame {
+struct FrameState;
+}
+
+namespace printing {
+
+class frmImprimir : public QDialog, public platform::ModalWindow {
+  Q_OBJECT
+
+ public:
+  // Loads afresh: the list shows the printers known now.
+  frmImprimir(frame::FrameState& state, platform::PrinterService& printers,
+              QWidget* parent = nullptr);
+
+  // platform::ModalWindow
+  std::string ModalName() const override { return "frmImprimir"; }
+  void ExecModal() override { exec(); }
+
+  void Form_Load();
+  void Combo1_Click();
+  void cmdImprimir_Click();
+  void cmdCancelar_Click();
+
+ protected:
+  // Esc cancels as "&Cancelar" does.
+  void reject() override;
+
+ private:
+  frame::FrameState& state_;
+  platform::PrinterService& printers_;
+  QLabel* Label3 = nullptr;
+  QComboBox* Combo1 = nullptr;
+  QPushButton* cmdCancelar = nullptr;
+  QPushButton* cmdImprimir = nullptr;
+};
+
+}  // namespace printing
