@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QPushButton>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -28,6 +30,7 @@
 #include "frame/help_menu.h"
 #include "frame/startup.h"
 #include "graph/graph_handover.h"
+#include "platform/qt_printers.h"
 #include "support/scripted_ui.h"
 #include "tables/table_data.h"
 
@@ -51,6 +54,25 @@ std::pair<double, double> Ends(const QString& text) {
   const QRegularExpressionMatch m = pair.match(text);
   EXPECT_TRUE(m.hasMatch()) << text.toStdString();
   return {m.captured(1).toDouble(), m.captured(2).toDouble()};
+}
+
+// The pages of a PDF file the program printed: its page objects.
+int PdfPages(const std::string& path) {
+  const std::string pdf = ReadFile(path);
+  EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u) << path;
+  static const QRegularExpression page(R"re(/Type\s*/Page[^s])re");
+  return static_cast<int>(QString::fromLatin1(pdf.data(), static_cast<qsizetype>(pdf.size()))
+                              .count(page));
+}
+
+// Picks the printer that writes a PDF file in a printer list, as a user does, so that no
+// real printer is ever used.
+void ChoosePdfPrinter(QWidget* window) {
+  auto* list = window->findChild<QComboBox*>("Combo1");
+  ASSERT_NE(list, nullptr);
+  const int entry = list->findText(platform::kPdfPrinterName);
+  ASSERT_GE(entry, 0);
+  list->setCurrentIndex(entry);
 }
 
 class ProgramRun : public ::testing::Test {
@@ -214,7 +236,38 @@ TEST_F(ProgramRun, OneVariableTableTypedSavedReopenedGraphedAndSavedAtExit) {
   checkResults();
   EXPECT_EQ(Text("Txt1V_x1_3"), "170");
 
-  // The graph: bars over the data; zooming in narrows the view about its centre.
+  // File > Print on the PDF printer: the report of five rows; then one of 120 rows, which
+  // at 6 mm a line cannot fit on fewer than three A4 pages.
+  auto printReport = [&](const std::string& pdf) {
+    ui.ExpectModal("frmImprimir", [](platform::ModalWindow& window) {
+      auto* dialog = dynamic_cast<QWidget*>(&window);
+      ASSERT_NE(dialog, nullptr);
+      ChoosePdfPrinter(dialog);
+      QTest::mouseClick(dialog->findChild<QPushButton*>("cmdImprimir"), Qt::LeftButton);
+    });
+    ui.ExpectSave(pdf);
+    Menu("mnu_archivo_Imprimir");
+    return PdfPages(pdf);
+  };
+  const int shortReport = printReport(Path("heights.pdf"));
+  EXPECT_GE(shortReport, 1);
+  {
+    std::string rows = "'<FIL1VAR>  120 NOA\r\n";
+    for (int i = 1; i <= 120; ++i) rows += " " + std::to_string(100 + i) + " <N>  1 \r\n";
+    std::ofstream(Path("long.e1v"), std::ios::binary) << rows;
+  }
+  ui.ExpectOpen(Path("long.e1v"));
+  Menu("mnu_archivo_abrir");
+  EXPECT_NEAR(Number("Txt1V_MX"), 100 + 121 / 2.0, 1E-9);
+  const int longReport = printReport(Path("long.pdf"));
+  EXPECT_GE(longReport, 3);
+  EXPECT_GT(longReport, shortReport);
+  ui.ExpectOpen(path);
+  Menu("mnu_archivo_abrir");
+  checkResults();
+
+  // The graph: bars over the data; zooming in narrows the view about its centre; printed on
+  // one page.
   bool graphShown = false;
   ui.ExpectModal("FormGraficador", [&](platform::ModalWindow& window) {
     auto* graph = dynamic_cast<QWidget*>(&window);
@@ -230,9 +283,13 @@ TEST_F(ProgramRun, OneVariableTableTypedSavedReopenedGraphedAndSavedAtExit) {
     EXPECT_LT(after.ViewXmax - after.ViewXmin, before.ViewXmax - before.ViewXmin);
     EXPECT_NEAR(after.ViewXmin + after.ViewXmax, before.ViewXmin + before.ViewXmax,
                 1E-9 * (before.ViewXmax - before.ViewXmin));
+    ChoosePdfPrinter(graph);
+    QTest::mouseClick(graph->findChild<QWidget*>("cmdPRINT"), Qt::LeftButton);
+    EXPECT_EQ(PdfPages(Path("graph.pdf")), 1);
     graphShown = true;
     graph->close();
   });
+  ui.ExpectSave(Path("graph.pdf"));
   Press(15);
   EXPECT_TRUE(graphShown);
   form->activateWindow();
