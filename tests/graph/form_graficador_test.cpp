@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -35,16 +34,9 @@ class FormGraficadorTest : public ::testing::Test {
  protected:
   // y = 1 + 2x over x 0..10, y 0..20, with the point (2, 5) and the bar of 3 at 4.
   void Open(int16_t kind = 0, ViewBounds view = {0, 10, 0, 20}) {
-    h.GraphKind = kind;
-    h.GraphFormula = kind < 10 ? "y = 1 + 2·x" : "";
-    h.GraphCoefA = 1;
-    h.GraphCoefB = 2;
-    h.View = view;
-    t2.Data2V_X[1] = 2;
-    t2.Data2V_Y[1] = 5;
-    t1.Data1V_X1[1] = 3;  // the value 3, or the class 3..5, of frequency 4
-    t1.Data1V_X2[1] = 5;
-    t1.Data1V_N[1] = 4;
+    h = {kind < 10 ? "y = 1 + 2·x" : "", kind, 1, 2, 0, view};
+    t2.Data2V_X[1] = 2, t2.Data2V_Y[1] = 5;
+    t1.Data1V_X1[1] = 3, t1.Data1V_X2[1] = 5, t1.Data1V_N[1] = 4;  // the value 3, or the class 3..5, of frequency 4
     form = std::make_unique<FormGraficador>(h, t1, kind < 10 ? -1 : 1, t2);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -111,20 +103,16 @@ TEST_F(FormGraficadorTest, LayoutToolPanelAndFormulaBox) {
     EXPECT_EQ(PlotW(), std::max(300, width + frame - 112 - 10));
     EXPECT_EQ(box->pos(), QPoint(PlotW() - box->width() - 6, 6));
   }
-  // Tool button 11 hides and shows the box; with no formula it never shows.
-  for (bool shown : {false, true}) {
+  for (int click = 0; click < 4; ++click) {  // tool button 11 hides and shows it; with no formula it never shows
+    if (click == 2) h.GraphFormula.clear();
     form->Image2_Click(11);
-    EXPECT_EQ(box->isVisible(), shown);
+    EXPECT_EQ(box->isVisible(), click == 1) << click;
   }
-  h.GraphFormula.clear();
-  form->Image2_Click(11);
-  form->Image2_Click(11);
-  EXPECT_FALSE(box->isVisible());
 }
 
 TEST_F(FormGraficadorTest, ButtonsKeysAndMenuMoveTheView) {
   Open();
-  auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+  auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) {
     return [this, k, m] { QTest::keyClick(form.get(), k, m); };
   };
   auto menu = [&](const char* item) { return [this, item] { Trigger(item); }; };
@@ -166,7 +154,8 @@ TEST_F(FormGraficadorTest, ReadoutGridAtOnceCurveLaterAndDrag) {
   Mouse(plot, QEvent::MouseMove, {PlotW() / 2, 50}, Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(form->Text1()->text(), "( 5 ,  11 )");
   EXPECT_TRUE(form->Text1()->isVisible() && form->Shape1()->isVisible());
-  EXPECT_EQ(form->Shape1()->pos(), QPoint(std::lround(PlotW() / 2 - 6), std::lround(9.0 * PlotH() / 20 - 6)));
+  const QRect marker(std::lround(PlotW() / 2 - 6), std::lround(9.0 * PlotH() / 20 - 6), 12, 12);
+  EXPECT_EQ(form->Shape1()->geometry(), marker);
   // Over the tool panel it hides and keeps its text; Copy coordinates takes the text.
   Mouse(form->Picture3(0), QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
   EXPECT_FALSE(form->Text1()->isVisible());
@@ -211,9 +200,7 @@ TEST_F(FormGraficadorTest, BarsAndHistogramHaveNoReadout) {
 TEST(ShowFormGraficador, OpensModallyAndLeavesTheView) {
   testing_support::ScriptedUi ui;
   graph::GraphHandover& h = graph::ProgramGraphHandover();
-  h.GraphKind = 4;
-  h.GraphFormula = "y = x² + 1";
-  h.View = {-5, 5, 0, 30};
+  h = {"y = x² + 1", 4, 1, 0, 0, {-5, 5, 0, 30}};
   bool shown = false;
   ui.ExpectModal("FormGraficador", [&](platform::ModalWindow& window) {
     auto* form = dynamic_cast<FormGraficador*>(&window);
