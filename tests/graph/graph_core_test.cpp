@@ -81,7 +81,7 @@ Texts Labels(const std::vector<graph::GridMark>& marks) {
   return out;
 }
 
-TEST(GridStep, TwentyToFiftyIntervalsAtOneTwoOrFive) {
+TEST(Scale, GridStepsOfTwentyToFiftyIntervalsAtOneTwoOrFiveAndLabelTexts) {
   // Worked out by hand from log10 of the range: a range of exactly 2 or 4 times a power of
   // ten takes the coarser step.
   const double cases[][2] = {{10, 0.5},   {2, 0.1}, {4, 0.2}, {1, 0.05},   {0.5, 0.02}, {3, 0.1},   {7, 0.2},
@@ -90,13 +90,11 @@ TEST(GridStep, TwentyToFiftyIntervalsAtOneTwoOrFive) {
   for (double range = 1e-9; range < 1e12; range *= 1.37) {
     EXPECT_TRUE(range / graph::GridStep(range) >= 19.9 && range / graph::GridStep(range) <= 50.3) << range;
   }
-}
-
-TEST(NumberText, LeadingZeroAndFifteenDigits) {
-  struct Case { double v; const char* text; } cases[] = {
+  // Labels: a leading zero, fifteen digits, exponents for extreme magnitudes.
+  struct Text { double v; const char* text; } texts[] = {
       {0.5, "0.5"}, {-0.5, "-0.5"}, {-0.25, "-0.25"}, {1.5, "1.5"}, {0, "0"}, {2, "2"},
       {3 * 0.1, "0.3"}, {1E-20, "1E-20"}, {-1E-5, "-1E-05"}, {1234.5, "1234.5"}, {-7, "-7"}};
-  for (const Case& c : cases) EXPECT_EQ(graph::NumberText(c.v), c.text) << c.v;
+  for (const Text& c : texts) EXPECT_EQ(graph::NumberText(c.v), c.text) << c.v;
 }
 
 TEST(PlanGrid, LinesAndLabelsOfAViewAndViewsWithoutAGrid) {
@@ -120,15 +118,12 @@ TEST(PlanGrid, LinesAndLabelsOfAViewAndViewsWithoutAGrid) {
     EXPECT_TRUE(m.x1 == 28 && m.x2 == 500 - 0.28) << m.index;
     EXPECT_TRUE(!m.labelled || m.labelY == (m.index == 0 ? m.y1 - 13 : m.y1 - 6.5)) << m.label;
   }
-  // Views without a grid, and views far out.
+  // No grid on a view lost in the rounding of its bounds, too wide, too narrow, or with a range of
+  // exactly 1E-12 of its bound; far out but distinct, line indices run past 32 bits.
   struct Case { ViewBounds v; bool grid; } cases[] = {
-      {{1e15, 1e15 + 1e-4, 0, 1}, false},  // lost in the rounding of its bounds
-      {{0, 1, 1e300, 1.5e300}, false},     // too wide
-      {{0, 1e-200, 0, 1}, false},          // too narrow
-      {{0, 1, 1e12, 1e12 + 1}, false},     // a range of exactly 1E-12 of its bound, just
-      {{0, 1, 1e11, 1e11 + 1}, true},      // far out, still distinct: indices past 32 bits
-      {{-1e150, 1e150, 0, 1}, true},       {{1e20, 1e20 + 1e9, 0, 1}, true},
-  };
+      {{1e15, 1e15 + 1e-4, 0, 1}, false}, {{0, 1, 1e300, 1.5e300}, false},  {{0, 1e-200, 0, 1}, false},
+      {{0, 1, 1e12, 1e12 + 1}, false},    {{0, 1, 1e11, 1e11 + 1}, true},   {{-1e150, 1e150, 0, 1}, true},
+      {{1e20, 1e20 + 1e9, 0, 1}, true}};
   for (const Case& c : cases) {
     plan = graph::PlanGrid(c.v, 500, 400, 1, s);
     EXPECT_EQ(!plan.vertical.empty() && !plan.horizontal.empty(), c.grid) << c.v.ViewXmin;
