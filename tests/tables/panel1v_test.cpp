@@ -1,13 +1,11 @@
-// The one-variable panel driven offscreen in the main window, as a user meets it: typing
-// data, the results shown per keystroke, moving with the keys, scrolling, selecting rows,
-// the Edit menu and its keys, New, saving and reopening, moments and quantiles.
+// The one-variable panel driven offscreen in the main window as a user meets it: typing, results, keys,
+// scrolling, selecting rows, the Edit menu and its keys, New, saving and reopening, quantiles, the graph.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -18,22 +16,18 @@
 #include <vector>
 
 #include "frame/FormMain.h"
-#include "frame/PictureButton.h"
 #include "frame/panels.h"
-#include "support/scripted_ui.h"
 #include "graph/graph_handover.h"
+#include "support/scripted_ui.h"
 #include "tables/Panel1V.h"
 #include "tables/graph_window.h"
 
 namespace {
 
 using platform::Answer;
-using testing_support::MemorySettings;
-using testing_support::ScriptedUi;
+using Rows = std::vector<std::string>;
 
-struct DataRow {
-  double x1, x2, n;
-};
+struct DataRow { double x1, x2, n; };
 
 class Panel1VTest : public ::testing::Test {
  protected:
@@ -44,66 +38,55 @@ class Panel1VTest : public ::testing::Test {
     form->show();
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QTest::mouseClick(form->findChild<QLabel*>("LblTASK_2"), Qt::LeftButton);
+    Click("LblTASK_2");
   }
 
-  QLineEdit* Cell(const char* column, int row) {
-    return form->findChild<QLineEdit*>(QString("%1_%2").arg(column).arg(row));
+  template <class W = QLineEdit> W* Find(const QString& name) { return form->findChild<W*>(name); }
+  QLineEdit* Cell(const char* column, int row) { return Find(QString("%1_%2").arg(column).arg(row)); }
+  std::string Text(const char* name) { return Find(name)->text().toStdString(); }
+  std::string LabelText(const char* name) { return Find<QLabel>(name)->text().toStdString(); }
+  std::string ActionText(const char* name) { return Find<QAction>(name)->text().toStdString(); }
+  QScrollBar* Bar() { return Find<QScrollBar>("VScroll2"); }
+  void Click(const char* name) { QTest::mouseClick(Find<QWidget>(name), Qt::LeftButton); }
+  void New(Answer answer) {
+    ui.ExpectMsgBox("Do you want to save changes to <noname>?", answer, "Save changes. One variable statistic");
+    Click("Image14");
   }
-  std::string Text(const char* name) {
-    return form->findChild<QLineEdit*>(name)->text().toStdString();
+  static bool Lit(const QLineEdit* cell) {
+    return cell->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Highlight);
   }
-  std::string LabelText(const char* name) {
-    return form->findChild<QLabel*>(name)->text().toStdString();
-  }
-  QAction* Action(const char* name) { return form->findChild<QAction*>(name); }
-  QScrollBar* Bar() { return form->findChild<QScrollBar*>("VScroll2"); }
-  void Click(const char* name) { QTest::mouseClick(form->findChild<QWidget*>(name), Qt::LeftButton); }
-
   // Types the rows from the first value cell on, moving with Enter as a user does.
   void TypeRows(const std::vector<DataRow>& rows, bool grouped) {
-    QLineEdit* first = Cell("Txt1V_x1", 1);
-    first->setFocus(Qt::MouseFocusReason);
-    QWidget* focused = first;
+    Cell("Txt1V_x1", 1)->setFocus(Qt::MouseFocusReason);
     for (const DataRow& r : rows) {
-      std::vector<double> values{r.x1};
-      if (grouped) values.push_back(r.x2);
-      values.push_back(r.n);
-      for (double v : values) {
-        focused = QApplication::focusWidget();
+      for (double v : grouped ? std::vector{r.x1, r.x2, r.n} : std::vector{r.x1, r.n}) {
+        QWidget* focused = QApplication::focusWidget();
         QTest::keyClicks(focused, QString::number(v));
         QTest::keyClick(focused, Qt::Key_Return);
       }
     }
   }
-  void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QLineEdit* cell = Cell("Txt1V_ITEM", row);
-    QTest::mousePress(cell, Qt::LeftButton, modifiers, QPoint(10, 10));
-    QTest::mouseRelease(cell, Qt::LeftButton, modifiers, QPoint(10, 10));
+  void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(Cell("Txt1V_ITEM", row), Qt::LeftButton, modifiers, QPoint(10, 10));
   }
-  // The visible rows' input texts, "x1|x2|n" each.
-  std::vector<std::string> ShownRows(int count) {
-    std::vector<std::string> rows;
+  Rows ShownRows(int count) {  // the visible rows' input texts, "x1|x2|n" each
+    Rows rows;
     for (int i = 1; i <= count; ++i) {
-      rows.push_back((Cell("Txt1V_x1", i)->text() + "|" + Cell("Txt1V_x2", i)->text() + "|" +
-                      Cell("Txt1V_N", i)->text())
-                         .toStdString());
+      const auto in = [&](const char* column) { return Cell(column, i)->text(); };
+      rows.push_back((in("Txt1V_x1") + '|' + in("Txt1V_x2") + '|' + in("Txt1V_N")).toStdString());
     }
     return rows;
   }
-  void FillTable(int rows) {
-    for (int i = 1; i <= rows; ++i) {
-      table1V.Data1V_X1[i] = i * 10;
-      table1V.Data1V_N[i] = 1;
-    }
+  void FillTable(int rows) {  // 10, 20, ... once each
+    for (int i = 1; i <= rows; ++i) table1V.Data1V_X1[i] = i * 10, table1V.Data1V_N[i] = 1;
     table1V.N1V = std::max(rows + 1, 12);
     table1V.View1V->Refresh();
     table1V.View1V->Recompute();
   }
 
   QTemporaryDir folder;
-  MemorySettings settings;
-  ScriptedUi ui;
+  testing_support::MemorySettings settings;
+  testing_support::ScriptedUi ui;
   frame::FrameState state;
   tables::Table1V table1V;
   tables::Table2V table2V;
@@ -113,102 +96,69 @@ class Panel1VTest : public ::testing::Test {
 // What the boxes must show, from the definitions: sums of powers, divisor N, moments
 // about the mean.
 std::map<std::string, std::string> Expected(const std::vector<DataRow>& rows, bool grouped) {
-  double N = 0, S[5] = {0, 0, 0, 0, 0};
+  double N = 0, S[5] = {}, m[5] = {};
   for (const DataRow& r : rows) {
-    const double v = grouped ? (r.x1 + r.x2) / 2 : r.x1;
     N += r.n;
-    for (int k = 1; k <= 4; ++k) S[k] += std::pow(v, k) * r.n;
+    for (int k = 1; k <= 4; ++k) S[k] += std::pow(grouped ? (r.x1 + r.x2) / 2 : r.x1, k) * r.n;
   }
   const double mean = S[1] / N;
-  double m2 = 0, m3 = 0, m4 = 0;
   for (const DataRow& r : rows) {
-    const double d = (grouped ? (r.x1 + r.x2) / 2 : r.x1) - mean;
-    m2 += d * d * r.n / N;
-    m3 += d * d * d * r.n / N;
-    m4 += d * d * d * d * r.n / N;
+    for (int k = 2; k <= 4; ++k) m[k] += std::pow((grouped ? (r.x1 + r.x2) / 2 : r.x1) - mean, k) * r.n / N;
   }
-  return {{"Txt1V_SN", FormatoCifras(N, 10)},       {"Txt1V_SX", FormatoCifras(S[1], 10)},
-          {"Txt1V_SX2", FormatoCifras(S[2], 10)},   {"Txt1V_SX3", FormatoCifras(S[3], 10)},
-          {"Txt1V_SX4", FormatoCifras(S[4], 10)},   {"Txt1V_MX", FormatoCifras(mean, 10)},
-          {"Txt1V_VX", FormatoCifras(m2, 10)},      {"Txt1V_DX", FormatoCifras(std::sqrt(m2), 10)},
-          {"Txt1V_CV", FormatoCifras(std::sqrt(m2) / mean, 8)},
-          {"Txt1V_AS", FormatoCifras(m3 / std::pow(m2, 1.5), 6)},
-          {"Txt1V_CU", FormatoCifras(m4 / (m2 * m2) - 3, 6)}};
+  const auto f = [](double v, int digits = 10) { return FormatoCifras(v, digits); };
+  const double sd = std::sqrt(m[2]);
+  return {{"Txt1V_SN", f(N)},     {"Txt1V_SX", f(S[1])}, {"Txt1V_SX2", f(S[2])}, {"Txt1V_SX3", f(S[3])},
+          {"Txt1V_SX4", f(S[4])}, {"Txt1V_MX", f(mean)}, {"Txt1V_VX", f(m[2])},  {"Txt1V_DX", f(sd)},
+          {"Txt1V_CV", f(sd / mean, 8)}, {"Txt1V_AS", f(m[3] / std::pow(m[2], 1.5), 6)},
+          {"Txt1V_CU", f(m[4] / (m[2] * m[2]) - 3, 6)}};
 }
 
-TEST_F(Panel1VTest, TypedDataShowsEveryResultBox) {
-  struct Case {
-    const char* what;
-    bool grouped;
-    std::vector<DataRow> rows;
-    std::string mode, median, skewWord, kurtWord;
-  };
+TEST_F(Panel1VTest, TypedDataShowsEveryResultBoxAndTheGraphItsView) {
+  int opened = 0;
+  tables::ShowGraphWindow() = [&opened] { ++opened; };
   // Modes and medians as the definitions give them: the most frequent value, or the
   // grouped mode 10 + 10 * 0.3 / 0.5; the median interpolated in the cumulative frequency.
+  // The graph's view: the values, and the frequencies from 0, with a tenth added each side.
+  struct Case { bool grouped; std::vector<DataRow> rows; std::string mode, median, skew; graph::ViewBounds view; };
   const Case cases[] = {
-      {"ungrouped, a tie for the mode", false, {{1, 0, 1}, {2, 0, 1}, {3, 0, 1}, {4, 0, 1}}, "",
-       "2.5", "Symmetrical", "Platykurtic"},
-      {"ungrouped", false, {{2, 0, 1}, {3, 0, 2}, {5, 0, 1}}, "3", "3.25",
-       "Positive: Right-skewed", "Platykurtic"},
-      {"grouped", true, {{0, 10, 2}, {10, 20, 5}, {20, 30, 3}}, "16", "16",
-       "Negative: left-skewed", "Platykurtic"},
+      {false, {{1, 0, 1}, {2, 0, 1}, {3, 0, 1}, {4, 0, 1}}, "", "2.5", "Symmetrical", {0.7, 4.3, -0.1, 1.1}},
+      {false, {{2, 0, 1}, {3, 0, 2}, {5, 0, 1}}, "3", "3.25", "Positive: Right-skewed", {1.7, 5.3, -0.2, 2.2}},
+      {true, {{0, 10, 2}, {10, 20, 5}, {20, 30, 3}}, "16", "16", "Negative: left-skewed", {-3, 33, -0.5, 5.5}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.median);
     if (c.grouped) Click("Opt1VAR_1");
     TypeRows(c.rows, c.grouped);
-    for (const auto& [box, text] : Expected(c.rows, c.grouped)) {
-      EXPECT_EQ(Text(box.c_str()), text) << box;
-    }
+    for (const auto& [box, text] : Expected(c.rows, c.grouped)) EXPECT_EQ(Text(box.c_str()), text) << box;
     EXPECT_EQ(Text("Txt1V_MO"), c.mode);
     EXPECT_EQ(Text("Txt1V_ME"), c.median);
-    EXPECT_EQ(LabelText("Label1_68"), c.skewWord);
-    EXPECT_EQ(LabelText("Label1_69"), c.kurtWord);
-    EXPECT_TRUE(table1V.Modified1V);
-    ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No);
-    Click("Image14");
+    EXPECT_EQ(LabelText("Label1_68"), c.skew);
+    EXPECT_EQ(LabelText("Label1_69"), "Platykurtic");
+    Click("Image15");
+    EXPECT_EQ(opened, &c - cases + 1);
+    const graph::ViewBounds& v = graph::ProgramGraphHandover().View;
+    EXPECT_TRUE(std::fabs(v.ViewXmin - c.view.ViewXmin) + std::fabs(v.ViewXmax - c.view.ViewXmax) +
+                    std::fabs(v.ViewYmin - c.view.ViewYmin) + std::fabs(v.ViewYmax - c.view.ViewYmax) < 1e-12);
+    New(Answer::No);
+    EXPECT_FALSE(table1V.Modified1V);
   }
+  // Classes that do not touch have no histogram: nothing opens.
+  Click("Opt1VAR_1");
+  TypeRows({{0, 10, 1}, {11, 20, 2}}, true);
+  Click("Image15");
+  EXPECT_EQ(opened, 3);
+  tables::ShowGraphWindow() = nullptr;
+  Click("Image15");  // opens nothing, and does not fail, while no window is joined
 }
 
-TEST_F(Panel1VTest, TheColumnsFollowTheDataKind) {
-  struct Case {
-    const char* option;
-    const char* title;
-    bool grouped;
-    int nLeft, nWidth;  // where n and its sum stand
-  };
-  const Case cases[] = {
-      {"Opt1VAR_1", "One variable statistic:  Grouped data", true, 255, 56},
-      {"Opt1VAR_0", "One variable statistic:  Ungrouped data", false, 194, 136},
-      {"Opt1VAR_1", "One variable statistic:  Grouped data", true, 255, 56},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.option);
-    Click(c.option);
-    EXPECT_EQ(LabelText("LblESTAD1"), c.title);
-    for (const char* name : {"Txt1V_x2", "Txt1V_XM"}) {
-      for (int row = 1; row <= 12; ++row) EXPECT_EQ(Cell(name, row)->isVisible(), c.grouped);
-    }
-    EXPECT_EQ(form->findChild<QLabel*>("image5_15")->isVisible(), c.grouped);
-    EXPECT_EQ(Cell("Txt1V_N", 12)->geometry(), QRect(c.nLeft, 314, c.nWidth, 27));
-    EXPECT_EQ(form->findChild<QLineEdit*>("Txt1V_SN")->geometry(),
-              QRect(c.nLeft, -1, c.nWidth, 26));
-    // Row 12 ends where the sums strip begins.
-    EXPECT_EQ(Cell("Txt1V_N", 12)->geometry().bottom() + 1,
-              form->findChild<QWidget*>("Picture5_7")->geometry().top());
-  }
-}
-
-TEST_F(Panel1VTest, EachKeystrokeIsAnEdit) {
+TEST_F(Panel1VTest, EachKeystrokeIsAnEditAndTheLastRowGrowsTheTable) {
   QLineEdit* x = Cell("Txt1V_x1", 3);
   x->setFocus(Qt::TabFocusReason);
   QTest::keyClicks(x, "2,5");
   EXPECT_EQ(x->text(), "2.5") << "a comma is typed as a point";
   EXPECT_EQ(Cell("Txt1V_N", 3)->text(), "1") << "a new value counts once";
-  EXPECT_EQ(table1V.Data1V_X1[3], 2.5);
   EXPECT_EQ(Cell("Txt1V_X2N", 3)->text(), "6.25");
   EXPECT_EQ(Text("Txt1V_MX"), "2.5");
-
   QLineEdit* n = Cell("Txt1V_N", 3);
   n->setFocus(Qt::TabFocusReason);
   QTest::keyClicks(n, "4");
@@ -217,293 +167,190 @@ TEST_F(Panel1VTest, EachKeystrokeIsAnEdit) {
   EXPECT_TRUE(table1V.Data1V_N[3] == NoValue) << "a cleared frequency is empty, not 0";
   EXPECT_EQ(Text("Txt1V_MX"), "") << "a partly filled row empties every box";
   EXPECT_EQ(Cell("Txt1V_XN", 3)->text(), "");
-
+  x->clear();
+  EXPECT_EQ(n->text(), "") << "a value emptied sets no frequency";
   // Typing into row 12 grows the table by one row and the scroll bar with it.
-  QLineEdit* last = Cell("Txt1V_x1", 12);
-  last->setFocus(Qt::TabFocusReason);
-  QTest::keyClicks(last, "7");
+  Cell("Txt1V_x1", 12)->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(Cell("Txt1V_x1", 12), "7");
   EXPECT_EQ(table1V.N1V, 13);
   EXPECT_EQ(Bar()->maximum(), 2);
-}
-
-TEST_F(Panel1VTest, EnteringACellSelectsItsTextUnlessTheWindowGaveTheFocusBack) {
-  FillTable(3);
-  struct Case {
-    const char* what;
-    std::function<void(QLineEdit*)> enter;
-    bool selected;
-  };
-  const Case cases[] = {
-      {"the keyboard", [](QLineEdit* c) { c->setFocus(Qt::TabFocusReason); }, true},
-      {"a click, once the caret is placed", [](QLineEdit* c) {
-         QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, QPoint(c->width() - 5, 10));
-         QApplication::processEvents();
-       }, true},
-      {"the window becoming active", [](QLineEdit* c) { c->setFocus(Qt::ActiveWindowFocusReason); },
-       false},
-      {"a popup closing", [](QLineEdit* c) { c->setFocus(Qt::PopupFocusReason); }, false},
-  };
-  for (const Case& c : cases) {
-    QLineEdit* cell = Cell("Txt1V_x1", 2);
-    form->findChild<QLineEdit*>("Txt1V_MX")->setFocus(Qt::OtherFocusReason);
-    cell->deselect();
-    cell->setCursorPosition(1);
-    c.enter(cell);
-    ASSERT_EQ(QApplication::focusWidget(), cell) << c.what;
-    EXPECT_EQ(cell->selectedText() == "20" && cell->cursorPosition() == 0, c.selected) << c.what;
-  }
-}
-
-TEST_F(Panel1VTest, KeysMoveBetweenTheVisibleColumnsAndScrollAtTheEdges) {
-  FillTable(40);
-  struct Case {
-    bool grouped;
-    const char* from;
-    int row;
-    int key;
-    const char* to;
-    int toRow;
-    int top;  // the scroll bar afterwards
-  };
-  const Case cases[] = {
-      {false, "Txt1V_x1", 2, Qt::Key_Return, "Txt1V_N", 2, 1},
-      {true, "Txt1V_x1", 2, Qt::Key_Tab, "Txt1V_x2", 2, 1},
-      {true, "Txt1V_x2", 2, Qt::Key_Enter, "Txt1V_N", 2, 1},
-      {false, "Txt1V_N", 5, Qt::Key_Backtab, "Txt1V_x1", 6, 1},
-      {false, "Txt1V_N", 5, Qt::Key_Left, "Txt1V_x1", 5, 1},
-      {true, "Txt1V_N", 5, Qt::Key_Left, "Txt1V_x2", 5, 1},
-      {false, "Txt1V_x1", 12, Qt::Key_Down, "Txt1V_x1", 12, 2},
-      {false, "Txt1V_N", 12, Qt::Key_Return, "Txt1V_x1", 12, 2},
-      {false, "Txt1V_x1", 1, Qt::Key_Up, "Txt1V_x1", 1, 1},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.from) + " " + std::to_string(c.row));
-    Click(c.grouped ? "Opt1VAR_1" : "Opt1VAR_0");
-    Bar()->setValue(1);
-    QLineEdit* from = Cell(c.from, c.row);
-    from->setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(from->cursorPosition(), 0) << "the text is selected from its start";
-    ASSERT_EQ(from->selectedText(), from->text());
-    QTest::keyClick(from, static_cast<Qt::Key>(c.key));
-    EXPECT_EQ(QApplication::focusWidget(), Cell(c.to, c.toRow));
-    EXPECT_EQ(Bar()->value(), c.top);
-    EXPECT_EQ(Cell("Txt1V_ITEM", 1)->text().toInt(), c.top);
-  }
-}
-
-TEST_F(Panel1VTest, AHundredRowTableScrollsByBarWheelAndKeys) {
-  FillTable(99);  // rows 1..99 and one empty row after them
-  ASSERT_EQ(Bar()->maximum(), 89);
-  QLineEdit* cell = Cell("Txt1V_x1", 12);
-  cell->setFocus(Qt::TabFocusReason);
-  auto wheel = [&](int delta) {
-    QWheelEvent event(QPointF(5, 5), cell->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(cell, &event);
-  };
-  struct Step {
-    const char* what;
-    std::function<void()> act;
-    int top;
-  };
-  const Step steps[] = {
-      {"the bar to its end", [&] { Bar()->setValue(89); }, 89},
-      {"a notch away from the user", [&] { wheel(120); }, 88},
-      {"three notches at once count as one message each", [&] { wheel(-360); }, 89},
-      {"the wheel stops at the end", [&] { wheel(-120); }, 89},
-      {"Up on screen row 1", [&] {
-         Cell("Txt1V_x1", 1)->setFocus(Qt::TabFocusReason);
-         QTest::keyClick(Cell("Txt1V_x1", 1), Qt::Key_Up);
-       }, 88},
-      {"the bar's page step", [&] { Bar()->triggerAction(QAbstractSlider::SliderPageStepSub); },
-       77},
-  };
-  for (const Step& s : steps) {
-    s.act();
-    EXPECT_EQ(Bar()->value(), s.top) << s.what;
-    EXPECT_EQ(table1V.Top1V, s.top) << s.what;
-    EXPECT_EQ(Cell("Txt1V_ITEM", 1)->text().toInt(), s.top) << s.what;
-    const int32_t last = s.top + 11;  // row 100 is the empty one
-    EXPECT_EQ(Cell("Txt1V_x1", 12)->text(), last <= 99 ? QString::number(last * 10) : "")
-        << s.what;
-  }
-  EXPECT_FALSE(table1V.Modified1V) << "scrolling changes nothing";
-}
-
-TEST_F(Panel1VTest, AFrequencyShownInTheLastRowLeavesOneEmptyRowAfterIt) {
-  struct Case {
-    int32_t N;
-    int32_t top;
-    bool lastFilled;
-    int32_t after;
-  };
-  const Case cases[] = {
-      {12, 1, true, 13},             // as typing into row 12 would
-      {12, 1, false, 12},            // an empty last row needs nothing
-      {40, 1, true, 40},             // the last row is not on screen
-      {10000, 9989, true, 10000},    // at the row limit: no growth and no message
-  };
-  for (const Case& c : cases) {
-    table1V.N1V = c.N;
-    table1V.Top1V = c.top;
-    table1V.Data1V_X1[c.N] = c.lastFilled ? 1 : NoValue;
-    table1V.Data1V_N[c.N] = c.lastFilled ? 1 : NoValue;
+  // Redrawn, a frequency in the last row leaves one empty row after it too, and changes
+  // nothing; an empty last row needs nothing, nor one off screen; at the limit, no growth.
+  table1V.Modified1V = false;
+  const int cases[][4] = {{12, 1, true, 13}, {12, 1, false, 12}, {40, 1, true, 40}, {10000, 9989, true, 10000}};
+  for (const auto& [N, top, lastFilled, after] : cases) {
+    table1V.N1V = N;
+    table1V.Top1V = top;
+    table1V.Data1V_X1[N] = table1V.Data1V_N[N] = lastFilled ? 1 : NoValue;
     table1V.View1V->Refresh();
-    EXPECT_EQ(table1V.N1V, c.after) << c.N;
-    EXPECT_EQ(Bar()->maximum(), std::max(1, c.after - 11)) << c.N;
-    EXPECT_EQ(Bar()->value(), c.top) << c.N;
-    table1V.Data1V_X1[c.N] = table1V.Data1V_N[c.N] = NoValue;
+    EXPECT_EQ(table1V.N1V, after) << N;
+    EXPECT_TRUE(Bar()->maximum() == std::max(1, after - 11) && Bar()->value() == top) << N;
   }
   EXPECT_FALSE(table1V.Modified1V);
 }
 
-TEST_F(Panel1VTest, RowsAreCutPastedUndoneAndRedoneFromTheKeyboard) {
+TEST_F(Panel1VTest, TheColumnsFollowTheDataKindAndKeysMoveBetweenTheVisibleOnesAndScroll) {
+  FillTable(40);
+  const char* sums[][2] = {{"Txt1V_SN", "Txt1V_N"}, {"Txt1V_SX", "Txt1V_XN"}, {"Txt1V_SX2", "Txt1V_X2N"},
+                           {"Txt1V_SX3", "Txt1V_X3N"}, {"Txt1V_SX4", "Txt1V_X4N"}};
+  struct Case { bool grouped; const char* from; int row, key; const char* to; int toRow, top; };
+  const Case cases[] = {
+      {false, "Txt1V_x1", 2, Qt::Key_Return, "Txt1V_N", 2, 1}, {true, "Txt1V_x1", 2, Qt::Key_Tab, "Txt1V_x2", 2, 1},
+      {true, "Txt1V_x2", 2, Qt::Key_Enter, "Txt1V_N", 2, 1},
+      {false, "Txt1V_N", 5, Qt::Key_Backtab, "Txt1V_x1", 6, 1},
+      {false, "Txt1V_N", 5, Qt::Key_Left, "Txt1V_x1", 5, 1},   {true, "Txt1V_N", 5, Qt::Key_Left, "Txt1V_x2", 5, 1},
+      {false, "Txt1V_x1", 12, Qt::Key_Down, "Txt1V_x1", 12, 2},
+      {false, "Txt1V_N", 12, Qt::Key_Return, "Txt1V_x1", 12, 2}, {false, "Txt1V_x1", 1, Qt::Key_Up, "Txt1V_x1", 1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.from) + " " + std::to_string(c.row));
+    Click(c.grouped ? "Opt1VAR_1" : "Opt1VAR_0");
+    EXPECT_EQ(LabelText("LblESTAD1"), c.grouped ? "One variable statistic:  Grouped data"
+                                                : "One variable statistic:  Ungrouped data");
+    EXPECT_EQ(Cell("Txt1V_x2", 1)->isVisible() + Cell("Txt1V_XM", 12)->isVisible() +
+                  Find<QLabel>("image5_15")->isVisible(), 3 * c.grouped);
+    const QRect n = c.grouped ? QRect(255, 314, 56, 27) : QRect(194, 314, 136, 27);
+    EXPECT_EQ(Cell("Txt1V_N", 12)->geometry(), n);
+    EXPECT_EQ(n.bottom() + 1, Find<QWidget>("Picture5_7")->geometry().top()) << "row 12 ends at the sums";
+    for (const auto& [sum, column] : sums) {  // each sum under its column
+      const QRect above = Cell(column, 12)->geometry();
+      EXPECT_EQ(Find(sum)->geometry(), QRect(above.left(), -1, above.width(), 26)) << sum;
+    }
+    Bar()->setValue(1);
+    QLineEdit* from = Cell(c.from, c.row);
+    from->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(from->cursorPosition() == 0 && from->selectedText() == from->text()) << "selected from its start";
+    QTest::keyClick(from, static_cast<Qt::Key>(c.key));
+    EXPECT_EQ(QApplication::focusWidget(), Cell(c.to, c.toRow));
+    EXPECT_TRUE(Bar()->value() == c.top && Cell("Txt1V_ITEM", 1)->text().toInt() == c.top);
+  }
+  // A click selects the text too, once the caret is placed; focus given back does not.
+  QLineEdit* cell = Cell("Txt1V_x1", 2);
+  for (Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+    Find("Txt1V_MX")->setFocus(Qt::OtherFocusReason);
+    cell->deselect();
+    cell->setCursorPosition(1);
+    if (reason == Qt::MouseFocusReason) QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(cell->width() - 5, 10));
+    cell->setFocus(reason);
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), cell);
+    EXPECT_EQ(cell->selectedText() == "20" && cell->cursorPosition() == 0, reason == Qt::MouseFocusReason) << reason;
+  }
+}
+
+TEST_F(Panel1VTest, ALargeTableScrollsByBarWheelAndKeysAndItsQuantileWaitsForItsButton) {
+  FillTable(250);  // rows 1..250 and one empty row after them
+  ASSERT_EQ(Bar()->maximum(), 240);
+  QLineEdit* cell = Cell("Txt1V_x1", 12);
+  cell->setFocus(Qt::TabFocusReason);
+  auto wheel = [&](int delta) {
+    QWheelEvent event(QPointF(5, 5), cell->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(cell, &event);
+  };
+  const std::pair<std::function<void()>, int> steps[] = {
+      {[&] { Bar()->setValue(0); }, 1},  // row 1 is the first there is
+      {[&] { Bar()->setValue(240); }, 240},
+      {[&] { wheel(120); }, 239},   // a notch away from the user
+      {[&] { wheel(360); }, 236},   // three notches at once count as one message each
+      {[&] { wheel(-600); }, 240},  // and stop at the end
+      {[&] { QTest::keyClick(Cell("Txt1V_x1", 1), Qt::Key_Up); }, 239},  // Up on screen row 1
+      {[&] { Bar()->triggerAction(QAbstractSlider::SliderPageStepSub); }, 228}};
+  for (const auto& [act, top] : steps) {
+    act();
+    EXPECT_TRUE(Bar()->value() == top && table1V.Top1V == top && Cell("Txt1V_ITEM", 1)->text().toInt() == top) << top;
+    EXPECT_EQ(Cell("Txt1V_x1", 12)->text(), top + 11 <= 250 ? QString::number((top + 11) * 10) : "") << top;
+  }
+  EXPECT_FALSE(table1V.Modified1V) << "scrolling changes nothing";
+  // From 200 rows on the quantile waits for its button, or Enter. The half-way point of 10,
+  // 20, ..., 2500 lies on the 125th value's upper half-gap, 1250 + 5.
+  QLineEdit* order = Find("Txt1V_QPCT");
+  EXPECT_TRUE(Find<QWidget>("CmdCuantil")->isEnabled());
+  order->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(order, "50");
+  EXPECT_EQ(Text("Txt1V_QQ"), "");
+  QTest::keyClick(order, Qt::Key_Return);
+  EXPECT_EQ(Text("Txt1V_QQ"), "1255");
+}
+
+TEST_F(Panel1VTest, RowsAreSelectedCutPastedUndoneAndRedoneFromTheKeyboard) {
   FillTable(5);
   QLineEdit* focus = Cell("Txt1V_x1", 9);
   focus->setFocus(Qt::TabFocusReason);
   ClickRow(2);
   ClickRow(3, Qt::ShiftModifier);
-  EXPECT_EQ(table1V.SelStart1V, 2);
-  EXPECT_EQ(table1V.SelEnd1V, 3);
-  const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
-  EXPECT_EQ(Cell("Txt1V_N", 3)->palette().color(QPalette::Base), highlight);
-  EXPECT_NE(Cell("Txt1V_N", 4)->palette().color(QPalette::Base), highlight);
-
-  struct Step {
-    const char* what;
-    std::function<void()> act;
-    std::vector<std::string> rows;
-    std::string undo, redo;
-  };
-  auto key = [&](Qt::Key k) {
-    return [&, k] { QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier); };
-  };
+  EXPECT_TRUE(table1V.SelStart1V == 2 && table1V.SelEnd1V == 3);
+  EXPECT_TRUE(Lit(Cell("Txt1V_N", 3)) && !Lit(Cell("Txt1V_N", 4)));
+  auto key = [&](Qt::Key k) { return [k] { QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier); }; };
+  auto menu = [&] { return ActionText("mnu_Edicion_Deshacer") + " / " + ActionText("mnu_Edicion_Rehacer"); };
+  struct Step { std::function<void()> act; Rows rows; std::string menu; };
   const Step steps[] = {
-      {"Ctrl+X", key(Qt::Key_X), {"10||1", "40||1", "50||1", "||"}, "Undo cut", "Can not redo"},
-      {"Ctrl+Z", key(Qt::Key_Z), {"10||1", "20||1", "30||1", "40||1"}, "Can not undo", "Redo"},
-      {"Ctrl+Y", key(Qt::Key_Y), {"10||1", "40||1", "50||1", "||"}, "Undo", "Can not redo"},
-      {"a click on row 1 and Ctrl+V", [&] {
-         ClickRow(1);
-         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
-       }, {"20||1", "30||1", "10||1", "40||1"}, "Undo paste", "Can not redo"},
-      {"Delete", [&] {
-         ClickRow(4);
-         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
-       }, {"20||1", "30||1", "10||1", "||"}, "Undo delete selection", "Can not redo"},
+      {key(Qt::Key_X), {"10||1", "40||1", "50||1", "||"}, "Undo cut / Can not redo"},
+      {key(Qt::Key_Z), {"10||1", "20||1", "30||1", "40||1"}, "Can not undo / Redo"},
+      {key(Qt::Key_Y), {"10||1", "40||1", "50||1", "||"}, "Undo / Can not redo"},
+      {[&] { ClickRow(1); key(Qt::Key_V)(); }, {"20||1", "30||1", "10||1", "40||1"}, "Undo paste / Can not redo"},
+      {[&] { ClickRow(4); QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete); },
+       {"20||1", "30||1", "10||1", "||"}, "Undo delete selection / Can not redo"},
   };
   for (const Step& s : steps) {
     s.act();
-    EXPECT_EQ(ShownRows(4), s.rows) << s.what;
-    EXPECT_EQ(Action("mnu_Edicion_Deshacer")->text().toStdString(), s.undo) << s.what;
-    EXPECT_EQ(Action("mnu_Edicion_Rehacer")->text().toStdString(), s.redo) << s.what;
+    EXPECT_EQ(ShownRows(4), s.rows) << s.menu;
+    EXPECT_EQ(menu(), s.menu);
     EXPECT_EQ(QApplication::focusWidget(), focus) << "the cell keeps the focus";
   }
   EXPECT_EQ(focus->text(), "") << "the keys went to the table, not into the cell";
   EXPECT_EQ(table1V.SelStart1V, -1) << "Delete selection leaves nothing selected";
-
+  Click("LblTASK_3");  // the other table's own Undo, then this one's again
+  EXPECT_EQ(menu(), "Can not undo / Can not redo");
+  Click("LblTASK_2");
+  EXPECT_EQ(menu(), "Undo delete selection / Can not redo");
   // Typing makes the step unavailable; a click into any cell clears the selection.
   QTest::keyClicks(focus, "8");
-  EXPECT_FALSE(Action("mnu_Edicion_Deshacer")->isEnabled());
-  EXPECT_EQ(Action("mnu_Edicion_Deshacer")->text(), "Can not undo");
+  EXPECT_FALSE(Find<QAction>("mnu_Edicion_Deshacer")->isEnabled());
+  EXPECT_EQ(ActionText("mnu_Edicion_Deshacer"), "Can not undo");
   ClickRow(2);
-  form->findChild<QLineEdit*>("Txt1V_SN")->setFocus(Qt::MouseFocusReason);
+  Find("Txt1V_SN")->setFocus(Qt::MouseFocusReason);
   EXPECT_EQ(table1V.SelStart1V, -1);
-}
-
-TEST_F(Panel1VTest, ADragInTheRowNumbersSelectsTheRowsItPasses) {
   FillTable(30);
-  Bar()->setValue(5);
+  Bar()->setValue(5);  // a drag in the row numbers selects the rows it passes, as data rows
   QLineEdit* pressed = Cell("Txt1V_ITEM", 3);
   QTest::mousePress(pressed, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-  QMouseEvent move(QEvent::MouseMove, QPointF(10, 10 + 3 * 26), pressed->mapToGlobal(QPointF(10, 88)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(10, 88), pressed->mapToGlobal(QPointF(10, 88)), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(pressed, &move);
   QTest::mouseRelease(pressed, Qt::LeftButton, Qt::NoModifier, QPoint(10, 88));
-  EXPECT_EQ(table1V.SelStart1V, 7);
-  EXPECT_EQ(table1V.SelEnd1V, 10);
-  // Scrolled on, the selection follows its data rows.
+  EXPECT_TRUE(table1V.SelStart1V == 7 && table1V.SelEnd1V == 10);
   Bar()->setValue(9);
-  const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
-  for (int row = 1; row <= 4; ++row) {
-    EXPECT_EQ(Cell("Txt1V_x1", row)->palette().color(QPalette::Base) == highlight, row <= 2)
-        << row;
+  for (int row = 1; row <= 4; ++row) {  // the whole row, its number too
+    EXPECT_EQ(Lit(Cell("Txt1V_ITEM", row)) + Lit(Cell("Txt1V_x1", row)) + Lit(Cell("Txt1V_X4N", row)), 3 * (row <= 2));
   }
 }
 
-TEST_F(Panel1VTest, NewAsksBeforeItEmptiesAModifiedTable) {
+TEST_F(Panel1VTest, ClassesConvertQuantilesFollowMomentsAndSurviveNewSaveAndOpen) {
   Click("OptQQ_0");
   Click("Opt1VAR_1");
-  TypeRows({{1, 2, 3}}, true);
-  ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::Cancel,
-                  "Save changes. One variable statistic");
-  Click("Image14");
-  EXPECT_EQ(Cell("Txt1V_x1", 1)->text(), "1") << "Cancel keeps the table";
-
-  ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No);
-  Click("Image14");
-  EXPECT_EQ(ShownRows(2), (std::vector<std::string>{"||", "||"}));
-  EXPECT_EQ(Text("Txt1V_MX"), "");
-  EXPECT_EQ(LabelText("LblESTAD1"), "One variable statistic:  Ungrouped data");
-  EXPECT_TRUE(form->findChild<QRadioButton*>("Opt1VAR_0")->isChecked());
-  EXPECT_TRUE(Cell("Txt1V_x2", 1)->isHidden());
-  EXPECT_EQ(Action("mnu_Edicion_Deshacer")->text(), "Can not undo");
-  EXPECT_FALSE(table1V.Modified1V);
-  EXPECT_TRUE(form->findChild<QRadioButton*>("OptQQ_2")->isChecked()) << "percentiles again";
-}
-
-TEST_F(Panel1VTest, ASavedTableReopensAsTheSameTable) {
-  Click("Opt1VAR_1");
   TypeRows({{0, 10, 2}, {10, 20, 5}, {20, 30, 3}}, true);
-  const std::vector<std::string> before = ShownRows(12);
-  const std::string mean = Text("Txt1V_MX");
-  const std::string path = folder.path().toStdString() + "/classes.e1v";
-  ui.ExpectSave(path);
-  Action("mnu_archivo_guardarComo")->trigger();
-  ASSERT_FALSE(table1V.Modified1V);
-  Click("Image14");  // nothing to ask
-  ASSERT_EQ(Text("Txt1V_MX"), "");
-
-  ui.ExpectOpen(path);
-  Action("mnu_archivo_abrir")->trigger();
-  EXPECT_EQ(ShownRows(12), before);
-  EXPECT_EQ(Text("Txt1V_MX"), mean);
-  EXPECT_TRUE(form->findChild<QRadioButton*>("Opt1VAR_1")->isChecked());
-  EXPECT_EQ(form->Caption(), "Orvalis - ZorbSoftware - " + path);
-}
-
-TEST_F(Panel1VTest, QuantileBoxesConvertBothWaysAndMomentsFollowTheirOptions) {
-  Click("Opt1VAR_1");
-  TypeRows({{0, 10, 2}, {10, 20, 5}, {20, 30, 3}}, true);
-  QLineEdit* order = form->findChild<QLineEdit*>("Txt1V_QPCT");
-  QLineEdit* value = form->findChild<QLineEdit*>("Txt1V_QQ");
+  QLineEdit *order = Find("Txt1V_QPCT"), *value = Find("Txt1V_QQ");
   // The cumulative frequency of the classes: 0.2 at 10, 0.7 at 20, 1 at 30.
-  struct Case {
-    const char* kind;
-    QLineEdit* typed;
-    const char* text;
-    QLineEdit* other;
-    const char* shown;
-  };
+  struct Case { const char* kind; QLineEdit* typed; const char* text; QLineEdit* other; const char* shown; };
   const Case cases[] = {
-      {"OptQQ_0", order, "1", value, "11"},   {"OptQQ_2", order, "100", value, "30"},
-      {"OptQQ_2", value, "16", order, "50"},  {"OptQQ_1", value, "10", order, "2"},
-      {"OptQQ_0", order, "5", value, ""},     {"OptQQ_2", value, "abc", order, "0"},
+      {"OptQQ_0", order, "1", value, "11"},  {"OptQQ_2", order, "100", value, "30"},
+      {"OptQQ_2", value, "16", order, "50"}, {"OptQQ_1", value, "10", order, "2"},
+      {"OptQQ_0", order, "5", value, ""},    {"OptQQ_2", value, "abc", order, "0"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
     Click(c.kind);
     c.typed->setFocus(Qt::TabFocusReason);
     QTest::keyClick(c.typed, Qt::Key_Backspace);
     QTest::keyClicks(c.typed, c.text);
-    EXPECT_EQ(c.other->text().toStdString(), c.shown);
+    EXPECT_EQ(c.other->text().toStdString(), c.shown) << c.text;
   }
-  EXPECT_FALSE(form->findChild<QWidget*>("CmdCuantil")->isEnabled());
+  EXPECT_FALSE(Find<QWidget>("CmdCuantil")->isEnabled());
   Click("OptQQ_0");
   order->clear();
   QTest::keyClicks(order, "3");
   Click("OptQQ_2");
   EXPECT_EQ(order->text(), "75") << "quartile 3 is percentile 75";
-
   Click("OptMOM_2");
   Click("OptMR_1");
   EXPECT_EQ(LabelText("Label1_65"), "2th-moment about the mean");
@@ -511,55 +358,30 @@ TEST_F(Panel1VTest, QuantileBoxesConvertBothWaysAndMomentsFollowTheirOptions) {
   EXPECT_EQ(Text("Txt1V_MM"), Text("Txt1V_VX"));
   Click("OptMR_0");
   EXPECT_EQ(Text("Txt1V_MM"), FormatoCifras(3050.0 / 10, 10)) << "the sum of n x² over N";
-}
-
-TEST_F(Panel1VTest, FromTwoHundredRowsTheQuantileWaitsForItsButton) {
-  FillTable(250);
-  QLineEdit* order = form->findChild<QLineEdit*>("Txt1V_QPCT");
-  QLineEdit* value = form->findChild<QLineEdit*>("Txt1V_QQ");
-  QWidget* button = form->findChild<QWidget*>("CmdCuantil");
-  EXPECT_TRUE(button->isEnabled());
-  order->setFocus(Qt::TabFocusReason);
-  QTest::keyClicks(order, "50");
-  EXPECT_EQ(value->text(), "");
-  QTest::keyClick(order, Qt::Key_Return);
-  // Values 10, 20, ..., 2500 once each: the half-way point lies on the 125th value's
-  // upper half-gap, 1250 + 5.
-  EXPECT_EQ(value->text(), "1255");
-}
-
-TEST_F(Panel1VTest, TheGraphButtonHandsTheDataOverBeforeTheWindowOpens) {
-  int opened = 0;
-  tables::ShowGraphWindow() = [&opened] { ++opened; };
-  struct Case {
-    const char* what;
-    bool grouped;
-    std::vector<DataRow> rows;
-    int opens;
-    graph::ViewBounds view;
-  };
-  // Bars stand on 0; a tenth of each range is added on both sides.
-  const Case cases[] = {
-      {"bars", false, {{2, 0, 1}, {4, 0, 3}, {6, 0, 2}}, 1, {1.6, 6.4, -0.3, 3.3}},
-      {"classes that do not touch", true, {{0, 10, 1}, {11, 20, 2}}, 0, {}},
-  };
-  for (const Case& c : cases) {
-    opened = 0;
-    graph::ProgramGraphHandover() = graph::GraphHandover{};
-    if (c.grouped) Click("Opt1VAR_1");
-    TypeRows(c.rows, c.grouped);
-    Click("Image15");
-    EXPECT_EQ(opened, c.opens) << c.what;
-    const graph::GraphHandover& h = graph::ProgramGraphHandover();
-    EXPECT_DOUBLE_EQ(h.View.ViewXmin, c.view.ViewXmin) << c.what;
-    EXPECT_DOUBLE_EQ(h.View.ViewXmax, c.view.ViewXmax) << c.what;
-    EXPECT_DOUBLE_EQ(h.View.ViewYmin, c.view.ViewYmin) << c.what;
-    EXPECT_DOUBLE_EQ(h.View.ViewYmax, c.view.ViewYmax) << c.what;
-    ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No);
-    Click("Image14");
-  }
-  tables::ShowGraphWindow() = nullptr;
-  Click("Image15");  // opens nothing, and does not fail, while no window is joined
+  Cell("Txt1V_x1", 4)->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(Cell("Txt1V_x1", 4), "40");
+  EXPECT_TRUE(order->text().isEmpty() && value->text().isEmpty()) << "new data empties the quantile";
+  Click("OptQQ_1");
+  New(Answer::Cancel);
+  const Rows before = ShownRows(12);
+  EXPECT_EQ(before[0], "0|10|2") << "Cancel keeps the table";
+  const std::string mean = Text("Txt1V_MX");
+  const std::string path = folder.path().toStdString() + "/classes.e1v";
+  ui.ExpectSave(path);
+  Find<QAction>("mnu_archivo_guardarComo")->trigger();
+  ASSERT_FALSE(table1V.Modified1V);
+  Click("Image14");  // nothing to ask
+  EXPECT_EQ(ShownRows(2), (Rows{"||", "||"}));
+  EXPECT_EQ(Text("Txt1V_MX"), "");
+  EXPECT_EQ(LabelText("LblESTAD1"), "One variable statistic:  Ungrouped data");
+  EXPECT_TRUE(Find<QRadioButton>("Opt1VAR_0")->isChecked() && Cell("Txt1V_x2", 1)->isHidden());
+  EXPECT_TRUE(Find<QRadioButton>("OptQQ_2")->isChecked()) << "percentiles again";
+  ui.ExpectOpen(path);
+  Find<QAction>("mnu_archivo_abrir")->trigger();
+  EXPECT_EQ(ShownRows(12), before);
+  EXPECT_EQ(Text("Txt1V_MX"), mean);
+  EXPECT_TRUE(Find<QRadioButton>("Opt1VAR_1")->isChecked());
+  EXPECT_EQ(form->Caption(), "Orvalis - ZorbSoftware - " + path);
 }
 
 }  // namespace
