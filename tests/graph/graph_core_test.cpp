@@ -11,6 +11,7 @@
 #include "graph/navigation.h"
 #include "graph/plot_content.h"
 #include "graph/plot_frame.h"
+#include "graph/recording_surface.h"
 
 namespace {
 
@@ -19,59 +20,9 @@ using graph::Rgb;
 using graph::ViewBounds;
 using Texts = std::vector<std::string>;
 
-struct Op {  // kind: Line, Rectangle, Box, Dot, Text, Clear
-  std::string kind;
-  double x1 = 0, y1 = 0, x2 = 0, y2 = 0, pen = 1;
-  Rgb colour{};
-  bool mask = false;
-};
-
-class RecordingSurface : public graph::Surface {
- public:
-  RecordingSurface(double w, double h, bool screen = true, double twips = 15)
-      : w_(w), h_(h), screen_(screen), twips_(twips) {}
-  bool IsScreen() const override { return screen_; }
-  double ScaleWidth() const override { return w_; }
-  double ScaleHeight() const override { return h_; }
-  double TwipsPerPixel() const override { return twips_; }
-  double TextWidth(const std::string& t) override { return 7.0 * t.size(); }
-  double TextHeight(const std::string&) override { return 13; }
-  void SetDrawWidth(double w) override { pen_ = w; }
-  void SetMaskPen(bool on) override { mask_ = on; }
-  void Line(double a, double b, double c, double d, Rgb k) override { Add("Line", a, b, c, d, k); }
-  void Rectangle(double a, double b, double c, double d, Rgb k) override { Add("Rectangle", a, b, c, d, k); }
-  void FilledBox(double a, double b, double c, double d, Rgb k) override { Add("Box", a, b, c, d, k); }
-  void Dot(double x, double y, Rgb k) override { Add("Dot", x, y, x, y, k); }
-  void Text(double x, double y, const std::string&) override { Add("Text", x, y, x, y, {}); }
-  void Clear() override { Add("Clear", 0, 0, 0, 0, {}); }
-  std::vector<Op> Of(const std::string& kind) const {
-    std::vector<Op> out;
-    std::copy_if(ops.begin(), ops.end(), std::back_inserter(out), [&](const Op& op) { return op.kind == kind; });
-    return out;
-  }
-  std::vector<Op> ops;
-
- private:
-  void Add(const char* kind, double a, double b, double c, double d, Rgb k) {
-    ops.push_back({kind, a, b, c, d, pen_, k, mask_});
-  }
-  double w_, h_;
-  bool screen_;
-  double twips_, pen_ = 1;
-  bool mask_ = false;
-};
-
-// A plot of 500 × 400 pixels on screen over the view v, with tables and hand-over of its own.
-struct Scene {
-  graph::GraphHandover h;
-  tables::Table1V t1;
-  tables::Table2V t2;
-  graph::PlotScene scene;
-  explicit Scene(ViewBounds v, int16_t kind = 0) {
-    h.View = v, h.GraphKind = kind;
-    scene.handover = &h, scene.table1 = &t1, scene.table2 = &t2, scene.screenWidth = 500, scene.screenHeight = 400;
-  }
-};
+using graph_test::Op;
+using graph_test::RecordingSurface;
+using graph_test::Scene;
 
 Texts Labels(const std::vector<graph::GridMark>& marks) {
   Texts out;
