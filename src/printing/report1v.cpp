@@ -56,7 +56,9 @@ void UngroupedTable(ReportPage& page, const Report1VInput& in) {
   const std::pair<const std::string*, double> totals[] = {
       {&b.Txt1V_SN, 59}, {&b.Txt1V_SX, 88}, {&b.Txt1V_SX2, 117}, {&b.Txt1V_SX3, 146},
       {&b.Txt1V_SX4, 175}};
-  for (const auto& [text, x] : totals) page.Step([&] { page.ImpriTMR(x, ty, *text); });
+  for (const auto& [text, x] : totals) {
+    page.Step([&, text = text, x = x] { page.ImpriTMR(x, ty, *text); });
+  }
 
   page.L += 0.9;
   page.Step([&] { page.PageBreakCheck(); });
@@ -122,7 +124,9 @@ void GroupedTable(ReportPage& page, const Report1VInput& in) {
   const std::pair<const std::string*, double> totals[] = {
       {&b.Txt1V_SN, 62}, {&b.Txt1V_SX, 107}, {&b.Txt1V_SX2, 129}, {&b.Txt1V_SX3, 152},
       {&b.Txt1V_SX4, 175}};
-  for (const auto& [text, x] : totals) page.Step([&] { page.ImpriTMR(x, ty, *text); });
+  for (const auto& [text, x] : totals) {
+    page.Step([&, text = text, x = x] { page.ImpriTMR(x, ty, *text); });
+  }
 
   page.L += 0.9;
   page.Step([&] { page.PageBreakCheck(); });
