@@ -188,7 +188,7 @@ TEST_F(DataFiles, CountsOfEveryTableTheEditorCanMakeAreRead) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.header);
     std::string text = c.header + "\r\n";
-    for (int i = 1; i <= c.lines; ++i) text += " " + std::to_string(i) + "  1  1 \r\n";
+    for (int i = 1; i <= c.lines; ++i) text.append(" ").append(std::to_string(i)).append("  1  1 \r\n");
     Write(Path("t.e2v"), text);
     Table2V table;
     Load2VAR(table, Path("t.e2v"));
