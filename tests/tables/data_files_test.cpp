@@ -13,6 +13,7 @@
 #include "table_test_support.h"
 #include "tables/data_files.h"
 #include "tables/edit_commands.h"
+#include "tables/new_table.h"
 #include "tables/undo.h"
 
 namespace {
@@ -67,7 +68,7 @@ std::string EmptyLines(int n) {
   return s;
 }
 
-TEST_F(DataFiles, ANewTableSavesAsTheLayoutSays) {
+TEST_F(DataFiles, TheBytesOfEveryKindAndModelReadBackBitForBit) {
   ScriptedUi ui;
   Table1V one;
   RecordingView view(one);
@@ -77,63 +78,32 @@ TEST_F(DataFiles, ANewTableSavesAsTheLayoutSays) {
   EXPECT_EQ(Read(one.FileName1V), "'<FIL1VAR>  12 NOA\r\n" + EmptyLines(12));
   EXPECT_FALSE(one.Modified1V);
   EXPECT_EQ(view.caption, "Orvalis - ZorbSoftware - " + one.FileName1V);
-  EXPECT_EQ(Files(), std::vector<std::string>{"new.e1v"});
-
-  Table2V two;
-  two.FileName2V = Path("new.e2v");
-  Save2VAR(two);
-  EXPECT_EQ(Read(two.FileName2V), "'<FIL2VAR>  12 LIN\r\n" + EmptyLines(12));
-}
-
-TEST_F(DataFiles, EveryKindAndModelHasItsCode) {
-  ScriptedUi ui;
-  Table1V one;
   SetRows(one, {{5, E, 3}, {-3, 0.5, 1}});
   one.DataType1V = 1;
-  EXPECT_EQ(DataFileText1V(one), "'<FIL1VAR>  12 AGR\r\n"
-                                 " 5 <N>  3 \r\n"
-                                 "-3  .5  1 \r\n" +
-                                     EmptyLines(10));
+  EXPECT_EQ(DataFileText1V(one), "'<FIL1VAR>  12 AGR\r\n 5 <N>  3 \r\n-3  .5  1 \r\n" + EmptyLines(10));
+
+  // Values of every magnitude, under every model, come back bit for bit.
+  const double values[] = {0.1, -2.5, 1E-300, 1.7976931348623157E+308, 5E-324, -1E+15,
+                           123456789012345, 1.0 / 3, 0.1 + 0.2, 1E-5, -0.001,
+                           2.2250738585072014E-308, 1E+22, 0, 7, -123.456E-200, E, 4};
+  std::vector<Row> rows;
+  for (size_t i = 0; i + 2 < std::size(values); i += 3) rows.push_back({values[i], values[i + 1], values[i + 2]});
+  rows.resize(13);
   const char* codes[] = {"LIN", "LOG", "EXP", "POT", "CUA"};
   for (int16_t model = 0; model < 5; ++model) {
     Table2V two;
-    SetRows(two, NumberedRows(1, 13));
+    SetRows(two, rows);
     two.RegType2V = model;
-    const std::string text = DataFileText2V(two);
-    EXPECT_EQ(text.substr(0, 20), std::string("'<FIL2VAR>  13 ") + codes[model] + "\r\n");
-    EXPECT_NE(text.find("\r\n 13  13.5  2 \r\n"), std::string::npos);
-
-    // And each reads back as its own model.
     two.FileName2V = Path("m.e2v");
     Save2VAR(two);
+    EXPECT_EQ(Read(two.FileName2V).substr(0, 20), std::string("'<FIL2VAR>  13 ") + codes[model] + "\r\n");
     Table2V back;
-    Load2VAR(back, two.FileName2V);
+    ASSERT_TRUE(Load2VARFromBytes(back, "m.e2v", Read(two.FileName2V)));
     EXPECT_EQ(back.RegType2V, model);
     EXPECT_EQ(RowsOf(back), RowsOf(two));
+    EXPECT_TRUE(OutsideRowsEmpty(back));
   }
-}
-
-TEST_F(DataFiles, ValuesOfEveryMagnitudeReadBackBitForBit) {
-  ScriptedUi ui;
-  const double values[] = {0.1,  -2.5,      1E-300, 1.7976931348623157E+308, 5E-324,
-                           -1E+15, 123456789012345, 1.0 / 3, 0.1 + 0.2,  1E-5,
-                           12345.678, -0.001, 2.2250738585072014E-308, 1E+22, 0.5,
-                           0,    7,         -123.456E-200};
-  Table1V saved;
-  std::vector<Row> rows;
-  for (size_t i = 0; i + 2 < std::size(values); i += 3) rows.push_back({values[i], values[i + 1], values[i + 2]});
-  rows.push_back({E, 4, E});
-  SetRows(saved, rows);
-  saved.DataType1V = 1;
-  saved.FileName1V = Path("round.e1v");
-  Save1VAR(saved);
-
-  Table1V back;
-  Load1VAR(back, saved.FileName1V);
-  EXPECT_EQ(RowsOf(back), RowsOf(saved));
-  EXPECT_EQ(back.N1V, saved.N1V);
-  EXPECT_EQ(back.DataType1V, 1);
-  EXPECT_TRUE(OutsideRowsEmpty(back));
+  EXPECT_EQ(Files(), (std::vector<std::string>{"m.e2v", "new.e1v"}));
 }
 
 TEST_F(DataFiles, ASuccessfulReadReplacesTheTableAndClearsUndo) {
@@ -219,6 +189,8 @@ TEST_F(DataFiles, AFileThatFailsChangesNothing) {
       {"line feeds alone", lf, "in file"},
       {"truncated", "'<FIL1VAR>  12 NOA\r\n" + EmptyLines(5), "in file"},
       {"last line without its end", good.substr(0, good.size() - 2), "in file"},
+      // A field too large for a double is no empty cell: a later Save would lose it.
+      {"a field too large for a double", "'<FIL1VAR>  12 NOA\r\n 1 1E400 2 \r\n" + EmptyLines(11), "in file"},
       {"a line with two fields", "'<FIL1VAR>  12 NOA\r\n 5 3\r\n" + EmptyLines(11), "in file"},
       {"a count that is no number", "'<FIL1VAR> NOA\r\n" + EmptyLines(12), "in file"},
       {"negative count", "'<FIL1VAR> -3 NOA\r\n" + EmptyLines(12), "in file"},
@@ -262,28 +234,21 @@ TEST_F(DataFiles, AFileThatFailsChangesNothing) {
   }
 }
 
-TEST_F(DataFiles, SavingReplacesTheFileAndLeavesNoTemporaryFile) {
-  ScriptedUi ui;
-  const std::string path = Path("data.e2v");
-  Write(path, "old content");
-  Write(path + "x", "a temporary file left by an earlier save");
-  Table2V table;
-  SetRows(table, {{1, 2, 3}});
-  table.FileName2V = path;
-  table.Modified2V = true;
-  Save2VAR(table);
-  EXPECT_EQ(Read(path), DataFileText2V(table));
-  EXPECT_EQ(Files(), std::vector<std::string>{"data.e2v"});
-  EXPECT_FALSE(table.Modified2V);
-}
-
-TEST_F(DataFiles, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
+TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
   struct Case {
     const char* name;
     std::function<std::string(DataFiles&)> prepare;  // gives the target's name
     std::vector<std::string> filesAfter;
+    bool saved;
   };
   const Case cases[] = {
+      {"over an old file and an old temporary file",
+       [](DataFiles& f) {
+         Write(f.Path("keep.e1v"), "previous");
+         Write(f.Path("keep.e1vx"), "a temporary file left by an earlier save");
+         return f.Path("keep.e1v");
+       },
+       {"keep.e1v"}, true},
       // The temporary file cannot be created: a folder has its name.
       {"temporary name taken",
        [](DataFiles& f) {
@@ -291,7 +256,7 @@ TEST_F(DataFiles, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
          fs::create_directory(f.Path("keep.e1vx"));
          return f.Path("keep.e1v");
        },
-       {"keep.e1v", "keep.e1vx"}},
+       {"keep.e1v", "keep.e1vx"}, false},
       // The rename fails: the target is a folder that holds a file.
       {"target is a folder",
        [](DataFiles& f) {
@@ -299,9 +264,9 @@ TEST_F(DataFiles, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
          Write(f.Path("folder.e1v/inside"), "previous");
          return f.Path("folder.e1v");
        },
-       {"folder.e1v"}},
-      {"no such folder", [](DataFiles& f) { return f.Path("missing/x.e1v"); }, {}},
-      {"no name", [](DataFiles&) { return std::string(); }, {}},
+       {"folder.e1v"}, false},
+      {"no such folder", [](DataFiles& f) { return f.Path("missing/x.e1v"); }, {}, false},
+      {"no name", [](DataFiles&) { return std::string(); }, {}, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -309,22 +274,24 @@ TEST_F(DataFiles, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
     fs::create_directories(dir_);
     const std::string name = c.prepare(*this);
     ScriptedUi ui;
-    ui.ExpectMsgBox("Error saving data to the file " + name, Answer::Ok, "Error", Icon::Critical);
+    if (!c.saved) ui.ExpectMsgBox("Error saving data to the file " + name, Answer::Ok, "Error", Icon::Critical);
     Table1V table;
     RecordingView view(table);
+    SetRows(table, {{1, 2, 3}});
     table.FileName1V = name;
     table.Modified1V = true;
     Save1VAR(table);
-    EXPECT_TRUE(table.Modified1V);
-    EXPECT_TRUE(view.calls.empty()) << "the caption stays";
+    EXPECT_EQ(table.Modified1V, !c.saved);
+    EXPECT_EQ(view.calls.empty(), !c.saved) << "the caption changes only after a save";
     EXPECT_EQ(Files(), c.filesAfter);
-    if (std::string(c.name) == "temporary name taken") {
-      EXPECT_EQ(Read(name), "previous");
+    if (c.filesAfter == std::vector<std::string>{"keep.e1v"} || std::string(c.name) == "temporary name taken") {
+      EXPECT_EQ(Read(name), c.saved ? DataFileText1V(table) : "previous");
     }
   }
 }
 
-TEST_F(DataFiles, PreloadShowsTheTaskAndAsksBeforeReading) {
+// New and Open ask the same question about unsaved changes before they replace a table.
+TEST_F(DataFiles, NewAndOpenAskBeforeReplacingTheTable) {
   const std::string path = Path("other.e2v");
   Write(path, "'<FIL2VAR>  12 EXP\r\n 1 2 3 \r\n" + EmptyLines(11));
   struct Case {
@@ -332,7 +299,7 @@ TEST_F(DataFiles, PreloadShowsTheTaskAndAsksBeforeReading) {
     bool modified;
     Answer answer;
     bool saveCompletes;
-    bool read;
+    bool replaced;
   };
   const Case cases[] = {
       {"unmodified", false, Answer::Ok, false, true},
@@ -342,25 +309,55 @@ TEST_F(DataFiles, PreloadShowsTheTaskAndAsksBeforeReading) {
       {"Yes, save failed", true, Answer::Yes, false, false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ScriptedUi ui;
-    if (c.modified) {
-      ui.ExpectMsgBox("Do you want to save changes to <noname>?", c.answer,
-                      "Save changes. Two variables statistic", Icon::Question,
-                      Buttons::YesNoCancel);
+    for (bool open : {true, false}) {
+      SCOPED_TRACE(testing::Message() << c.name << (open ? ", Open" : ", New"));
+      ScriptedUi ui;
+      if (c.modified) {
+        ui.ExpectMsgBox("Do you want to save changes to " + std::string(open ? "<noname>" : "/data/old.e2v") + "?",
+                        c.answer, "Save changes. Two variables statistic", Icon::Question, Buttons::YesNoCancel);
+      }
+      Table2V table;
+      RecordingView view(table);
+      SetRows(table, NumberedRows(1, 40));
+      if (!open) table.Data2V_X[0] = 99;  // New empties even index 0
+      table.RegType2V = 3;
+      table.Top2V = 20;
+      if (!open) table.FileName2V = "/data/old.e2v";
+      SetSelection2V(table, 3, 5);
+      SaveForUndo2V(table);
+      SetSTATUSUndoRedo2V(table, true, "Undo cut", false, "");
+      table.Modified2V = c.modified;
+      view.onSave = [&] { table.Modified2V = !c.saveCompletes; };
+      view.calls.clear();
+      if (open) {
+        PreLOAD2VAR(table, path);
+        EXPECT_EQ(view.task, 3);
+        EXPECT_EQ(view.calls.front(), "ShowTask");
+        EXPECT_EQ(ui.BusySections(), c.replaced ? 1 : 0);
+      } else {
+        CmdNEW2VAR_Click(table);
+      }
+      EXPECT_EQ(view.Count("SaveTable"), c.answer == Answer::Yes ? 1 : 0);
+      if (!c.replaced) {
+        EXPECT_EQ(RowsOf(table), NumberedRows(1, 40));
+        EXPECT_EQ(table.RegType2V, 3);
+        EXPECT_EQ(table.FileName2V, open ? "" : "/data/old.e2v");
+        EXPECT_EQ(MenuLine(table), "Undo cut* | Can not redo");
+        continue;
+      }
+      EXPECT_EQ(RowsOf(table), Padded(open ? std::vector<Row>{{1, 2, 3}} : std::vector<Row>{}, 12));
+      EXPECT_TRUE(OutsideRowsEmpty(table));
+      EXPECT_EQ(table.RegType2V, open ? 2 : 0);
+      EXPECT_EQ(table.FileName2V, open ? path : "");
+      EXPECT_EQ(view.caption, open ? "Orvalis - ZorbSoftware - " + path : "Orvalis - ZorbSoftware");
+      EXPECT_FALSE(table.Modified2V);
+      EXPECT_EQ(table.SelStart2V, -1);
+      EXPECT_EQ(table.Top2V, 1);
+      EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
+      EXPECT_EQ(view.Count("Recompute"), 1);
+      EXPECT_EQ(view.Count("ClearPanel"), open ? 0 : 1);
     }
-    Table2V table;
-    RecordingView view(table);
-    table.Modified2V = c.modified;
-    view.onSave = [&] { table.Modified2V = !c.saveCompletes; };
-    PreLOAD2VAR(table, path);
-    EXPECT_EQ(view.task, 3);
-    EXPECT_EQ(view.calls.front(), "ShowTask");
-    EXPECT_EQ(table.FileName2V, c.read ? path : "");
-    EXPECT_EQ(table.RegType2V, c.read ? 2 : 0);
-    EXPECT_EQ(ui.BusySections(), c.read ? 1 : 0);
   }
-
   ScriptedUi ui;
   Table1V one;
   RecordingView view(one);
