@@ -1,6 +1,8 @@
 #include "fuzz/quiet_ui.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 
 namespace fuzz {
@@ -45,13 +47,18 @@ Rows Collect(int32_t n, int16_t kind, const Column& a, const Column& b, const Co
   return rows;
 }
 
+// A whole table is scanned after every input: memcmp against a column of empty cells is
+// many times faster than a loop under the sanitizers.
+bool AllEmpty(const double* from, size_t count) {
+  static const std::vector<double> empty(tables::kArraySize, NoValue);
+  return count == 0 || std::memcmp(from, empty.data(), count * sizeof(double)) == 0;
+}
+
 template <typename Column>
 bool Outside(int32_t n, const Column& a, const Column& b, const Column& c) {
   for (const Column* col : {&a, &b, &c}) {
-    for (size_t i = 0; i < col->size(); ++i) {
-      const bool inside = i >= 1 && i <= static_cast<size_t>(n);
-      if (!inside && !tables::IsEmpty((*col)[i])) return false;
-    }
+    const size_t after = std::min(static_cast<size_t>(n) + 1, col->size());
+    if (!AllEmpty(col->data(), 1) || !AllEmpty(col->data() + after, col->size() - after)) return false;
   }
   return true;
 }
