@@ -218,6 +218,10 @@ TEST_F(FormMainTest, TheCloseQuestionKeepsTheWindowOnCancel) {
   EXPECT_EQ(state.CurrentTask, 3);
   EXPECT_EQ(settings.values["Orvalis/LastPath/Path"], "/kept/here");
   EXPECT_TRUE(log.empty());
+  // The next run's file dialogs start in the remembered folder.
+  frame::FrameState nextState;
+  FormMain(nextState, table1V, table2V).Form_Load();
+  EXPECT_EQ(nextState.LastPath, "/kept/here");
 }
 
 // Started from another folder, the program still finds its manual, and its first file
@@ -241,32 +245,6 @@ TEST_F(FormMainTest, TheProgramFolderIsTheExecutablesWhereverItStarts) {
     EXPECT_EQ(request.initDir, folder);
   });
   Action("mnu_archivo_abrir")->trigger();
-}
-
-// The folder of a file opened in one run is where the next run's dialogs start.
-TEST_F(FormMainTest, TheRememberedFolderSurvivesARestart) {
-  platform::QtSettings store;
-  platform::InstallSettings(&store);
-  Load();
-  std::vector<std::string> log;
-  FakeTable commands1V(table1V.Modified1V, table1V.FileName1V, log, "1V");
-  form->Files().SetTableCommands(&commands1V, nullptr);
-  QTest::mouseClick(Tab(2), Qt::LeftButton);
-  ui.ExpectOpen("/home/ana/data/heights.e1v", [&](const platform::FileDialogRequest& request) {
-    EXPECT_EQ(request.initDir, Folder()) << "a first run starts in the program's folder";
-  });
-  Action("mnu_archivo_abrir")->trigger();
-  EXPECT_EQ(log, std::vector<std::string>{"1V Load /home/ana/data/heights.e1v"});
-  EXPECT_TRUE(form->close());
-
-  frame::FrameState nextState;
-  FormMain next(nextState, table1V, table2V);
-  next.Form_Load();
-  ui.ExpectOpen(std::nullopt, [](const platform::FileDialogRequest& request) {
-    EXPECT_EQ(request.initDir, "/home/ana/data");
-  });
-  next.Files().mnu_archivo_abrir_Click();
-  platform::InstallSettings(&settings);
 }
 
 TEST_F(FormMainTest, AboutShowsTheVersionAndStaysUntilAKey) {
