@@ -247,26 +247,22 @@ TEST_F(FormMainTest, TheProgramFolderIsTheExecutablesWhereverItStarts) {
   Action("mnu_archivo_abrir")->trigger();
 }
 
-TEST_F(FormMainTest, AboutShowsTheVersionAndStaysUntilAKey) {
+TEST_F(FormMainTest, AboutStaysUntilACharacterIsTyped) {
   Load();
-  QTest::mouseClick(Tab(5), Qt::LeftButton);
   bool stayed = false;
   ui.ExpectModal("FormSplash", [&](platform::ModalWindow& window) {
     auto* about = dynamic_cast<FormSplash*>(&window);
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), "Version: 1.7");
-    QTimer::singleShot(700, about, [&, about] {
-      QTest::keyClick(about, Qt::Key_Shift);  // types no character
+    QTimer::singleShot(700, about, [&, about] {  // beyond the splash's 400 ms
+      QTest::keyClick(about, Qt::Key_Shift);     // types no character
       stayed = about->isVisible();
       QTest::keyClick(about, Qt::Key_Q);
     });
     window.ExecModal();
-    EXPECT_FALSE(about->isVisible());
   });
   Action("mnu_Ayuda_Acerca")->trigger();
   EXPECT_TRUE(stayed);
   EXPECT_EQ(FormSplash::Existing(), nullptr);
-  EXPECT_EQ(state.CurrentTask, 5);
 }
 
 void Wheel(QWidget* target, QPoint angle) {
