@@ -143,7 +143,11 @@ TEST(EditCommands, RowLimitsOfPasteAndInsert) {
     const int32_t grown = c.count ? c.count + (c.selected ? 0 : 1) : 1;
     EXPECT_EQ(table.N2V, c.accepted ? c.n + grown : c.n);
     EXPECT_EQ(table.UndoAvail2V, c.accepted);
-    EXPECT_EQ(table.SelStart2V, c.selected ? (c.count || !c.accepted ? 5 : 6) : table.SelStart2V);
+    // Pasted rows become the selection; an inserted row moves the selection with its data.
+    int32_t selStart = -1;
+    if (c.selected) selStart = c.accepted && !c.count ? 6 : 5;
+    if (!c.selected && c.accepted && c.count) selStart = c.n + 1;
+    EXPECT_EQ(table.SelStart2V, selStart);
     EXPECT_TRUE(OutsideRowsEmpty(table));
   }
   // A count beyond the limit is refused from the header alone.
