@@ -24,6 +24,12 @@ void ShowMainWindow() {
   g_main->Show();
 }
 
+void InstallDesktop(platform::Ui& ui, platform::Settings& settings) {
+  platform::InstallUi(&ui);
+  platform::InstallSettings(&settings);
+  platform::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+}
+
 void Main() { FormSplash::Instance(&ShowMainWindow)->show(); }
 
 int RunProgram(int argc, char* argv[]) {
@@ -36,9 +42,7 @@ int RunProgram(int argc, char* argv[]) {
 
   platform::QtUi ui;
   platform::QtSettings settings;
-  platform::InstallUi(&ui);
-  platform::InstallSettings(&settings);
-  platform::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+  InstallDesktop(ui, settings);
 
   Main();
   const int result = app.exec();

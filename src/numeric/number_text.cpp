@@ -130,6 +130,8 @@ double LeerNumero(const std::string& text) {
   return v;
 }
 
+bool ReadLeadingNumber(std::string_view s, double& value) { return ReadValue(s, value); }
+
 double ValNumero(const std::string& text) {
   double v = 0.0;
   if (!ReadValue(text, v)) return NoValue;

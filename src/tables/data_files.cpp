@@ -97,16 +97,15 @@ int16_t KindOfHeader(const TableTraits& traits, std::string_view header) {
   return 0;
 }
 
-bool Load(const TableRef& t, const std::string& name) {
+bool LoadBytes(const TableRef& t, const std::string& name, std::string_view text) {
   // Everything is read and checked into scratch rows first: a file that fails leaves
   // the table, its name and the caption as they were, so a later Save cannot write the
   // old rows over the file that failed.
-  std::string text;
   std::string_view header;
   RowBlock rows;
   detail::RowTextStatus status = detail::RowTextStatus::Malformed;
   try {
-    if (ReadWholeFile(name, text)) status = detail::ReadRowText(text, t.traits.fileMarker, 0, header, rows);
+    status = detail::ReadRowText(text, t.traits.fileMarker, 0, header, rows);
   } catch (const std::exception&) {
     status = detail::RowTextStatus::Malformed;
   }
@@ -132,6 +131,21 @@ bool Load(const TableRef& t, const std::string& name) {
   return true;
 }
 
+bool Load(const TableRef& t, const std::string& name) {
+  std::string text;
+  bool read = false;
+  try {
+    read = ReadWholeFile(name, text);
+  } catch (const std::exception&) {
+    read = false;
+  }
+  if (!read) {
+    ShowFileError("Error in file " + name);
+    return false;
+  }
+  return LoadBytes(t, name, text);
+}
+
 void PreLoad(const TableRef& t, const std::string& name) {
   t.view.ShowTask(t.traits.task);
   if (!detail::OfferToSave(t)) return;
@@ -148,6 +162,12 @@ bool Load1VAR(Table1V& table, const std::string& fileName) {
 }
 bool Load2VAR(Table2V& table, const std::string& fileName) {
   return Load(detail::RefOf(table), fileName);
+}
+bool Load1VARFromBytes(Table1V& table, const std::string& fileName, std::string_view bytes) {
+  return LoadBytes(detail::RefOf(table), fileName, bytes);
+}
+bool Load2VARFromBytes(Table2V& table, const std::string& fileName, std::string_view bytes) {
+  return LoadBytes(detail::RefOf(table), fileName, bytes);
 }
 void PreLOAD1VAR(Table1V& table, const std::string& fileName) {
   PreLoad(detail::RefOf(table), fileName);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "tables/table_data.h"
 
@@ -27,6 +28,11 @@ void Save2VAR(Table2V& table);
 // True when the file was read.
 bool Load1VAR(Table1V& table, const std::string& fileName);
 bool Load2VAR(Table2V& table, const std::string& fileName);
+
+// The same from the file's bytes, already read: fileName only names the table and the
+// messages.
+bool Load1VARFromBytes(Table1V& table, const std::string& fileName, std::string_view bytes);
+bool Load2VARFromBytes(Table2V& table, const std::string& fileName, std::string_view bytes);
 
 // Open from any task: shows the table's task, offers to save its unsaved changes (Cancel,
 // or a save that does not complete, stops), then reads fileName under the busy pointer.

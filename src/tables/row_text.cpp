@@ -41,9 +41,14 @@ bool BeginsWithNumber(std::string_view s) {
   return digit(i);
 }
 
-double FieldValue(std::string_view field) {
-  if (field == kEmptyField) return NoValue;
-  return ValNumero(std::string(field));
+// False for a number too large for a double ("1E400"): taking it for an empty cell would
+// replace the user's value with nothing, and the next save would write the loss back.
+bool FieldValue(std::string_view field, double& value) {
+  if (field == kEmptyField) {
+    value = NoValue;
+    return true;
+  }
+  return ReadLeadingNumber(field, value);
 }
 
 // A line of three fields: field 1 ends at the first blank, field 2 at the next blank after
@@ -54,10 +59,8 @@ bool SplitFields(std::string_view line, double (&values)[3]) {
   if (!CutAt(line, " ", first)) return false;
   line = TrimBlanks(line);
   if (!CutAt(line, " ", second)) return false;
-  values[0] = FieldValue(TrimBlanks(first));
-  values[1] = FieldValue(TrimBlanks(second));
-  values[2] = FieldValue(TrimBlanks(line));
-  return true;
+  return FieldValue(TrimBlanks(first), values[0]) && FieldValue(TrimBlanks(second), values[1]) &&
+         FieldValue(TrimBlanks(line), values[2]);
 }
 
 }  // namespace
@@ -115,8 +118,8 @@ RowTextStatus ReadRowText(std::string_view text, std::string_view marker, int64_
 
   // The count comes first in the header; it is rounded half to even.
   if (!BeginsWithNumber(header)) return RowTextStatus::Malformed;
-  const double value = ValNumero(std::string(header));
-  if (IsEmpty(value)) {  // too large for a double
+  double value = 0.0;
+  if (!ReadLeadingNumber(header, value)) {  // too large for a double
     return header.front() == '-' ? RowTextStatus::Malformed : RowTextStatus::TooLarge;
   }
   const double rounded = std::nearbyint(value);

@@ -39,14 +39,16 @@ void AppendRowLines(std::string& out, const Columns& cols, int32_t lo, int32_t h
 
 enum class RowTextStatus {
   WrongMarker,  // does not begin with the marker
-  Malformed,    // a missing line end or field, a count that is not a number or is below minCount
+  Malformed,    // a missing line end or field, a field too large for a double, a count
+                // that is not a number or is below minCount
   TooLarge,     // a count above the row limit
   Ok,
 };
 
 // Reads text of the form: marker, header line (the count first), CRLF, then count lines
 // of three blank-separated fields, each ended by CRLF; anything after them is ignored. A
-// field "<N>" is an empty cell; any other field is read by ValNumero ("abc" is 0). header
+// field "<N>" is an empty cell; any other field is read by ValNumero ("abc" is 0), and one
+// too large for a double ("1E400") makes the text Malformed. header
 // gets the trimmed header line. Nothing is read past a count above the row limit.
 RowTextStatus ReadRowText(std::string_view text, std::string_view marker, int64_t minCount,
                           std::string_view& header, RowBlock& rows);

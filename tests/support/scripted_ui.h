@@ -53,27 +53,27 @@ class ScriptedUi : public platform::Ui {
 
   // One line per call, in order ("MsgBox[Error] text -> Ok", "Open -> /tmp/a.e1v").
   const std::vector<std::string>& Transcript() const { return transcript_; }
-  bool AllMet() const { return expected_.empty(); }
-  // True while a busy section is open; every SetBusy(true) must be matched.
-  bool Busy() const { return busy_depth_ > 0; }
+  // How many busy sections were opened; every SetBusy(true) must be matched.
   int BusySections() const { return busy_sections_; }
 
  private:
-  enum class Kind { MsgBox, Open, Save, Shell, Modal };
+  enum class Kind { MsgBox, Open, Save, ShellOpen, Modal };
   struct Expectation {
     Kind kind = Kind::MsgBox;
     std::string text;  // message text, shell target or window name
     platform::Answer answer = platform::Answer::Ok;
-    std::optional<std::string> title;
-    std::optional<platform::Icon> icon;
-    std::optional<platform::Buttons> buttons;
-    std::optional<std::string> chosen;
-    RequestCheck check;
+    std::optional<std::string> title{};
+    std::optional<platform::Icon> icon{};
+    std::optional<platform::Buttons> buttons{};
+    std::optional<std::string> chosen{};
+    RequestCheck check{};
     bool succeeds = false;
-    std::function<void(platform::ModalWindow&)> action;
-    std::function<void()> whileUp;
+    std::function<void(platform::ModalWindow&)> action{};
+    std::function<void()> whileUp{};
   };
+  ScriptedUi& Expect(Expectation e);
   std::optional<Expectation> Next(Kind kind, const std::string& what);
+  std::optional<std::string> Dialog(Kind kind, const platform::FileDialogRequest& request);
 
   platform::Ui* previous_ = nullptr;
   std::deque<Expectation> expected_;
@@ -83,7 +83,7 @@ class ScriptedUi : public platform::Ui {
   int busy_sections_ = 0;
 };
 
-// A settings store in memory.
+// A settings store in memory, installed while it lives.
 class MemorySettings : public platform::Settings {
  public:
   MemorySettings();
@@ -97,7 +97,5 @@ class MemorySettings : public platform::Settings {
  private:
   platform::Settings* previous_ = nullptr;
 };
-
-const char* AnswerName(platform::Answer answer);
 
 }  // namespace testing_support

@@ -1,18 +1,18 @@
-// The ".e1v" and ".e2v" data files: their bytes, reading them back, refusing bad files,
-// and saving without ever losing the previous file.
+// The ".e1v" and ".e2v" data files: their bytes, reading them back, refusing bad files
+// without changing anything, saving without losing the previous file, and the question
+// about unsaved changes before New and Open.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "support/scripted_ui.h"
 #include "table_test_support.h"
 #include "tables/data_files.h"
 #include "tables/edit_commands.h"
+#include "tables/new_table.h"
 #include "tables/undo.h"
 
 namespace {
@@ -28,26 +28,17 @@ using testing_support::ScriptedUi;
 // A folder of its own for each test, removed afterwards.
 class DataFiles : public testing::Test {
  public:
-  void SetUp() override {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("orvalis-tables-" + std::to_string(getpid()) + "-" + info->name());
+  DataFiles() : dir_(fs::temp_directory_path() / ("orvalis-tables-" + std::to_string(getpid()))) { Reset(); }
+  ~DataFiles() override { fs::remove_all(dir_); }
+  void Reset() {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-  static void Write(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-  }
+  static void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
   static std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
   std::vector<std::string> Files() const {
     std::vector<std::string> names;
@@ -55,7 +46,6 @@ class DataFiles : public testing::Test {
     std::sort(names.begin(), names.end());
     return names;
   }
-
 
  protected:
   fs::path dir_;
@@ -67,7 +57,7 @@ std::string EmptyLines(int n) {
   return s;
 }
 
-TEST_F(DataFiles, ANewTableSavesAsTheLayoutSays) {
+TEST_F(DataFiles, TheBytesOfEveryKindAndModelReadBackBitForBit) {
   ScriptedUi ui;
   Table1V one;
   RecordingView view(one);
@@ -77,99 +67,34 @@ TEST_F(DataFiles, ANewTableSavesAsTheLayoutSays) {
   EXPECT_EQ(Read(one.FileName1V), "'<FIL1VAR>  12 NOA\r\n" + EmptyLines(12));
   EXPECT_FALSE(one.Modified1V);
   EXPECT_EQ(view.caption, "Orvalis - ZorbSoftware - " + one.FileName1V);
-  EXPECT_EQ(Files(), std::vector<std::string>{"new.e1v"});
-
-  Table2V two;
-  two.FileName2V = Path("new.e2v");
-  Save2VAR(two);
-  EXPECT_EQ(Read(two.FileName2V), "'<FIL2VAR>  12 LIN\r\n" + EmptyLines(12));
-}
-
-TEST_F(DataFiles, EveryKindAndModelHasItsCode) {
-  ScriptedUi ui;
-  Table1V one;
   SetRows(one, {{5, E, 3}, {-3, 0.5, 1}});
   one.DataType1V = 1;
-  EXPECT_EQ(DataFileText1V(one), "'<FIL1VAR>  12 AGR\r\n"
-                                 " 5 <N>  3 \r\n"
-                                 "-3  .5  1 \r\n" +
-                                     EmptyLines(10));
+  EXPECT_EQ(DataFileText1V(one), "'<FIL1VAR>  12 AGR\r\n 5 <N>  3 \r\n-3  .5  1 \r\n" + EmptyLines(10));
+
+  // Values of every magnitude, under every model, come back bit for bit.
+  const double values[] = {0.1, -2.5, 1E-300, 1.7976931348623157E+308, 5E-324, -1E+15,
+                           123456789012345, 1.0 / 3, 0.1 + 0.2, 1E-5, -0.001,
+                           2.2250738585072014E-308, 1E+22, 0, 7, -123.456E-200, E, 4};
+  std::vector<Row> rows;
+  for (size_t i = 0; i + 2 < std::size(values); i += 3) rows.push_back({values[i], values[i + 1], values[i + 2]});
+  rows.resize(13);
   const char* codes[] = {"LIN", "LOG", "EXP", "POT", "CUA"};
   for (int16_t model = 0; model < 5; ++model) {
     Table2V two;
-    SetRows(two, NumberedRows(1, 13));
+    SetRows(two, rows);
     two.RegType2V = model;
-    const std::string text = DataFileText2V(two);
-    EXPECT_EQ(text.substr(0, 20), std::string("'<FIL2VAR>  13 ") + codes[model] + "\r\n");
-    EXPECT_NE(text.find("\r\n 13  13.5  2 \r\n"), std::string::npos);
-
-    // And each reads back as its own model.
     two.FileName2V = Path("m.e2v");
     Save2VAR(two);
+    EXPECT_EQ(Read(two.FileName2V).substr(0, 20), std::string("'<FIL2VAR>  13 ") + codes[model] + "\r\n");
     Table2V back;
-    Load2VAR(back, two.FileName2V);
+    ASSERT_TRUE(Load2VAR(back, two.FileName2V));
     EXPECT_EQ(back.RegType2V, model);
     EXPECT_EQ(RowsOf(back), RowsOf(two));
   }
+  EXPECT_EQ(Files(), (std::vector<std::string>{"m.e2v", "new.e1v"}));
 }
 
-TEST_F(DataFiles, ValuesOfEveryMagnitudeReadBackBitForBit) {
-  ScriptedUi ui;
-  const double values[] = {0.1,  -2.5,      1E-300, 1.7976931348623157E+308, 5E-324,
-                           -1E+15, 123456789012345, 1.0 / 3, 0.1 + 0.2,  1E-5,
-                           12345.678, -0.001, 2.2250738585072014E-308, 1E+22, 0.5,
-                           0,    7,         -123.456E-200};
-  Table1V saved;
-  std::vector<Row> rows;
-  for (size_t i = 0; i + 2 < std::size(values); i += 3) rows.push_back({values[i], values[i + 1], values[i + 2]});
-  rows.push_back({E, 4, E});
-  SetRows(saved, rows);
-  saved.DataType1V = 1;
-  saved.FileName1V = Path("round.e1v");
-  Save1VAR(saved);
-
-  Table1V back;
-  Load1VAR(back, saved.FileName1V);
-  EXPECT_EQ(RowsOf(back), RowsOf(saved));
-  EXPECT_EQ(back.N1V, saved.N1V);
-  EXPECT_EQ(back.DataType1V, 1);
-  EXPECT_TRUE(OutsideRowsEmpty(back));
-}
-
-TEST_F(DataFiles, ASuccessfulReadReplacesTheTableAndClearsUndo) {
-  ScriptedUi ui;
-  const std::string path = Path("read.e1v");
-  Write(path, "'<FIL1VAR>  13 AGR\r\n" + std::string(" 1 abc <N> \r\n") + EmptyLines(11) +
-                  " 2   3   4 \r\ntext after the rows is ignored");
-  Table1V table;
-  RecordingView view(table);
-  SetRows(table, NumberedRows(1, 40));
-  table.Top1V = 29;
-  table.Modified1V = true;
-  SetSelection1V(table, 2, 2);
-  DelSel1V(table);
-  view.calls.clear();
-
-  Load1VAR(table, path);
-  std::vector<Row> expected = Padded({{1, 0, E}}, 12);
-  expected.push_back({2, 3, 4});
-  EXPECT_EQ(RowsOf(table), expected);
-  EXPECT_TRUE(OutsideRowsEmpty(table));
-  EXPECT_EQ(table.DataType1V, 1);
-  EXPECT_EQ(table.FileName1V, path);
-  EXPECT_FALSE(table.Modified1V);
-  EXPECT_EQ(table.SelStart1V, -1);
-  EXPECT_EQ(table.Top1V, 2);  // the grid's position stays within the new table
-  EXPECT_EQ(view.caption, "Orvalis - ZorbSoftware - " + path);
-  EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
-  EXPECT_EQ(view.Count("LayoutKind"), 1);
-  EXPECT_EQ(view.Count("Recompute"), 1);
-  // The table before the read cannot come back under the file's name.
-  Deshacer1V(table);
-  EXPECT_EQ(RowsOf(table), expected);
-}
-
-TEST_F(DataFiles, CountsOfEveryTableTheEditorCanMakeAreRead) {
+TEST_F(DataFiles, AReadReplacesTheTableWithTheFilesRowsCountAndKind) {
   ScriptedUi ui;
   struct Case {
     std::string header;
@@ -178,66 +103,73 @@ TEST_F(DataFiles, CountsOfEveryTableTheEditorCanMakeAreRead) {
     int16_t kind;
   };
   const Case cases[] = {
-      {"'<FIL2VAR>  5 LOG", 5, 12, 1},     // fewer than 12 rows read as 12
+      {"'<FIL2VAR>  5 LOG", 5, 12, 1},  // fewer than 12 rows read as 12
       {"'<FIL2VAR>  0 CUA", 0, 12, 4},
       {"'<FIL2VAR>  10000 POT", 10000, 10000, 3},
       {"'<FIL2VAR>  12.5 EXP", 12, 12, 2},  // rounded half to even
       {"'<FIL2VAR>  13.5 XYZ", 14, 14, 0},  // an unknown model reads as linear
-      {"'<FIL2VAR>   14", 14, 14, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.header);
     std::string text = c.header + "\r\n";
-    for (int i = 1; i <= c.lines; ++i) text += " " + std::to_string(i) + "  1  1 \r\n";
-    Write(Path("t.e2v"), text);
+    for (int i = 1; i <= c.lines; ++i) text.append(" ").append(std::to_string(i)).append(" abc  <N> \r\n");
     Table2V table;
-    Load2VAR(table, Path("t.e2v"));
+    RecordingView view(table);
+    SetRows(table, NumberedRows(1, 40));
+    table.Top2V = 29;
+    SetSelection2V(table, 2, 2);
+    DelSel2V(table);
+    view.calls.clear();
+    ASSERT_TRUE(Load2VARFromBytes(table, "/d/t.e2v", text + "text after the rows is ignored"));
     EXPECT_EQ(table.N2V, c.n);
     EXPECT_EQ(table.RegType2V, c.kind);
     if (c.lines > 0) {
-      EXPECT_EQ(table.Data2V_X[static_cast<size_t>(c.lines)], c.lines);
+      EXPECT_EQ(RowsOf(table)[static_cast<size_t>(c.lines - 1)], (Row{double(c.lines), 0, E}));
     }
     EXPECT_TRUE(OutsideRowsEmpty(table));
+    EXPECT_EQ(table.FileName2V, "/d/t.e2v");
+    EXPECT_FALSE(table.Modified2V);
+    EXPECT_EQ(table.SelStart2V, -1);
+    EXPECT_EQ(table.Top2V, std::min(29, c.n - 11));  // the grid's position stays within the table
+    EXPECT_EQ(view.caption, "Orvalis - ZorbSoftware - /d/t.e2v");
+    EXPECT_EQ(view.Count("Recompute"), 1);
+    EXPECT_EQ(view.Count("LayoutKind"), 1);
+    // The table before the read cannot come back under the file's name.
+    EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
   }
 }
 
 TEST_F(DataFiles, AFileThatFailsChangesNothing) {
   const std::string good = "'<FIL1VAR>  12 NOA\r\n" + EmptyLines(12);
-  struct Case {
-    const char* name;
-    std::string bytes;
-    const char* message;  // after "Error:\r\nThe file <name>" or as "Error in file <name>"
-  };
   std::string lf = good;
   for (size_t at = lf.find("\r\n"); at != std::string::npos; at = lf.find("\r\n", at)) lf.erase(at, 1);
-  const Case cases[] = {
-      {"wrong marker", "'<FIL2VAR>  12 LIN\r\n" + EmptyLines(12), " is not valid"},
-      {"empty file", "", " is not valid"},
-      {"another kind of file", "Orvalis statistics", " is not valid"},
-      {"too many rows", "'<FIL1VAR>  10001 NOA\r\n" + EmptyLines(10001), " is too large"},
-      {"count too large for a number", "'<FIL1VAR>  1E+400 NOA\r\n", " is too large"},
-      {"line feeds alone", lf, "in file"},
-      {"truncated", "'<FIL1VAR>  12 NOA\r\n" + EmptyLines(5), "in file"},
-      {"last line without its end", good.substr(0, good.size() - 2), "in file"},
-      {"a line with two fields", "'<FIL1VAR>  12 NOA\r\n 5 3\r\n" + EmptyLines(11), "in file"},
-      {"a count that is no number", "'<FIL1VAR> NOA\r\n" + EmptyLines(12), "in file"},
-      {"negative count", "'<FIL1VAR> -3 NOA\r\n" + EmptyLines(12), "in file"},
-      {"huge negative count", "'<FIL1VAR> -1E+300 NOA\r\n", "in file"},
-      {"negative count too large for a number", "'<FIL1VAR> -1E+400 NOA\r\n", "in file"},
-      {"no line end after the header", "'<FIL1VAR>  12 NOA", "in file"},
-      {"missing file", "", "in file"},
+  const std::pair<std::string, const char*> cases[] = {
+      {"'<FIL2VAR>  12 LIN\r\n" + EmptyLines(12), " is not valid"},
+      {"", " is not valid"},
+      {"Orvalis statistics", " is not valid"},
+      {"'<FIL1VAR>  10001 NOA\r\n" + EmptyLines(10001), " is too large"},
+      {"'<FIL1VAR>  1E+400 NOA\r\n", " is too large"},
+      {lf, ""},  // line feeds alone
+      {"'<FIL1VAR>  12 NOA\r\n" + EmptyLines(5), ""},
+      {good.substr(0, good.size() - 2), ""},  // the last line without its end
+      {"'<FIL1VAR>  12 NOA\r\n 5 3\r\n" + EmptyLines(11), ""},
+      // A field too large for a double is no empty cell: a later Save would lose it.
+      {"'<FIL1VAR>  12 NOA\r\n 1 1E400 2 \r\n" + EmptyLines(11), ""},
+      {"'<FIL1VAR>  12 NOA\r\n" + EmptyLines(11) + " 1 2 -1E+400 \r\n", ""},
+      {"'<FIL1VAR> NOA\r\n" + EmptyLines(12), ""},
+      {"'<FIL1VAR> -3 NOA\r\n" + EmptyLines(12), ""},
+      {"'<FIL1VAR> -1E+400 NOA\r\n", ""},
+      {"'<FIL1VAR>  12 NOA", ""},
+      {"missing file", ""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [bytes, refusal] : cases) {
+    SCOPED_TRACE(bytes.substr(0, 30));
     const std::string path = Path("bad.e1v");
     fs::remove(path);
-    if (std::string(c.name) != "missing file") Write(path, c.bytes);
-    const std::string message = std::string(c.message) == "in file"
-                                    ? "Error in file " + path
-                                    : "Error:\r\nThe file " + path + c.message;
+    if (bytes != "missing file") Write(path, bytes);
     ScriptedUi ui;
-    ui.ExpectMsgBox(message, Answer::Ok, "Error", Icon::Critical, Buttons::Ok);
-
+    ui.ExpectMsgBox(*refusal ? "Error:\r\nThe file " + path + refusal : "Error in file " + path, Answer::Ok,
+                    "Error", Icon::Critical, Buttons::Ok);
     Table1V table;
     RecordingView view(table);
     SetRows(table, NumberedRows(1, 20));
@@ -248,8 +180,7 @@ TEST_F(DataFiles, AFileThatFailsChangesNothing) {
     SetSelection1V(table, 7, 9);
     SetSTATUSUndoRedo1V(table, true, "Undo paste", false, "");
     view.calls.clear();
-
-    Load1VAR(table, path);
+    EXPECT_FALSE(Load1VAR(table, path));
     EXPECT_EQ(RowsOf(table), NumberedRows(1, 20));
     EXPECT_TRUE(OutsideRowsEmpty(table));
     EXPECT_EQ(table.DataType1V, 1);
@@ -262,105 +193,107 @@ TEST_F(DataFiles, AFileThatFailsChangesNothing) {
   }
 }
 
-TEST_F(DataFiles, SavingReplacesTheFileAndLeavesNoTemporaryFile) {
-  ScriptedUi ui;
-  const std::string path = Path("data.e2v");
-  Write(path, "old content");
-  Write(path + "x", "a temporary file left by an earlier save");
-  Table2V table;
-  SetRows(table, {{1, 2, 3}});
-  table.FileName2V = path;
-  table.Modified2V = true;
-  Save2VAR(table);
-  EXPECT_EQ(Read(path), DataFileText2V(table));
-  EXPECT_EQ(Files(), std::vector<std::string>{"data.e2v"});
-  EXPECT_FALSE(table.Modified2V);
-}
-
-TEST_F(DataFiles, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
-  struct Case {
-    const char* name;
-    std::function<std::string(DataFiles&)> prepare;  // gives the target's name
-    std::vector<std::string> filesAfter;
+TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
+  enum Setup { OldFiles, TempNameTaken, TargetIsAFolder, NoSuchFolder, NoName };
+  const std::pair<Setup, std::vector<std::string>> cases[] = {
+      {OldFiles, {"keep.e1v"}},  // the previous file and an old temporary one are replaced
+      {TempNameTaken, {"keep.e1v", "keep.e1vx"}},  // the temporary file cannot be created
+      {TargetIsAFolder, {"keep.e1v"}},  // the rename fails
+      {NoSuchFolder, {}},
+      {NoName, {}},
   };
-  const Case cases[] = {
-      // The temporary file cannot be created: a folder has its name.
-      {"temporary name taken",
-       [](DataFiles& f) {
-         Write(f.Path("keep.e1v"), "previous");
-         fs::create_directory(f.Path("keep.e1vx"));
-         return f.Path("keep.e1v");
-       },
-       {"keep.e1v", "keep.e1vx"}},
-      // The rename fails: the target is a folder that holds a file.
-      {"target is a folder",
-       [](DataFiles& f) {
-         fs::create_directory(f.Path("folder.e1v"));
-         Write(f.Path("folder.e1v/inside"), "previous");
-         return f.Path("folder.e1v");
-       },
-       {"folder.e1v"}},
-      {"no such folder", [](DataFiles& f) { return f.Path("missing/x.e1v"); }, {}},
-      {"no name", [](DataFiles&) { return std::string(); }, {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    const std::string name = c.prepare(*this);
+  for (const auto& [setup, filesAfter] : cases) {
+    SCOPED_TRACE(setup);
+    Reset();
+    std::string name = setup == NoName ? "" : Path(setup == NoSuchFolder ? "missing/x.e1v" : "keep.e1v");
+    if (setup == TargetIsAFolder) {
+      fs::create_directory(name);
+      Write(name + "/inside", "previous");
+    } else if (setup != NoSuchFolder && setup != NoName) {
+      Write(name, "previous");
+    }
+    if (setup == OldFiles) Write(name + "x", "a temporary file left by an earlier save");
+    if (setup == TempNameTaken) fs::create_directory(name + "x");
+    const bool saved = setup == OldFiles;
     ScriptedUi ui;
-    ui.ExpectMsgBox("Error saving data to the file " + name, Answer::Ok, "Error", Icon::Critical);
+    if (!saved) ui.ExpectMsgBox("Error saving data to the file " + name, Answer::Ok, "Error", Icon::Critical);
     Table1V table;
     RecordingView view(table);
+    SetRows(table, {{1, 2, 3}});
     table.FileName1V = name;
     table.Modified1V = true;
     Save1VAR(table);
-    EXPECT_TRUE(table.Modified1V);
-    EXPECT_TRUE(view.calls.empty()) << "the caption stays";
-    EXPECT_EQ(Files(), c.filesAfter);
-    if (std::string(c.name) == "temporary name taken") {
-      EXPECT_EQ(Read(name), "previous");
+    EXPECT_EQ(table.Modified1V, !saved);
+    EXPECT_EQ(view.calls.empty(), !saved) << "the caption changes only after a save";
+    EXPECT_EQ(Files(), filesAfter);
+    if (setup == OldFiles || setup == TempNameTaken) {
+      EXPECT_EQ(Read(name), saved ? DataFileText1V(table) : "previous");
     }
   }
 }
 
-TEST_F(DataFiles, PreloadShowsTheTaskAndAsksBeforeReading) {
+// New and Open ask the same question about unsaved changes before they replace a table.
+TEST_F(DataFiles, NewAndOpenAskBeforeReplacingTheTable) {
   const std::string path = Path("other.e2v");
   Write(path, "'<FIL2VAR>  12 EXP\r\n 1 2 3 \r\n" + EmptyLines(11));
   struct Case {
-    const char* name;
-    bool modified;
-    Answer answer;
+    Answer answer;  // Ok: no question, the table is not modified
     bool saveCompletes;
-    bool read;
+    bool replaced;
   };
-  const Case cases[] = {
-      {"unmodified", false, Answer::Ok, false, true},
-      {"No", true, Answer::No, false, true},
-      {"Cancel", true, Answer::Cancel, false, false},
-      {"Yes, saved", true, Answer::Yes, true, true},
-      {"Yes, save failed", true, Answer::Yes, false, false},
-  };
+  const Case cases[] = {{Answer::Ok, false, true},
+                        {Answer::No, false, true},
+                        {Answer::Cancel, false, false},
+                        {Answer::Yes, true, true},
+                        {Answer::Yes, false, false}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ScriptedUi ui;
-    if (c.modified) {
-      ui.ExpectMsgBox("Do you want to save changes to <noname>?", c.answer,
-                      "Save changes. Two variables statistic", Icon::Question,
-                      Buttons::YesNoCancel);
+    for (bool open : {true, false}) {
+      SCOPED_TRACE(testing::Message() << static_cast<int>(c.answer) << c.saveCompletes << (open ? " Open" : " New"));
+      ScriptedUi ui;
+      if (c.answer != Answer::Ok) {
+        ui.ExpectMsgBox("Do you want to save changes to " + std::string(open ? "<noname>" : "/data/old.e2v") + "?",
+                        c.answer, "Save changes. Two variables statistic", Icon::Question, Buttons::YesNoCancel);
+      }
+      Table2V table;
+      RecordingView view(table);
+      SetRows(table, NumberedRows(1, 40));
+      if (!open) table.Data2V_X[0] = 99;  // New empties even index 0
+      table.RegType2V = 3;
+      table.Top2V = 20;
+      if (!open) table.FileName2V = "/data/old.e2v";
+      SetSelection2V(table, 3, 5);
+      SaveForUndo2V(table);
+      SetSTATUSUndoRedo2V(table, true, "Undo cut", false, "");
+      table.Modified2V = c.answer != Answer::Ok;
+      view.onSave = [&] { table.Modified2V = !c.saveCompletes; };
+      view.calls.clear();
+      if (open) {
+        PreLOAD2VAR(table, path);
+        EXPECT_EQ(view.task, 3);
+        EXPECT_EQ(view.calls.front(), "ShowTask");
+        EXPECT_EQ(ui.BusySections(), c.replaced ? 1 : 0);
+      } else {
+        CmdNEW2VAR_Click(table);
+      }
+      EXPECT_EQ(view.Count("SaveTable"), c.answer == Answer::Yes ? 1 : 0);
+      if (!c.replaced) {
+        EXPECT_EQ(RowsOf(table), NumberedRows(1, 40));
+        EXPECT_EQ(table.RegType2V, 3);
+        EXPECT_EQ(MenuLine(table), "Undo cut* | Can not redo");
+        continue;
+      }
+      EXPECT_EQ(RowsOf(table), Padded(open ? std::vector<Row>{{1, 2, 3}} : std::vector<Row>{}, 12));
+      EXPECT_TRUE(OutsideRowsEmpty(table));
+      EXPECT_EQ(table.RegType2V, open ? 2 : 0);
+      EXPECT_EQ(table.FileName2V, open ? path : "");
+      EXPECT_EQ(view.caption, open ? "Orvalis - ZorbSoftware - " + path : "Orvalis - ZorbSoftware");
+      EXPECT_FALSE(table.Modified2V);
+      EXPECT_EQ(table.SelStart2V, -1);
+      EXPECT_EQ(table.Top2V, 1);
+      EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
+      EXPECT_EQ(view.Count("ClearPanel"), open ? 0 : 1);
     }
-    Table2V table;
-    RecordingView view(table);
-    table.Modified2V = c.modified;
-    view.onSave = [&] { table.Modified2V = !c.saveCompletes; };
-    PreLOAD2VAR(table, path);
-    EXPECT_EQ(view.task, 3);
-    EXPECT_EQ(view.calls.front(), "ShowTask");
-    EXPECT_EQ(table.FileName2V, c.read ? path : "");
-    EXPECT_EQ(table.RegType2V, c.read ? 2 : 0);
-    EXPECT_EQ(ui.BusySections(), c.read ? 1 : 0);
   }
-
   ScriptedUi ui;
   Table1V one;
   RecordingView view(one);

@@ -1,4 +1,4 @@
-// The Edit commands on the tables and the clipboard's selection text.
+// The Edit commands, their one step of undo and redo, and the clipboard's selection text.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -27,65 +27,49 @@ TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
   SetSelection1V(source, 3, 1);  // selected upwards: the text still runs from the top
   sourceView.calls.clear();
   Copiar1V(source);
-  EXPECT_EQ(ui.ClipboardText(),
-            "'<SEL1VAR>  3\r\n"
-            " 1.5 <N>  2 \r\n"
-            "-3  .5  1 \r\n"
-            "<N> <N> <N> \r\n");
-  // Copy changes nothing else.
-  EXPECT_TRUE(sourceView.calls.empty());
-  EXPECT_FALSE(source.Modified1V);
+  EXPECT_EQ(ui.ClipboardText(), "'<SEL1VAR>  3\r\n 1.5 <N>  2 \r\n-3  .5  1 \r\n<N> <N> <N> \r\n");
+  EXPECT_TRUE(sourceView.calls.empty()) << "Copy changes nothing else";
   EXPECT_EQ(MenuLine(source), "Can not undo | Can not redo");
-  EXPECT_EQ(source.SelStart1V, 3);
-  EXPECT_EQ(source.SelEnd1V, 1);
 
-  // Without a selection the rows go after the last row, and one empty row follows them.
-  Table1V target;
-  Pegar1V(target);
-  std::vector<Row> expected(12);
-  expected.insert(expected.end(), {{1.5, E, 2}, {-3, 0.5, 1}, {E, E, E}, {E, E, E}});
-  EXPECT_EQ(RowsOf(target), expected);
-  EXPECT_EQ(target.N1V, 16);
-  EXPECT_EQ(target.SelStart1V, 13);
-  EXPECT_EQ(target.SelEnd1V, 15);
-  EXPECT_TRUE(OutsideRowsEmpty(target));
-
-  // Two-variable text has its own marker.
-  Table2V other;
-  SetRows(other, {{-3, 0.5, 1}});
-  SetSelection2V(other, 1, 1);
-  Copiar2V(other);
-  EXPECT_EQ(ui.ClipboardText(), "'<SEL2VAR>  1\r\n-3  .5  1 \r\n");
-}
-
-TEST(ClipboardText, PasteReadsTheFieldsLikeTheDataFiles) {
   struct Case {
     const char* text;
     std::vector<Row> pasted;
   };
   const Case cases[] = {
-      // The count is rounded half to even.
+      {"", {{1.5, E, 2}, {-3, 0.5, 1}, {E, E, E}}},  // what Copy wrote
+      // The count is rounded half to even; blanks around the fields, a field that is not
+      // a number, more than three fields, and anything after the rows.
       {"'<SEL1VAR>  2.5\r\n 1 2 3 \r\n 4 5 6 \r\n 7 8 9 \r\n", {{1, 2, 3}, {4, 5, 6}}},
       {"'<SEL1VAR>  1.5\r\n 1 2 3 \r\n 4 5 6 \r\n", {{1, 2, 3}, {4, 5, 6}}},
-      // Blanks around the fields, a field that is not a number, more than three fields.
       {"'<SEL1VAR> 1   \r\n   1    abc   <N>  \r\n", {{1, 0, E}}},
-      {"'<SEL1VAR>  1\r\n 1 2 3 4 \r\nanything after the rows", {{1, 2, 3}}},
+      {"'<SEL1VAR>  1\r\n 1 2 3 4 \r\nanything", {{1, 2, 3}}},
       {"'<SEL1VAR>  1\r\n 1.5E-07 -.25 1E+300 \r\n", {{1.5E-07, -0.25, 1E+300}}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    ScriptedUi ui;
-    ui.SetClipboardText(c.text);
-    Table1V table;
-    SetRows(table, {{10, E, 1}, {20, E, 1}});
-    SetSelection1V(table, 2, 2);
-    Pegar1V(table);
-    std::vector<Row> expected{{10, E, 1}};
-    expected.insert(expected.end(), c.pasted.begin(), c.pasted.end());
-    expected.push_back({20, E, 1});
-    EXPECT_EQ(RowsOf(table), Padded(expected, 12 + c.pasted.size()));
-    EXPECT_EQ(table.SelStart1V, 2);
-    EXPECT_EQ(table.SelEnd1V, static_cast<int32_t>(1 + c.pasted.size()));
+    for (bool selected : {false, true}) {
+      SCOPED_TRACE(testing::Message() << c.text << (selected ? " before row 2" : " at the end"));
+      if (*c.text) ui.SetClipboardText(c.text);
+      Table1V table;
+      SetRows(table, {{10, E, 1}, {20, E, 1}});
+      if (selected) SetSelection1V(table, 2, 2);
+      Pegar1V(table);
+      std::vector<Row> expected{{10, E, 1}};
+      const auto n = static_cast<int32_t>(c.pasted.size());
+      if (selected) {
+        expected.insert(expected.end(), c.pasted.begin(), c.pasted.end());
+        expected.push_back({20, E, 1});
+        expected = Padded(expected, 12 + c.pasted.size());
+      } else {
+        // After the last row, and one empty row follows the pasted ones.
+        expected = Padded({{10, E, 1}, {20, E, 1}}, 12);
+        expected.insert(expected.end(), c.pasted.begin(), c.pasted.end());
+        expected.push_back({});
+      }
+      EXPECT_EQ(RowsOf(table), expected);
+      EXPECT_EQ(table.SelStart1V, selected ? 2 : 13);
+      EXPECT_EQ(table.SelEnd1V, (selected ? 1 : 12) + n);
+      EXPECT_TRUE(OutsideRowsEmpty(table));
+    }
   }
 }
 
@@ -100,11 +84,13 @@ TEST(ClipboardText, MalformedTextIsRefusedBeforeAnythingChanges) {
       "'<SEL1VAR>  2\r\n 1 2 3 \r\n",          // a missing line
       "'<SEL1VAR>  2\r\n 1 2 3 \r\n 4 5 6 ",   // the last line without its end
       "'<SEL1VAR>  1\r\n 1 2\r\n",             // two fields
-      "'<SEL1VAR>  1\r\n\r\n",                 // an empty line
       "'<SEL1VAR>  1",                         // no line end after the count
       "'<SEL1VAR>  1\n 1 2 3 \n",              // line feeds alone
       "'<SEL2VAR>  1\r\n 1 2 3 \r\n",          // the other table's text
       " '<SEL1VAR>  1\r\n 1 2 3 \r\n",         // the marker must come first
+      // A field too large for a double is no empty cell: the whole paste is refused.
+      "'<SEL1VAR>  2\r\n 1 2 3 \r\n 4 1E400 6 \r\n",
+      "'<SEL1VAR>  1\r\n-1E+400 <N> 1 \r\n",
   };
   for (const char* text : texts) {
     SCOPED_TRACE(text);
@@ -119,7 +105,6 @@ TEST(ClipboardText, MalformedTextIsRefusedBeforeAnythingChanges) {
     view.calls.clear();
     Pegar1V(table);
     EXPECT_EQ(RowsOf(table), NumberedRows(1, 14));
-    EXPECT_EQ(table.N1V, 14);
     EXPECT_EQ(table.SelStart1V, 4);
     EXPECT_EQ(table.SelEnd1V, 6);
     EXPECT_FALSE(table.Modified1V);
@@ -128,48 +113,43 @@ TEST(ClipboardText, MalformedTextIsRefusedBeforeAnythingChanges) {
   }
 }
 
-TEST(ClipboardText, PasteStopsAtTheRowLimit) {
+TEST(EditCommands, RowLimitsOfPasteAndInsert) {
   struct Case {
     int32_t n;
     bool selected;
-    int count;
+    int count;  // rows pasted; 0 for Insert row
     bool accepted;
   };
   const Case cases[] = {
       // Without a selection an empty row follows the pasted ones: N + count + 1 < 10000.
-      {9990, false, 8, true},
-      {9990, false, 9, false},
+      {9990, false, 8, true},  {9990, false, 9, false},
       // Before a selection: N + count < 10000.
-      {9990, true, 9, true},
-      {9990, true, 10, false},
-      {12, false, 9986, true},
-      {12, false, 9987, false},
+      {9990, true, 9, true},   {9990, true, 10, false},
+      {12, false, 9986, true}, {12, false, 9987, false},
+      // Insert row: 9998 rows may grow to 9999; 9999 rows may not.
+      {9998, true, 0, true},   {9999, true, 0, false}, {9999, false, 0, false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "N " << c.n << " count " << c.count << " selected "
-                                    << c.selected);
+    SCOPED_TRACE(testing::Message() << "N " << c.n << " count " << c.count << " selected " << c.selected);
     ScriptedUi ui;
     Table2V source;
     SetRows(source, NumberedRows(1, c.count));
     ui.SetClipboardText(SelectionText2V(source, 1, c.count));
-
     Table2V table;
     SetRows(table, NumberedRows(1, c.n));
     if (c.selected) SetSelection2V(table, 5, 5);
     if (!c.accepted) ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR", Icon::Critical);
-    Pegar2V(table);
-    if (c.accepted) {
-      EXPECT_EQ(table.N2V, c.n + c.count + (c.selected ? 0 : 1));
-      EXPECT_LE(table.N2V, 9999);
-      EXPECT_TRUE(table.Modified2V);
-    } else {
-      EXPECT_EQ(table.N2V, c.n);
-      EXPECT_FALSE(table.Modified2V);
-      EXPECT_FALSE(table.UndoAvail2V);
-    }
+    (c.count ? Pegar2V : InsertFILA2V)(table);
+    const int32_t grown = c.count ? c.count + (c.selected ? 0 : 1) : 1;
+    EXPECT_EQ(table.N2V, c.accepted ? c.n + grown : c.n);
+    EXPECT_EQ(table.UndoAvail2V, c.accepted);
+    // Pasted rows become the selection; an inserted row moves the selection with its data.
+    int32_t selStart = -1;
+    if (c.selected) selStart = c.accepted && !c.count ? 6 : 5;
+    if (!c.selected && c.accepted && c.count) selStart = c.n + 1;
+    EXPECT_EQ(table.SelStart2V, selStart);
     EXPECT_TRUE(OutsideRowsEmpty(table));
   }
-
   // A count beyond the limit is refused from the header alone.
   ScriptedUi ui;
   ui.SetClipboardText("'<SEL2VAR>  10001\r\n");
@@ -179,21 +159,16 @@ TEST(ClipboardText, PasteStopsAtTheRowLimit) {
   EXPECT_EQ(table.N2V, 12);
 }
 
-// A scripted session on the two-variable table: each step's rows, count, selection and
-// Edit menu, and the empty rows above the count after every step.
-TEST(EditCommands, ScriptedSessionOnTheTwoVariableTable) {
+// A scripted session on the two-variable table: each step's rows, count, selection, first
+// visible row and Edit menu, and the empty rows outside the count after every step.
+TEST(EditCommands, ScriptedSessionWithUndoAndRedo) {
   ScriptedUi ui;
   Table2V table;
   RecordingView view(table);
   SetRows(table, NumberedRows(1, 15));
   table.Top2V = 4;
 
-  auto rows = [](std::initializer_list<int> numbers) {
-    std::vector<Row> out;
-    for (int i : numbers) out.push_back(i == 0 ? Row{} : Numbered(i));
-    return out;
-  };
-  const std::vector<Row> afterCut = rows({1, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+  const std::vector<Row> afterCut = RowsNumbered({1, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
   std::vector<Row> swapped;
   for (const Row& r : afterCut) swapped.push_back({r.b, r.a, r.c});
 
@@ -205,54 +180,58 @@ TEST(EditCommands, ScriptedSessionOnTheTwoVariableTable) {
     const char* menu;
   };
   const Step steps[] = {
-      {"cut rows 3 to 5",
-       [&] {
-         SetSelection2V(table, 5, 3);
-         Cortar2V(table);
-       },
+      {"cut rows 3 to 5", [&] { SetSelection2V(table, 5, 3); Cortar2V(table); },
        afterCut, -1, -1, 1, "Undo cut* | Can not redo"},
-      {"undo the cut", [&] { Deshacer2V(table); }, NumberedRows(1, 15), 3, 5, 4,
-       "Can not undo | Redo*"},
+      // The snapshot keeps the lower end of the selection first.
+      {"undo the cut", [&] { Deshacer2V(table); }, NumberedRows(1, 15), 3, 5, 4, "Can not undo | Redo*"},
       {"a second undo does nothing", [&] { Deshacer2V(table); }, NumberedRows(1, 15), 3, 5, 4,
        "Can not undo | Redo*"},
       {"redo the cut", [&] { Rehacer2V(table); }, afterCut, -1, -1, 1, "Undo* | Can not redo"},
-      {"paste the cut rows before row 2",
-       [&] {
-         SetSelection2V(table, 2, 2);
-         Pegar2V(table);
-       },
-       rows({1, 3, 4, 5, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 2, 4, 1,
+      {"paste the cut rows before row 2", [&] { SetSelection2V(table, 2, 2); Pegar2V(table); },
+       RowsNumbered({1, 3, 4, 5, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 2, 4, 1,
        "Undo paste* | Can not redo"},
-      {"insert a row before the selection", [&] { InsertFILA2V(table); },
-       rows({1, 0, 3, 4, 5, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 3, 5, 1,
+      {"insert a row: the selection stays on its data", [&] { InsertFILA2V(table); },
+       RowsNumbered({1, 0, 3, 4, 5, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 3, 5, 1,
        "Undo insert row* | Can not redo"},
       {"delete the selection", [&] { DelSel2V(table); },
-       rows({1, 0, 0, 0, 0, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), -1, -1, 1,
+       RowsNumbered({1, 0, 0, 0, 0, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), -1, -1, 1,
        "Undo delete selection* | Can not redo"},
-      {"compact", [&] { Compactar2V(table); }, afterCut, -1, -1, 1,
-       "Undo compact table* | Can not redo"},
-      {"swap x and y", [&] { SwapXY2V(table); }, swapped, -1, -1, 1,
-       "Undo swap x-y* | Can not redo"},
+      {"compact", [&] { Compactar2V(table); }, afterCut, -1, -1, 1, "Undo compact table* | Can not redo"},
+      {"swap x and y", [&] { SwapXY2V(table); }, swapped, -1, -1, 1, "Undo swap x-y* | Can not redo"},
       {"undo the swap", [&] { Deshacer2V(table); }, afterCut, -1, -1, 1, "Can not undo | Redo*"},
       {"select all", [&] { SelALL2V(table); }, afterCut, 1, 12, 1, "Can not undo | Redo*"},
+      {"typing makes both unavailable", [&] { SetSTATUSUndoRedo2V(table, false, "", false, ""); },
+       afterCut, 1, 12, 1, "Can not undo | Can not redo"},
+      {"and undo then does nothing", [&] { Deshacer2V(table); Rehacer2V(table); }, afterCut, 1, 12, 1,
+       "Can not undo | Can not redo"},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
+    const std::vector<Row> before = RowsOf(table);
+    table.Modified2V = false;  // as after a save: a step that changes rows marks it again
     step.run();
     EXPECT_EQ(RowsOf(table), step.rows);
-    EXPECT_EQ(table.N2V, static_cast<int32_t>(step.rows.size()));
     EXPECT_EQ(table.SelStart2V, step.selStart);
     EXPECT_EQ(table.SelEnd2V, step.selEnd);
     EXPECT_EQ(table.Top2V, step.top);
     EXPECT_EQ(MenuLine(table), step.menu);
     EXPECT_TRUE(OutsideRowsEmpty(table));
-    EXPECT_TRUE(table.Modified2V);
+    EXPECT_EQ(table.Modified2V, step.rows != before);
   }
-  EXPECT_EQ(ui.ClipboardText(), SelectionText2V([] {
-              Table2V cut;
-              SetRows(cut, NumberedRows(3, 5));
-              return cut;
-            }(), 1, 3));
+  Table2V cut;
+  SetRows(cut, NumberedRows(3, 5));
+  EXPECT_EQ(ui.ClipboardText(), SelectionText2V(cut, 1, 3));
+  // The data kind is not part of an undo step, and each table keeps its own.
+  Table1V one;
+  SetRows(one, {{1, 2, 1}, {3, 4, 1}});
+  one.DataType1V = 1;
+  SelALL1V(one);
+  Cortar1V(one);
+  SetDataType1V(one, 0);
+  Deshacer1V(one);
+  EXPECT_EQ(one.DataType1V, 0);
+  EXPECT_EQ(RowsOf(one)[1], (Row{3, 4, 1}));
+  EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
 }
 
 TEST(EditCommands, CutMovesTheRowsBelowUpAndKeepsTwelveRows) {
@@ -261,17 +240,18 @@ TEST(EditCommands, CutMovesTheRowsBelowUpAndKeepsTwelveRows) {
     int rows, lo, hi;
     std::vector<Row> expected;
   };
-  std::vector<Row> sixToTwelve = NumberedRows(6, 12);
+  auto joined = [](std::vector<Row> a, const std::vector<Row>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+  };
   const Case cases[] = {
-      {12, 1, 5, Padded(sixToTwelve, 12)},
+      {12, 1, 5, Padded(NumberedRows(6, 12), 12)},
       {30, 1, 30, std::vector<Row>(12)},
       {20, 18, 20, NumberedRows(1, 17)},
-      {20, 10, 10, [] {
-         auto r = NumberedRows(1, 9);
-         auto rest = NumberedRows(11, 20);
-         r.insert(r.end(), rest.begin(), rest.end());
-         return r;
-       }()},
+      {20, 10, 10, joined(NumberedRows(1, 9), NumberedRows(11, 20))},
+      // Thousands of rows from a long table: a wrong bound writes past the arrays.
+      {9000, 2, 7000, joined(NumberedRows(1, 1), NumberedRows(7001, 9000))},
+      {9999, 5000, 9999, NumberedRows(1, 4999)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.rows << " rows, cut " << c.lo << ".." << c.hi);
@@ -283,71 +263,29 @@ TEST(EditCommands, CutMovesTheRowsBelowUpAndKeepsTwelveRows) {
     EXPECT_EQ(RowsOf(table), c.expected);
     EXPECT_EQ(table.Top1V, std::max(1, table.N1V - 11));
     EXPECT_TRUE(OutsideRowsEmpty(table));
+    Deshacer1V(table);
+    EXPECT_EQ(RowsOf(table), NumberedRows(1, c.rows));
+    EXPECT_EQ(table.Top1V, std::max(1, c.rows - 11));
+    Rehacer1V(table);
+    EXPECT_EQ(RowsOf(table), c.expected);
+    EXPECT_TRUE(OutsideRowsEmpty(table));
   }
-}
-
-TEST(EditCommands, InsertRowKeepsTheSelectionOnItsDataAndStopsAtTheLimit) {
-  ScriptedUi ui;
-  Table1V table;
-  RecordingView view(table);
-  SetRows(table, NumberedRows(1, 12));
-  SetSelection1V(table, 6, 4);
-  view.calls.clear();
-  InsertFILA1V(table);
-  auto expected = NumberedRows(1, 3);
-  expected.push_back({});
-  auto rest = NumberedRows(4, 12);
-  expected.insert(expected.end(), rest.begin(), rest.end());
-  EXPECT_EQ(RowsOf(table), expected);
-  EXPECT_EQ(table.SelStart1V, 5);
-  EXPECT_EQ(table.SelEnd1V, 7);
-  // Like every other command, inserting a row recomputes the statistics.
-  EXPECT_EQ(view.Count("Recompute"), 1);
-  EXPECT_EQ(view.Count("Refresh"), 1);
-
-  // Without a selection the row goes after the last one.
-  Table1V plain;
-  SetRows(plain, NumberedRows(1, 12));
-  InsertFILA1V(plain);
-  EXPECT_EQ(RowsOf(plain), Padded(NumberedRows(1, 12), 13));
-
-  // 9998 rows may grow to 9999; 9999 rows may not.
-  Table1V full;
-  SetRows(full, NumberedRows(1, 9998));
-  InsertFILA1V(full);
-  EXPECT_EQ(full.N1V, 9999);
-  full.Modified1V = false;
-  ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR", Icon::Critical);
-  SetSelection1V(full, 3, 3);
-  InsertFILA1V(full);
-  EXPECT_EQ(full.N1V, 9999);
-  EXPECT_EQ(full.Data1V_X1[3], 3);
-  EXPECT_EQ(full.SelStart1V, 3);
-  EXPECT_FALSE(full.Modified1V);
-  EXPECT_EQ(MenuLine(full), "Undo insert row* | Can not redo");
-  EXPECT_TRUE(OutsideRowsEmpty(full));
 }
 
 TEST(EditCommands, CompactKeepsTheCompleteRowsOfTheDataKind) {
   ScriptedUi ui;
   const std::vector<Row> rows{{1, E, 1}, {2, 5, E}, {3, E, 2}, {E, E, E}, {4, 6, 1}, {E, 7, 1}};
-  struct Case {
-    int16_t dataType;
-    std::vector<Row> kept;
-  };
-  const Case cases[] = {
+  const std::pair<int16_t, std::vector<Row>> cases[] = {
       {0, {{1, E, 1}, {3, E, 2}, {4, 6, 1}}},
       {1, {{4, 6, 1}}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.dataType);
+  for (const auto& [dataType, kept] : cases) {
     Table1V table;
     SetRows(table, rows);
-    table.DataType1V = c.dataType;
+    table.DataType1V = dataType;
     Compactar1V(table);
-    EXPECT_EQ(RowsOf(table), Padded(c.kept, 12));
+    EXPECT_EQ(RowsOf(table), Padded(kept, 12)) << dataType;
   }
-
   // More complete rows than 12: the count is the number kept, and the grid goes to row 1.
   Table2V two;
   auto many = NumberedRows(1, 30);
@@ -361,70 +299,39 @@ TEST(EditCommands, CompactKeepsTheCompleteRowsOfTheDataKind) {
   EXPECT_TRUE(OutsideRowsEmpty(two));
 }
 
-TEST(EditCommands, OnlyCommandsThatChangeTheTableMarkItModified) {
-  struct Case {
-    const char* name;
-    void (*run)(Table2V&);
-    bool changes;
-  };
-  const Case cases[] = {
-      {"cut", Cortar2V, true},          {"paste", Pegar2V, true},
-      {"delete", DelSel2V, true},       {"insert", InsertFILA2V, true},
-      {"compact", Compactar2V, true},   {"swap", SwapXY2V, true},
-      {"copy", Copiar2V, false},        {"select all", SelALL2V, false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ScriptedUi ui;
-    ui.SetClipboardText("'<SEL2VAR>  1\r\n 1 2 3 \r\n");
-    Table2V table;
-    RecordingView view(table);
-    SetRows(table, NumberedRows(1, 12));
-    SetSelection2V(table, 2, 3);
-    view.calls.clear();
-    c.run(table);
-    EXPECT_EQ(table.Modified2V, c.changes);
-    EXPECT_EQ(table.UndoAvail2V, c.changes);
-    EXPECT_EQ(view.Count("Recompute"), c.changes ? 1 : 0);
-  }
-
-  // Without a selection, cut, copy and delete do nothing at all.
-  for (void (*run)(Table1V&) : {Cortar1V, Copiar1V, DelSel1V}) {
-    ScriptedUi ui;
-    ui.SetClipboardText("kept");
-    Table1V table;
-    RecordingView view(table);
-    SetRows(table, NumberedRows(1, 12));
-    run(table);
-    EXPECT_EQ(RowsOf(table), NumberedRows(1, 12));
-    EXPECT_TRUE(view.calls.empty());
-    EXPECT_EQ(ui.ClipboardText(), "kept");
-  }
-}
-
-TEST(EditCommands, KindAndModelOptionsMarkTheTableModified) {
-  Table1V one;
-  RecordingView view(one);
-  SetDataType1V(one, 1);
-  EXPECT_EQ(one.DataType1V, 1);
-  EXPECT_TRUE(one.Modified1V);
-  EXPECT_EQ(view.calls, (std::vector<std::string>{"LayoutKind", "Refresh", "Recompute"}));
-  // The present kind and unknown kinds change nothing.
-  view.calls.clear();
-  one.Modified1V = false;
-  SetDataType1V(one, 1);
-  SetDataType1V(one, 2);
-  SetDataType1V(one, -1);
-  EXPECT_EQ(one.DataType1V, 1);
-  EXPECT_FALSE(one.Modified1V);
-  EXPECT_TRUE(view.calls.empty());
-
+TEST(EditCommands, CommandsThatChangeNothingAskNothing) {
+  // Copy and Select all take no undo step and leave the table unmodified; the model option
+  // marks it modified and recomputes without one; without a selection Cut, Copy and Delete
+  // do nothing at all.
+  ScriptedUi ui;
+  ui.SetClipboardText("kept");
   Table2V two;
+  RecordingView view(two);
+  SetRows(two, NumberedRows(1, 12));
+  SetSelection2V(two, 2, 3);
+  Copiar2V(two);
+  SelALL2V(two);
+  SetRegType2V(two, 0);  // the present model
+  SetRegType2V(two, 5);  // no such model
+  EXPECT_FALSE(two.Modified2V);
+  EXPECT_FALSE(two.UndoAvail2V);
+  EXPECT_EQ(view.Count("Recompute"), 0);
+  view.calls.clear();
   SetRegType2V(two, 4);
   EXPECT_EQ(two.RegType2V, 4);
   EXPECT_TRUE(two.Modified2V);
-  SetRegType2V(two, 5);
-  EXPECT_EQ(two.RegType2V, 4);
+  EXPECT_FALSE(two.UndoAvail2V);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"LayoutKind", "Refresh", "Recompute"}));
+  for (void (*run)(Table1V&) : {Cortar1V, Copiar1V, DelSel1V}) {
+    ui.SetClipboardText("kept");
+    Table1V table;
+    RecordingView v(table);
+    SetRows(table, NumberedRows(1, 12));
+    run(table);
+    EXPECT_EQ(RowsOf(table), NumberedRows(1, 12));
+    EXPECT_TRUE(v.calls.empty());
+    EXPECT_EQ(ui.ClipboardText(), "kept");
+  }
 }
 
 TEST(EditCommands, TheMenuActsOnTheCurrentTasksTable) {
@@ -437,7 +344,6 @@ TEST(EditCommands, TheMenuActsOnTheCurrentTasksTable) {
   EXPECT_EQ(one.SelEnd1V, one.N1V);
   EXPECT_EQ(two.SelStart2V, -1);
   mnu_Edicion_SelALL_Click(3);
-  EXPECT_EQ(two.SelEnd2V, two.N2V);
   mnu_Edicion_DelSel_Click(3);
   EXPECT_EQ(MenuLine(two), "Undo delete selection* | Can not redo");
   mnu_Edicion_Deshacer_Click(3);

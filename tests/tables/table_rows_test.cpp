@@ -89,26 +89,22 @@ TEST(RowReading, TwoVariableRowsUnderEachModel) {
   }
 }
 
-TEST(RowReading, EditingTheLastRowGrowsTheTableByOne) {
+// Typing into the last row grows the table by one, up to 10000 rows; beyond, the row
+// limit is shown and nothing changes.
+TEST(RowReading, EditingTheLastRowGrowsTheTableUpToTheLimit) {
   Table1V table;
-  // Visible row 12 of a new table is data row 12, its last row.
-  ASSERT_TRUE(LeerITEM1V(table, 12, "1", "", "1"));
+  ASSERT_TRUE(LeerITEM1V(table, 12, "1", "", "1"));  // visible row 12 is data row 12
   EXPECT_EQ(table.N1V, 13);
-  // Editing an earlier row never lowers the count.
   ASSERT_TRUE(LeerITEM1V(table, 1, "", "", ""));
-  EXPECT_EQ(table.N1V, 13);
+  EXPECT_EQ(table.N1V, 13) << "editing an earlier row never lowers the count";
   EXPECT_TRUE(OutsideRowsEmpty(table));
-
-  // At the end of a long table: row 9999 is the last row that can be typed.
   Table2V two;
   two.N2V = 9999;
   two.Top2V = 9988;
   ASSERT_TRUE(LeerITEM2V(two, 12, "1", "2", "1"));
   EXPECT_EQ(two.N2V, 10000);
   EXPECT_EQ(two.Data2V_X[9999], 1);
-}
 
-TEST(RowReading, RowsAtTheLimitAreRefusedAndNothingChanges) {
   ScriptedUi ui;
   ui.ExpectMsgBox(kRowLimit, platform::Answer::Ok, "ERROR", Icon::Critical)
       .ExpectMsgBox(kRowLimit, platform::Answer::Ok, "ERROR", Icon::Critical);
@@ -120,9 +116,6 @@ TEST(RowReading, RowsAtTheLimitAreRefusedAndNothingChanges) {
   EXPECT_EQ(one.Data1V_X1[10000], NoValue);
   EXPECT_EQ(one.N1V, 10000);
   EXPECT_TRUE(view.calls.empty());
-
-  Table2V two;
-  two.N2V = 10000;
   two.Top2V = 9989;
   EXPECT_FALSE(LeerITEM2V(two, 12, "5", "1", "1").has_value());
   EXPECT_EQ(two.Data2V_X[10000], NoValue);

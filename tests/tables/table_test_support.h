@@ -1,5 +1,5 @@
-// Helpers of the tables' tests: a view that records what the commands ask of the panel,
-// rows written and read as short lists, and the check that nothing lies above the count.
+// Helpers of the tables' tests: rows written and read as short lists, a view that records
+// what the commands ask of the panel, and the check that nothing lies outside rows 1..N.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "tables/row_reading.h"
 #include "tables/table_data.h"
 #include "tables/table_view.h"
 #include "tables/undo.h"
@@ -22,40 +21,20 @@ namespace tables_test {
 
 inline constexpr double E = NoValue;  // an empty cell, in row lists
 
-// One table row: the three columns in array order.
+// One table row: the three columns in array order. Rows compare bit for bit, so 0 and -0,
+// and NoValue and 0, are told apart.
 struct Row {
   double a = E, b = E, c = E;
+  bool operator==(const Row& r) const {
+    auto same = [](double x, double y) { return std::bit_cast<uint64_t>(x) == std::bit_cast<uint64_t>(y); };
+    return same(a, r.a) && same(b, r.b) && same(c, r.c);
+  }
 };
 
-// Rows compare bit for bit, so 0 and -0, and NoValue and 0, are told apart.
-inline bool operator==(const Row& l, const Row& r) {
-  return std::bit_cast<uint64_t>(l.a) == std::bit_cast<uint64_t>(r.a) &&
-         std::bit_cast<uint64_t>(l.b) == std::bit_cast<uint64_t>(r.b) &&
-         std::bit_cast<uint64_t>(l.c) == std::bit_cast<uint64_t>(r.c);
-}
-
 inline void PrintTo(const Row& r, std::ostream* os) {
-  auto cell = [&](double v) {
-    if (v == E) {
-      *os << "<N>";
-    } else {
-      *os << v;
-    }
-  };
   *os << "{";
-  cell(r.a);
-  *os << ", ";
-  cell(r.b);
-  *os << ", ";
-  cell(r.c);
+  for (double v : {r.a, r.b, r.c}) (v == E ? *os << "<N>" : *os << v) << " ";
   *os << "}";
-}
-
-inline void PrintTo(const tables::DerivedCells1V& c, std::ostream* os) {
-  *os << "{" << c.XM << ", " << c.XN << ", " << c.X2N << ", " << c.X3N << ", " << c.X4N << "}";
-}
-inline void PrintTo(const tables::DerivedCells2V& c, std::ostream* os) {
-  *os << "{" << c.XN << ", " << c.YN << ", " << c.X2N << ", " << c.Y2N << ", " << c.XYN << "}";
 }
 
 inline std::array<std::vector<double>*, 3> Columns(tables::Table1V& t) {
@@ -95,11 +74,19 @@ inline std::vector<Row> Padded(std::vector<Row> rows, size_t n) {
   return rows;
 }
 
-// Row i holds {i, i + 0.5, i % 3 + 1}: every row different, for moving rows around.
-inline Row Numbered(int i) { return {static_cast<double>(i), i + 0.5, static_cast<double>(i % 3 + 1)}; }
+// Row i holds {i, i + 0.5, i % 3 + 1}, and 0 stands for an empty row: every row different,
+// for moving rows around.
+inline Row Numbered(int i) {
+  return i == 0 ? Row{} : Row{static_cast<double>(i), i + 0.5, static_cast<double>(i % 3 + 1)};
+}
 inline std::vector<Row> NumberedRows(int from, int to) {
   std::vector<Row> rows;
   for (int i = from; i <= to; ++i) rows.push_back(Numbered(i));
+  return rows;
+}
+inline std::vector<Row> RowsNumbered(std::initializer_list<int> numbers) {
+  std::vector<Row> rows;
+  for (int i : numbers) rows.push_back(Numbered(i));
   return rows;
 }
 
@@ -109,11 +96,8 @@ template <class Table>
   auto cols = Columns(t);
   for (int k = 0; k < 3; ++k) {
     for (int32_t i = 0; i < tables::kArraySize; ++i) {
-      if (i >= 1 && i <= Count(t)) continue;
-      if ((*cols[k])[static_cast<size_t>(i)] != NoValue) {
-        return ::testing::AssertionFailure() << "column " << k << " row " << i << " holds "
-                                             << (*cols[k])[static_cast<size_t>(i)] << " with N "
-                                             << Count(t);
+      if ((i < 1 || i > Count(t)) && (*cols[k])[static_cast<size_t>(i)] != NoValue) {
+        return ::testing::AssertionFailure() << "column " << k << " row " << i << " with N " << Count(t);
       }
     }
   }
@@ -123,8 +107,6 @@ template <class Table>
 // A panel that records the requests of the commands, one word each, in order.
 class RecordingView : public tables::TableView {
  public:
-  RecordingView() = default;
-  // Shows this table.
   explicit RecordingView(tables::Table1V& table) { table.View1V = this; }
   explicit RecordingView(tables::Table2V& table) { table.View2V = this; }
 
