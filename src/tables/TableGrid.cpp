@@ -92,8 +92,8 @@ QCursor RowCursor() {
 // with its neighbours.
 class GridCell : public NumberBox {
  public:
-  GridCell(TableGrid* grid, int column, int row, CellKind kind, QWidget* parent)
-      : NumberBox(parent), grid_(grid), column_(column), row_(row), kind_(kind) {
+  GridCell(TableGrid* grid, int row, CellKind kind, QWidget* parent)
+      : NumberBox(parent), grid_(grid), row_(row), kind_(kind) {
     setFrame(false);
     selectOnFocus_ = kind == CellKind::Input;
     setReadOnly(kind != CellKind::Input);
@@ -137,7 +137,6 @@ class GridCell : public NumberBox {
   }
 
   TableGrid* grid_;
-  int column_;
   int row_;
   CellKind kind_;
 };
@@ -211,7 +210,7 @@ TableGrid::TableGrid(const GridDesign& design, QWidget* parent)
 
 QLineEdit* TableGrid::MakeCell(const GridColumn& column, int columnIndex, int row,
                                QWidget* parent) {
-  auto* cell = new GridCell(this, columnIndex, row, column.kind, parent);
+  auto* cell = new GridCell(this, row, column.kind, parent);
   cell->setObjectName(QString("%1_%2").arg(column.name).arg(row));
   cell->setProperty("editKeysToMenu", true);
   QFont font("Arial");

@@ -53,6 +53,8 @@ class ScriptedUi : public platform::Ui {
 
   // One line per call, in order ("MsgBox[Error] text -> Ok", "Open -> /tmp/a.e1v").
   const std::vector<std::string>& Transcript() const { return transcript_; }
+  // True once every expected interaction has happened.
+  bool AllMet() const { return expected_.empty(); }
   // How many busy sections were opened; every SetBusy(true) must be matched.
   int BusySections() const { return busy_sections_; }
 
