@@ -161,6 +161,9 @@ TEST_F(PanelsTest, EachTypeShowsItsBoxes) {
     EXPECT_TRUE(Focused("TxtIC_N1"));
   }
   EXPECT_EQ(Text("Label1_17"), "Confidence interval: Population ratio difference");
+  for (const char* frame : {"FraOne_0", "FraTwo_0", "FraOne_1", "FraTwo_1"}) {
+    EXPECT_NE(form->findChild<QWidget*>(frame), nullptr) << frame;
+  }
   // The nine options of each panel stand apart from one another.
   for (const char* array : {"OptCH_%1", "OptIC_%1"}) {
     for (int i = 0; i < 9; ++i) {
@@ -308,6 +311,7 @@ TEST_F(PanelsTest, BoxesStandRightOfTheirPictures) {
   Picture("IC_EMVC.GIF", 50, 20);
   Picture("ImgIC_PAR_7.gif", 60, 73);
   Picture("CH_DFB.gif", 100, 80);
+  Picture("ImgIC_3.gif", 20, 20);  // the difference of means
 
   Choose(0, "OptCH_4");
   const QLabel* size = W<QLabel>("ImgSIZE_CH");
@@ -322,6 +326,8 @@ TEST_F(PanelsTest, BoxesStandRightOfTheirPictures) {
   EXPECT_EQ(graph->geometry().center(), W<QWidget>("Shape1_0")->geometry().center());
   EXPECT_EQ(graph->width(), 100);
 
+  Choose(1, "OptIC_4");
+  EXPECT_EQ(W("Txt_IC")->x(), W<QLabel>("ImgPARAM")->x() + 22);
   Choose(1, "OptIC_0");
   EXPECT_FALSE(W("Txt_IC_ERR")->isHidden()) << "its margin picture exists";
   EXPECT_EQ(W("Txt_IC_ERR")->x(), W<QLabel>("Img_IC_Err")->x() + 52);

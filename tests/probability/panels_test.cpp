@@ -122,7 +122,11 @@ TEST_F(ProbabilityPanels, ChoosingDistributionsShapesThePanel) {
   EXPECT_EQ(Box("TxtPAR1")->text() + " " + Box("TxtPAR2")->text(), "0 1");
   EXPECT_TRUE(Find("OptDI_0")->font().bold());
   EXPECT_FALSE(Find("OptDI_4")->font().bold());
+  for (int i = 0; i < 4; ++i) {  // two columns of four
+    EXPECT_EQ(Find(QString("OptDI_%1").arg(i + 4))->y(), Find(QString("OptDI_%1").arg(i))->y());
+  }
   Click("OptSIDE_DI_3");
+  EXPECT_TRUE(Box("TxtPAR1")->hasFocus());
   EXPECT_FALSE(Box("TxtPP2")->isHidden());
   EXPECT_EQ(Find<QLabel>("Label1_30")->text(), "Percentage point 1");
 }
@@ -188,6 +192,9 @@ TEST_F(ProbabilityPanels, CalculateWritesOnlyTheBlankABBoxesAndDeleteEmptiesThem
     EXPECT_GT(PAB(k)->y(), k > 1 ? PAB(k - 1)->y() : 0);
   }
   for (int k = 1; k <= 14; ++k) EXPECT_EQ(PAB(k)->text(), "") << "empty after the load";
+  // Without their pictures the boxes' labels are texts.
+  EXPECT_EQ(Find<QLabel>("ImgPAB_1")->text() + Find<QLabel>("ImgPAB_3")->text(),
+            "p(A) =p(A &cap; B) =");
   const std::map<int, QString> typed = {{1, "1/3"}, {2, "50%"}, {3, "1/6"}, {9, "  "}};
   for (const auto& [k, text] : typed) PAB(k)->setText(text);
   Press(24);
