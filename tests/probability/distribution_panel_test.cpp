@@ -13,12 +13,10 @@
 
 namespace {
 
-using platform::Answer;
-using platform::Icon;
 using probability::BlankDI;
 using probability::BoxDI;
-using probability::DistributionPanel;
 using testing_support::ScriptedUi;
+using Five = std::array<std::string, 5>;  // the boxes PAR1 PAR2 PROB PP1 PP2
 
 constexpr BoxDI kAll[] = {BoxDI::TxtPAR1, BoxDI::TxtPAR2, BoxDI::txt_PROB, BoxDI::TxtPP1,
                           BoxDI::TxtPP2};
@@ -30,55 +28,49 @@ struct Panel {
     core.OptSIDE_DI_Click(side);
   }
   // Fills the boxes as a user would who typed them all, in the order PAR1..PP2.
-  void Type(const std::array<std::string, 5>& texts) {
+  void Type(const Five& texts) {
     state.Updating = true;
     for (int i = 0; i < 5; ++i) core.SetText(kAll[i], texts[i]);
     state.Updating = false;
   }
-  std::array<std::string, 5> Texts() const {
-    std::array<std::string, 5> texts;
+  Five Texts() const {
+    Five texts;
     for (int i = 0; i < 5; ++i) texts[i] = core.Text(kAll[i]);
     return texts;
   }
+  // Calculate; refused (after empty) with "Invalid data" and nothing written.
+  void Calculate(const Five& typed, const Five& after) {
+    Type(typed);
+    ScriptedUi ui;
+    if (after[0].empty()) {
+      ui.ExpectMsgBox("Invalid data", platform::Answer::Ok, "", platform::Icon::None);
+    }
+    core.Cmd_DICalcular_Click();
+    EXPECT_EQ(Texts(), after[0].empty() ? typed : after);
+    EXPECT_EQ(ErrorFlag, after[0].empty() ? 1 : 0);
+    EXPECT_FALSE(state.Updating);
+  }
   frame::FrameState state;
-  DistributionPanel core{state};
+  probability::DistributionPanel core{state};
 };
-
-void ExpectInvalid(ScriptedUi& ui) { ui.ExpectMsgBox("Invalid data", Answer::Ok, "", Icon::None); }
-void ExpectNoData(ScriptedUi& ui) {
-  ui.ExpectMsgBox("No data or invalid data", Answer::Ok, "Error", Icon::Exclamation);
-}
 
 TEST(DistributionCalculators, WorkedCasesMatchTheIndependentComputation) {
   std::ifstream file(std::string(ORVALIS_TEST_DATA_DIR) + "/distribution_cases.tsv");
   ASSERT_TRUE(file) << "tests/data/distribution_cases.tsv is missing";
-  const std::string kTags = "NTXFBP";
-  const std::string kSides = "LRIC";
-  std::string line;
   int cases = 0;
-  while (std::getline(file, line)) {
+  for (std::string line; std::getline(file, line);) {
     if (line.empty() || line[0] == '#') continue;
     std::vector<std::string> f;
     std::stringstream fields(line);
-    for (std::string field; std::getline(fields, field, '\t');) f.push_back(field == "-" ? "" : field);
+    for (std::string t; std::getline(fields, t, '\t');) f.push_back(t == "-" ? "" : t);
     ASSERT_GE(f.size(), 9u) << line;
-    const auto tipo = static_cast<int16_t>(kTags.find(f[0]));
-    const auto side = static_cast<int16_t>(f[1] == "P" ? 3 : kSides.find(f[1]));
     SCOPED_TRACE(line);
-    Panel panel(tipo, side);
-    const std::array<std::string, 5> typed = {f[2], f[3], f[4], f[5], f[6]};
-    panel.Type(typed);
-    ScriptedUi ui;
+    const auto tipo = static_cast<int16_t>(std::string("NTXFBP").find(f[0]));
+    const auto side = static_cast<int16_t>(f[1] == "P" ? 3 : std::string("LRIC").find(f[1]));
     const bool refused = f[8] == "Invalid data";
-    if (refused) ExpectInvalid(ui);
-    panel.core.Cmd_DICalcular_Click();
-    if (refused) {
-      EXPECT_EQ(panel.Texts(), typed) << "a refusal writes nothing";
-    } else {
-      ASSERT_EQ(f.size(), 11u);
-      EXPECT_EQ(panel.Texts(), (std::array<std::string, 5>{f[2], f[3], f[8], f[9], f[10]}));
-      EXPECT_EQ(ErrorFlag, 0);
-    }
+    ASSERT_EQ(f.size(), refused ? 9u : 11u);
+    Panel(tipo, side).Calculate({f[2], f[3], f[4], f[5], f[6]},
+                                refused ? Five{} : Five{f[2], f[3], f[8], f[9], f[10]});
     ++cases;
   }
   EXPECT_GT(cases, 80);
@@ -87,11 +79,7 @@ TEST(DistributionCalculators, WorkedCasesMatchTheIndependentComputation) {
 // Cases whose answers are exact fractions on a rounding tie, or hinge on the program's own
 // conventions, which a computation from the definitions cannot stand in for.
 TEST(DistributionCalculators, EdgeCases) {
-  struct Case {
-    int16_t tipo, side;
-    std::array<std::string, 5> typed, after;  // after = {} when refused
-  };
-  const Case cases[] = {
+  const std::tuple<int16_t, int16_t, Five, Five> cases[] = {
       // 0.7734375 = 792/1024 rounds half up.
       {4, 2, {"10", "0.5", "", "3", "6"}, {"10", "0.5", "0.773438", "3", "6"}},
       // A point typed as 1E+300 is blank: left with only P given asks for x1.
@@ -104,51 +92,34 @@ TEST(DistributionCalculators, EdgeCases) {
       {1, 2, {"5", "", "", "1", "1"}, {}},
       {3, 2, {"5", "10", "", "1", "1"}, {}},
       {5, 2, {"2", "", "", "1", "1"}, {}},
+      // No trials, no mean.
+      {4, 0, {"0", "0.5", "", "0", ""}, {}},
+      {5, 0, {"0", "", "", "0", ""}, {}},
+      // Chi-square with only x2, below the median.
+      {2, 3, {"10", "", "", "", "5"}, {}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed[0] + " " + c.typed[3]);
-    Panel panel(c.tipo, c.side);
-    panel.Type(c.typed);
-    ScriptedUi ui;
-    if (c.after[0].empty()) ExpectInvalid(ui);
-    panel.core.Cmd_DICalcular_Click();
-    EXPECT_EQ(panel.Texts(), c.after[0].empty() ? c.typed : c.after);
+  for (const auto& [tipo, side, typed, after] : cases) {
+    SCOPED_TRACE(typed[0] + " " + typed[3]);
+    Panel(tipo, side).Calculate(typed, after);
   }
 }
 
-TEST(DistributionCalculators, HiddenSecondPointIsNoInput) {
+TEST(DistributionCalculators, LeftOversOfAnEarlierCalculation) {
   // A negative second point left by a normal interval does not stop a chi-square Left.
   Panel panel(0, 2);
-  panel.Type({"0", "1", "", "-2", "-1"});
-  {
-    ScriptedUi ui;
-    panel.core.Cmd_DICalcular_Click();
-  }
+  panel.Calculate({"0", "1", "", "-2", "-1"}, {"0", "1", "0.135905", "-2", "-1"});
   panel.core.OptDI_Click(2);
   panel.core.OptSIDE_DI_Click(0);
-  panel.Type({"4", "", "", "2", ""});
   EXPECT_EQ(panel.core.Fields().X2DI, -1.0);
-  ScriptedUi ui;
-  panel.core.Cmd_DICalcular_Click();
-  EXPECT_EQ(panel.core.Text(BoxDI::txt_PROB), "0.264241");  // 1 - 2/e
-}
-
-TEST(DistributionCalculators, SecondCalculateWithoutClearingIsRefused) {
-  Panel panel(0, 0);
-  panel.Type({"0", "1", "", "1.96", ""});
-  ScriptedUi ui;
-  panel.core.Cmd_DICalcular_Click();
-  ASSERT_EQ(panel.core.Text(BoxDI::txt_PROB), "0.975002");
-  ExpectInvalid(ui);
-  panel.core.Cmd_DICalcular_Click();
-  EXPECT_EQ(panel.core.Text(BoxDI::TxtPP1), "1.96");
-  EXPECT_TRUE(ui.AllMet());
+  panel.Calculate({"4", "", "", "2", ""}, {"4", "", "0.264241", "2", ""});  // 1 - 2/e
+  // A second Calculate without clearing finds no blank box to fill.
+  panel.Calculate({"4", "", "0.264241", "2", ""}, {});
 }
 
 TEST(DistributionReader, BoxesToFields) {
   struct Case {
     int16_t tipo, side;
-    std::array<std::string, 5> typed;
+    Five typed;
     bool fails;
     double par2, prob, x1, x2;  // x2 keeps -7 when its box is hidden
   };
@@ -183,28 +154,20 @@ TEST(DistributionReader, BoxesToFields) {
 TEST(DistributionCommands, MessagesAndClears) {
   Panel panel(4, 0);
   ScriptedUi ui;
-  ExpectNoData(ui);
+  ui.ExpectMsgBox("No data or invalid data", platform::Answer::Ok, "Error",
+                  platform::Icon::Exclamation);
   panel.core.Cmd_DICalcular_Click();  // nothing typed
+  EXPECT_TRUE(ui.AllMet());
   panel.Type({"10", "0.5", "0.3", "2", "4"});
   panel.core.Cmd_DIBorrar_Click();
-  EXPECT_EQ(panel.Texts(), (std::array<std::string, 5>{"10", "0.5", "", "", ""}));
+  EXPECT_EQ(panel.Texts(), (Five{"10", "0.5", "", "", ""}));
   panel.core.Cmd_DIBorrar_CONFIG_Click();
-  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR1), "");
-  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR2), "");
+  EXPECT_EQ(panel.Texts(), Five{});
+  // Clearing the normal's parameters puts back its standard ones.
   panel.core.OptDI_Click(0);
   panel.Type({"7", "8", "", "", ""});
   panel.core.Cmd_DIBorrar_CONFIG_Click();
-  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR1), "0");
-  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR2), "1");
-  // Chi-square, only x2 below the median: refused with the message.
-  panel.core.OptDI_Click(2);
-  panel.core.OptSIDE_DI_Click(3);
-  panel.Type({"10", "", "", "", "5"});
-  ExpectInvalid(ui);
-  panel.core.Cmd_DICalcular_Click();
-  EXPECT_EQ(ErrorFlag, 1);
-  EXPECT_FALSE(panel.state.Updating);
-  EXPECT_TRUE(ui.AllMet());
+  EXPECT_EQ(panel.Texts(), (Five{"0", "1", "", "", ""}));
 }
 
 TEST(DistributionBoxes, TypingEmptiesTheOtherResultBoxes) {
@@ -225,51 +188,47 @@ TEST(DistributionBoxes, TypingEmptiesTheOtherResultBoxes) {
     Panel panel(c.tipo, c.side);
     panel.Type({"1", "1", "1", "2", "3"});
     panel.core.SetText(c.typedInto, "5");
-    EXPECT_EQ(panel.core.Text(BoxDI::txt_PROB), c.prob);
-    EXPECT_EQ(panel.core.Text(BoxDI::TxtPP1), c.x1);
-    EXPECT_EQ(panel.core.Text(BoxDI::TxtPP2), c.x2);
+    EXPECT_EQ(panel.Texts(), (Five{panel.core.Text(BoxDI::TxtPAR1), "1", c.prob, c.x1, c.x2}));
     EXPECT_FALSE(panel.state.Updating);
   }
   Panel panel(0, 0);
   panel.core.SetText(BoxDI::txt_PROB, ".");
   EXPECT_EQ(panel.core.Text(BoxDI::txt_PROB), "0.");
-  EXPECT_EQ(DistributionPanel::KeyPress(','), '.');
+  EXPECT_EQ(probability::DistributionPanel::KeyPress(','), '.');
 }
 
 TEST(DistributionView, PerDistributionAndMode) {
   struct Case {
     int16_t tipo, side;
-    const char *title, *side3, *graph, *formula, *par1, *par2, *pp1, *pp2, *label30;
+    const char *title, *side3, *pictures, *par1, *par2, *pp1, *pp2, *label30;
     bool readOnly;
   };
   const Case cases[] = {
-      {0, 0, "Normal", "Centered interval", "DI_NL.GIF", "DI_FNL.GIF", "ImgNMVP_2.gif",
-       "ImgNMVP_3.gif", "ImgPP_40.gif", "", "Percentage point", false},
-      {0, 3, "Normal", "Centered interval", "DI_NC.GIF", "DI_FNC.GIF", "ImgNMVP_2.gif",
-       "ImgNMVP_3.gif", "ImgPP_43.gif", "ImgPP_44.gif", "Percentage point 1", false},
-      {1, 1, "t-Student", "Centered interval", "DI_TR.GIF", "DI_FTR.GIF", "ImgNMVP_0.gif", "",
-       "ImgPP_10.gif", "", "Percentage point", false},
-      {3, 2, "F-Snedecor", "Centered interval", "DI_FI.GIF", "DI_FFI.GIF", "ImgNMVP_4.gif",
-       "ImgNMVP_5.gif", "ImgPP_33.gif", "ImgPP_34.gif", "Percentage point 1", false},
-      {4, 3, "Binomial", "Point", "DI_BP.GIF", "DI_FBP.GIF", "ImgNMVP_0.gif", "ImgNMVP_6.gif",
-       "ImgPP_50.gif", "", "Percentage point", true},
-      {5, 2, "Poisson", "Point", "DI_PI.GIF", "DI_FPI.GIF", "ImgNMVP_7.gif", "", "ImgPP_53.gif",
-       "ImgPP_54.gif", "Percentage point 1", true},
+      {0, 0, "Normal", "Centered interval", "NL", "ImgNMVP_2.gif", "ImgNMVP_3.gif",
+       "ImgPP_40.gif", "", "Percentage point", false},
+      {0, 3, "Normal", "Centered interval", "NC", "ImgNMVP_2.gif", "ImgNMVP_3.gif",
+       "ImgPP_43.gif", "ImgPP_44.gif", "Percentage point 1", false},
+      {1, 1, "t-Student", "Centered interval", "TR", "ImgNMVP_0.gif", "", "ImgPP_10.gif", "",
+       "Percentage point", false},
+      {3, 2, "F-Snedecor", "Centered interval", "FI", "ImgNMVP_4.gif", "ImgNMVP_5.gif",
+       "ImgPP_33.gif", "ImgPP_34.gif", "Percentage point 1", false},
+      {4, 3, "Binomial", "Point", "BP", "ImgNMVP_0.gif", "ImgNMVP_6.gif", "ImgPP_50.gif", "",
+       "Percentage point", true},
+      {5, 2, "Poisson", "Point", "PI", "ImgNMVP_7.gif", "", "ImgPP_53.gif", "ImgPP_54.gif",
+       "Percentage point 1", true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.graph);
+    SCOPED_TRACE(c.pictures);
     Panel panel(c.tipo, c.side);
     const auto& view = panel.core.View();
     EXPECT_EQ(panel.core.Title(), std::string("Probability distribution: ") + c.title);
     EXPECT_EQ(probability::SideCaption(c.tipo, 3), c.side3);
     EXPECT_EQ(panel.core.Fields().SideDI, c.side);
-    EXPECT_EQ(view.graphPicture, c.graph);
-    EXPECT_EQ(view.formulaPicture, c.formula);
-    EXPECT_EQ(view.par1Symbol, c.par1);
-    EXPECT_EQ(view.par2Symbol, c.par2);
+    EXPECT_EQ(view.graphPicture + " " + view.formulaPicture,
+              std::string("DI_") + c.pictures + ".GIF DI_F" + c.pictures + ".GIF");
+    EXPECT_EQ(view.par1Symbol + " " + view.par2Symbol, c.par1 + std::string(" ") + c.par2);
     EXPECT_EQ(view.secondParameterShown, *c.par2 != '\0');
-    EXPECT_EQ(view.point1Symbol, c.pp1);
-    EXPECT_EQ(view.point2Symbol, c.pp2);
+    EXPECT_EQ(view.point1Symbol + " " + view.point2Symbol, c.pp1 + std::string(" ") + c.pp2);
     EXPECT_EQ(view.secondPointShown, *c.pp2 != '\0');
     EXPECT_EQ(view.label30, c.label30);
     EXPECT_EQ(view.probabilityReadOnly, c.readOnly);
@@ -280,11 +239,9 @@ TEST(DistributionView, NormalDefaultsAndPictureList) {
   Panel panel(1, 0);
   panel.Type({"5", "", "0.3", "", ""});
   panel.core.OptDI_Click(0);
-  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR1), "5");
-  EXPECT_EQ(panel.core.Text(BoxDI::TxtPAR2), "1");
-  EXPECT_EQ(panel.core.Text(BoxDI::txt_PROB), "0.3") << "a new distribution empties nothing";
+  EXPECT_EQ(panel.Texts(), (Five{"5", "1", "0.3", "", ""})) << "a new distribution empties nothing";
   panel.core.OptSIDE_DI_Click(2);
-  EXPECT_EQ(panel.Texts(), (std::array<std::string, 5>{"5", "1", "", "", ""}));
+  EXPECT_EQ(panel.Texts(), (Five{"5", "1", "", "", ""})) << "a new mode empties the results";
 
   const auto names = probability::DistributionPictureNames(panel.state);
   const std::set<std::string> unique(names.begin(), names.end());
@@ -293,7 +250,7 @@ TEST(DistributionView, NormalDefaultsAndPictureList) {
   EXPECT_EQ(names.size(), 48u + 7u + 15u);
   for (int16_t tipo = 0; tipo < 6; ++tipo) {
     for (int16_t side = 0; side < 4; ++side) {
-      Panel shown(tipo, side);
+      const Panel shown(tipo, side);
       const auto& view = shown.core.View();
       for (const std::string& name : {view.graphPicture, view.formulaPicture, view.par1Symbol,
                                       view.par2Symbol, view.point1Symbol, view.point2Symbol}) {
