@@ -347,7 +347,7 @@ void PanelDI::Refresh() {
 
 void InstallDistributionPanel(FormMain& form) {
   QWidget* task = form.Panel(4);
-  auto* panel = new PanelDI(frame::ProgramFrame(), task);
+  auto* panel = new PanelDI(form.State(), task);
   panel->setGeometry(0, 0, task->width(), task->height());
   panel->AdoptButtons(form.Button(19), form.Button(18), form.Button(20));
 }
