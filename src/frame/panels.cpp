@@ -28,8 +28,8 @@ class TableLinks : public QObject {
       : QObject(&form),
         table1V(form.Table1V()),
         table2V(form.Table2V()),
-        view1V(form),
-        view2V(form),
+        view1V(&form),
+        view2V(&form),
         files1V(table1V),
         files2V(table2V) {
     table1V.View1V = &view1V;

@@ -13,16 +13,23 @@
 
 namespace frame {
 
+// window may be null: a panel built without a main window has no caption, tabs or menu.
 class TableWindowView : public tables::TableView {
  public:
-  explicit TableWindowView(FrameWindow& window) : window_(window) {}
+  explicit TableWindowView(FrameWindow* window) : window_(window) {}
 
-  void SetCaption(const std::string& caption) override { window_.SetCaption(caption); }
-  void ShowTask(int task) override { window_.LblTASK_Click(static_cast<int16_t>(task)); }
-  void SaveTable() override { window_.mnu_archivo_guardar_Click(); }
+  void SetCaption(const std::string& caption) override {
+    if (window_ != nullptr) window_->SetCaption(caption);
+  }
+  void ShowTask(int task) override {
+    if (window_ != nullptr) window_->LblTASK_Click(static_cast<int16_t>(task));
+  }
+  void SaveTable() override {
+    if (window_ != nullptr) window_->mnu_archivo_guardar_Click();
+  }
 
  private:
-  FrameWindow& window_;
+  FrameWindow* window_;
 };
 
 // A table's File menu commands, as its readers and writers in the tables provide them.

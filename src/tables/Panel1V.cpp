@@ -103,10 +103,10 @@ QFont PanelFont(double points, bool bold = false) {
 Panel1V::Panel1V(Table1V& table, Stats1V& stats, frame::FrameState& state,
                  frame::FrameWindow* window, QMenu* editMenu, QWidget* parent)
     : QWidget(parent),
+      frame::TableWindowView(window),
       table_(table),
       stats_(stats),
       state_(state),
-      window_(window),
       editMenu_(editMenu) {
   setObjectName("Panel1V");
   setGeometry(0, 0, kPanelWidth, kPanelHeight);
@@ -368,18 +368,6 @@ void Panel1V::UndoRedoChanged() {
 }
 
 void Panel1V::ShowEditMenuState() { ShowUndoRedo(editMenu_, UndoRedoMenuOf(table_)); }
-
-void Panel1V::SetCaption(const std::string& caption) {
-  if (window_ != nullptr) window_->SetCaption(caption);
-}
-
-void Panel1V::ShowTask(int task) {
-  if (window_ != nullptr) window_->LblTASK_Click(static_cast<int16_t>(task));
-}
-
-void Panel1V::SaveTable() {
-  if (window_ != nullptr) window_->mnu_archivo_guardar_Click();
-}
 
 // --- Grid handlers ------------------------------------------------------------------------
 

@@ -12,6 +12,7 @@
 #include "tables/row_mouse.h"
 #include "tables/statistics1v.h"
 #include "tables/table_data.h"
+#include "frame/table_link.h"
 #include "tables/table_view.h"
 
 class FormMain;
@@ -45,7 +46,7 @@ class UpdatingGuard {
   bool previous_;
 };
 
-class Panel1V : public QWidget, public TableView {
+class Panel1V : public QWidget, public frame::TableWindowView {
   Q_OBJECT
 
  public:
@@ -66,9 +67,6 @@ class Panel1V : public QWidget, public TableView {
   void LayoutKind() override;
   void ClearPanel() override;
   void UndoRedoChanged() override;
-  void SetCaption(const std::string& caption) override;
-  void ShowTask(int task) override;
-  void SaveTable() override;
 
   // The Edit menu shows this table's Undo and Redo (a click on the task's tab).
   void ShowEditMenuState();
@@ -98,7 +96,6 @@ class Panel1V : public QWidget, public TableView {
   Table1V& table_;
   Stats1V& stats_;
   frame::FrameState& state_;
-  frame::FrameWindow* window_;
   QMenu* editMenu_;
   TableGrid* grid_ = nullptr;
   RowMouse mouse_;

@@ -185,10 +185,10 @@ std::string Trimmed(const QLineEdit* box) { return box->text().trimmed().toStdSt
 Panel2V::Panel2V(Table2V& table, Stats2V& stats, frame::FrameState& state,
                  frame::FrameWindow* window, QMenu* editMenu, QWidget* parent)
     : QWidget(parent),
+      frame::TableWindowView(window),
       table_(table),
       stats_(stats),
       state_(state),
-      window_(window),
       editMenu_(editMenu) {
   setObjectName("Panel2V");
   setGeometry(0, 0, kPanelWidth, kPanelHeight);
@@ -428,18 +428,6 @@ void Panel2V::UndoRedoChanged() {
 }
 
 void Panel2V::ShowEditMenuState() { ShowUndoRedo(editMenu_, UndoRedoMenuOf(table_)); }
-
-void Panel2V::SetCaption(const std::string& caption) {
-  if (window_ != nullptr) window_->SetCaption(caption);
-}
-
-void Panel2V::ShowTask(int task) {
-  if (window_ != nullptr) window_->LblTASK_Click(static_cast<int16_t>(task));
-}
-
-void Panel2V::SaveTable() {
-  if (window_ != nullptr) window_->mnu_archivo_guardar_Click();
-}
 
 // --- Grid handlers ------------------------------------------------------------------------
 

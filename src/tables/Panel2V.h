@@ -13,6 +13,7 @@
 #include "tables/row_mouse.h"
 #include "tables/statistics2v.h"
 #include "tables/table_data.h"
+#include "frame/table_link.h"
 #include "tables/table_view.h"
 
 class FormMain;
@@ -32,7 +33,7 @@ namespace tables {
 class NumberBox;
 class TableGrid;
 
-class Panel2V : public QWidget, public TableView {
+class Panel2V : public QWidget, public frame::TableWindowView {
   Q_OBJECT
 
  public:
@@ -53,9 +54,6 @@ class Panel2V : public QWidget, public TableView {
   void LayoutKind() override;
   void ClearPanel() override;
   void UndoRedoChanged() override;
-  void SetCaption(const std::string& caption) override;
-  void ShowTask(int task) override;
-  void SaveTable() override;
 
   // The Edit menu shows this table's Undo and Redo.
   void ShowEditMenuState();
@@ -86,7 +84,6 @@ class Panel2V : public QWidget, public TableView {
   Table2V& table_;
   Stats2V& stats_;
   frame::FrameState& state_;
-  frame::FrameWindow* window_;
   QMenu* editMenu_;
   TableGrid* grid_ = nullptr;
   RowMouse mouse_;
