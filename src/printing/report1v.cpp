@@ -1,3 +1,5 @@
+#include <array>
+
 #include "numeric/numeric.h"
 #include "printing/report_page.h"
 #include "printing/reports.h"
@@ -14,6 +16,36 @@ struct Placed {
 
 // The x at which the moment of order k starts: 0, 25, 65, 105, 145.
 double MomentX(int k) { return 40.0 * k - 15.0 * (k > 0 ? 1 : 0); }
+
+// Below the rows: the TOTAL line of the five sums at their columns' right edges, then the
+// line naming them (the sum sign, n·x to the power, its exponent).
+void TotalsAndSums(ReportPage& page, const tables::Results1V& b, const std::array<double, 5>& columns,
+                   const Placed (&exponents)[3], const std::array<double, 5>& signs) {
+  page.L += 0.2;
+  page.Step([&] { page.Rule(2.0); });
+  page.Step([&] { page.SetBold(true); });
+  const double ty = page.Y();
+  page.Step([&] { page.ImpriTML(0, ty, "TOTAL"); });
+  const std::string* totals[] = {&b.Txt1V_SN, &b.Txt1V_SX, &b.Txt1V_SX2, &b.Txt1V_SX3,
+                                 &b.Txt1V_SX4};
+  for (size_t i = 0; i < columns.size(); ++i) {
+    page.Step([&] { page.ImpriTMR(columns[i], ty, *totals[i]); });
+  }
+
+  page.L += 0.9;
+  page.Step([&] { page.PageBreakCheck(); });
+  const double sy = page.Y();
+  page.Step([&] { page.SetFont(kCaptionFont); });
+  const char* names[] = {"n", "x n", "x  n", "x  n", "x  n"};
+  for (size_t i = 0; i < columns.size(); ++i) {
+    page.Step([&] { page.ImpriTMR(columns[i], sy, names[i]); });
+  }
+  page.Step([&] { page.SetSize(7); });
+  page.Step([&] { page.SetItalic(false); });
+  for (const Placed& e : exponents) page.Step([&] { page.ImpriTML(e.x, sy - 0.5, e.text); });
+  page.Step([&] { page.SetFont(kSumSignFont); });
+  for (double x : signs) page.Step([&] { page.ImpriTML(x, sy - 0.5, "S"); });
+}
 
 void UngroupedTable(ReportPage& page, const Report1VInput& in) {
   const tables::Table1V& t = *in.Table;
@@ -47,32 +79,8 @@ void UngroupedTable(ReportPage& page, const Report1VInput& in) {
     page.Step([&] { page.PageBreakCheck(); });
   }
 
-  page.L += 0.2;
-  page.Step([&] { page.Rule(2.0); });
-  page.Step([&] { page.SetBold(true); });
-  const double ty = page.Y();
-  const tables::Results1V& b = in.Boxes;
-  page.Step([&] { page.ImpriTML(0, ty, "TOTAL"); });
-  const std::pair<const std::string*, double> totals[] = {
-      {&b.Txt1V_SN, 59}, {&b.Txt1V_SX, 88}, {&b.Txt1V_SX2, 117}, {&b.Txt1V_SX3, 146},
-      {&b.Txt1V_SX4, 175}};
-  for (const auto& [text, x] : totals) {
-    page.Step([&, text = text, x = x] { page.ImpriTMR(x, ty, *text); });
-  }
-
-  page.L += 0.9;
-  page.Step([&] { page.PageBreakCheck(); });
-  const double sy = page.Y();
-  page.Step([&] { page.SetFont(kCaptionFont); });
-  const Placed sums[] = {{"n", 59}, {"x n", 88}, {"x  n", 117}, {"x  n", 146}, {"x  n", 175}};
-  for (const Placed& c : sums) page.Step([&] { page.ImpriTMR(c.x, sy, c.text); });
-  page.Step([&] { page.SetSize(7); });
-  page.Step([&] { page.SetItalic(false); });
-  for (const Placed& e : exponents) page.Step([&] { page.ImpriTML(e.x, sy - 0.5, e.text); });
-  page.Step([&] { page.SetFont(kSumSignFont); });
-  for (double x : {54.0, 80.0, 108.0, 137.0, 166.0}) {
-    page.Step([&] { page.ImpriTML(x, sy - 0.5, "S"); });
-  }
+  TotalsAndSums(page, in.Boxes, {59, 88, 117, 146, 175}, exponents,
+                {54.0, 80.0, 108.0, 137.0, 166.0});
 }
 
 void GroupedTable(ReportPage& page, const Report1VInput& in) {
@@ -115,32 +123,8 @@ void GroupedTable(ReportPage& page, const Report1VInput& in) {
     page.Step([&] { page.PageBreakCheck(); });
   }
 
-  page.L += 0.2;
-  page.Step([&] { page.Rule(2.0); });
-  page.Step([&] { page.SetBold(true); });
-  const double ty = page.Y();
-  const tables::Results1V& b = in.Boxes;
-  page.Step([&] { page.ImpriTML(0, ty, "TOTAL"); });
-  const std::pair<const std::string*, double> totals[] = {
-      {&b.Txt1V_SN, 62}, {&b.Txt1V_SX, 107}, {&b.Txt1V_SX2, 129}, {&b.Txt1V_SX3, 152},
-      {&b.Txt1V_SX4, 175}};
-  for (const auto& [text, x] : totals) {
-    page.Step([&, text = text, x = x] { page.ImpriTMR(x, ty, *text); });
-  }
-
-  page.L += 0.9;
-  page.Step([&] { page.PageBreakCheck(); });
-  const double sy = page.Y();
-  page.Step([&] { page.SetFont(kCaptionFont); });
-  const Placed sums[] = {{"n", 62}, {"x n", 107}, {"x  n", 129}, {"x  n", 152}, {"x  n", 175}};
-  for (const Placed& c : sums) page.Step([&] { page.ImpriTMR(c.x, sy, c.text); });
-  page.Step([&] { page.SetSize(7); });
-  page.Step([&] { page.SetItalic(false); });
-  for (const Placed& e : exponents) page.Step([&] { page.ImpriTML(e.x, sy - 0.5, e.text); });
-  page.Step([&] { page.SetFont(kSumSignFont); });
-  for (double x : {57.0, 99.0, 120.0, 143.0, 166.0}) {
-    page.Step([&] { page.ImpriTML(x, sy - 0.5, "S"); });
-  }
+  TotalsAndSums(page, in.Boxes, {62, 107, 129, 152, 175}, exponents,
+                {57.0, 99.0, 120.0, 143.0, 166.0});
 }
 
 // A section's heading line; then the counter moves to its values line.
