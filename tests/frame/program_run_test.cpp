@@ -10,16 +10,15 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <vector>
@@ -137,6 +136,44 @@ class ProgramRun : public ::testing::Test {
     QTest::keyClicks(edit, text);
   }
   void Menu(const char* item) { W<QAction>(item)->trigger(); }
+  // Types values into a table from the box clicked first, moving on with Enter.
+  void TypeRows(const QString& firstBox, const std::vector<double>& values) {
+    QTest::mouseClick(W<QLineEdit>(firstBox), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), W(firstBox));
+    for (double v : values) {
+      QWidget* focused = QApplication::focusWidget();
+      QTest::keyClicks(focused, QString::number(v));
+      QTest::keyClick(focused, Qt::Key_Return);
+    }
+  }
+  // Presses a graph button; `look` runs on the graph window while it is up, and may print
+  // it to `pdf`.
+  void ShowGraph(int button, const std::function<void(QWidget&)>& look, const std::string& pdf = {}) {
+    bool shown = false;
+    ui.ExpectModal("FormGraficador", [&](platform::ModalWindow& window) {
+      auto* graph = dynamic_cast<QWidget*>(&window);
+      ASSERT_NE(graph, nullptr);
+      graph->show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(graph));
+      look(*graph);
+      shown = true;
+      graph->close();
+    });
+    if (!pdf.empty()) ui.ExpectSave(pdf);
+    Press(button);
+    EXPECT_TRUE(shown);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  }
+  void ExitAndWait() {
+    Menu("mnu_archivo_salir");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
+  }
+  void ExpectNumbers(const std::map<QString, double>& expected) {
+    for (const auto& [box, value] : expected) {
+      EXPECT_NEAR(Number(box), value, 1E-7 * std::fabs(value)) << box.toStdString();
+    }
+  }
   std::string Path(const char* name) const { return folder.path().toStdString() + "/" + name; }
 
   QTemporaryDir folder;
@@ -145,80 +182,25 @@ class ProgramRun : public ::testing::Test {
   FormMain* form = nullptr;
 };
 
-TEST_F(ProgramRun, EveryTabShowsItsOwnPanelAndKeepsTheOthersAsTheyWere) {
-  Start();
-  EXPECT_EQ(form->State().CurrentTask, -1);
-  struct Case {
-    int task;
-    const char* control;  // a control of the panel, visible once its tab is chosen
-    bool editMenu;
-  };
-  const Case cases[] = {{0, "OptCH_0", false},     {1, "OptIC_0", false},
-                        {2, "Txt1V_x1_1", true},   {3, "Txt2V_x_1", true},
-                        {4, "OptDI_0", false},     {5, "TxtPTB_A_1", false},
-                        {6, "TxtPAB_14", false}};
-  for (int round = 0; round < 2; ++round) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(c.task);
-      ClickTab(c.task);
-      for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(W(QString("Pictask_%1").arg(i))->isVisible(), i == c.task) << i;
-      }
-      if (c.control) {
-        EXPECT_TRUE(W(c.control)->isVisible());
-      }
-      EXPECT_EQ(form->EditMenu()->menuAction()->isVisible(), c.editMenu);
-      const std::string caption = form->windowTitle().toStdString();
-      EXPECT_EQ(caption, c.editMenu ? "Orvalis - ZorbSoftware - " : "Orvalis - ZorbSoftware");
-    }
-    // Something typed on one panel is still there after a round of the others.
-    if (round == 0) {
-      ClickTab(0);
-      Choose("OptCH_0");
-      Type("txtH0", "12");
-    } else {
-      EXPECT_EQ(Text("txtH0"), "12");
-    }
-  }
-}
-
-TEST_F(ProgramRun, OneVariableTableTypedSavedReopenedGraphedAndSavedAtExit) {
+TEST_F(ProgramRun, OneVariableTableTypedSavedReopenedPrintedGraphedAndSavedAtExit) {
   Start();
   ClickTab(2);
-  // Heights of twenty students: value and frequency, moving on with Enter.
+  // Heights of twenty students: value and frequency.
   const std::vector<std::pair<double, double>> data = {
       {160, 2}, {165, 5}, {170, 8}, {175, 4}, {180, 1}};
-  QLineEdit* first = W<QLineEdit>("Txt1V_x1_1");
-  QTest::mouseClick(first, Qt::LeftButton);
-  ASSERT_EQ(QApplication::focusWidget(), first);
-  for (const auto& [x, n] : data) {
-    for (double v : {x, n}) {
-      QWidget* focused = QApplication::focusWidget();
-      QTest::keyClicks(focused, QString::number(v));
-      QTest::keyClick(focused, Qt::Key_Return);
-    }
-  }
+  std::vector<double> typed;
   double N = 0, S1 = 0, S2 = 0;
   for (const auto& [x, n] : data) {
+    typed.insert(typed.end(), {x, n});
     N += n;
     S1 += n * x;
     S2 += n * x * x;
   }
-  const double mean = S1 / N, variance = S2 / N - mean * mean;
-  const std::map<QString, double> expected = {{"Txt1V_SN", N},
-                                              {"Txt1V_SX", S1},
-                                              {"Txt1V_SX2", S2},
-                                              {"Txt1V_MX", mean},
-                                              {"Txt1V_VX", variance},
-                                              {"Txt1V_DX", std::sqrt(variance)},
-                                              {"Txt1V_CV", std::sqrt(variance) / mean},
-                                              {"Txt1V_MO", 170}};
-  auto checkResults = [&] {
-    for (const auto& [box, value] : expected) {
-      EXPECT_NEAR(Number(box), value, 1E-7 * std::fabs(value)) << box.toStdString();
-    }
-  };
-  checkResults();
+  TypeRows("Txt1V_x1_1", typed);
+  const double mean = S1 / N;
+  const std::map<QString, double> expected = {
+      {"Txt1V_SN", N}, {"Txt1V_MX", mean}, {"Txt1V_VX", S2 / N - mean * mean}, {"Txt1V_MO", 170}};
+  ExpectNumbers(expected);
 
   // Save on an unnamed table asks for a name; the caption then shows it.
   const std::string path = Path("heights.e1v");
@@ -227,97 +209,57 @@ TEST_F(ProgramRun, OneVariableTableTypedSavedReopenedGraphedAndSavedAtExit) {
   EXPECT_EQ(form->windowTitle().toStdString(), "Orvalis - ZorbSoftware - " + path);
   EXPECT_EQ(ReadFile(path).rfind("'<FIL1VAR>", 0), 0u);
 
-  // New empties it without a question (nothing unsaved); Open brings the same results back.
+  // New empties it without a question (nothing unsaved); Open from another tab shows the
+  // table's own tab with the same results.
   Press(14);
   EXPECT_EQ(Text("Txt1V_MX"), "");
-  EXPECT_EQ(Text("Txt1V_x1_1"), "");
+  ClickTab(0);
   ui.ExpectOpen(path);
   Menu("mnu_archivo_abrir");
-  checkResults();
+  EXPECT_EQ(form->State().CurrentTask, 2);
+  ExpectNumbers(expected);
   EXPECT_EQ(Text("Txt1V_x1_3"), "170");
 
-  // File > Print on the PDF printer: the report of five rows; then one of 120 rows, which
-  // at 6 mm a line cannot fit on fewer than three A4 pages.
-  auto printReport = [&](const std::string& pdf) {
-    ui.ExpectModal("frmImprimir", [](platform::ModalWindow& window) {
-      auto* dialog = dynamic_cast<QWidget*>(&window);
-      ASSERT_NE(dialog, nullptr);
-      ChoosePdfPrinter(dialog);
-      QTest::mouseClick(dialog->findChild<QPushButton*>("cmdImprimir"), Qt::LeftButton);
-    });
-    ui.ExpectSave(pdf);
-    Menu("mnu_archivo_Imprimir");
-    return PdfPages(pdf);
-  };
-  const int shortReport = printReport(Path("heights.pdf"));
-  EXPECT_GE(shortReport, 1);
-  {
-    std::string rows = "'<FIL1VAR>  120 NOA\r\n";
-    for (int i = 1; i <= 120; ++i) rows += " " + std::to_string(100 + i) + " <N>  1 \r\n";
-    std::ofstream(Path("long.e1v"), std::ios::binary) << rows;
-  }
-  ui.ExpectOpen(Path("long.e1v"));
-  Menu("mnu_archivo_abrir");
-  EXPECT_NEAR(Number("Txt1V_MX"), 100 + 121 / 2.0, 1E-9);
-  const int longReport = printReport(Path("long.pdf"));
-  EXPECT_GE(longReport, 3);
-  EXPECT_GT(longReport, shortReport);
-  ui.ExpectOpen(path);
-  Menu("mnu_archivo_abrir");
-  checkResults();
+  // File > Print on the PDF printer: five rows fit on one page.
+  ui.ExpectModal("frmImprimir", [](platform::ModalWindow& window) {
+    auto* dialog = dynamic_cast<QWidget*>(&window);
+    ASSERT_NE(dialog, nullptr);
+    ChoosePdfPrinter(dialog);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdImprimir"), Qt::LeftButton);
+  });
+  ui.ExpectSave(Path("heights.pdf"));
+  Menu("mnu_archivo_Imprimir");
+  EXPECT_EQ(PdfPages(Path("heights.pdf")), 1);
 
   // The graph: bars over the data; zooming in narrows the view about its centre; printed on
   // one page.
-  bool graphShown = false;
-  ui.ExpectModal("FormGraficador", [&](platform::ModalWindow& window) {
-    auto* graph = dynamic_cast<QWidget*>(&window);
-    ASSERT_NE(graph, nullptr);
-    graph->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(graph));
+  ShowGraph(15, [&](QWidget& graph) {
     const graph::ViewBounds before = graph::ProgramGraphHandover().View;
     EXPECT_LE(before.ViewXmin, data.front().first);
     EXPECT_GE(before.ViewXmax, data.back().first);
     EXPECT_GE(before.ViewYmax, 8);
-    QTest::mouseClick(graph->findChild<QWidget*>("Image2_0"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(graph.findChild<QWidget*>("Image2_0"), Qt::LeftButton, {}, QPoint(5, 5));
     const graph::ViewBounds after = graph::ProgramGraphHandover().View;
     EXPECT_LT(after.ViewXmax - after.ViewXmin, before.ViewXmax - before.ViewXmin);
     EXPECT_NEAR(after.ViewXmin + after.ViewXmax, before.ViewXmin + before.ViewXmax,
                 1E-9 * (before.ViewXmax - before.ViewXmin));
-    ChoosePdfPrinter(graph);
-    QTest::mouseClick(graph->findChild<QWidget*>("cmdPRINT"), Qt::LeftButton);
+    ChoosePdfPrinter(&graph);
+    QTest::mouseClick(graph.findChild<QWidget*>("cmdPRINT"), Qt::LeftButton);
     EXPECT_EQ(PdfPages(Path("graph.pdf")), 1);
-    graphShown = true;
-    graph->close();
-  });
-  ui.ExpectSave(Path("graph.pdf"));
-  Press(15);
-  EXPECT_TRUE(graphShown);
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  }, Path("graph.pdf"));
 
-  // One more student; Exit asks about the unsaved table: Cancel keeps the program running,
-  // Yes saves it and the program ends.
-  QTest::mouseClick(W<QLineEdit>("Txt1V_x1_6"), Qt::LeftButton);
-  ASSERT_NE(QApplication::focusWidget(), nullptr);
-  QTest::keyClicks(QApplication::focusWidget(), "185");
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  QTest::keyClicks(QApplication::focusWidget(), "1");
-  const std::string question = "Do you want to save changes to " + path + "?";
-  ui.ExpectMsgBox(question, Answer::Cancel, "Save changes. One variable statistic");
-  Menu("mnu_archivo_salir");
-  EXPECT_TRUE(form->isVisible());
-  ClickTab(0);
-  ui.ExpectMsgBox(question, Answer::Yes, "Save changes. One variable statistic");
-  Menu("mnu_archivo_salir");
-  EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
+  // One more student; Exit asks about the unsaved table, Yes saves it and the program ends.
+  TypeRows("Txt1V_x1_6", {185, 1});
+  ui.ExpectMsgBox("Do you want to save changes to " + path + "?", Answer::Yes,
+                  "Save changes. One variable statistic");
+  ExitAndWait();
   EXPECT_NE(ReadFile(path).find("185"), std::string::npos);
 }
 
-TEST_F(ProgramRun, TestAndIntervalOfOneMeanFromTypedSample) {
+TEST_F(ProgramRun, CalculatorPanelsAnswerFromTypedValuesAndKeepThemAcrossTabs) {
   Start();
   // A sample of 25 with mean 104 from a population of variance 16; is the mean 100?
   const double sigma = 4, n = 25, xbar = 104;
-  const double z = (xbar - 100) / (sigma / std::sqrt(n));
   ClickTab(0);
   Choose("OptCH_0");
   Type("txtH0", "100");
@@ -325,20 +267,10 @@ TEST_F(ProgramRun, TestAndIntervalOfOneMeanFromTypedSample) {
   Type("TxtCH_X1", "104");
   Type("TxtCH_S1", "16");
   Type("txt_NCon_0", "95%");
-  EXPECT_EQ(Text("txt_NSig_0"), "5%");
   Press(22);
+  const double z = (xbar - 100) / (sigma / std::sqrt(n));
   EXPECT_NEAR(Number("txtCH_ESTA"), z, 1E-5 * z);
-  const auto [lo, hi] = Ends(Text("txtCH_Acep"));
-  EXPECT_NEAR(lo, -kZ975, 1E-5);
-  EXPECT_NEAR(hi, kZ975, 1E-5);
   EXPECT_TRUE(W("TxtAceptaH1")->isVisible());
-  EXPECT_FALSE(W("TxtAceptaH0")->isVisible());
-  // A sample mean of 101 lies inside the region: Enter in a data box computes again.
-  Type("TxtCH_X1", "101");
-  QTest::keyClick(W("TxtCH_X1"), Qt::Key_Return);
-  EXPECT_NEAR(Number("txtCH_ESTA"), (101 - 100) / (sigma / std::sqrt(n)), 1E-5);
-  EXPECT_TRUE(W("TxtAceptaH0")->isVisible());
-  EXPECT_FALSE(W("TxtAceptaH1")->isVisible());
 
   ClickTab(1);
   Choose("OptIC_0");
@@ -351,80 +283,46 @@ TEST_F(ProgramRun, TestAndIntervalOfOneMeanFromTypedSample) {
   const auto [left, right] = Ends(Text("Txt_IC"));
   EXPECT_NEAR(left, xbar - margin, 1E-5 * xbar);
   EXPECT_NEAR(right, xbar + margin, 1E-5 * xbar);
-  EXPECT_NEAR(Number("Txt_IC_ERR"), margin, 1E-5 * margin);
-  EXPECT_NEAR(Number("TxtIC_PPCT1"), kZ975, 1E-5);
-  // A box left empty is refused with a message, and nothing typed is lost.
-  Type("TxtIC_N1", "");
-  ui.ExpectMsgBox("No data or invalid data", Answer::Ok, "Error");
-  Press(16);
-  EXPECT_EQ(Text("TxtIC_X1"), "104");
 
-  // Nothing to save: Exit ends the program without a question.
-  Menu("mnu_archivo_salir");
-  EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
-}
-
-TEST_F(ProgramRun, ProbabilityPanelsAnswerFromTypedValues) {
-  Start();
-  auto Phi = [](double z) { return 0.5 * std::erfc(-z / std::sqrt(2.0)); };
-  // Normal of mean 50 and deviation 10: below 65, then the point with 95 % below it.
+  // Normal of mean 50 and deviation 10: the point with 95 % below it.
   ClickTab(4);
   Choose("OptDI_0");
   Choose("OptSIDE_DI_0");
   Type("TxtPAR1", "50");
   Type("TxtPAR2", "10");
-  Type("TxtPP1", "65");
-  Press(19);
-  EXPECT_NEAR(Number("txt_PROB"), Phi(1.5), 1E-6);
-  Press(18);
-  EXPECT_EQ(Text("TxtPP1"), "");
-  EXPECT_EQ(Text("txt_PROB"), "");
   Type("txt_PROB", "0.95");
   Press(19);
-  const double x = Number("TxtPP1");
-  EXPECT_NEAR(Phi((x - 50) / 10), 0.95, 1E-6);
+  EXPECT_NEAR(0.5 * std::erfc(-(Number("TxtPP1") - 50) / 10 / std::sqrt(2.0)), 0.95, 1E-6);
 
-  // Two events: P(A), P(B) and P(AnB) complete the other eleven boxes.
+  // Two events: P(A), P(B) and P(AnB) complete the other boxes.
   ClickTab(6);
   const double a = 0.5, b = 0.4, ab = 0.2;
   Type("TxtPAB_1", "0.5");
   Type("TxtPAB_2", "40%");
   Type("TxtPAB_3", "1/5");
   Press(24);
-  const std::map<int, double> completed = {
-      {4, a + b - ab},     {5, 1 - (a + b - ab)}, {6, ab / b},      {7, ab / a},
-      {8, 1 - a},          {9, 1 - b},            {10, 1 - ab},     {11, 1 - (a + b - ab)},
-      {12, 1 - ab},        {13, a - ab},          {14, b - ab}};
-  for (const auto& [box, value] : completed) {
-    EXPECT_NEAR(Number(QString("TxtPAB_%1").arg(box)), value, 1E-8) << box;
-  }
-  EXPECT_EQ(Text("TxtPAB_2"), "40%");
-  // Values that cannot belong together are refused and kept.
-  Press(23);
-  Type("TxtPAB_1", "0.5");
-  Type("TxtPAB_3", "0.7");
-  ui.ExpectMsgBox("Invalid data", Answer::Ok, "Error");
-  Press(24);
-  EXPECT_EQ(Text("TxtPAB_3"), "0.7");
-  EXPECT_EQ(Text("TxtPAB_4"), "");
+  ExpectNumbers({{"TxtPAB_4", a + b - ab}, {"TxtPAB_6", ab / b}, {"TxtPAB_14", b - ab}});
 
   // Two causes of B: total probability and Bayes.
   ClickTab(5);
   ASSERT_EQ(Text("TxtPTB_NS"), "2");
-  const double pA[] = {0.3, 0.7}, pBA[] = {0.1, 0.5};
   Type("TxtPTB_A_1", "0.3");
   Type("TxtPTB_BA_1", "0.1");
   Type("TxtPTB_A_2", "0.7");
   Type("TxtPTB_BA_2", "0.5");
   Press(9);
-  const double pB = pA[0] * pBA[0] + pA[1] * pBA[1];
-  EXPECT_NEAR(Number("TxtPTB_B"), pB, 1E-9);
-  EXPECT_NEAR(Number("TxtPTB_AB_1"), pA[0] * pBA[0] / pB, 1E-8);
-  EXPECT_NEAR(Number("TxtPTB_AB_2"), pA[1] * pBA[1] / pB, 1E-8);
+  const double pB = 0.3 * 0.1 + 0.7 * 0.5;
+  ExpectNumbers({{"TxtPTB_B", pB}, {"TxtPTB_AB_1", 0.3 * 0.1 / pB}});
+
+  // Each panel kept what was typed on it while the others were in use.
+  ClickTab(0);
+  EXPECT_EQ(Text("txtH0"), "100");
+  EXPECT_TRUE(W("txtH0")->isVisible());
+  ClickTab(6);
+  EXPECT_EQ(Text("TxtPAB_2"), "40%");
 
   // No table was touched: Exit asks nothing.
-  Menu("mnu_archivo_salir");
-  EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
+  ExitAndWait();
 }
 
 TEST_F(ProgramRun, TwoVariableTableFittedGraphedAndBothTablesAskedAboutAtExit) {
@@ -433,17 +331,10 @@ TEST_F(ProgramRun, TwoVariableTableFittedGraphedAndBothTablesAskedAboutAtExit) {
   const std::vector<std::pair<double, double>> data = {{1, 3}, {2, 4}, {3, 5},
                                                        {4, 6}, {5, 8}, {6, 9}};
   ClickTab(3);
-  QTest::mouseClick(W<QLineEdit>("Txt2V_x_1"), Qt::LeftButton);
-  ASSERT_EQ(QApplication::focusWidget(), W("Txt2V_x_1"));
-  for (const auto& [x, y] : data) {
-    for (double v : {x, y, 1.0}) {
-      QWidget* focused = QApplication::focusWidget();
-      QTest::keyClicks(focused, QString::number(v));
-      QTest::keyClick(focused, Qt::Key_Return);
-    }
-  }
+  std::vector<double> typed;
   double N = 0, Sx = 0, Sy = 0, Sxx = 0, Syy = 0, Sxy = 0;
   for (const auto& [x, y] : data) {
+    typed.insert(typed.end(), {x, y, 1.0});
     N += 1;
     Sx += x;
     Sy += y;
@@ -451,42 +342,22 @@ TEST_F(ProgramRun, TwoVariableTableFittedGraphedAndBothTablesAskedAboutAtExit) {
     Syy += y * y;
     Sxy += x * y;
   }
+  TypeRows("Txt2V_x_1", typed);
   const double mx = Sx / N, my = Sy / N;
   const double vx = Sxx / N - mx * mx, vy = Syy / N - my * my, cov = Sxy / N - mx * my;
   const double b = cov / vx, a = my - b * mx;
-  const std::map<QString, double> expected = {
-      {"Txt2V_SN", N},   {"Txt2V_SX", Sx},  {"Txt2V_SY", Sy},           {"Txt2V_SXY", Sxy},
-      {"Txt2V_MX", mx},  {"Txt2V_MY", my},  {"Txt2V_VX", vx},           {"Txt2V_VY", vy},
-      {"Txt2V_DX", std::sqrt(vx)},          {"Txt2V_DY", std::sqrt(vy)},
-      {"Txt2V_COV", cov}, {"Txt2V_R", cov / std::sqrt(vx * vy)}};
-  for (const auto& [box, value] : expected) {
-    EXPECT_NEAR(Number(box), value, 1E-7 * std::fabs(value)) << box.toStdString();
-  }
-  // The fitted line read at x = 7, and back.
+  ExpectNumbers({{"Txt2V_SN", N}, {"Txt2V_MY", my}, {"Txt2V_R", cov / std::sqrt(vx * vy)}});
+  // The fitted line read at x = 7.
   Type("Txt2V_ESTX", "7");
   EXPECT_NEAR(Number("Txt2V_ESTY"), a + 7 * b, 1E-7 * (a + 7 * b));
-  Type("Txt2V_ESTY", QString::number(a + 2 * b, 'g', 15));
-  EXPECT_NEAR(Number("Txt2V_ESTX"), 2, 1E-7);
 
   // The scatter plot with its line.
-  bool graphShown = false;
-  ui.ExpectModal("FormGraficador", [&](platform::ModalWindow& window) {
-    auto* graph = dynamic_cast<QWidget*>(&window);
-    ASSERT_NE(graph, nullptr);
-    graph->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(graph));
+  ShowGraph(12, [&](QWidget&) {
     const graph::GraphHandover& handover = graph::ProgramGraphHandover();
     EXPECT_EQ(handover.GraphKind, 0);
-    EXPECT_FALSE(handover.GraphFormula.empty());
     EXPECT_NEAR(handover.GraphCoefA, a, 1E-9 * std::fabs(a));
     EXPECT_NEAR(handover.GraphCoefB, b, 1E-9 * std::fabs(b));
-    graphShown = true;
-    graph->close();
   });
-  Press(12);
-  EXPECT_TRUE(graphShown);
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
 
   // One value on the one-variable table as well: Exit asks about it first, then about this
   // table with its own tab shown; the unnamed table is saved under the name chosen.
@@ -502,14 +373,13 @@ TEST_F(ProgramRun, TwoVariableTableFittedGraphedAndBothTablesAskedAboutAtExit) {
                     "Save changes. Two variable statistic")
       .WhileUp([&] { taskAtSecondQuestion = form->State().CurrentTask; })
       .ExpectSave(path);
-  Menu("mnu_archivo_salir");
-  EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000));
+  ExitAndWait();
   EXPECT_EQ(taskAtSecondQuestion, 3);
   EXPECT_EQ(ReadFile(path).rfind("'<FIL2VAR>", 0), 0u);
 }
 
-// The manual: built beside the program, opened from Help, naming every task the program has,
-// with its pictures present and as wide as the program's window.
+// The manual: built beside the program, opened from Help, naming every task and command the
+// program has (its screenshots are compared with the program by screenshots_match.sh).
 class ManualRun : public ProgramRun {
  protected:
   ManualRun() : ProgramRun(QFileInfo(ORVALIS_BUILT_MANUAL).absolutePath().toStdString()) {}
@@ -538,14 +408,6 @@ TEST_F(ManualRun, HelpOpensTheManualBuiltBesideTheProgramAndItShowsEveryTask) {
     const QString label = form->Button(number)->toolTip();
     EXPECT_TRUE(html.contains("<b>" + label + "</b>")) << label.toStdString();
   }
-  static const QRegularExpression image(R"re(<img\s+src="(task\d)\.png")re");
-  int screenshots = 0;
-  for (auto it = image.globalMatch(html); it.hasNext(); ++screenshots) {
-    const QString name = it.next().captured(1);
-    const QImage shot(QString(ORVALIS_MANUAL_SOURCE_DIR "/%1.png").arg(name));
-    EXPECT_EQ(shot.width(), form->width()) << name.toStdString();
-  }
-  EXPECT_EQ(screenshots, 7);
 }
 
 }  // namespace
