@@ -96,12 +96,7 @@ TEST_F(DataFiles, TheBytesOfEveryKindAndModelReadBackBitForBit) {
 
 TEST_F(DataFiles, AReadReplacesTheTableWithTheFilesRowsCountAndKind) {
   ScriptedUi ui;
-  struct Case {
-    std::string header;
-    int lines;
-    int32_t n;
-    int16_t kind;
-  };
+  struct Case { std::string header; int lines; int32_t n; int16_t kind; };
   const Case cases[] = {
       {"'<FIL2VAR>  5 LOG", 5, 12, 1},  // fewer than 12 rows read as 12
       {"'<FIL2VAR>  0 CUA", 0, 12, 4},
@@ -236,11 +231,8 @@ TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
 TEST_F(DataFiles, NewAndOpenAskBeforeReplacingTheTable) {
   const std::string path = Path("other.e2v");
   Write(path, "'<FIL2VAR>  12 EXP\r\n 1 2 3 \r\n" + EmptyLines(11));
-  struct Case {
-    Answer answer;  // Ok: no question, the table is not modified
-    bool saveCompletes;
-    bool replaced;
-  };
+  // answer Ok: no question, the table is not modified
+  struct Case { Answer answer; bool saveCompletes; bool replaced; };
   const Case cases[] = {{Answer::Ok, false, true},
                         {Answer::No, false, true},
                         {Answer::Cancel, false, false},

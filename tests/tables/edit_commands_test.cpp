@@ -31,10 +31,7 @@ TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
   EXPECT_TRUE(sourceView.calls.empty()) << "Copy changes nothing else";
   EXPECT_EQ(MenuLine(source), "Can not undo | Can not redo");
 
-  struct Case {
-    const char* text;
-    std::vector<Row> pasted;
-  };
+  struct Case { const char* text; std::vector<Row> pasted; };
   const Case cases[] = {
       {"", {{1.5, E, 2}, {-3, 0.5, 1}, {E, E, E}}},  // what Copy wrote
       // The count is rounded half to even; blanks around the fields, a field that is not
@@ -114,12 +111,7 @@ TEST(ClipboardText, MalformedTextIsRefusedBeforeAnythingChanges) {
 }
 
 TEST(EditCommands, RowLimitsOfPasteAndInsert) {
-  struct Case {
-    int32_t n;
-    bool selected;
-    int count;  // rows pasted; 0 for Insert row
-    bool accepted;
-  };
+  struct Case { int32_t n; bool selected; int count; bool accepted; };  // count 0: Insert row
   const Case cases[] = {
       // Without a selection an empty row follows the pasted ones: N + count + 1 < 10000.
       {9990, false, 8, true},  {9990, false, 9, false},
@@ -172,13 +164,8 @@ TEST(EditCommands, ScriptedSessionWithUndoAndRedo) {
   std::vector<Row> swapped;
   for (const Row& r : afterCut) swapped.push_back({r.b, r.a, r.c});
 
-  struct Step {
-    const char* name;
-    std::function<void()> run;
-    std::vector<Row> rows;
-    int32_t selStart, selEnd, top;
-    const char* menu;
-  };
+  struct Step { const char* name; std::function<void()> run; std::vector<Row> rows; int32_t selStart, selEnd, top;
+                const char* menu; };
   const Step steps[] = {
       {"cut rows 3 to 5", [&] { SetSelection2V(table, 5, 3); Cortar2V(table); },
        afterCut, -1, -1, 1, "Undo cut* | Can not redo"},
@@ -236,14 +223,8 @@ TEST(EditCommands, ScriptedSessionWithUndoAndRedo) {
 
 TEST(EditCommands, CutMovesTheRowsBelowUpAndKeepsTwelveRows) {
   ScriptedUi ui;
-  struct Case {
-    int rows, lo, hi;
-    std::vector<Row> expected;
-  };
-  auto joined = [](std::vector<Row> a, const std::vector<Row>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-  };
+  struct Case { int rows, lo, hi; std::vector<Row> expected; };
+  auto joined = [](std::vector<Row> a, const std::vector<Row>& b) { return a.insert(a.end(), b.begin(), b.end()), a; };
   const Case cases[] = {
       {12, 1, 5, Padded(NumberedRows(6, 12), 12)},
       {30, 1, 30, std::vector<Row>(12)},

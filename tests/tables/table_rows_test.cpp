@@ -18,13 +18,7 @@ using testing_support::ScriptedUi;
 const std::string kRowLimit = "Overflow: Number of rows is limited to  10000";
 
 TEST(RowReading, OneVariableRowsAndTheirComputedCells) {
-  struct Case {
-    const char* name;
-    int16_t dataType;
-    std::string x1, x2, n;
-    Row stored;
-    DerivedCells1V cells;
-  };
+  struct Case { const char* name; int16_t dataType; std::string x1, x2, n; Row stored; DerivedCells1V cells; };
   const Case cases[] = {
       {"ungrouped value", 0, "2", "", "3", {2, E, 3}, {"", "6", "12", "24", "48"}},
       {"ungrouped ignores x2", 0, "2", "7", "3", {2, E, 3}, {"", "6", "12", "24", "48"}},
@@ -57,12 +51,8 @@ TEST(RowReading, OneVariableRowsAndTheirComputedCells) {
 }
 
 TEST(RowReading, TwoVariableRowsUnderEachModel) {
-  struct Case {
-    int16_t model;
-    std::string x, y, n;
-    Row stored;
-    DerivedCells2V cells;  // XN, YN, X2N, Y2N, XYN
-  };
+  // cells: XN, YN, X2N, Y2N, XYN
+  struct Case { int16_t model; std::string x, y, n; Row stored; DerivedCells2V cells; };
   const Case cases[] = {
       {0, "2", "3", "2", {2, 3, 2}, {"4", "6", "8", "18", "12"}},
       {4, "2", "3", "2", {2, 3, 2}, {"4", "6", "8", "18", "12"}},
@@ -122,11 +112,8 @@ TEST(RowReading, EditingTheLastRowGrowsTheTableUpToTheLimit) {
 }
 
 TEST(CellText, TheThreeNumberTextsStayApart) {
-  struct Case {
-    double value;
-    const char* field;  // files and clipboard
-    const char* input;  // grid input cell
-  };
+  // field: files and clipboard; input: a grid cell
+  struct Case { double value; const char* field; const char* input; };
   const Case cases[] = {
       {NoValue, "<N>", ""},
       {0.5, " .5", ".5"},

@@ -121,21 +121,10 @@ class RecordingView : public tables::TableView {
   void LayoutKind() override { calls.push_back("LayoutKind"); }
   void ClearPanel() override { calls.push_back("ClearPanel"); }
   void UndoRedoChanged() override { calls.push_back("UndoRedoChanged"); }
-  void SetCaption(const std::string& text) override {
-    calls.push_back("SetCaption");
-    caption = text;
-  }
-  void ShowTask(int index) override {
-    calls.push_back("ShowTask");
-    task = index;
-  }
-  void SaveTable() override {
-    calls.push_back("SaveTable");
-    if (onSave) onSave();
-  }
-  int Count(const std::string& call) const {
-    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-  }
+  void SetCaption(const std::string& text) override { calls.push_back("SetCaption"), caption = text; }
+  void ShowTask(int index) override { calls.push_back("ShowTask"), task = index; }
+  void SaveTable() override { calls.push_back("SaveTable"), onSave ? onSave() : void(); }
+  int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 };
 
 // What the Edit menu shows, as one line: "undo caption | redo caption" with a "*" after an

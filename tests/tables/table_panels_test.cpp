@@ -1,15 +1,20 @@
-// The one-variable panel driven offscreen in the main window as a user meets it: typing, results, keys,
-// scrolling, selecting rows, the Edit menu and its keys, New, saving and reopening, quantiles, the graph.
+// The table panels driven offscreen in the main window as a user meets them. The grid (typing,
+// keys, scrolling, selecting rows, the Edit keys, New) is one piece of code under both panels
+// and is driven on the one-variable panel; the two-variable panel is driven for what is its
+// own: the columns, captions and results of each model, estimation, swap, its file and graph.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QWheelEvent>
 #include <cmath>
 #include <map>
@@ -21,6 +26,8 @@
 #include "support/scripted_ui.h"
 #include "tables/Panel1V.h"
 #include "tables/graph_window.h"
+#include "tables/model_captions.h"
+#include "tables/table_view.h"
 
 namespace {
 
@@ -28,26 +35,48 @@ using platform::Answer;
 using Rows = std::vector<std::string>;
 
 struct DataRow { double x1, x2, n; };
+struct Pair { double x, y; };
 
-class Panel1VTest : public ::testing::Test {
+class PanelTest : public ::testing::Test {
  protected:
-  Panel1VTest() {
+  PanelTest() {
     platform::SetProgramFolder(folder.path().toStdString());
     frame::InstallPanels(*form);
     form->Form_Load();
     form->show();
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    Click("LblTASK_2");
   }
 
-  template <class W = QLineEdit> W* Find(const QString& name) { return form->findChild<W*>(name); }
+  template <class W = QLineEdit> W* Find(const QString& name) {
+    W* w = form->findChild<W*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+  }
   QLineEdit* Cell(const char* column, int row) { return Find(QString("%1_%2").arg(column).arg(row)); }
   std::string Text(const char* name) { return Find(name)->text().toStdString(); }
   std::string LabelText(const char* name) { return Find<QLabel>(name)->text().toStdString(); }
   std::string ActionText(const char* name) { return Find<QAction>(name)->text().toStdString(); }
-  QScrollBar* Bar() { return Find<QScrollBar>("VScroll2"); }
   void Click(const char* name) { QTest::mouseClick(Find<QWidget>(name), Qt::LeftButton); }
+  void Type(const char* box, const char* text) {
+    Find(box)->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(Find(box), text);
+  }
+
+  QTemporaryDir folder;
+  testing_support::MemorySettings settings;
+  testing_support::ScriptedUi ui;
+  frame::FrameState state;
+  tables::Table1V table1V;
+  tables::Table2V table2V;
+  std::unique_ptr<FormMain> form = std::make_unique<FormMain>(state, table1V, table2V);
+};
+
+class Panel1VTest : public PanelTest {
+ protected:
+  Panel1VTest() { Click("LblTASK_2"); }
+
+  QScrollBar* Bar() { return Find<QScrollBar>("VScroll2"); }
   void New(Answer answer) {
     ui.ExpectMsgBox("Do you want to save changes to <noname>?", answer, "Save changes. One variable statistic");
     Click("Image14");
@@ -83,14 +112,27 @@ class Panel1VTest : public ::testing::Test {
     table1V.View1V->Refresh();
     table1V.View1V->Recompute();
   }
+};
 
-  QTemporaryDir folder;
-  testing_support::MemorySettings settings;
-  testing_support::ScriptedUi ui;
-  frame::FrameState state;
-  tables::Table1V table1V;
-  tables::Table2V table2V;
-  std::unique_ptr<FormMain> form = std::make_unique<FormMain>(state, table1V, table2V);
+class Panel2VTest : public PanelTest {
+ protected:
+  Panel2VTest() { Click("LblTASK_3"); }
+
+  // Types x, y pairs from the first cell on, moving with Enter; the frequency comes by itself.
+  void TypePairs(const std::vector<Pair>& pairs) {
+    Cell("Txt2V_x", 1)->setFocus(Qt::MouseFocusReason);
+    for (const Pair& p : pairs) {
+      for (double v : {p.x, p.y}) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::number(v, 'g', 17));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+  }
+  void NewTable() {
+    if (table2V.Modified2V) ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No);
+    Click("Image11");
+  }
 };
 
 // What the boxes must show, from the definitions: sums of powers, divisor N, moments
@@ -382,6 +424,198 @@ TEST_F(Panel1VTest, ClassesConvertQuantilesFollowMomentsAndSurviveNewSaveAndOpen
   EXPECT_EQ(Text("Txt1V_MX"), mean);
   EXPECT_TRUE(Find<QRadioButton>("Opt1VAR_1")->isChecked());
   EXPECT_EQ(form->Caption(), "Orvalis - ZorbSoftware - " + path);
+}
+
+// A box's number, or NaN when it is empty.
+double Number(const std::string& text) { return text.empty() ? NAN : std::stod(text); }
+
+// Pairs typed under another model, then the model chosen relabels and recomputes at once: the
+// statistics from the definitions on X and Y (ln where the model takes it), the equation
+// worked out by hand from the data, and the captions that name the variables.
+TEST_F(Panel2VTest, EachModelRelabelsAndRecomputesTheTypedPairsAtOnce) {
+  QDir(folder.path()).mkdir("images");
+  QImage picture(40, 20, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  ASSERT_TRUE(picture.save(folder.path() + "/images/est_pot.gif", "PNG"));
+  struct Case { std::string option; const char *title, *meanOfX, *meanOfY; bool lnX, lnY; std::vector<Pair> pairs;
+                std::string equation; };
+  const Case cases[] = {
+      {"OptREG_3", "Power", "Mean of ln x", "Mean of ln y", true, true, {{1, 1}, {2, 4}, {3, 9}}, " y = x ^ 2"},
+      {"OptREG_0", "Linear", "Mean of x", "Mean of y", false, false, {{1, 3}, {2, 5}}, " y = 1  +  2 x"},
+      {"OptREG_0", "Linear", "Mean of x", "Mean of y", false, false, {{1, 2}, {2, 4}, {3, 6}}, " y = 2 x"},
+      {"OptREG_1", "Logarithmic", "Mean of ln x", "Mean of y", true, false, {{1, 5}, {M_E, 7}, {M_E * M_E, 9}},
+       " y = 5  +  2 ln x"},
+      {"OptREG_2", "Exponential", "Mean of x", "Mean of ln y", false, true, {{0, 3}, {1, 6}, {2, 12}}, " y = 3 · 2 ^ x"},
+      {"OptREG_4", "Quadratic", "Mean of x", "Mean of y", false, false, {{0, 1}, {1, 0}, {2, 1}, {3, 4}},
+       " y = x² - 2x + 1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.equation);
+    NewTable();
+    if (c.option != "OptREG_3") Click("OptREG_3");
+    TypePairs(c.pairs);
+    Click(c.option.c_str());
+    double N = 0, SX = 0, SY = 0, SX2 = 0, SY2 = 0, SXY = 0;  // divisor N
+    for (const Pair& p : c.pairs) {
+      const double X = c.lnX ? std::log(p.x) : p.x, Y = c.lnY ? std::log(p.y) : p.y;
+      N += 1, SX += X, SY += Y, SX2 += X * X, SY2 += Y * Y, SXY += X * Y;
+    }
+    const double mx = SX / N, my = SY / N, vx = SX2 / N - mx * mx, vy = SY2 / N - my * my, cov = SXY / N - mx * my;
+    const std::pair<const char*, double> expected[] = {
+        {"Txt2V_SN", N},    {"Txt2V_SX", SX},   {"Txt2V_SY", SY}, {"Txt2V_SX2", SX2},           {"Txt2V_SY2", SY2},
+        {"Txt2V_SXY", SXY}, {"Txt2V_MX", mx},   {"Txt2V_MY", my}, {"Txt2V_VX", vx},             {"Txt2V_VY", vy},
+        {"Txt2V_COV", cov}, {"Txt2V_DX", std::sqrt(vx)}, {"Txt2V_DY", std::sqrt(vy)}, {"Txt2V_R", cov / std::sqrt(vx * vy)}};
+    for (const auto& [box, value] : expected) EXPECT_NEAR(Number(Text(box)), value, 1E-9 * (1 + std::fabs(value))) << box;
+    EXPECT_EQ(Text("Txt2V_CUR"), c.equation);
+    EXPECT_EQ(LabelText("LblESTAD2"), std::string("Two variables statistic:  ") + c.title + " regression analysis");
+    EXPECT_EQ(LabelText("Label1_44"), "Curve of " + QString(c.title).toUpper().toStdString() + " regression");
+    EXPECT_EQ(LabelText("Label1_32"), c.meanOfX);
+    EXPECT_EQ(LabelText("Label1_40"), c.meanOfY);
+    EXPECT_EQ(LabelText("Label1_38"), std::string(c.meanOfY).replace(0, 4, "Variance"));
+    // The headings, sum captions and result captions of X, of Y and of their product.
+    struct Group { std::vector<const char*> pictures; bool x, y; int ln; };
+    const Group groups[] = {
+        {{"image4_3", "image4_5", "image4_9", "image4_11", "image4_14", "image4_15", "image4_16"}, true, false, c.lnX},
+        {{"image4_4", "image4_6", "image4_10", "image4_12", "image4_17", "image4_18", "image4_19"}, false, true, c.lnY},
+        {{"image4_7", "image4_13", "image4_21"}, true, true, c.lnX + c.lnY},
+    };
+    for (const Group& g : groups) {
+      for (const char* name : g.pictures) {
+        QTextDocument shown;
+        shown.setHtml(Find<QLabel>(name)->text());
+        const QString plain = shown.toPlainText();
+        EXPECT_TRUE(plain.contains('x') == g.x && plain.contains('y') == g.y && plain.count("ln") == g.ln) << name;
+      }
+    }
+    EXPECT_EQ(LabelText("image4_0"), "x") << "x, y, n and Σ n never change";
+    // Right-aligned by their new widths: result captions three pixels left of their box.
+    EXPECT_EQ(Find<QLabel>("image4_21")->geometry().right() + 1 + 3, Find("Txt2V_COV")->geometry().left());
+    for (const char* name : {"Txt2V_R", "Label1_41", "image4_20"}) {
+      EXPECT_EQ(Find<QWidget>(name)->isVisible(), c.option != "OptREG_4") << name;
+    }
+    EXPECT_EQ(!Find<QLabel>("imgFOREG")->pixmap().isNull(), c.option == "OptREG_3");
+  }
+  EXPECT_EQ(tables::FormulaPictureNames(),
+            (std::vector<std::string>{"EST_LIN.GIF", "EST_LOG.GIF", "EST_EXP.GIF", "EST_POT.GIF", "EST_CUA.GIF"}));
+}
+
+TEST_F(Panel2VTest, EstimationBoxesAnswerEachKeystrokeBothWays) {
+  TypePairs({{1, 3}, {2, 5}});  // y = 1 + 2 x
+  struct Case { const char *typed, *text, *other, *shown; };
+  const Case cases[] = {
+      {"Txt2V_ESTX", "3", "Txt2V_ESTY", "7"},   {"Txt2V_ESTY", "7", "Txt2V_ESTX", "3"},
+      {"Txt2V_ESTX", "0,5", "Txt2V_ESTY", "2"}, {"Txt2V_ESTY", "abc", "Txt2V_ESTX", "-0.5"},
+      {"Txt2V_ESTY", "", "Txt2V_ESTX", ""},
+  };
+  for (const Case& c : cases) {
+    Find(c.typed)->clear();
+    Type(c.typed, c.text);
+    EXPECT_EQ(Text(c.other), c.shown) << c.text;
+  }
+  // Tab, Up and Down jump to the other box; an edit of the table clears both.
+  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Backtab}) {
+    QWidget* from = QApplication::focusWidget();
+    QTest::keyClick(from, key);
+    EXPECT_EQ(QApplication::focusWidget(), Find(from->objectName() == "Txt2V_ESTX" ? "Txt2V_ESTY" : "Txt2V_ESTX"));
+  }
+  Type("Txt2V_ESTX", "4");
+  Cell("Txt2V_y", 2)->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(Cell("Txt2V_y", 2), "7");
+  EXPECT_EQ(Text("Txt2V_CUR"), " y = - 1  +  4 x");
+  EXPECT_TRUE(Text("Txt2V_ESTX").empty() && Text("Txt2V_ESTY").empty());
+}
+
+TEST_F(Panel2VTest, SwapUndoNewAndASavedTableWithItsModel) {
+  Click("OptREG_2");
+  TypePairs({{1, 2}, {2, 8}, {3, 9}});
+  const std::string before = Text("Txt2V_CUR");
+  Click("Image13");
+  EXPECT_EQ(Cell("Txt2V_x", 2)->text(), "8");
+  EXPECT_EQ(Cell("Txt2V_y", 2)->text(), "2");
+  EXPECT_EQ(Cell("Txt2V_XN", 2)->text(), "8") << "the products follow the swap";
+  EXPECT_EQ(ActionText("mnu_Edicion_Deshacer"), "Undo swap x-y");
+  QTest::keyClick(Cell("Txt2V_x", 5), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Cell("Txt2V_x", 2)->text(), "2");
+  EXPECT_EQ(Text("Txt2V_CUR"), before);
+
+  const std::string path = folder.path().toStdString() + "/pairs.e2v";
+  ui.ExpectSave(path);
+  Find<QAction>("mnu_archivo_guardarComo")->trigger();
+  ASSERT_FALSE(table2V.Modified2V);
+  Click("OptREG_4");
+  ui.ExpectMsgBox("Do you want to save changes to " + path + "?", Answer::No, "Save changes. Two variables statistic");
+  Click("Image11");
+  EXPECT_TRUE(Find<QRadioButton>("OptREG_0")->isChecked()) << "New is linear";
+  for (const char* box : {"Txt2V_CUR", "Txt2V_MX", "Txt2V_SN", "Txt2V_SXY"}) EXPECT_EQ(Text(box), "") << box;
+  EXPECT_EQ(Cell("Txt2V_x", 1)->text(), "");
+
+  ui.ExpectOpen(path);
+  Find<QAction>("mnu_archivo_abrir")->trigger();
+  EXPECT_TRUE(Find<QRadioButton>("OptREG_2")->isChecked());
+  EXPECT_EQ(LabelText("Label1_40"), "Mean of ln y");
+  EXPECT_EQ(Text("Txt2V_CUR"), before);
+  EXPECT_EQ(form->Caption(), "Orvalis - ZorbSoftware - " + path);
+}
+
+TEST_F(Panel2VTest, TheGraphButtonHandsOverTheCurveAndTheView) {
+  int opened = 0;
+  tables::ShowGraphWindow() = [&opened] { ++opened; };
+  TypePairs({{1, 3}, {2, 5}, {6, 13}});
+  Click("Image12");
+  const graph::GraphHandover& h = graph::ProgramGraphHandover();
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(h.GraphFormula, "y = 1  +  2 x") << "trimmed";
+  EXPECT_TRUE(h.GraphKind == 0 && h.GraphCoefA == 1 && h.GraphCoefB == 2);
+  // x 1..6, y 3..13, a tenth of the range beyond each end.
+  const graph::ViewBounds& v = h.View;
+  EXPECT_TRUE(v.ViewXmin == 0.5 && v.ViewXmax == 6.5 && v.ViewYmin == 2 && v.ViewYmax == 14);
+  tables::ShowGraphWindow() = nullptr;
+}
+
+TEST_F(Panel2VTest, ColumnsBoxesAndCaptionsStandWhereTheWindowDesignPutsThemAndTheWheelMovesThisGrid) {
+  const std::pair<const char*, QRect> places[] = {
+      {"Picture2VARDAT", {19, 66, 857, 403}}, {"Picture5_2", {20, 471, 975, 181}}, {"Txt2V_MX", {56, 26, 96, 24}},
+      {"Txt2V_MY", {214, 26, 96, 24}},        {"Txt2V_DX", {57, 81, 96, 24}},      {"Txt2V_DY", {215, 81, 96, 24}},
+      {"Txt2V_VX", {56, 143, 96, 24}},        {"Txt2V_VY", {214, 143, 96, 24}},    {"Txt2V_COV", {396, 81, 141, 24}},
+      {"Txt2V_R", {395, 143, 141, 24}},       {"Txt2V_CUR", {330, 26, 476, 27}},   {"Txt2V_N_12", {255, 314, 56, 27}},
+      {"Txt2V_SN", {255, -1, 57, 26}},  // one pixel wider than its column
+  };
+  for (const auto& [name, rect] : places) EXPECT_EQ(Find<QWidget>(name)->geometry(), rect) << name;
+  EXPECT_EQ(Cell("Txt2V_N", 12)->geometry().bottom() + 1, Find<QWidget>("Picture5_1")->geometry().top());
+  const std::pair<const char*, QPoint> labels[] = {
+      {"Label1_32", {8, 8}},    {"Label1_40", {164, 8}},   {"Label1_34", {9, 63}},   {"Label1_39", {165, 63}},
+      {"Label1_35", {8, 125}},  {"Label1_38", {164, 125}}, {"Label1_42", {331, 63}}, {"Label1_41", {330, 125}},
+      {"Label1_44", {330, 8}},  {"imgFOREG", {558, 87}},   {"image4_20", {367, 150}}};
+  for (const auto& [name, at] : labels) EXPECT_EQ(Find<QWidget>(name)->pos(), at) << name;
+  EXPECT_EQ(LabelText("Label1_41"), "Coefficient of correlation");
+  EXPECT_EQ(LabelText("Label1_42"), "Covariance");
+  EXPECT_EQ(LabelText("image4_20"), "r =");
+  // Headings and sum captions end at their columns' right edges whatever the model.
+  const int headingRight[] = {141, 246, 302, 409, 513, 618, 723, 828, 305, 410, 515, 620, 725, 830};
+  const int cellLeft[] = {-1, 45, 150, 255, 310, 415, 520, 625, 730};
+  const char* columns[] = {"Txt2V_ITEM", "Txt2V_x",   "Txt2V_y",   "Txt2V_N",  "Txt2V_XN",
+                           "Txt2V_YN",   "Txt2V_X2N", "Txt2V_Y2N", "Txt2V_XYN"};
+  for (const char* model : {"OptREG_3", "OptREG_0", "OptREG_1", "OptREG_2", "OptREG_4"}) {
+    Click(model);
+    for (int i = 0; i < 14; ++i) {
+      EXPECT_EQ(Find<QLabel>(QString("image4_%1").arg(i))->geometry().right() + 1, headingRight[i]) << model << i;
+    }
+    for (int c = 0; c < 9; ++c) {
+      for (int row : {1, 12}) EXPECT_EQ(Cell(columns[c], row)->x(), cellLeft[c]) << columns[c];
+    }
+  }
+  // Forty rows: the wheel over the two-variable task moves its own grid.
+  for (int i = 1; i <= 40; ++i) table2V.Data2V_X[i] = table2V.Data2V_Y[i] = table2V.Data2V_N[i] = i;
+  table2V.N2V = 41;
+  table2V.View2V->Refresh();
+  QLineEdit* cell = Cell("Txt2V_x", 3);
+  QWheelEvent down(QPointF(5, 5), cell->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -240), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(cell, &down);
+  EXPECT_EQ(table2V.Top2V, 3);
+  EXPECT_EQ(Find<QScrollBar>("VScroll1")->value(), 3);
+  EXPECT_EQ(Cell("Txt2V_ITEM", 1)->text(), "3");
+  EXPECT_EQ(Cell("Txt2V_XYN", 1)->text(), "27");
 }
 
 }  // namespace
