@@ -1,6 +1,6 @@
 // A printer service for tests: device names (none for a machine without printers), the
-// current printer, and documents that record what is drawn on them, with every character
-// 0.02 mm per point of the font size wide. A document is kept in jobs when it is closed.
+// current printer, and documents that record what is drawn on them, every character 0.02 mm
+// per point of the font size wide. A document is kept in jobs when it is closed.
 #pragma once
 
 #include <memory>
@@ -22,9 +22,7 @@ struct DrawnItem {
 
 class RecordedJob : public platform::PrintJob {
  public:
-  double height = 275;         // printable height, mm
-  double twipsPerPixel = 2.4;  // 600 dpi
-  std::string failOnText;      // a Text call with this text fails
+  double height = 275, twipsPerPixel = 2.4;  // printable mm; 600 dpi
   std::vector<DrawnItem> items;
   platform::PrintFont font;
   int page = 1;
@@ -44,9 +42,6 @@ class RecordedJob : public platform::PrintJob {
   void SetFont(const platform::PrintFont& f) override { font = f; }
   double TextWidth(const std::string& s) override { return CharWidth(font) * s.size(); }
   void Text(double x, double y, const std::string& s) override {
-    if (!failOnText.empty() && s == failOnText) {
-      throw platform::PrinterError(platform::kPrinterErrorNumber, "Printer error");
-    }
     items.push_back({DrawnItem::Text, page, x, y, 0, 0, 0, s, font});
   }
   void Line(double x, double y, double dx, double dy, int width) override {
@@ -72,8 +67,7 @@ class RecordedJob : public platform::PrintJob {
 class FakePrinters : public platform::PrinterService {
  public:
   explicit FakePrinters(std::vector<std::string> names = {}, std::string current = "")
-      : names(std::move(names)),
-        current(std::move(current)),
+      : names(std::move(names)), current(std::move(current)),
         previous_(platform::InstalledPrinters()) {
     platform::InstallPrinters(this);
   }

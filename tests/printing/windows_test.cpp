@@ -1,0 +1,251 @@
+// The printer-choice dialog, File > Print on the main window and the graph window's printing
+// controls, driven offscreen, and documents written to PDF files through the Qt printers.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include "frame/FormMain.h"
+#include "frame/panels.h"
+#include "graph/FormGraficador.h"
+#include "platform/qt_printers.h"
+#include "printing/GraphPrinting.h"
+#include "printing/frmImprimir.h"
+#include "printing/reports.h"
+#include "tables/table_view.h"
+#include "support/fake_printers.h"
+#include "support/scripted_ui.h"
+
+namespace {
+
+using testing_support::FakePrinters;
+using testing_support::ScriptedUi;
+
+template <class W>
+W* Child(QWidget* parent, const char* name) {
+  W* w = parent->findChild<W*>(name);
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+TEST(FrmImprimirTest, WithoutPrintersOnlyTheLabelAndCancelShowAndAChoiceIsMadeCurrentAtOnce) {
+  for (bool none : {true, false}) {
+    FakePrinters printers(none ? std::vector<std::string>{} : std::vector<std::string>{"A"}, "A");
+    frame::FrameState state;
+    printing::frmImprimir dialog(state, printers);
+    EXPECT_EQ(dialog.windowTitle(), "Imprimir");
+    EXPECT_EQ(Child<QLabel>(&dialog, "Label3")->text(), " Impresora");
+    EXPECT_EQ(Child<QPushButton>(&dialog, "cmdImprimir")->text(), "&Imprimir");
+    EXPECT_EQ(Child<QPushButton>(&dialog, "cmdCancelar")->text(), "&Cancelar");
+    EXPECT_FALSE(Child<QLabel>(&dialog, "Label3")->isHidden());
+    EXPECT_FALSE(Child<QPushButton>(&dialog, "cmdCancelar")->isHidden());
+    EXPECT_EQ(Child<QComboBox>(&dialog, "Combo1")->isHidden(), none);
+    EXPECT_EQ(Child<QPushButton>(&dialog, "cmdImprimir")->isHidden(), none);
+    // Laid out in twips, 15 to a pixel.
+    EXPECT_EQ(dialog.size(), QSize(397, 170));
+    EXPECT_EQ(Child<QComboBox>(&dialog, "Combo1")->geometry(), QRect(14, 28, 367, 24));
+    EXPECT_EQ(Child<QPushButton>(&dialog, "cmdImprimir")->geometry(), QRect(159, 115, 104, 28));
+  }
+  // The first printer of the chosen name becomes current.
+  FakePrinters printers({"A", "B", "A"}, "B");
+  frame::FrameState state;
+  state.PrintConfirmed = true;
+  printing::frmImprimir dialog(state, printers);
+  auto* combo = Child<QComboBox>(&dialog, "Combo1");
+  EXPECT_EQ(combo->count(), 3);
+  EXPECT_EQ(combo->currentIndex(), 1);
+  printers.setCurrentCalls.clear();
+  combo->setCurrentIndex(2);
+  EXPECT_EQ(printers.setCurrentCalls, (std::vector<int>{0, 0}));
+  // The tooltip keeps the printer that was current on opening; Cancel keeps the choice.
+  EXPECT_EQ(Child<QPushButton>(&dialog, "cmdImprimir")->toolTip(), "B");
+  QTest::mouseClick(Child<QPushButton>(&dialog, "cmdCancelar"), Qt::LeftButton);
+  EXPECT_FALSE(state.PrintConfirmed);
+  EXPECT_EQ(printers.current, "A");
+
+  // A current printer that is not listed leaves nothing selected.
+  printers.current = "gone";
+  printing::frmImprimir other(state, printers);
+  EXPECT_EQ(Child<QComboBox>(&other, "Combo1")->currentIndex(), -1);
+  EXPECT_EQ(printers.setCurrentCalls, (std::vector<int>{0, 0}));
+  QTest::mouseClick(Child<QPushButton>(&other, "cmdImprimir"), Qt::LeftButton);
+  EXPECT_TRUE(state.PrintConfirmed);
+  EXPECT_EQ(other.result(), QDialog::Accepted);
+}
+
+TEST(FilePrintTest, OnlyThePrintButtonPrintsAndThePanelKeepsItsMoment) {
+  QTemporaryDir folder;
+  platform::SetProgramFolder(folder.path().toStdString());
+  testing_support::MemorySettings settings;
+  ScriptedUi ui;
+  FakePrinters printers({"A"}, "A");
+  frame::FrameState state;
+  tables::Table1V table1V;
+  tables::Table2V table2V;
+  FormMain form(state, table1V, table2V);
+  frame::InstallPanels(form);
+  form.Form_Load();
+  form.LblTASK_Click(frame::kTask1V);
+  table1V.Data1V_X1[1] = 2, table1V.Data1V_N[1] = 3;
+  table1V.Data1V_X1[2] = 4, table1V.Data1V_N[2] = 1;
+  table1V.View1V->Refresh();
+  table1V.View1V->Recompute();
+  QTest::mouseClick(Child<QWidget>(&form, "OptMOM_2"), Qt::LeftButton);
+  QTest::mouseClick(Child<QWidget>(&form, "OptMR_1"), Qt::LeftButton);
+  const QString moment = Child<QLineEdit>(&form, "Txt1V_MM")->text();
+  const QString caption = Child<QLabel>(&form, "Label1_65")->text();
+  ASSERT_FALSE(moment.isEmpty());
+
+  // An earlier confirmation does not print when the dialog is closed another way.
+  state.PrintConfirmed = true;
+  const std::pair<const char*, size_t> closes[] = {{"", 0}, {"cmdCancelar", 0}, {"cmdImprimir", 1}};
+  for (auto [button, jobs] : closes) {
+    ui.ExpectModal("frmImprimir", [button = button](platform::ModalWindow& w) {
+      auto* dialog = dynamic_cast<QWidget*>(&w);
+      if (*button == 0) dialog->close();
+      else QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
+    });
+    emit form.findChild<QMenu*>("mnu_archivo")->aboutToShow();
+    form.findChild<QAction*>("mnu_archivo_Imprimir")->trigger();
+    ASSERT_EQ(printers.jobs.size(), jobs) << button;
+  }
+  const auto& job = printers.jobs[0];
+  EXPECT_TRUE(job.ended);
+  EXPECT_NE(job.Find(Child<QLabel>(&form, "LblESTAD1")->text().toStdString()), nullptr);
+  EXPECT_NE(job.Find(Child<QLineEdit>(&form, "Txt1V_SX4")->text().toStdString()), nullptr);
+  // The fourth moment about the mean, (2-2.5)^4*3/4 + (4-2.5)^4/4, is on paper while the
+  // panel still shows the moment the user chose.
+  EXPECT_NE(job.Find(FormatoCifras((0.0625 * 3 + 5.0625) / 4, 10)), nullptr);
+  EXPECT_EQ(Child<QLineEdit>(&form, "Txt1V_MM")->text(), moment);
+  EXPECT_EQ(Child<QLabel>(&form, "Label1_65")->text(), caption);
+}
+
+class GraphWindowPrintTest : public ::testing::Test {
+ protected:
+  GraphWindowPrintTest() { graph::PrintingControls() = printing::InstallGraphPrinting; }
+  ~GraphWindowPrintTest() override {
+    form.reset();
+    graph::PrintingControls() = nullptr;
+  }
+  void Open(int width, int height) {
+    h.GraphKind = 0;
+    h.GraphFormula = " y = 1 + 2 x";
+    h.GraphCoefA = 1, h.GraphCoefB = 2;
+    h.View = {0, 10, 0, 20};
+    t2.Data2V_X[1] = 2, t2.Data2V_Y[1] = 5, t2.Data2V_N[1] = 1;
+    form = std::make_unique<graph::FormGraficador>(h, t1, -1, t2);
+    form->resize(width, height);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  }
+  template <class W>
+  W* Get(const char* name) { return Child<W>(form.get(), name); }
+  void Tick() { QMetaObject::invokeMethod(Get<QTimer>("Timer2"), "timeout"); }
+
+  ScriptedUi ui;
+  graph::GraphHandover h;
+  tables::Table1V t1;
+  tables::Table2V t2;
+  std::unique_ptr<graph::FormGraficador> form;
+};
+
+TEST_F(GraphWindowPrintTest, TheListFollowsTheCurrentPrinterAndPanningNeverChangesIt) {
+  {
+    FakePrinters none;
+    Open(800, 600);
+    EXPECT_TRUE(Get<QComboBox>("Combo1")->isHidden() && Get<QLabel>("Label2")->isHidden());
+    EXPECT_EQ(Get<QCheckBox>("Check1")->text(), "Black and white");
+    ui.ExpectMsgBox("Unable to print. No printers in this system", platform::Answer::Ok,
+                    "No printers", platform::Icon::Exclamation, platform::Buttons::Ok);
+    QTest::mouseClick(Get<QPushButton>("cmdPRINT"), Qt::LeftButton);
+    EXPECT_TRUE(none.jobs.empty());
+    form.reset();
+  }
+  FakePrinters printers({"A", "B"}, "B");
+  Open(800, 600);
+  auto* combo = Get<QComboBox>("Combo1");
+  auto* timer = Get<QTimer>("Timer2");
+  EXPECT_EQ(combo->currentIndex(), -1);
+  EXPECT_EQ(combo->placeholderText(), "Combo1");
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_EQ(timer->interval(), 500);
+  Tick();
+  EXPECT_EQ(combo->currentIndex(), 1);
+  EXPECT_EQ(Get<QPushButton>("cmdPRINT")->toolTip(), "B");
+  // Another part of the program makes A current: the next tick shows it.
+  printers.current = "A";
+  Tick();
+  EXPECT_EQ(combo->currentIndex(), 0);
+  // The list never holds the keyboard, and the wheel over it does nothing.
+  EXPECT_EQ(combo->focusPolicy(), Qt::NoFocus);
+  EXPECT_NE(QApplication::focusWidget(), combo);
+  QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(combo, &wheel);
+  form->Form_KeyDown(40);
+  form->Form_KeyDown(39);
+  EXPECT_EQ(combo->currentIndex(), 0);
+  EXPECT_EQ(printers.current, "A");
+  // A pick makes the printer current at once and runs the timer again.
+  timer->stop();
+  combo->setCurrentIndex(1);
+  emit combo->activated(1);
+  EXPECT_EQ(printers.setCurrentCalls, (std::vector<int>{1, 1}));
+  EXPECT_TRUE(timer->isActive());
+}
+
+// The pages of a PDF file (-1 when there is none), and whether the first is landscape.
+int PdfPages(const QString& path, bool* landscape) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  const QString pdf = QString::fromLatin1(file.readAll());
+  const QRegularExpressionMatch box =
+      QRegularExpression("/MediaBox \\[\\s*0 0 ([0-9.]+) ([0-9.]+)").match(pdf);
+  *landscape = box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble();
+  return static_cast<int>(pdf.count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+TEST_F(GraphWindowPrintTest, PdfPlotsTurnByShapeAndAStoppedReportLeavesNoFile) {
+  QTemporaryDir dir;
+  platform::QtPrinters printers;
+  platform::InstallPrinters(&printers);
+  const std::vector<std::string> names = printers.DeviceNames();
+  ASSERT_EQ(names.back(), platform::kPdfPrinterName);
+  printers.SetCurrent(static_cast<int>(names.size()) - 1);
+  const std::tuple<int, int, bool> shapes[] = {{900, 500, true}, {500, 900, false}};
+  for (auto [w, h, landscape] : shapes) {
+    Open(w, h);
+    const QString path = dir.filePath(QString("graph%1.pdf").arg(w));
+    ui.ExpectSave(path.toStdString());
+    QTest::mouseClick(Get<QPushButton>("cmdPRINT"), Qt::LeftButton);
+    bool turned = !landscape;
+    EXPECT_EQ(PdfPages(path, &turned), 1);
+    EXPECT_EQ(turned, landscape) << w << "x" << h;
+    form.reset();
+  }
+  tables::Table2V table;
+  table.Data2V_X[1] = 1e200, table.Data2V_Y[1] = 1, table.Data2V_N[1] = 1;
+  printing::Report2VInput in;
+  in.Table = &table;
+  const QString stopped = dir.filePath("stopped.pdf");
+  ui.ExpectSave(std::nullopt);  // declining the file prints nothing and says nothing
+  ui.ExpectSave(stopped.toStdString());
+  ui.ExpectMsgBox("Printing Error: \nError  6\nOverflow", platform::Answer::Ok);
+  printing::Imprimir2VAR(printers, in);
+  printing::Imprimir2VAR(printers, in);
+  EXPECT_FALSE(QFile::exists(stopped));
+  platform::InstallPrinters(nullptr);
+}
+
+}  // namespace
