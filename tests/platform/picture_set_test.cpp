@@ -54,14 +54,11 @@ std::string Lower(const std::string& s) {
   return QString::fromStdString(s).toLower().toStdString();
 }
 
+// Each test looks in the source tree's images/ (the executable's folder holds none).
 class PictureSet : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = platform::ProgramFolder();
-    root_ = fs::path(ORVALIS_TEST_DATA_DIR).parent_path().parent_path();
-    platform::SetProgramFolder(root_.string());
-  }
-  void TearDown() override { platform::SetProgramFolder(saved_); }
+  void SetUp() override { platform::SetProgramFolder(root_.string()); }
+  const fs::path root_ = fs::path(ORVALIS_TEST_DATA_DIR).parent_path().parent_path();
 
   std::vector<Listed> Manifest() const {  // name, kind, width, lowest and highest height
     std::ifstream in(root_ / "tools" / "pictures" / "manifest.tsv");
@@ -83,9 +80,6 @@ class PictureSet : public ::testing::Test {
     if (format) *format = reader.format();
     return reader.read();
   }
-
-  std::string saved_;
-  fs::path root_;
 };
 
 // Every name the panels' own code can ask for (the test and distribution panels share some
