@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "numeric/numeric.h"
 
@@ -27,9 +28,9 @@ TEST(NumberText, LeerNumeroReadsPlainFractionAndPercentText) {
   }
   // Failures give NoValue and never touch ErrorFlag.
   const char* failing[] = {"3/0", "0/0", "1%/2", "1E+400", "-1E+400", "1E+400%", "1E+200/1E-200"};
-  for (int preset : {0, 1}) {
+  for (int16_t preset : {0, 1}) {
     for (const char* text : failing) {
-      ErrorFlag = static_cast<int16_t>(preset);
+      ErrorFlag = preset;
       EXPECT_TRUE(IsNoValue(LeerNumero(text))) << "text \"" << text << "\"";
       EXPECT_EQ(ErrorFlag, preset) << "text \"" << text << "\"";
     }
@@ -47,43 +48,29 @@ TEST(NumberText, LeerNumeroReadsPlainFractionAndPercentText) {
 
 TEST(NumberText, StrNumeroWritesTheFileAndGridText) {
   const std::pair<double, const char*> cases[] = {
-      {0, " 0"},           {-0.0, " 0"},         {12, " 12"},
-      {-3, "-3"},          {0.5, " .5"},         {-0.25, "-.25"},
-      {1234567.0 / 100, " 12345.67"},            {3 * 0.1, " .3"},
-      {0.0001, " .0001"},  {0.00001, " 1E-05"},  {1.5e-7, " 1.5E-07"},
-      {1e15, " 1E+15"},    {999999999999999, " 999999999999999"},
-      {9.877e21, " 9.877E+21"},                  {-1.25e-300, "-1.25E-300"},
-      {2.0 / 3, " .666666666666667"},
-  };
+      {0, " 0"}, {-0.0, " 0"}, {12, " 12"}, {-3, "-3"}, {0.5, " .5"}, {-0.25, "-.25"},
+      {1234567.0 / 100, " 12345.67"}, {3 * 0.1, " .3"}, {0.0001, " .0001"},
+      {0.00001, " 1E-05"}, {1.5e-7, " 1.5E-07"}, {1e15, " 1E+15"},
+      {999999999999999, " 999999999999999"}, {9.877e21, " 9.877E+21"},
+      {-1.25e-300, "-1.25E-300"}, {2.0 / 3, " .666666666666667"}};
   for (const auto& [value, text] : cases) EXPECT_EQ(StrNumero(value), text) << value;
 }
 
 TEST(NumberText, RedondearRoundsHalfUpAndFailsOnOverflow) {
-  const double cases[][3] = {
-      {1234.5678, -3, 1234.57}, {0.5, -1, 1},      {-0.5, -1, 0},    {2.5, -1, 3},
-      {-2.5, -1, -2},           {1234.5, 0, 1230}, {1250, 1, 1300},  {-1250, 1, -1200},
-      {0.123456789, -6, 0.12346}, {-7.2, -1, -7},
-  };
+  const double cases[][4] = {  // x, at 10^m, result, ErrorFlag after (cleared on entry)
+      {1234.5678, -3, 1234.57, 0}, {0.5, -1, 1, 0},      {-0.5, -1, 0, 0},   {2.5, -1, 3, 0},
+      {-2.5, -1, -2, 0},           {1234.5, 0, 1230, 0}, {1250, 1, 1300, 0}, {-1250, 1, -1200, 0},
+      {0.123456789, -6, 0.12346, 0}, {-7.2, -1, -7, 0},  {1, -400, 0, 1},    {1e300, -20, 0, 1}};
   for (const auto& c : cases) {
-    ErrorFlag = 1;
+    ErrorFlag = static_cast<int16_t>(1 - c[3]);
     EXPECT_DOUBLE_EQ(Redondear(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
-    EXPECT_EQ(ErrorFlag, 0) << "Redondear clears the flag on entry";
-  }
-  for (const auto& [x, m] : {std::pair{1.0, -400.0}, std::pair{1e300, -20.0}}) {
-    ErrorFlag = 0;
-    EXPECT_EQ(Redondear(x, m), 0);
-    EXPECT_EQ(ErrorFlag, 1);
+    EXPECT_EQ(ErrorFlag, c[3]) << c[0] << " at " << c[1];
   }
   ErrorFlag = 0;
 }
 
 TEST(NumberText, FormatoCifrasKeepsItsDigits) {
-  struct Case {
-    double x;
-    double n;
-    const char* text;
-  };
-  const Case cases[] = {
+  const std::tuple<double, double, const char*> cases[] = {
       {0.125, 2, "0.13"},          {2.675, 3, "2.68"},           {9.87654321E21, 4, "9.877E+21"},
       {-2.5, 1, "-3"},             {3.14159265, 6, "3.14159"},   {0.123456789, 6, "0.123457"},
       {1234567, 6, "1234570"},     {100, 6, "100"},              {0.5, 6, "0.5"},
@@ -92,14 +79,14 @@ TEST(NumberText, FormatoCifrasKeepsItsDigits) {
       {123456789012, 10, "123456789000"}, {1e20, 10, "1E+20"},
       {-9.85968E-305, 6, "-9.85968E-305"}, {1.27e-309, 10, "1.27E-309"},
       {4.9406564584124654e-324, 6, "4.94066E-324"}, {1.7976931348623157e308, 6, "1.79769E+308"},
-  };
-  for (const auto& c : cases) {
+      {-3, 0, "0"}};  // never "-0"
+  for (const auto& [x, n, text] : cases) {
     ErrorFlag = 1;
-    EXPECT_EQ(FormatoCifras(c.x, c.n), c.text) << c.x << " with " << c.n << " digits";
-    EXPECT_EQ(ErrorFlag, 0) << c.x << ": a non-zero argument clears the flag";
+    EXPECT_EQ(FormatoCifras(x, n), text) << x << " with " << n << " digits";
+    EXPECT_EQ(ErrorFlag, 0) << x << ": a non-zero argument clears the flag";
   }
-  for (int preset : {0, 1}) {
-    ErrorFlag = static_cast<int16_t>(preset);
+  for (int16_t preset : {0, 1}) {
+    ErrorFlag = preset;
     EXPECT_EQ(FormatoCifras(-0.0, 10), "0");
     EXPECT_EQ(ErrorFlag, preset) << "zero leaves the flag";
     for (double bad : {INFINITY, NAN}) {
@@ -108,7 +95,6 @@ TEST(NumberText, FormatoCifrasKeepsItsDigits) {
     }
   }
   ErrorFlag = 0;
-  EXPECT_EQ(FormatoCifras(-3, 0), "0");  // never "-0"
 }
 
 TEST(NumberText, WhatIsWrittenReadsBackThroughEveryReader) {

@@ -1,6 +1,14 @@
-// Rows of the reference files written by tools/numeric_reference.py (mpmath at 40 digits).
+// Shared by the numeric tests: the rows of the reference files written by
+// tools/numeric_reference.py (mpmath at 40 digits), and what the gamma and beta algorithms
+// can keep of a result.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,7 +17,6 @@ namespace numeric_testing {
 struct ReferenceRow {
   std::string routine;  // the routine, or the table of a critical-value row
   double arg[3] = {0, 0, 0};
-  int args = 0;         // how many leading arguments the row gives
   double exact = 0;     // the exact value, rounded to the nearest double
   // How far exact lies from a tie of its rounding to 6 digits, relative to it: a value
   // closer to exact than that has the same 6-digit text.
@@ -17,10 +24,65 @@ struct ReferenceRow {
   int line = 0;
 };
 
-// Every row of tests/data/<name>; a missing or malformed file fails the calling test.
-std::vector<ReferenceRow> LoadReference(const std::string& name);
+inline bool ParseDouble(const std::string& field, double& value) {
+  const char* end = field.data() + field.size();
+  const auto result = std::from_chars(field.data(), end, value);
+  return result.ec == std::errc() && result.ptr == end;
+}
 
-// The rows of one routine.
-std::vector<ReferenceRow> RowsOf(const std::vector<ReferenceRow>& rows, const std::string& routine);
+// Every row of tests/data/<name>; a missing or malformed file fails the calling test.
+inline std::vector<ReferenceRow> LoadReference(const std::string& name) {
+  const std::string path = std::string(ORVALIS_TEST_DATA_DIR) + "/" + name;
+  std::ifstream in(path);
+  EXPECT_TRUE(in) << "cannot read " << path;
+  std::vector<ReferenceRow> rows;
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> fields;
+    std::stringstream split(line);
+    for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
+    ReferenceRow row;
+    row.line = number;
+    bool ok = fields.size() == 6;
+    for (int i = 1; ok && i <= 3; ++i) {
+      ok = fields[i] == "-" || ParseDouble(fields[i], row.arg[i - 1]);
+    }
+    ok = ok && ParseDouble(fields[4], row.exact) && ParseDouble(fields[5], row.tie_distance);
+    if (ok) row.routine = fields[0];
+    EXPECT_TRUE(ok) << path << ":" << number << ": malformed row: " << line;
+    if (ok) rows.push_back(row);
+  }
+  return rows;
+}
+
+constexpr double kEps = 2.2E-16;
+
+// An upper bound of |ln Gamma(a)|.
+inline double LnGammaSize(double a) {
+  const double l = std::fabs(std::log(a));
+  return a * l + a + l + 1;
+}
+
+// The incomplete gamma and beta functions add and subtract logarithms as large as these
+// (a ln x - x - ln Gamma(a); a ln x + b ln(1-x) + ln Gamma(a+b) - ln Gamma(a) - ln Gamma(b))
+// and keep their rounding error: about 1E-9 relative at a million degrees of freedom.
+inline double GammaLogTerms(double a, double x) {
+  return std::fabs(a * std::log(x)) + x + LnGammaSize(a);
+}
+inline double BetaLogTerms(double a, double b, double x) {
+  return std::fabs(a * std::log(x)) + std::fabs(b * std::log1p(-x)) + LnGammaSize(a + b) +
+         LnGammaSize(a) + LnGammaSize(b);
+}
+
+// x times the density of I_x(a, b): how much a relative change of x moves I. Where a
+// routine computes x itself (k/(k+t^2), ib/(ib+ia x), 1-p), 2 kEps times this is what the
+// rounding of x costs; next to 1 it is all that is known of a small 1 - x. (A bound for the
+// tests, so the standard library's lgamma is fine here.)
+inline double BetaSlope(double a, double b, double x) {
+  return std::exp(a * std::log(x) + (b - 1) * std::log1p(-x) - std::lgamma(a) - std::lgamma(b) +
+                  std::lgamma(a + b));
+}
 
 }  // namespace numeric_testing
