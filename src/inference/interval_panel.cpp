@@ -21,9 +21,9 @@ using parts::PlaceRight;
 
 namespace {
 
-constexpr int kBoxWidth = 96;
-constexpr int kBoxHeight = 20;
-constexpr int kSecondRow = 22;
+using parts::kBoxHeight;
+using parts::kBoxWidth;
+using parts::kSecondRow;
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -60,24 +60,13 @@ void IntervalPanel::Build() {
   PicDATOS->setObjectName("PicDATOS_1");
   PicDATOS->setGeometry(316, 6, 390, 312);
   LblTITLE2 = Caption(PicDATOS, "LblTITLE2_1", "", {8, 4, 380, 20}, true);
-  auto row = [this](int top, const QString& caption, QLabel*& label, QLabel*& image,
-                    const QString& imageName, QLineEdit*& first, QLineEdit*& second,
-                    const QString& n1, const QString& n2) {
-    label = Caption(PicDATOS, caption, "", {8, top, 300, 18});
-    image = Image(PicDATOS, imageName, {8, top + 20});
-    first = Box(PicDATOS, n1, {8, top + 20, kBoxWidth, kBoxHeight});
-    second = Box(PicDATOS, n2, {8, top + 20 + kSecondRow, kBoxWidth, kBoxHeight});
-  };
-  row(32, "Label1_24", LabelSize, ImgSIZE_IC, "ImgSIZE_IC", TxtIC_N1, TxtIC_N2, "TxtIC_N1",
-      "TxtIC_N2");
-  row(100, "Label1_23", LabelMean, ImgMEDIA_IC, "ImgMEDIA_IC", TxtIC_X1, TxtIC_X2, "TxtIC_X1",
-      "TxtIC_X2");
-  row(168, "Label1_22", LabelVar, ImgVARIANZA_IC, "ImgVARIANZA_IC", TxtIC_S1, TxtIC_S2,
-      "TxtIC_S1", "TxtIC_S2");
-  Caption(PicDATOS, "LblNCon_1", "Confidence level", {8, 246, 130, 20});
-  Caption(PicDATOS, "LblNSig_1", "Significance level", {8, 274, 130, 20});
-  level_[0] = Box(PicDATOS, "txt_NCon_1", {140, 246, 80, kBoxHeight});
-  level_[1] = Box(PicDATOS, "txt_NSig_1", {140, 274, 80, kBoxHeight});
+  parts::DataRow(PicDATOS, 32, "Label1_24", LabelSize, ImgSIZE_IC, "ImgSIZE_IC", TxtIC_N1, TxtIC_N2,
+                 "TxtIC_N1", "TxtIC_N2");
+  parts::DataRow(PicDATOS, 100, "Label1_23", LabelMean, ImgMEDIA_IC, "ImgMEDIA_IC", TxtIC_X1,
+                 TxtIC_X2, "TxtIC_X1", "TxtIC_X2");
+  parts::DataRow(PicDATOS, 168, "Label1_22", LabelVar, ImgVARIANZA_IC, "ImgVARIANZA_IC", TxtIC_S1,
+                 TxtIC_S2, "TxtIC_S1", "TxtIC_S2");
+  level_ = parts::LevelBoxes(PicDATOS, 246, 1);
   PicDATOS->hide();
 
   Shape1[1] = parts::Frame(this, "Shape1_3", {712, 6, 292, 190});
@@ -100,7 +89,7 @@ void IntervalPanel::Build() {
     new parts::BoxKeys(box, parts::Comma::ToDot, {}, false);
   }
   for (QLineEdit* box : {level_[0], level_[1]}) new parts::BoxKeys(box, parts::Comma::ToDot);
-  QWidget* order[] = {TxtIC_N1, TxtIC_N2, TxtIC_X1, TxtIC_X2,
+  QWidget* order[] = {TxtIC_N1, TxtIC_N2, TxtIC_X1,  TxtIC_X2,
                       TxtIC_S1, TxtIC_S2, level_[0], level_[1]};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }

@@ -65,6 +65,23 @@ void PlaceRight(QWidget* box, const QLabel* picture) {
   box->move(picture->x() + picture->width() + 2, box->y());
 }
 
+void DataRow(QWidget* parent, int top, const QString& caption, QLabel*& label, QLabel*& image,
+             const QString& imageName, QLineEdit*& first, QLineEdit*& second, const QString& n1,
+             const QString& n2) {
+  label = Caption(parent, caption, "", {8, top, 300, 18});
+  image = Image(parent, imageName, {8, top + 20});
+  first = Box(parent, n1, {8, top + 20, kBoxWidth, kBoxHeight});
+  second = Box(parent, n2, {8, top + 20 + kSecondRow, kBoxWidth, kBoxHeight});
+}
+
+std::array<QLineEdit*, 2> LevelBoxes(QWidget* parent, int top, int panel) {
+  const QString suffix = QString("_%1").arg(panel);
+  Caption(parent, "LblNCon" + suffix, "Confidence level", {8, top, 130, 20});
+  Caption(parent, "LblNSig" + suffix, "Significance level", {8, top + 28, 130, 20});
+  return {Box(parent, "txt_NCon" + suffix, {140, top, 80, kBoxHeight}),
+          Box(parent, "txt_NSig" + suffix, {140, top + 28, 80, kBoxHeight})};
+}
+
 void SymbolRow(int16_t index, QLabel* image, QLineEdit* first, QLineEdit* second, QLabel* caption,
                const std::string& text, bool two) {
   if (index == -1) {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
+#include <array>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -15,6 +16,10 @@ class QLineEdit;
 class QWidget;
 
 namespace inference::parts {
+
+inline constexpr int kBoxWidth = 96;
+inline constexpr int kBoxHeight = 20;
+inline constexpr int kSecondRow = 22;  // the second box of a row, below the first
 
 QLabel* Caption(QWidget* parent, const QString& name, const QString& text, QRect geometry,
                 bool bold = false);
@@ -35,6 +40,14 @@ void Centre(QLabel* image, const QFrame* frame, bool top5 = false);
 // index -1 hides the whole row.
 void SymbolRow(int16_t index, QLabel* image, QLineEdit* first, QLineEdit* second, QLabel* caption,
                const std::string& text, bool two);
+
+// A data row at top: its caption, the symbol image and two boxes, the second one row below
+// the first.
+void DataRow(QWidget* parent, int top, const QString& caption, QLabel*& label, QLabel*& image,
+             const QString& imageName, QLineEdit*& first, QLineEdit*& second, const QString& n1,
+             const QString& n2);
+// The confidence and significance level boxes of a panel, captioned, at top.
+std::array<QLineEdit*, 2> LevelBoxes(QWidget* parent, int top, int panel);
 
 // How a box treats a typed comma.
 enum class Comma { Keep, Drop, ToDot };

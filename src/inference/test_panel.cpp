@@ -20,9 +20,9 @@ using parts::PlaceRight;
 
 namespace {
 
-constexpr int kBoxWidth = 96;
-constexpr int kBoxHeight = 20;
-constexpr int kSecondRow = 22;  // the second box of a row, below the first
+using parts::kBoxHeight;
+using parts::kBoxWidth;
+using parts::kSecondRow;
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -89,24 +89,13 @@ void TestPanel::Build() {
   txtH0 = Box(PicDATOS, "txtH0", {8, 50, kBoxWidth, kBoxHeight});
   TxtH1 = Box(PicDATOS, "TxtH1", {11, 50 + kSecondRow, kBoxWidth, kBoxHeight}, true);
 
-  auto row = [this](int top, const QString& caption, QLabel*& label, QLabel*& image,
-                    const QString& imageName, QLineEdit*& first, QLineEdit*& second,
-                    const QString& n1, const QString& n2) {
-    label = Caption(PicDATOS, caption, "", {8, top, 300, 18});
-    image = Image(PicDATOS, imageName, {8, top + 20});
-    first = Box(PicDATOS, n1, {8, top + 20, kBoxWidth, kBoxHeight});
-    second = Box(PicDATOS, n2, {8, top + 20 + kSecondRow, kBoxWidth, kBoxHeight});
-  };
-  row(100, "Label1_6", LabelSize, ImgSIZE_CH, "ImgSIZE_CH", TxtCH_N1, TxtCH_N2, "TxtCH_N1",
-      "TxtCH_N2");
-  row(168, "Label1_4", LabelMean, ImgMEDIA_CH, "ImgMEDIA_CH", TxtCH_X1, TxtCH_X2, "TxtCH_X1",
-      "TxtCH_X2");
-  row(236, "Label1_7", LabelVar, ImgVARIANZA_CH, "ImgVARIANZA_CH", TxtCH_S1, TxtCH_S2,
-      "TxtCH_S1", "TxtCH_S2");
-  Caption(PicDATOS, "LblNCon_0", "Confidence level", {8, 314, 130, 20});
-  Caption(PicDATOS, "LblNSig_0", "Significance level", {8, 342, 130, 20});
-  level_[0] = Box(PicDATOS, "txt_NCon_0", {140, 314, 80, kBoxHeight});
-  level_[1] = Box(PicDATOS, "txt_NSig_0", {140, 342, 80, kBoxHeight});
+  parts::DataRow(PicDATOS, 100, "Label1_6", LabelSize, ImgSIZE_CH, "ImgSIZE_CH", TxtCH_N1, TxtCH_N2,
+                 "TxtCH_N1", "TxtCH_N2");
+  parts::DataRow(PicDATOS, 168, "Label1_4", LabelMean, ImgMEDIA_CH, "ImgMEDIA_CH", TxtCH_X1,
+                 TxtCH_X2, "TxtCH_X1", "TxtCH_X2");
+  parts::DataRow(PicDATOS, 236, "Label1_7", LabelVar, ImgVARIANZA_CH, "ImgVARIANZA_CH", TxtCH_S1,
+                 TxtCH_S2, "TxtCH_S1", "TxtCH_S2");
+  level_ = parts::LevelBoxes(PicDATOS, 314, 0);
   PicDATOS->hide();
 
   Shape1[0] = parts::Frame(this, "Shape1_0", {712, 6, 292, 190});
