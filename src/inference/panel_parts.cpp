@@ -52,6 +52,7 @@ QFrame* Frame(QWidget* parent, const QString& name, QRect geometry) {
   frame->setObjectName(name);
   frame->setFrameShape(QFrame::Box);
   frame->setGeometry(geometry);
+  platform::SetPictureBackground(frame);
   return frame;
 }
 

@@ -1,7 +1,9 @@
 #include "platform/qt_pictures.h"
 
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
+#include <QWidget>
 
 #include "platform/pictures.h"
 
@@ -20,6 +22,13 @@ void ShowPicture(QLabel* label, const std::string& name, QSize fit) {
   } else {
     label->setPixmap(picture);
   }
+}
+
+void SetPictureBackground(QWidget* frame) {
+  QPalette palette = frame->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  frame->setPalette(palette);
+  frame->setAutoFillBackground(true);
 }
 
 }  // namespace platform

@@ -152,10 +152,12 @@ void PanelDI::BuildPictures() {
   Shape1_11->setObjectName("Shape1_11");
   Shape1_11->setFrameShape(QFrame::Box);
   Shape1_11->setGeometry(kGraphFrame);
+  platform::SetPictureBackground(Shape1_11);
   Shape1_12 = new QFrame(this);
   Shape1_12->setObjectName("Shape1_12");
   Shape1_12->setFrameShape(QFrame::Box);
   Shape1_12->setGeometry(kFormulaFrame);
+  platform::SetPictureBackground(Shape1_12);
   Img_DI_GRAF = new QLabel(this);
   Img_DI_GRAF->setObjectName("Img_DI_GRAF");
   Img_DI_FORM = new QLabel(this);
