@@ -1,6 +1,5 @@
 // The confidence-interval panel: type options, data boxes, pictures and results.
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -40,21 +39,7 @@ void IntervalPanel::Build() {
   Caption(this, "LblTITLE_1", "Confidence interval", {10, 6, 290, 26}, true)
       ->setStyleSheet("font-size: 13pt");
   Caption(this, "LblTypes_1", "Types of confidence intervals", {10, 38, 290, 18}, true);
-  auto* one = new QGroupBox("One population", this);
-  one->setObjectName("FraOne_1");
-  one->setGeometry(8, 60, 300, 112);
-  auto* two = new QGroupBox("Two populations", this);
-  two->setObjectName("FraTwo_1");
-  two->setGeometry(8, 178, 300, 134);
-  for (int16_t i = 0; i < kTypeCount; ++i) {
-    QGroupBox* group = i < 4 ? one : two;
-    const int row = i < 4 ? i : i - 4;
-    OptIC[i] = new QRadioButton(kOptions[i].caption, group);
-    OptIC[i]->setObjectName(QString("OptIC_%1").arg(i));
-    OptIC[i]->setGeometry(4, 20 + 22 * row, 294, 20);
-    OptIC[i]->setAutoExclusive(false);
-    connect(OptIC[i], &QRadioButton::clicked, this, [this, i] { OptIC_Click(i); });
-  }
+  OptIC = parts::TypeOptions(this, 1, "OptIC", [this](int16_t i) { OptIC_Click(i); });
 
   PicDATOS = new QWidget(this);
   PicDATOS->setObjectName("PicDATOS_1");

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "inference/inference.h"
@@ -64,6 +66,27 @@ void Load(QLabel* image, const std::string& file, QSize fit) {
 
 void PlaceRight(QWidget* box, const QLabel* picture) {
   box->move(picture->x() + picture->width() + 2, box->y());
+}
+
+std::array<QRadioButton*, kTypeCount> TypeOptions(QWidget* parent, int panel, const QString& prefix,
+                                         std::function<void(int16_t)> onClick) {
+  const QString suffix = QString("_%1").arg(panel);
+  auto* one = new QGroupBox("One population", parent);
+  one->setObjectName("FraOne" + suffix);
+  one->setGeometry(8, 60, 300, 112);
+  auto* two = new QGroupBox("Two populations", parent);
+  two->setObjectName("FraTwo" + suffix);
+  two->setGeometry(8, 178, 300, 134);
+  std::array<QRadioButton*, kTypeCount> options{};
+  for (int16_t i = 0; i < kTypeCount; ++i) {
+    const int row = i < 4 ? i : i - 4;
+    options[i] = new QRadioButton(kOptions[i].caption, i < 4 ? one : two);
+    options[i]->setObjectName(QString("%1_%2").arg(prefix).arg(i));
+    options[i]->setGeometry(4, 20 + 22 * row, 294, 20);
+    options[i]->setAutoExclusive(false);
+    QObject::connect(options[i], &QRadioButton::clicked, parent, [onClick, i] { onClick(i); });
+  }
+  return options;
 }
 
 void DataRow(QWidget* parent, int top, const QString& caption, QLabel*& label, QLabel*& image,

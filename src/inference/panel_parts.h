@@ -10,9 +10,12 @@
 #include <functional>
 #include <string>
 
+#include "inference/inference.h"
+
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QRadioButton;
 class QWidget;
 
 namespace inference::parts {
@@ -40,6 +43,11 @@ void Centre(QLabel* image, const QFrame* frame, bool top5 = false);
 // index -1 hides the whole row.
 void SymbolRow(int16_t index, QLabel* image, QLineEdit* first, QLineEdit* second, QLabel* caption,
                const std::string& text, bool two);
+
+// The nine type options of a panel (0 tests, 1 intervals) in the groups "One population"
+// and "Two populations", named prefix_0 .. prefix_8; a click runs onClick with the index.
+std::array<QRadioButton*, kTypeCount> TypeOptions(QWidget* parent, int panel, const QString& prefix,
+                                         std::function<void(int16_t)> onClick);
 
 // A data row at top: its caption, the symbol image and two boxes, the second one row below
 // the first.

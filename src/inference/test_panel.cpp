@@ -50,21 +50,7 @@ void TestPanel::Build() {
   Caption(this, "LblTITLE_0", "Hypothesis testing", {10, 6, 290, 26}, true)
       ->setStyleSheet("font-size: 13pt");
   Caption(this, "LblTypes_0", "Types of hypothesis testing", {10, 38, 290, 18}, true);
-  auto* one = new QGroupBox("One population", this);
-  one->setObjectName("FraOne_0");
-  one->setGeometry(8, 60, 300, 112);
-  auto* two = new QGroupBox("Two populations", this);
-  two->setObjectName("FraTwo_0");
-  two->setGeometry(8, 178, 300, 134);
-  for (int16_t i = 0; i < kTypeCount; ++i) {
-    QGroupBox* group = i < 4 ? one : two;
-    const int row = i < 4 ? i : i - 4;
-    OptCH[i] = new QRadioButton(kOptions[i].caption, group);
-    OptCH[i]->setObjectName(QString("OptCH_%1").arg(i));
-    OptCH[i]->setGeometry(4, 20 + 22 * row, 294, 20);
-    OptCH[i]->setAutoExclusive(false);
-    connect(OptCH[i], &QRadioButton::clicked, this, [this, i] { OptCH_Click(i); });
-  }
+  OptCH = parts::TypeOptions(this, 0, "OptCH", [this](int16_t i) { OptCH_Click(i); });
 
   Picture2 = new QGroupBox("Side", this);
   Picture2->setObjectName("Picture2_1");
