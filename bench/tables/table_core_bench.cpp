@@ -7,6 +7,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "../bench_ui.h"
 #include "platform/ui.h"
 #include "tables/data_files.h"
 #include "tables/edit_commands.h"
@@ -16,22 +17,7 @@ namespace {
 
 using namespace tables;
 
-// A desktop that only keeps the clipboard; any message box would be a fault here.
-class ClipboardOnlyUi final : public platform::Ui {
- public:
-  platform::Answer MsgBox(const std::string&, platform::Buttons, platform::Icon,
-                          const std::string&) override {
-    std::abort();
-  }
-  std::optional<std::string> ShowOpen(const platform::FileDialogRequest&) override { return {}; }
-  std::optional<std::string> ShowSave(const platform::FileDialogRequest&) override { return {}; }
-  bool ShellOpen(const std::string&) override { return false; }
-  void RunModal(platform::ModalWindow&) override {}
-  void SetBusy(bool) override {}
-  std::string ClipboardText() override { return clipboard; }
-  void SetClipboardText(const std::string& text) override { clipboard = text; }
-  std::string clipboard;
-};
+using ClipboardOnlyUi = bench::BenchUi;
 
 ClipboardOnlyUi& InstalledClipboard() {
   static ClipboardOnlyUi ui;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "frame/frame_state.h"
+#include "../bench_ui.h"
 #include "platform/ui.h"
 #include "tables/Panel1V.h"
 #include "tables/data_files.h"
@@ -18,21 +19,7 @@ namespace {
 
 using namespace tables;
 
-// Nothing here may ask the user anything.
-class QuietUi final : public platform::Ui {
- public:
-  platform::Answer MsgBox(const std::string&, platform::Buttons, platform::Icon,
-                          const std::string&) override {
-    std::abort();
-  }
-  std::optional<std::string> ShowOpen(const platform::FileDialogRequest&) override { return {}; }
-  std::optional<std::string> ShowSave(const platform::FileDialogRequest&) override { return {}; }
-  bool ShellOpen(const std::string&) override { return false; }
-  void RunModal(platform::ModalWindow&) override {}
-  void SetBusy(bool) override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardText(const std::string&) override {}
-};
+using QuietUi = bench::BenchUi;
 
 constexpr int32_t kRows = 9998;
 
