@@ -63,13 +63,15 @@ int32_t K(double v) {
 }
 
 // A routine's value and its accuracy at a row, with the row's arguments as a, b, c and its
-// exact value as e.
-#define ROW(type, ...)                                                               \
-  [](const ReferenceRow& r) -> type {                                                \
-    [[maybe_unused]] const double a = r.arg[0], b = r.arg[1], c = r.arg[2];        \
-    [[maybe_unused]] const double e = r.exact;                                       \
-    __VA_ARGS__                                                                      \
+// exact value as e: VAL and ACC take an expression, ROW a body.
+#define ROW(type, ...)                                                                  \
+  [](const ReferenceRow& r) -> type {                                                   \
+    [[maybe_unused]] const double a = r.arg[0], b = r.arg[1], c = r.arg[2], e = r.exact; \
+    [[maybe_unused]] double sign;                                                       \
+    __VA_ARGS__                                                                         \
   }
+#define VAL(...) ROW(double, return __VA_ARGS__;)
+#define ACC(...) ROW(Accuracy, return __VA_ARGS__;)
 
 struct RoutineCase {
   std::string routine;
@@ -78,73 +80,61 @@ struct RoutineCase {
   std::function<Accuracy(const ReferenceRow&)> accuracy;
 };
 
-const auto kTables = ROW(Accuracy, return {1E-13, 0};);
+const auto kTables = ACC({1E-13, 0});
 
 const RoutineCase kCases[] = {
     // The small-argument erf table as printed: 4E-11 at 0.3, 7E-9 just below 0.5.
-    {"Erf", 1, ROW(double, return Erf(a);),
-     ROW(Accuracy, return std::fabs(a) < 0.5 ? Accuracy{1E-8, 0} : Accuracy{2E-15, 0};)},
+    {"Erf", 1, VAL(Erf(a)), ACC(std::fabs(a) < 0.5 ? Accuracy{1E-8, 0} : Accuracy{2E-15, 0})},
     // Below 0.5, 1 - Erf(x); the printed ratio's own accuracy falls towards 10 (3E-12 at 4,
     // 1.6E-8 at 9.99); from 10 on erfc is taken as 0.
-    {"ErfC", 1, ROW(double, return ErfC(a);),
-     ROW(Accuracy, return {std::fabs(a) < 0.5 ? 1E-8 : a < 3 ? 1E-14 : a < 10 ? 3E-8 : 1, 0};)},
+    {"ErfC", 1, VAL(ErfC(a)),
+     ACC({std::fabs(a) < 0.5 ? 1E-8 : a < 3 ? 1E-14 : a < 10 ? 3E-8 : 1, 0})},
     // 1 - 0.5(1 + erf) keeps an absolute error of one rounding of 1, and is 0 beyond about
     // z = 8.25 (pinned in the edge tests).
-    {"NormalCola", 1, ROW(double, return NormalCola(a);),
-     ROW(Accuracy, return {(std::fabs(a) < 0.7072 ? 2E-10 : 0) + 2E-15, a >= 0 ? kEps : 0};)},
-    {"NormalInversa", 1, ROW(double, return NormalInversa(a);), ROW(Accuracy, return {2E-15, 0};)},
+    {"NormalCola", 1, VAL(NormalCola(a)),
+     ACC({(std::fabs(a) < 0.7072 ? 2E-10 : 0) + 2E-15, a >= 0 ? kEps : 0})},
+    {"NormalInversa", 1, VAL(NormalInversa(a)), ACC({2E-15, 0})},
     // absolute near its zeros at 1 and 2
-    {"LnGamma", 1, ROW(double, double sign; return LnGamma(a, sign);),
-     ROW(Accuracy, return {1E-15, 2E-15};)},
-    {"LnGammaSign", 1, ROW(double, double sign; LnGamma(a, sign); return sign;),
-     ROW(Accuracy, return {};)},
-    {"Gamma", 1, ROW(double, return Gamma(a);), ROW(Accuracy, return {2E-15, 0};)},
-    {"GammaIncInf", 2, ROW(double, return GammaIncInf(a, b);),
-     ROW(Accuracy, return GammaAccuracy(a, b, false);)},
-    {"GammaIncSup", 2, ROW(double, return GammaIncSup(a, b);),
-     ROW(Accuracy, return GammaAccuracy(a, b, true);)},
-    {"GammaIncSupInversa", 2, ROW(double, return GammaIncSupInversa(a, b);),
-     ROW(Accuracy, return GammaInverseAccuracy(a, b, e);)},
-    {"Ji2Cola", 2, ROW(double, return Ji2Cola(a, b);),
-     ROW(Accuracy, return GammaAccuracy(a / 2, std::fmax(b / 2, 1E-300), true);)},
-    {"Ji2Inversa", 2, ROW(double, return Ji2Inversa(a, b);),
-     ROW(Accuracy, return GammaInverseAccuracy(a / 2, b, e / 2);)},
-    {"PoissonAcum", 2, ROW(double, return PoissonAcum(K(a), b);),
-     ROW(Accuracy, return GammaAccuracy(a + 1, b, true);)},
-    {"BetaInc", 3, ROW(double, return BetaInc(a, b, c);),
-     ROW(Accuracy, return BetaAccuracy(a, b, c);)},
-    {"BetaIncInversa", 3, ROW(double, return BetaIncInversa(a, b, c);),
-     ROW(Accuracy, return BetaInverseAccuracy(a, b, c, e);)},
+    {"LnGamma", 1, VAL(LnGamma(a, sign)), ACC({1E-15, 2E-15})},
+    {"LnGammaSign", 1, VAL((LnGamma(a, sign), sign)), ACC({})},
+    {"Gamma", 1, VAL(Gamma(a)), ACC({2E-15, 0})},
+    {"GammaIncInf", 2, VAL(GammaIncInf(a, b)), ACC(GammaAccuracy(a, b, false))},
+    {"GammaIncSup", 2, VAL(GammaIncSup(a, b)), ACC(GammaAccuracy(a, b, true))},
+    {"GammaIncSupInversa", 2, VAL(GammaIncSupInversa(a, b)), ACC(GammaInverseAccuracy(a, b, e))},
+    {"Ji2Cola", 2, VAL(Ji2Cola(a, b)), ACC(GammaAccuracy(a / 2, std::fmax(b / 2, 1E-300), true))},
+    {"Ji2Inversa", 2, VAL(Ji2Inversa(a, b)), ACC(GammaInverseAccuracy(a / 2, b, e / 2))},
+    {"PoissonAcum", 2, VAL(PoissonAcum(K(a), b)), ACC(GammaAccuracy(a + 1, b, true))},
+    {"BetaInc", 3, VAL(BetaInc(a, b, c)), ACC(BetaAccuracy(a, b, c))},
+    {"BetaIncInversa", 3, VAL(BetaIncInversa(a, b, c)), ACC(BetaInverseAccuracy(a, b, c, e))},
     // Within |t| <= 2 a series of up to k/2 terms, each adding a few roundings; beyond, the
     // tail is half of I, or 1 minus that half.
-    {"TStudentCola", 2, ROW(double, return TStudentCola(K(a), b);), ROW(Accuracy, {
+    {"TStudentCola", 2, VAL(TStudentCola(K(a), b)), ROW(Accuracy, {
        if (std::fabs(b) <= 2) return Accuracy{1E-13 + 2 * kEps * a, 0};
        Accuracy acc = BetaAccuracy(a / 2, 0.5, a / (a + b * b), true);
        return {acc.rel * 2, acc.abs + (b < 0 ? kEps : 0)};
      })},
     // 1 - (1 - p) keeps p to one rounding of 1; a point that misses its tail by more than
     // 1E-8 is refined. Near the centre t is the small difference 1 - 2q.
-    {"TStudentInversa", 2, ROW(double, return TStudentInversa(K(a), b);), ROW(Accuracy, {
+    {"TStudentInversa", 2, VAL(TStudentInversa(K(a), b)), ROW(Accuracy, {
        if (b == 0.5) return Accuracy{};
        const double q = std::fmin(b, 1 - b);
        return {1E-12 + kEps * BetaLogTerms(a / 2, 0.5, a / (a + e * e)) +
                    std::fmin(kEps / q, 1E-8) + kEps / std::fabs(1 - 2 * q), 0};
      })},
-    {"FSnedecorCola", 3, ROW(double, return FSnedecorCola(K(a), K(b), c);),
-     ROW(Accuracy,
-         return c == 0 ? Accuracy{} : BetaAccuracy(b / 2, a / 2, b / (b + a * c), true);)},
-    {"FSnedecorInversa", 3, ROW(double, return FSnedecorInversa(K(a), K(b), c);),
-     ROW(Accuracy, return BetaInverseAccuracy(b / 2, a / 2, c, b / (b + a * e));)},
+    {"FSnedecorCola", 3, VAL(FSnedecorCola(K(a), K(b), c)),
+     ACC(c == 0 ? Accuracy{} : BetaAccuracy(b / 2, a / 2, b / (b + a * c), true))},
+    {"FSnedecorInversa", 3, VAL(FSnedecorInversa(K(a), K(b), c)),
+     ACC(BetaInverseAccuracy(b / 2, a / 2, c, b / (b + a * e)))},
     // (1 - p)^n carries the rounding of 1 - p n times over.
-    {"BinomialAcum", 3, ROW(double, return BinomialAcum(a, b, c);), ROW(Accuracy, {
+    {"BinomialAcum", 3, VAL(BinomialAcum(a, b, c)), ROW(Accuracy, {
        if (a == 0) return Accuracy{1E-14 + kEps * b, 0};
        return c == 0 || c == 1 ? Accuracy{} : BetaAccuracy(b - a, a + 1, 1 - c, true);
      })},
     // The published tables (critical_values.tsv), to which the inverses fully converge.
-    {"t", 3, ROW(double, return TStudentInversa(K(a), c);), kTables},
-    {"chi2", 3, ROW(double, return Ji2Inversa(a, c);), kTables},
-    {"F", 3, ROW(double, return FSnedecorInversa(K(a), K(b), c);), kTables},
-    {"normal", 3, ROW(double, return NormalInversa(c);), kTables},  // a lower-tail probability
+    {"t", 3, VAL(TStudentInversa(K(a), c)), kTables},
+    {"chi2", 3, VAL(Ji2Inversa(a, c)), kTables},
+    {"F", 3, VAL(FSnedecorInversa(K(a), K(b), c)), kTables},
+    {"normal", 3, VAL(NormalInversa(c)), kTables},  // a lower-tail probability
 };
 
 void PrintTo(const RoutineCase& c, std::ostream* os) { *os << c.routine; }
