@@ -25,12 +25,13 @@ struct ReferenceRow {
   int line = 0;
 };
 
-// Every row of tests/data/<name>; a missing or malformed file fails the calling test.
-inline std::vector<ReferenceRow> LoadReference(const std::string& name) {
+// Every row of tests/data/<name>, after those of rows; a missing or malformed file fails
+// the calling test.
+inline std::vector<ReferenceRow> LoadReference(const std::string& name,
+                                               std::vector<ReferenceRow> rows = {}) {
   const std::string path = std::string(ORVALIS_TEST_DATA_DIR) + "/" + name;
   std::ifstream in(path);
   EXPECT_TRUE(in) << "cannot read " << path;
-  std::vector<ReferenceRow> rows;
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;

@@ -12,8 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <iomanip>
-#include <limits>
-#include <sstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -28,9 +27,8 @@ using numeric_testing::GammaLogTerms;
 using numeric_testing::kEps;
 using numeric_testing::ReferenceRow;
 
-struct Accuracy {  // allowed error: rel * |exact| + abs
-  double rel = 0;
-  double abs = 0;
+struct Accuracy {
+  double rel = 0, abs = 0;  // allowed error: rel * |exact| + abs
 };
 
 // Q(a, x) is taken as 1 - P(a, x) below x = a or x = 1, and P as 1 - Q above: those keep
@@ -140,21 +138,16 @@ const RoutineCase kCases[] = {
 void PrintTo(const RoutineCase& c, std::ostream* os) { *os << c.routine; }
 
 std::string Describe(const ReferenceRow& row) {
-  std::ostringstream out;
-  out << std::setprecision(17) << row.routine << "(" << row.arg[0] << ", " << row.arg[1] << ", "
-      << row.arg[2] << ") at line " << row.line;
-  return out.str();
+  return (testing::Message() << std::setprecision(17) << row.routine << "(" << row.arg[0] << ", "
+                             << row.arg[1] << ", " << row.arg[2] << ") at line " << row.line)
+      .GetString();
 }
 
 class ReferenceGrid : public testing::TestWithParam<RoutineCase> {};
 
 TEST_P(ReferenceGrid, MatchesTheExactValuesWithinItsAccuracy) {
-  static const auto all = [] {
-    auto rows = numeric_testing::LoadReference("numeric_reference.tsv");
-    const auto tables = numeric_testing::LoadReference("critical_values.tsv");
-    rows.insert(rows.end(), tables.begin(), tables.end());
-    return rows;
-  }();
+  static const auto all = numeric_testing::LoadReference(
+      "critical_values.tsv", numeric_testing::LoadReference("numeric_reference.tsv"));
   const RoutineCase& c = GetParam();
   std::size_t rows = 0, texts_compared = 0;
   for (const auto& row : all) {
@@ -163,12 +156,7 @@ TEST_P(ReferenceGrid, MatchesTheExactValuesWithinItsAccuracy) {
     SCOPED_TRACE(Describe(row));
     ErrorFlag = 0;
     double value = 0;
-    try {
-      value = c.compute(row);
-    } catch (const numeric::NumericFailure&) {
-      ADD_FAILURE() << "failed";
-      continue;
-    }
+    EXPECT_NO_THROW(value = c.compute(row));
     EXPECT_EQ(ErrorFlag, 0);
     const Accuracy acc = c.accuracy(row);
     const double allowed = acc.rel * std::fabs(row.exact) + acc.abs;
@@ -213,15 +201,12 @@ TEST(ReferenceEdges, EndsAndFailuresOfEveryRoutine) {
 // some): a distribution with a number and ErrorFlag 0 or 1, a special function with a
 // number or a failure.
 TEST(ReferenceEdges, NoRoutineHangsOrReturnsNaN) {
-  const double inf = std::numeric_limits<double>::infinity();
-  const double awkward[] = {std::nan(""), -inf, inf, -1E+300, -1, 0, 1E-300, 0.5, 1, 3, 1E+15,
+  const double awkward[] = {NAN, -INFINITY, INFINITY, -1E+300, -1, 0, 1E-300, 0.5, 1, 3, 1E+15,
                             1E+300};
-  const std::string distributions = " NormalCola NormalInversa Ji2Cola Ji2Inversa PoissonAcum "
-                                    "TStudentCola TStudentInversa FSnedecorCola FSnedecorInversa "
-                                    "BinomialAcum ";
   const std::size_t n = std::size(awkward);
   for (const RoutineCase& c : kCases) {
-    const bool flags = distributions.find(" " + c.routine + " ") != std::string::npos;
+    // Only the special functions beneath the distributions fail by throwing.
+    const bool special = std::regex_match(c.routine, std::regex("Erf.*|(Ln)?Gamma.*|Beta.*"));
     // Every mix of the arguments the routine takes (the others stay at the first value).
     for (std::size_t i = 0; i < static_cast<std::size_t>(std::pow(n, c.args)); ++i) {
       ReferenceRow row;
@@ -230,7 +215,7 @@ TEST(ReferenceEdges, NoRoutineHangsOrReturnsNaN) {
       try {
         EXPECT_FALSE(std::isnan(c.compute(row))) << Describe(row);
       } catch (const numeric::NumericFailure&) {
-        EXPECT_FALSE(flags) << Describe(row) << ": a distribution must not throw";
+        EXPECT_TRUE(special) << Describe(row) << ": a distribution must not throw";
       }
       EXPECT_TRUE(ErrorFlag == 0 || ErrorFlag == 1) << Describe(row);
     }
