@@ -1,6 +1,6 @@
-// Shared by the numeric tests: the rows of the reference files written by
-// tools/numeric_reference.py (mpmath at 40 digits), and what the gamma and beta algorithms
-// can keep of a result.
+// Shared by the numeric tests: the rows of the reference files (those written by
+// tools/numeric_reference.py with mpmath at 40 digits, and the hand-written edge file), and
+// what the gamma and beta algorithms can keep of a result.
 #pragma once
 
 #include <gtest/gtest.h>
