@@ -1,6 +1,6 @@
-// Shared by the numeric tests: the rows of the reference files written by
-// tools/numeric_reference.py (mpmath at 40 digits), and what the gamma and beta algorithms
-// can keep of a result.
+// Shared by the numeric tests: the rows of the reference files (those written by
+// tools/numeric_reference.py with mpmath at 40 digits, and the hand-written edge file), and
+// what the gamma and beta algorithms can keep of a result.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,41 +16,38 @@ namespace numeric_testing {
 
 struct ReferenceRow {
   std::string routine;  // the routine, or the table of a critical-value row
-  double arg[3] = {0, 0, 0};
+  double arg[3] = {0, 0, 0};  // "-" (not used) reads as 0
   double exact = 0;     // the exact value, rounded to the nearest double
-  // How far exact lies from a tie of its rounding to 6 digits, relative to it: a value
-  // closer to exact than that has the same 6-digit text.
-  double tie_distance = 1;
+  // The last column. In the exact-value files, how far exact lies from a tie of its
+  // rounding to 6 digits, relative to it: a value closer to exact than that has the same
+  // 6-digit text. In numeric_edges.tsv, the outcome (0 returns, 1 flags, 2 throws).
+  double last = 1;
   int line = 0;
 };
 
-inline bool ParseDouble(const std::string& field, double& value) {
-  const char* end = field.data() + field.size();
-  const auto result = std::from_chars(field.data(), end, value);
-  return result.ec == std::errc() && result.ptr == end;
-}
-
-// Every row of tests/data/<name>; a missing or malformed file fails the calling test.
-inline std::vector<ReferenceRow> LoadReference(const std::string& name) {
+// Every row of tests/data/<name>, after those of rows; a missing or malformed file fails
+// the calling test.
+inline std::vector<ReferenceRow> LoadReference(const std::string& name,
+                                               std::vector<ReferenceRow> rows = {}) {
   const std::string path = std::string(ORVALIS_TEST_DATA_DIR) + "/" + name;
   std::ifstream in(path);
   EXPECT_TRUE(in) << "cannot read " << path;
-  std::vector<ReferenceRow> rows;
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
     if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> fields;
-    std::stringstream split(line);
-    for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
-    ReferenceRow row;
-    row.line = number;
-    bool ok = fields.size() == 6;
-    for (int i = 1; ok && i <= 3; ++i) {
-      ok = fields[i] == "-" || ParseDouble(fields[i], row.arg[i - 1]);
+    std::istringstream split(line);
+    std::string field[7];  // one more than a row has, to catch an extra column
+    for (auto& f : field) split >> f;
+    ReferenceRow row{field[0], {}, 0, 1, number};
+    double* const out[] = {&row.arg[0], &row.arg[1], &row.arg[2], &row.exact, &row.last};
+    bool ok = field[6].empty();
+    for (int i = 0; ok && i < 5; ++i) {
+      const std::string& f = field[i + 1];
+      const char* end = f.data() + f.size();
+      const auto result = std::from_chars(f.data(), end, *out[i]);
+      ok = (i < 3 && f == "-") || (result.ec == std::errc() && result.ptr == end);
     }
-    ok = ok && ParseDouble(fields[4], row.exact) && ParseDouble(fields[5], row.tie_distance);
-    if (ok) row.routine = fields[0];
     EXPECT_TRUE(ok) << path << ":" << number << ": malformed row: " << line;
     if (ok) rows.push_back(row);
   }
