@@ -58,7 +58,6 @@ class FormGraficadorTest : public ::testing::Test {
   QRgb Pixel(double x, double y) const {  // in parts of the plot's width and height
     return form->Picture1()->Buffer().pixel(std::lround(x * PlotW()), std::lround(y * PlotH()));
   }
-  QWidget* Child(const QString& name) const { return form->findChild<QWidget*>(name); }
   void Trigger(const char* action) const { form->findChild<QAction*>(action)->trigger(); }
   double PlotW() const { return form->Picture1()->width(); }
   double PlotH() const { return form->Picture1()->height(); }
@@ -110,9 +109,10 @@ TEST_F(FormGraficadorTest, ButtonsKeysAndMenuMoveTheView) {
       {key(Qt::Key_Minus, Qt::KeypadModifier), out},    {key(Qt::Key_Plus), {0, 10, 0, 20}},
       {menu("mnuZoomIN"), in},                          {menu("mnuZoomOUT"), out},
       {[&] {  // the action follows the release
-         Mouse(Child("Image2_6"), QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
+         QWidget* button = form->findChild<QWidget*>("Image2_6");
+         Mouse(button, QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
          EXPECT_EQ(h.View.ViewYmax, 20);
-         Mouse(Child("Image2_6"), QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
+         Mouse(button, QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
        }, {0, 10, 2, 18}},
   };
   for (const Case& c : cases) {

