@@ -109,8 +109,8 @@ TEST_F(DataFiles, OpenAndNewReplaceTheWholeTable) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.header ? c.header : "New");
     std::string text = c.header ? c.header + std::string("\r\n") : "";
-    // A field that is not a number reads as 0, and a fourth field is ignored.
-    for (int i = 1; i <= c.lines; ++i) text.append(" ").append(std::to_string(i)).append(" abc  <N> 7 \r\n");
+    // A field that is not a number reads as 0; what follows the third one's number is ignored.
+    for (int i = 1; i <= c.lines; ++i) text.append(" ").append(std::to_string(i)).append(" abc  5 7 \r\n");
     Table2V table;
     RecordingView view(table);
     SetRows(table, NumberedRows(1, 40));
@@ -127,7 +127,7 @@ TEST_F(DataFiles, OpenAndNewReplaceTheWholeTable) {
       CmdNEW2VAR_Click(table);
     }
     std::vector<Row> expected(static_cast<size_t>(c.n));
-    for (int i = 1; i <= c.lines; ++i) expected[static_cast<size_t>(i - 1)] = {double(i), 0, E};
+    for (int i = 1; i <= c.lines; ++i) expected[static_cast<size_t>(i - 1)] = {double(i), 0, 5};
     EXPECT_EQ(RowsOf(table), expected);
     EXPECT_EQ(table.RegType2V, c.kind);
     EXPECT_EQ(table.FileName2V, c.header ? "/d/t.e2v" : "");
