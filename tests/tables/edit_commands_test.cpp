@@ -19,8 +19,7 @@ using testing_support::ScriptedUi;
 
 const std::string kRowLimit = "Overflow: Number of rows is limited to  10000";
 
-// Paste reads the text with the data files' reader (its details are tested there), and puts
-// the rows before the selection or after the last row.
+// Paste reads the text with the data files' reader, whose details are tested there.
 TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
   ScriptedUi ui;
   Table1V source;
@@ -32,39 +31,32 @@ TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
   EXPECT_EQ(ui.ClipboardText(), "'<SEL1VAR>  3\r\n 1.5 <N>  2 \r\n-3  .5  1 \r\n<N> <N> <N> \r\n");
   EXPECT_TRUE(sourceView.calls.empty()) << "Copy changes nothing else";
   EXPECT_EQ(MenuLine(source), "Can not undo | Can not redo");
-
-  // After the last row one empty row follows the pasted ones.
-  std::vector<Row> atEnd = Padded({{10, E, 1}, {20, E, 1}}, 16);
-  atEnd[12] = {1.5, E, 2};
-  atEnd[13] = {-3, 0.5, 1};
-  struct Case { bool selected; std::vector<Row> rows; int32_t selStart, selEnd; };
-  const Case cases[] = {
-      {true, Padded({{10, E, 1}, {1.5, E, 2}, {-3, 0.5, 1}, {}, {20, E, 1}}, 15), 2, 4},
-      {false, atEnd, 13, 15},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.selected ? "before row 2" : "at the end");
-    Table1V table;
-    SetRows(table, {{10, E, 1}, {20, E, 1}});
-    if (c.selected) SetSelection1V(table, 2, 2);
-    Pegar1V(table);
-    EXPECT_EQ(RowsOf(table), c.rows);
-    EXPECT_EQ(table.SelStart1V, c.selStart);
-    EXPECT_EQ(table.SelEnd1V, c.selEnd);
-    EXPECT_EQ(MenuLine(table), "Undo paste* | Can not redo");
-  }
+  // Pasted after the last row, the rows are followed by one empty row. (Before a selection:
+  // in the scripted session.)
+  Table1V table;
+  SetRows(table, {{10, E, 1}, {20, E, 1}});
+  Pegar1V(table);
+  std::vector<Row> expected = Padded({{10, E, 1}, {20, E, 1}}, 16);
+  expected[12] = {1.5, E, 2};
+  expected[13] = {-3, 0.5, 1};
+  EXPECT_EQ(RowsOf(table), expected);
+  EXPECT_EQ(table.SelStart1V, 13);
+  EXPECT_EQ(table.SelEnd1V, 15);
+  EXPECT_EQ(MenuLine(table), "Undo paste* | Can not redo");
 }
 
 TEST(EditCommands, RowLimitsOfPasteAndInsert) {
-  struct Case { int32_t n; bool selected; int count; bool accepted; };  // count 0: Insert row
+  // count 0: Insert row. Pasted rows become the selection; an inserted row moves the
+  // selection with its data.
+  struct Case { int32_t n; bool selected; int count; int32_t nAfter, selStart; };
   const Case cases[] = {
       // Without a selection an empty row follows the pasted ones: N + count + 1 < 10000.
-      {9990, false, 8, true},  {9990, false, 9, false},
+      {9990, false, 8, 9999, 9991}, {9990, false, 9, 9990, -1},
       // Before a selection: N + count < 10000.
-      {9990, true, 9, true},   {9990, true, 10, false},
-      {12, false, 9986, true}, {12, false, 9987, false},
+      {9990, true, 9, 9999, 5}, {9990, true, 10, 9990, 5},
+      {12, false, 9986, 9999, 13}, {12, false, 9987, 12, -1},
       // Insert row: 9998 rows may grow to 9999; 9999 rows may not.
-      {9998, true, 0, true},   {9999, true, 0, false}, {9999, false, 0, false},
+      {9998, true, 0, 9999, 6}, {9999, true, 0, 9999, 5}, {9999, false, 0, 9999, -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "N " << c.n << " count " << c.count << " selected " << c.selected);
@@ -75,16 +67,12 @@ TEST(EditCommands, RowLimitsOfPasteAndInsert) {
     Table2V table;
     SetRows(table, NumberedRows(1, c.n));
     if (c.selected) SetSelection2V(table, 5, 5);
-    if (!c.accepted) ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR", Icon::Critical);
+    const bool accepted = c.nAfter != c.n;
+    if (!accepted) ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR", Icon::Critical);
     (c.count ? Pegar2V : InsertFILA2V)(table);
-    const int32_t grown = c.count ? c.count + (c.selected ? 0 : 1) : 1;
-    EXPECT_EQ(RowsOf(table).size(), static_cast<size_t>(c.accepted ? c.n + grown : c.n));
-    EXPECT_EQ(table.UndoAvail2V, c.accepted);
-    // Pasted rows become the selection; an inserted row moves the selection with its data.
-    int32_t selStart = -1;
-    if (c.selected) selStart = c.accepted && !c.count ? 6 : 5;
-    if (!c.selected && c.accepted && c.count) selStart = c.n + 1;
-    EXPECT_EQ(table.SelStart2V, selStart);
+    EXPECT_EQ(RowsOf(table).size(), static_cast<size_t>(c.nAfter));
+    EXPECT_EQ(table.UndoAvail2V, accepted);
+    EXPECT_EQ(table.SelStart2V, c.selStart);
   }
 }
 
@@ -121,8 +109,13 @@ TEST(EditCommands, ScriptedSessionWithUndoAndRedo) {
        RowsNumbered({1, 0, 0, 0, 0, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), -1, -1, 1,
        "Undo delete selection* | Can not redo"},
       {"compact", [&] { Compactar2V(table); }, afterCut, -1, -1, 1, "Undo compact table* | Can not redo"},
+      {"without a selection Cut, Copy and Delete do nothing",
+       [&] { ui.SetClipboardText("kept"); Cortar2V(table); Copiar2V(table); DelSel2V(table); },
+       afterCut, -1, -1, 1, "Undo compact table* | Can not redo"},
       {"swap x and y", [&] { SwapXY2V(table); }, swapped, -1, -1, 1, "Undo swap x-y* | Can not redo"},
-      {"undo the swap", [&] { Deshacer2V(table); }, afterCut, -1, -1, 1, "Can not undo | Redo*"},
+      // The model is not part of an undo step (checked at the end).
+      {"undo the swap after a change of model", [&] { SetRegType2V(table, 2); Deshacer2V(table); },
+       afterCut, -1, -1, 1, "Can not undo | Redo*"},
       {"select all", [&] { SelALL2V(table); }, afterCut, 1, 12, 1, "Can not undo | Redo*"},
       {"typing makes both unavailable", [&] { SetSTATUSUndoRedo2V(table, false, "", false, ""); },
        afterCut, 1, 12, 1, "Can not undo | Can not redo"},
@@ -141,17 +134,8 @@ TEST(EditCommands, ScriptedSessionWithUndoAndRedo) {
     EXPECT_EQ(MenuLine(table), step.menu);
     EXPECT_EQ(table.Modified2V, step.rows != before);
   }
-  // The data kind is not part of an undo step, and each table keeps its own.
-  Table1V one;
-  SetRows(one, {{1, 2, 1}, {3, 4, 1}});
-  one.DataType1V = 1;
-  SelALL1V(one);
-  Cortar1V(one);
-  SetDataType1V(one, 0);
-  Deshacer1V(one);
-  EXPECT_EQ(one.DataType1V, 0);
-  EXPECT_EQ(RowsOf(one)[1], (Row{3, 4, 1}));
-  EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
+  EXPECT_EQ(table.RegType2V, 2);
+  EXPECT_EQ(ui.ClipboardText(), "kept");
 }
 
 TEST(EditCommands, CutMovesTheRowsBelowUpAndKeepsTwelveRows) {
@@ -208,10 +192,8 @@ TEST(EditCommands, CompactKeepsTheCompleteRowsOfTheDataKind) {
   }
 }
 
-TEST(EditCommands, TheModelOptionAndCommandsWithoutSelection) {
-  // The model option marks the table modified and recomputes, without an undo step, and
-  // only when the model changes; without a selection Cut, Copy and Delete do nothing.
-  ScriptedUi ui;
+TEST(EditCommands, TheModelOptionRecomputesWithoutAnUndoStep) {
+  // It marks the table modified, and only when the model changes.
   Table2V two;
   RecordingView view(two);
   SetRegType2V(two, 0);  // the present model
@@ -223,16 +205,6 @@ TEST(EditCommands, TheModelOptionAndCommandsWithoutSelection) {
   EXPECT_TRUE(two.Modified2V);
   EXPECT_FALSE(two.UndoAvail2V);
   EXPECT_EQ(view.calls, (std::vector<std::string>{"LayoutKind", "Refresh", "Recompute"}));
-  for (void (*run)(Table1V&) : {Cortar1V, Copiar1V, DelSel1V}) {
-    ui.SetClipboardText("kept");
-    Table1V table;
-    RecordingView v(table);
-    SetRows(table, NumberedRows(1, 12));
-    run(table);
-    EXPECT_EQ(RowsOf(table), NumberedRows(1, 12));
-    EXPECT_TRUE(v.calls.empty());
-    EXPECT_EQ(ui.ClipboardText(), "kept");
-  }
 }
 
 TEST(EditCommands, TheMenuActsOnTheCurrentTasksTable) {

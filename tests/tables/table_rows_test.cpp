@@ -20,7 +20,6 @@ const std::string kRowLimit = "Overflow: Number of rows is limited to  10000";
 TEST(RowReading, OneVariableRowsAndTheirComputedCells) {
   struct Case { const char* name; int16_t dataType; std::string x1, x2, n; Row stored; DerivedCells1V cells; };
   const Case cases[] = {
-      {"ungrouped value", 0, "2", "", "3", {2, E, 3}, {"", "6", "12", "24", "48"}},
       {"ungrouped ignores x2", 0, "2", "7", "3", {2, E, 3}, {"", "6", "12", "24", "48"}},
       {"grouped class", 1, "10", "20", "2", {10, 20, 2}, {"15", "30", "450", "6750", "101250"}},
       {"grouped without upper bound", 1, "10", "", "2", {10, E, 2}, {}},
