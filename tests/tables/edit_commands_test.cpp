@@ -6,7 +6,6 @@
 #include "support/scripted_ui.h"
 #include "table_test_support.h"
 #include "tables/edit_commands.h"
-#include "tables/new_table.h"
 #include "tables/undo.h"
 
 namespace {
@@ -205,27 +204,6 @@ TEST(EditCommands, TheModelOptionRecomputesWithoutAnUndoStep) {
   EXPECT_TRUE(two.Modified2V);
   EXPECT_FALSE(two.UndoAvail2V);
   EXPECT_EQ(view.calls, (std::vector<std::string>{"LayoutKind", "Refresh", "Recompute"}));
-}
-
-TEST(EditCommands, TheMenuActsOnTheCurrentTasksTable) {
-  Table1V& one = ProgramTable1V();
-  Table2V& two = ProgramTable2V();
-  mnu_Edicion_SelALL_Click(0);
-  EXPECT_EQ(one.SelStart1V, -1);
-  EXPECT_EQ(two.SelStart2V, -1);
-  mnu_Edicion_SelALL_Click(2);
-  EXPECT_EQ(one.SelEnd1V, one.N1V);
-  EXPECT_EQ(two.SelStart2V, -1);
-  mnu_Edicion_SelALL_Click(3);
-  mnu_Edicion_DelSel_Click(3);
-  EXPECT_EQ(MenuLine(two), "Undo delete selection* | Can not redo");
-  mnu_Edicion_Deshacer_Click(3);
-  EXPECT_EQ(MenuLine(two), "Can not undo | Redo*");
-  EXPECT_EQ(MenuLine(one), "Can not undo | Can not redo");
-  // Leave the program's tables as a fresh start has them.
-  two.Modified2V = false;
-  CmdNEW1VAR_Click(one);
-  CmdNEW2VAR_Click(two);
 }
 
 }  // namespace
