@@ -117,8 +117,7 @@ TEST_F(DataFiles, OpenAndNewReplaceTheWholeTable) {
     table.RegType2V = 3;
     table.Top2V = 29;
     SetSelection2V(table, 2, 2);
-    DelSel2V(table);
-    table.Modified2V = false;
+    SetSTATUSUndoRedo2V(table, true, "Undo cut", false, "");
     view.calls.clear();
     if (c.header) {
       ASSERT_TRUE(Load2VARFromBytes(table, "/d/t.e2v", text + "text after the rows is ignored"));
@@ -183,7 +182,7 @@ TEST_F(DataFiles, RefusedRowTextChangesNothingOnPasteOrOpen) {
                         Answer::Ok, "Error", Icon::Critical, Buttons::Ok);
       } else {
         ui.SetClipboardText(c.text);
-        if (tooLarge) ui.ExpectMsgBox("Overflow: Number of rows is limited to  10000", Answer::Ok, "ERROR");
+        if (tooLarge) ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR");
       }
       Table1V table;
       RecordingView view(table);
@@ -214,22 +213,22 @@ TEST_F(DataFiles, RefusedRowTextChangesNothingOnPasteOrOpen) {
 }
 
 TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
-  enum Setup { OldFiles, TempNameTaken, TargetIsAFolder, NoSuchFolder, NoName };
+  enum Setup { OldFiles, TempNameTaken, TargetIsAFolder, NoName };
   const std::pair<Setup, std::vector<std::string>> cases[] = {
       {OldFiles, {"keep.e1v"}},  // the previous file and an old temporary one are replaced
-      {TempNameTaken, {"keep.e1v", "keep.e1vx"}},  // the temporary file cannot be created
+      // The temporary file cannot be created (as in a folder that is gone).
+      {TempNameTaken, {"keep.e1v", "keep.e1vx"}},
       {TargetIsAFolder, {"keep.e1v"}},  // the rename fails
-      {NoSuchFolder, {}},
       {NoName, {}},
   };
   for (const auto& [setup, filesAfter] : cases) {
     SCOPED_TRACE(setup);
     Reset();
-    std::string name = setup == NoName ? "" : Path(setup == NoSuchFolder ? "missing/x.e1v" : "keep.e1v");
+    const std::string name = setup == NoName ? "" : Path("keep.e1v");
     if (setup == TargetIsAFolder) {
       fs::create_directory(name);
       Write(name + "/inside", "previous");
-    } else if (setup != NoSuchFolder && setup != NoName) {
+    } else if (setup != NoName) {
       Write(name, "previous");
     }
     if (setup == OldFiles) Write(name + "x", "a temporary file left by an earlier save");

@@ -16,8 +16,6 @@ using platform::Answer;
 using platform::Icon;
 using testing_support::ScriptedUi;
 
-const std::string kRowLimit = "Overflow: Number of rows is limited to  10000";
-
 // Paste reads the text with the data files' reader, whose details are tested there.
 TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
   ScriptedUi ui;

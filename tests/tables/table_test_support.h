@@ -1,5 +1,6 @@
-// Helpers of the tables' tests: rows written and read as short lists (reading them also checks
-// that nothing lies outside rows 1..N), and a view that records what the commands ask of the panel.
+// Helpers of the tables' tests: rows written and read back as short lists (the reading checks
+// that nothing lies outside rows 1..N), a view that records what the commands ask of the
+// panel, and the rows of the reference files.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,8 +9,11 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +25,7 @@
 namespace tables_test {
 
 inline constexpr double E = NoValue;  // an empty cell, in row lists
+inline const std::string kRowLimit = "Overflow: Number of rows is limited to  10000";
 
 // One table row: the three columns in array order. Rows compare bit for bit, so 0 and -0,
 // and NoValue and 0, are told apart.
@@ -131,5 +136,23 @@ std::string MenuLine(const Table& t) {
   return m.undoCaption + (m.undoEnabled ? "*" : "") + " | " + m.redoCaption +
          (m.redoEnabled ? "*" : "");
 }
+
+// The rows of tests/data/<name>, split at tabs, with "-" read as an empty text; lines that
+// begin with '#' say what the columns are. A file without rows fails the test.
+inline std::vector<std::vector<std::string>> ReferenceRows(const std::string& name) {
+  std::ifstream in(std::string(ORVALIS_TEST_DATA_DIR) + "/" + name);
+  std::vector<std::vector<std::string>> rows;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream split(line);
+    auto& fields = rows.emplace_back();
+    for (std::string f; std::getline(split, f, '\t');) fields.push_back(f == "-" ? "" : f);
+  }
+  EXPECT_FALSE(rows.empty()) << "no rows read from " << name;
+  return rows;
+}
+
+// A number of a reference file; an empty text is an empty cell. strtod keeps denormals.
+inline double Value(const std::string& text) { return text.empty() ? E : std::strtod(text.c_str(), nullptr); }
 
 }  // namespace tables_test
