@@ -142,8 +142,6 @@ TEST(EditCommands, CutMovesTheRowsBelowUpAndKeepsTwelveRows) {
   const Case cases[] = {
       {12, 1, 5, Padded(NumberedRows(6, 12), 12)},
       {30, 1, 30, std::vector<Row>(12)},
-      {20, 18, 20, NumberedRows(1, 17)},
-      {20, 10, 10, joined(NumberedRows(1, 9), NumberedRows(11, 20))},
       // Thousands of rows from a long table: a wrong bound writes past the arrays.
       {9000, 2, 7000, joined(NumberedRows(1, 1), NumberedRows(7001, 9000))},
       {9999, 5000, 9999, NumberedRows(1, 4999)},
