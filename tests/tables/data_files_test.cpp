@@ -28,21 +28,19 @@ using testing_support::ScriptedUi;
 // A folder of its own for each test, removed afterwards.
 class DataFiles : public testing::Test {
  public:
-  DataFiles() : dir_(fs::temp_directory_path() / ("orvalis-tables-" + std::to_string(getpid()))) { Reset(); }
-  ~DataFiles() override { fs::remove_all(dir_); }
-  void Reset() {
-    fs::remove_all(dir_);
+  DataFiles() : dir_(fs::temp_directory_path() / ("orvalis-tables-" + std::to_string(getpid()))) {
     fs::create_directories(dir_);
   }
+  ~DataFiles() override { fs::remove_all(dir_); }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   static void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
   static std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  std::vector<std::string> Files() const {
+  std::vector<std::string> Files(const std::string& folder) const {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir_ / folder)) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -223,8 +221,9 @@ TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
   };
   for (const auto& [setup, filesAfter] : cases) {
     SCOPED_TRACE(setup);
-    Reset();
-    const std::string name = setup == NoName ? "" : Path("keep.e1v");
+    const std::string folder = std::to_string(setup);  // one for each case
+    fs::create_directory(Path(folder));
+    const std::string name = setup == NoName ? "" : Path(folder + "/keep.e1v");
     if (setup == TargetIsAFolder) {
       fs::create_directory(name);
       Write(name + "/inside", "previous");
@@ -244,7 +243,7 @@ TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
     Save1VAR(table);
     EXPECT_EQ(table.Modified1V, !saved);
     EXPECT_EQ(view.calls.empty(), !saved) << "the caption changes only after a save";
-    EXPECT_EQ(Files(), filesAfter);
+    EXPECT_EQ(Files(folder), filesAfter);
     if (setup == OldFiles || setup == TempNameTaken) {
       EXPECT_EQ(Read(name), saved ? DataFileText1V(table) : "previous");
     }

@@ -16,8 +16,8 @@ using platform::Answer;
 using platform::Icon;
 using testing_support::ScriptedUi;
 
-// Paste reads the text with the data files' reader, whose details are tested there.
-TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
+// Paste reads this text with the data files' reader, whose details are tested there.
+TEST(ClipboardText, CopyWritesTheSelectionTextFromItsTopRow) {
   ScriptedUi ui;
   Table1V source;
   RecordingView sourceView(source);
@@ -28,23 +28,11 @@ TEST(ClipboardText, CopyWritesTheSelectionTextAndPasteReadsItBack) {
   EXPECT_EQ(ui.ClipboardText(), "'<SEL1VAR>  3\r\n 1.5 <N>  2 \r\n-3  .5  1 \r\n<N> <N> <N> \r\n");
   EXPECT_TRUE(sourceView.calls.empty()) << "Copy changes nothing else";
   EXPECT_EQ(MenuLine(source), "Can not undo | Can not redo");
-  // Pasted after the last row, the rows are followed by one empty row. (Before a selection:
-  // in the scripted session.)
-  Table1V table;
-  SetRows(table, {{10, E, 1}, {20, E, 1}});
-  Pegar1V(table);
-  std::vector<Row> expected = Padded({{10, E, 1}, {20, E, 1}}, 16);
-  expected[12] = {1.5, E, 2};
-  expected[13] = {-3, 0.5, 1};
-  EXPECT_EQ(RowsOf(table), expected);
-  EXPECT_EQ(table.SelStart1V, 13);
-  EXPECT_EQ(table.SelEnd1V, 15);
-  EXPECT_EQ(MenuLine(table), "Undo paste* | Can not redo");
 }
 
-TEST(EditCommands, RowLimitsOfPasteAndInsert) {
-  // count 0: Insert row. Pasted rows become the selection; an inserted row moves the
-  // selection with its data.
+TEST(EditCommands, PasteAndInsertPlaceRowsUpToTheRowLimit) {
+  // count 0: Insert row. Pasted rows go before the selection or after the last row, and
+  // become the selection; an inserted row moves the selection with its data.
   struct Case { int32_t n; bool selected; int count; int32_t nAfter, selStart; };
   const Case cases[] = {
       // Without a selection an empty row follows the pasted ones: N + count + 1 < 10000.
@@ -67,9 +55,15 @@ TEST(EditCommands, RowLimitsOfPasteAndInsert) {
     const bool accepted = c.nAfter != c.n;
     if (!accepted) ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR", Icon::Critical);
     (c.count ? Pegar2V : InsertFILA2V)(table);
-    EXPECT_EQ(RowsOf(table).size(), static_cast<size_t>(c.nAfter));
+    const std::vector<Row> rows = RowsOf(table);
+    EXPECT_EQ(rows.size(), static_cast<size_t>(c.nAfter));
     EXPECT_EQ(table.UndoAvail2V, accepted);
     EXPECT_EQ(table.SelStart2V, c.selStart);
+    if (accepted && c.count) {
+      EXPECT_EQ(table.SelEnd2V, c.selStart + c.count - 1);
+      EXPECT_EQ(rows[static_cast<size_t>(c.selStart - 1)], Numbered(1));
+      EXPECT_EQ(rows.back(), c.selected ? Numbered(c.n) : Row{});
+    }
   }
 }
 
