@@ -91,52 +91,31 @@ TEST_F(DataFiles, TheBytesOfEveryKindAndModelReadBackBitForBit) {
   }
 }
 
-// Open and New put a whole table in place of the one shown: its rows, count, kind and name,
-// no selection, the grid within the table, and nothing to undo.
-TEST_F(DataFiles, OpenAndNewReplaceTheWholeTable) {
-  ScriptedUi ui;
-  struct Case { const char* header; int lines; int32_t n; int16_t kind; int32_t top; };  // header nullptr: New
+// The header gives the count, rounded half to even and at least 12, and the model; the grid
+// stays within the new count.
+TEST_F(DataFiles, TheHeaderGivesTheCountAndTheModel) {
+  struct Case { const char* header; int lines; int32_t n; int16_t kind; int32_t top; };
   const Case cases[] = {
-      {"'<FIL2VAR>  5 LOG", 5, 12, 1, 1},  // fewer than 12 rows read as 12
+      {"'<FIL2VAR>  5 LOG", 5, 12, 1, 1},
       {"'<FIL2VAR>  0 CUA", 0, 12, 4, 1},
       {"'<FIL2VAR>  10000 POT", 10000, 10000, 3, 29},
-      {"'<FIL2VAR>  12.5 EXP", 12, 12, 2, 1},  // rounded half to even
+      {"'<FIL2VAR>  12.5 EXP", 12, 12, 2, 1},
       {"'<FIL2VAR>  13.5 XYZ", 14, 14, 0, 3},  // an unknown model reads as linear
-      {nullptr, 0, 12, 0, 1},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.header ? c.header : "New");
-    std::string text = c.header ? c.header + std::string("\r\n") : "";
+    SCOPED_TRACE(c.header);
+    std::string text = c.header + std::string("\r\n");
     // A field that is not a number reads as 0; what follows the third one's number is ignored.
     for (int i = 1; i <= c.lines; ++i) text.append(" ").append(std::to_string(i)).append(" abc  5 7 \r\n");
     Table2V table;
-    RecordingView view(table);
     SetRows(table, NumberedRows(1, 40));
-    table.RegType2V = 3;
     table.Top2V = 29;
-    SetSelection2V(table, 2, 2);
-    SetSTATUSUndoRedo2V(table, true, "Undo cut", false, "");
-    view.calls.clear();
-    if (c.header) {
-      ASSERT_TRUE(Load2VARFromBytes(table, "/d/t.e2v", text + "text after the rows is ignored"));
-    } else {
-      table.Data2V_X[0] = 99;  // New empties even index 0
-      CmdNEW2VAR_Click(table);
-    }
+    ASSERT_TRUE(Load2VARFromBytes(table, "/d/t.e2v", text + "text after the rows is ignored"));
     std::vector<Row> expected(static_cast<size_t>(c.n));
     for (int i = 1; i <= c.lines; ++i) expected[static_cast<size_t>(i - 1)] = {double(i), 0, 5};
     EXPECT_EQ(RowsOf(table), expected);
     EXPECT_EQ(table.RegType2V, c.kind);
-    EXPECT_EQ(table.FileName2V, c.header ? "/d/t.e2v" : "");
-    EXPECT_EQ(view.caption, c.header ? "Orvalis - ZorbSoftware - /d/t.e2v" : "Orvalis - ZorbSoftware");
-    EXPECT_FALSE(table.Modified2V);
-    EXPECT_EQ(table.SelStart2V, -1);
     EXPECT_EQ(table.Top2V, c.top);
-    EXPECT_EQ(view.Count("Recompute"), 1);
-    EXPECT_EQ(view.Count("LayoutKind"), 1);
-    EXPECT_EQ(view.Count("ClearPanel"), c.header ? 0 : 1);
-    // The table before cannot come back under the new one's name.
-    EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
   }
 }
 
@@ -250,9 +229,10 @@ TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
   }
 }
 
-// New and Open ask the same question about unsaved changes before they replace a table;
-// the table stays whole unless the answer lets it go.
-TEST_F(DataFiles, NewAndOpenAskBeforeReplacingTheTable) {
+// New and Open ask the same question about unsaved changes before they replace a table, and
+// keep it whole unless the answer lets it go. The new table comes whole: its rows, kind and
+// name, no selection, the grid at its top, and nothing to undo.
+TEST_F(DataFiles, NewAndOpenAskThenReplaceTheWholeTable) {
   const std::string path = Path("other.e2v");
   Write(path, "'<FIL2VAR>  12 EXP\r\n 1 2 3 \r\n" + EmptyLines(11));
   // answer Ok: no question, the table is not modified
@@ -273,7 +253,11 @@ TEST_F(DataFiles, NewAndOpenAskBeforeReplacingTheTable) {
       Table2V table;
       RecordingView view(table);
       SetRows(table, NumberedRows(1, 40));
+      if (!open && c.replaced) table.Data2V_X[0] = 99;  // New empties even index 0
+      table.RegType2V = 3;
+      table.Top2V = 20;
       if (!open) table.FileName2V = "/data/old.e2v";
+      SetSelection2V(table, 3, 5);
       SaveForUndo2V(table);
       SetSTATUSUndoRedo2V(table, true, "Undo cut", false, "");
       table.Modified2V = c.answer != Answer::Ok;
@@ -288,9 +272,24 @@ TEST_F(DataFiles, NewAndOpenAskBeforeReplacingTheTable) {
         CmdNEW2VAR_Click(table);
       }
       EXPECT_EQ(view.Count("SaveTable"), c.answer == Answer::Yes ? 1 : 0);
-      EXPECT_EQ(RowsOf(table)[0], c.replaced ? (open ? Row{1, 2, 3} : Row{}) : Numbered(1));
-      EXPECT_EQ(table.N2V, c.replaced ? 12 : 40);
-      EXPECT_EQ(MenuLine(table), c.replaced ? "Can not undo | Can not redo" : "Undo cut* | Can not redo");
+      if (!c.replaced) {
+        EXPECT_EQ(RowsOf(table), NumberedRows(1, 40));
+        EXPECT_EQ(table.RegType2V, 3);
+        EXPECT_EQ(MenuLine(table), "Undo cut* | Can not redo");
+        continue;
+      }
+      EXPECT_EQ(RowsOf(table), Padded(open ? std::vector<Row>{{1, 2, 3}} : std::vector<Row>{}, 12));
+      EXPECT_EQ(table.RegType2V, open ? 2 : 0);
+      EXPECT_EQ(table.FileName2V, open ? path : "");
+      EXPECT_EQ(view.caption, open ? "Orvalis - ZorbSoftware - " + path : "Orvalis - ZorbSoftware");
+      EXPECT_FALSE(table.Modified2V);
+      EXPECT_EQ(table.SelStart2V, -1);
+      EXPECT_EQ(table.Top2V, 1);
+      EXPECT_EQ(view.Count("Recompute"), 1);
+      EXPECT_EQ(view.Count("LayoutKind"), 1);
+      EXPECT_EQ(view.Count("ClearPanel"), open ? 0 : 1);
+      // The table before cannot come back under the new one's name.
+      EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
     }
   }
   ScriptedUi ui;
