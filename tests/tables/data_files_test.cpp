@@ -1,6 +1,6 @@
-// The ".e1v" and ".e2v" data files: their bytes, reading them back, refusing bad files
-// without changing anything, saving without losing the previous file, and the question
-// about unsaved changes before New and Open.
+// The ".e1v" and ".e2v" data files: their bytes, reading them back, refusing bad files (and
+// bad pasted text, read the same way) without changing anything, saving without losing the
+// previous file, and the question about unsaved changes before New and Open.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
