@@ -1,6 +1,6 @@
-// The ".e1v" and ".e2v" data files: their bytes, reading them back, refusing bad files
-// without changing anything, saving without losing the previous file, and the question
-// about unsaved changes before New and Open.
+// The ".e1v" and ".e2v" data files: their bytes, reading them back, refusing bad files (and
+// bad pasted text, read the same way) without changing anything, saving without losing the
+// previous file, and the question about unsaved changes before New and Open.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -28,21 +28,19 @@ using testing_support::ScriptedUi;
 // A folder of its own for each test, removed afterwards.
 class DataFiles : public testing::Test {
  public:
-  DataFiles() : dir_(fs::temp_directory_path() / ("orvalis-tables-" + std::to_string(getpid()))) { Reset(); }
-  ~DataFiles() override { fs::remove_all(dir_); }
-  void Reset() {
-    fs::remove_all(dir_);
+  DataFiles() : dir_(fs::temp_directory_path() / ("orvalis-tables-" + std::to_string(getpid()))) {
     fs::create_directories(dir_);
   }
+  ~DataFiles() override { fs::remove_all(dir_); }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   static void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
   static std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  std::vector<std::string> Files() const {
+  std::vector<std::string> Files(const std::string& folder) const {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir_ / folder)) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -91,120 +89,124 @@ TEST_F(DataFiles, TheBytesOfEveryKindAndModelReadBackBitForBit) {
     EXPECT_EQ(back.RegType2V, model);
     EXPECT_EQ(RowsOf(back), RowsOf(two));
   }
-  EXPECT_EQ(Files(), (std::vector<std::string>{"m.e2v", "new.e1v"}));
 }
 
-TEST_F(DataFiles, AReadReplacesTheTableWithTheFilesRowsCountAndKind) {
-  ScriptedUi ui;
-  struct Case { std::string header; int lines; int32_t n; int16_t kind; };
+// The header gives the count, rounded half to even and at least 12, and the model; the grid
+// stays within the new count.
+TEST_F(DataFiles, TheHeaderGivesTheCountAndTheModel) {
+  struct Case { const char* header; int lines; int32_t n; int16_t kind; int32_t top; };
   const Case cases[] = {
-      {"'<FIL2VAR>  5 LOG", 5, 12, 1},  // fewer than 12 rows read as 12
-      {"'<FIL2VAR>  0 CUA", 0, 12, 4},
-      {"'<FIL2VAR>  10000 POT", 10000, 10000, 3},
-      {"'<FIL2VAR>  12.5 EXP", 12, 12, 2},  // rounded half to even
-      {"'<FIL2VAR>  13.5 XYZ", 14, 14, 0},  // an unknown model reads as linear
+      {"'<FIL2VAR>  5 LOG", 5, 12, 1, 1},
+      {"'<FIL2VAR>  0 CUA", 0, 12, 4, 1},
+      {"'<FIL2VAR>  10000 POT", 10000, 10000, 3, 29},
+      {"'<FIL2VAR>  12.5 EXP", 12, 12, 2, 1},
+      {"'<FIL2VAR>  13.5 XYZ", 14, 14, 0, 3},  // an unknown model reads as linear
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.header);
-    std::string text = c.header + "\r\n";
-    for (int i = 1; i <= c.lines; ++i) text.append(" ").append(std::to_string(i)).append(" abc  <N> \r\n");
+    std::string text = c.header + std::string("\r\n");
+    // A field that is not a number reads as 0; what follows the third one's number is ignored.
+    for (int i = 1; i <= c.lines; ++i) text.append(" ").append(std::to_string(i)).append(" abc  5 7 \r\n");
     Table2V table;
-    RecordingView view(table);
     SetRows(table, NumberedRows(1, 40));
     table.Top2V = 29;
-    SetSelection2V(table, 2, 2);
-    DelSel2V(table);
-    view.calls.clear();
     ASSERT_TRUE(Load2VARFromBytes(table, "/d/t.e2v", text + "text after the rows is ignored"));
-    EXPECT_EQ(table.N2V, c.n);
+    std::vector<Row> expected(static_cast<size_t>(c.n));
+    for (int i = 1; i <= c.lines; ++i) expected[static_cast<size_t>(i - 1)] = {double(i), 0, 5};
+    EXPECT_EQ(RowsOf(table), expected);
     EXPECT_EQ(table.RegType2V, c.kind);
-    if (c.lines > 0) {
-      EXPECT_EQ(RowsOf(table)[static_cast<size_t>(c.lines - 1)], (Row{double(c.lines), 0, E}));
-    }
-    EXPECT_TRUE(OutsideRowsEmpty(table));
-    EXPECT_EQ(table.FileName2V, "/d/t.e2v");
-    EXPECT_FALSE(table.Modified2V);
-    EXPECT_EQ(table.SelStart2V, -1);
-    EXPECT_EQ(table.Top2V, std::min(29, c.n - 11));  // the grid's position stays within the table
-    EXPECT_EQ(view.caption, "Orvalis - ZorbSoftware - /d/t.e2v");
-    EXPECT_EQ(view.Count("Recompute"), 1);
-    EXPECT_EQ(view.Count("LayoutKind"), 1);
-    // The table before the read cannot come back under the file's name.
-    EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
+    EXPECT_EQ(table.Top2V, c.top);
   }
 }
 
-TEST_F(DataFiles, AFileThatFailsChangesNothing) {
-  const std::string good = "'<FIL1VAR>  12 NOA\r\n" + EmptyLines(12);
-  std::string lf = good;
-  for (size_t at = lf.find("\r\n"); at != std::string::npos; at = lf.find("\r\n", at)) lf.erase(at, 1);
-  const std::pair<std::string, const char*> cases[] = {
-      {"'<FIL2VAR>  12 LIN\r\n" + EmptyLines(12), " is not valid"},
+// The clipboard's rows and the data files share one reader. A text it refuses changes
+// nothing the user typed or saved: a paste is refused in silence (or with the row limit),
+// an open with the file's error, and the table keeps its rows, name, flag and undo step.
+TEST_F(DataFiles, RefusedRowTextChangesNothingOnPasteOrOpen) {
+  struct Case { std::string text; const char* fileError; };  // nullptr: a file may have this
+  const Case cases[] = {
       {"", " is not valid"},
-      {"Orvalis statistics", " is not valid"},
-      {"'<FIL1VAR>  10001 NOA\r\n" + EmptyLines(10001), " is too large"},
-      {"'<FIL1VAR>  1E+400 NOA\r\n", " is too large"},
-      {lf, ""},  // line feeds alone
-      {"'<FIL1VAR>  12 NOA\r\n" + EmptyLines(5), ""},
-      {good.substr(0, good.size() - 2), ""},  // the last line without its end
-      {"'<FIL1VAR>  12 NOA\r\n 5 3\r\n" + EmptyLines(11), ""},
+      {"'<SEL2VAR>  1\r\n 1 2 3 \r\n", " is not valid"},   // the other table's text
+      {" '<SEL1VAR>  1\r\n 1 2 3 \r\n", " is not valid"},  // the marker must come first
+      {"'<SEL1VAR>  10001\r\n", " is too large"},
+      {"'<SEL1VAR>  1E+400\r\n", " is too large"},
+      {"'<SEL1VAR> abc\r\n 1 2 3 \r\n", ""},
+      {"'<SEL1VAR> -3\r\n <N> <N> <N> \r\n", ""},
+      {"'<SEL1VAR> -1E+400\r\n", ""},
+      {"'<SEL1VAR>  2\r\n 1 2 3 \r\n 4 5 6 ", ""},      // the last line without its end
+      {"'<SEL1VAR>  1\r\n 5 3\r\n", ""},                // two fields
+      {"'<SEL1VAR>  1\n 1 2 3 \n", ""},                 // line feeds alone
       // A field too large for a double is no empty cell: a later Save would lose it.
-      {"'<FIL1VAR>  12 NOA\r\n 1 1E400 2 \r\n" + EmptyLines(11), ""},
-      {"'<FIL1VAR>  12 NOA\r\n" + EmptyLines(11) + " 1 2 -1E+400 \r\n", ""},
-      {"'<FIL1VAR> NOA\r\n" + EmptyLines(12), ""},
-      {"'<FIL1VAR> -3 NOA\r\n" + EmptyLines(12), ""},
-      {"'<FIL1VAR> -1E+400 NOA\r\n", ""},
-      {"'<FIL1VAR>  12 NOA", ""},
+      {"'<SEL1VAR>  2\r\n 1 2 3 \r\n 4 1E400 6 \r\n", ""},
+      {"'<SEL1VAR>  2\r\n <N> <N> <N> \r\n 1 2 -1E+400 \r\n", ""},
+      // No rows make no paste, though an empty file is a table.
+      {"'<SEL1VAR>  0\r\n", nullptr},
       {"missing file", ""},
   };
-  for (const auto& [bytes, refusal] : cases) {
-    SCOPED_TRACE(bytes.substr(0, 30));
-    const std::string path = Path("bad.e1v");
-    fs::remove(path);
-    if (bytes != "missing file") Write(path, bytes);
-    ScriptedUi ui;
-    ui.ExpectMsgBox(*refusal ? "Error:\r\nThe file " + path + refusal : "Error in file " + path, Answer::Ok,
-                    "Error", Icon::Critical, Buttons::Ok);
-    Table1V table;
-    RecordingView view(table);
-    SetRows(table, NumberedRows(1, 20));
-    table.DataType1V = 1;
-    table.FileName1V = Path("mine.e1v");
-    table.Modified1V = true;
-    table.Top1V = 5;
-    SetSelection1V(table, 7, 9);
-    SetSTATUSUndoRedo1V(table, true, "Undo paste", false, "");
-    view.calls.clear();
-    EXPECT_FALSE(Load1VAR(table, path));
-    EXPECT_EQ(RowsOf(table), NumberedRows(1, 20));
-    EXPECT_TRUE(OutsideRowsEmpty(table));
-    EXPECT_EQ(table.DataType1V, 1);
-    EXPECT_EQ(table.FileName1V, Path("mine.e1v"));
-    EXPECT_TRUE(table.Modified1V);
-    EXPECT_EQ(table.Top1V, 5);
-    EXPECT_EQ(table.SelStart1V, 7);
-    EXPECT_EQ(MenuLine(table), "Undo paste* | Can not redo");
-    EXPECT_TRUE(view.calls.empty()) << "no caption, refresh or recomputation";
+  const std::string path = Path("bad.e1v");
+  for (const Case& c : cases) {
+    for (bool open : {false, true}) {
+      if (open && !c.fileError) continue;
+      SCOPED_TRACE(testing::Message() << (open ? "Open " : "Paste ") << c.text.substr(0, 30));
+      ScriptedUi ui;  // any other message fails the test
+      const bool tooLarge = c.fileError && std::string(c.fileError) == " is too large";
+      if (open) {
+        std::string bytes = c.text;
+        if (bytes.find("<SEL") != std::string::npos) bytes.replace(bytes.find("<SEL") + 1, 3, "FIL");
+        fs::remove(path);
+        if (bytes != "missing file") Write(path, bytes);
+        ui.ExpectMsgBox(*c.fileError ? "Error:\r\nThe file " + path + c.fileError : "Error in file " + path,
+                        Answer::Ok, "Error", Icon::Critical, Buttons::Ok);
+      } else {
+        ui.SetClipboardText(c.text);
+        if (tooLarge) ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR");
+      }
+      Table1V table;
+      RecordingView view(table);
+      SetRows(table, NumberedRows(1, 20));
+      table.DataType1V = 1;
+      table.FileName1V = Path("mine.e1v");
+      table.Modified1V = true;
+      table.Top1V = 5;
+      SetSelection1V(table, 7, 9);
+      SetSTATUSUndoRedo1V(table, true, "Undo paste", false, "");
+      view.calls.clear();
+      if (open) {
+        EXPECT_FALSE(Load1VAR(table, path));
+      } else {
+        Pegar1V(table);
+      }
+      EXPECT_EQ(RowsOf(table), NumberedRows(1, 20));
+      EXPECT_EQ(table.DataType1V, 1);
+      EXPECT_EQ(table.FileName1V, Path("mine.e1v"));
+      EXPECT_TRUE(table.Modified1V);
+      EXPECT_EQ(table.Top1V, 5);
+      EXPECT_EQ(table.SelStart1V, 7);
+      EXPECT_EQ(table.SelEnd1V, 9);
+      EXPECT_EQ(MenuLine(table), "Undo paste* | Can not redo");
+      EXPECT_TRUE(view.calls.empty()) << "no caption, refresh or recomputation";
+    }
   }
 }
 
 TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
-  enum Setup { OldFiles, TempNameTaken, TargetIsAFolder, NoSuchFolder, NoName };
+  enum Setup { OldFiles, TempNameTaken, TargetIsAFolder, NoName };
   const std::pair<Setup, std::vector<std::string>> cases[] = {
       {OldFiles, {"keep.e1v"}},  // the previous file and an old temporary one are replaced
-      {TempNameTaken, {"keep.e1v", "keep.e1vx"}},  // the temporary file cannot be created
+      // The temporary file cannot be created (as in a folder that is gone).
+      {TempNameTaken, {"keep.e1v", "keep.e1vx"}},
       {TargetIsAFolder, {"keep.e1v"}},  // the rename fails
-      {NoSuchFolder, {}},
       {NoName, {}},
   };
   for (const auto& [setup, filesAfter] : cases) {
     SCOPED_TRACE(setup);
-    Reset();
-    std::string name = setup == NoName ? "" : Path(setup == NoSuchFolder ? "missing/x.e1v" : "keep.e1v");
+    const std::string folder = std::to_string(setup);  // one for each case
+    fs::create_directory(Path(folder));
+    const std::string name = setup == NoName ? "" : Path(folder + "/keep.e1v");
     if (setup == TargetIsAFolder) {
       fs::create_directory(name);
       Write(name + "/inside", "previous");
-    } else if (setup != NoSuchFolder && setup != NoName) {
+    } else if (setup != NoName) {
       Write(name, "previous");
     }
     if (setup == OldFiles) Write(name + "x", "a temporary file left by an earlier save");
@@ -220,15 +222,17 @@ TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
     Save1VAR(table);
     EXPECT_EQ(table.Modified1V, !saved);
     EXPECT_EQ(view.calls.empty(), !saved) << "the caption changes only after a save";
-    EXPECT_EQ(Files(), filesAfter);
+    EXPECT_EQ(Files(folder), filesAfter);
     if (setup == OldFiles || setup == TempNameTaken) {
       EXPECT_EQ(Read(name), saved ? DataFileText1V(table) : "previous");
     }
   }
 }
 
-// New and Open ask the same question about unsaved changes before they replace a table.
-TEST_F(DataFiles, NewAndOpenAskBeforeReplacingTheTable) {
+// New and Open ask the same question about unsaved changes before they replace a table, and
+// keep it whole unless the answer lets it go. The new table comes whole: its rows, kind and
+// name, no selection, the grid at its top, and nothing to undo.
+TEST_F(DataFiles, NewAndOpenAskThenReplaceTheWholeTable) {
   const std::string path = Path("other.e2v");
   Write(path, "'<FIL2VAR>  12 EXP\r\n 1 2 3 \r\n" + EmptyLines(11));
   // answer Ok: no question, the table is not modified
@@ -249,7 +253,7 @@ TEST_F(DataFiles, NewAndOpenAskBeforeReplacingTheTable) {
       Table2V table;
       RecordingView view(table);
       SetRows(table, NumberedRows(1, 40));
-      if (!open) table.Data2V_X[0] = 99;  // New empties even index 0
+      if (!open && c.replaced) table.Data2V_X[0] = 99;  // New empties even index 0
       table.RegType2V = 3;
       table.Top2V = 20;
       if (!open) table.FileName2V = "/data/old.e2v";
@@ -275,24 +279,26 @@ TEST_F(DataFiles, NewAndOpenAskBeforeReplacingTheTable) {
         continue;
       }
       EXPECT_EQ(RowsOf(table), Padded(open ? std::vector<Row>{{1, 2, 3}} : std::vector<Row>{}, 12));
-      EXPECT_TRUE(OutsideRowsEmpty(table));
       EXPECT_EQ(table.RegType2V, open ? 2 : 0);
       EXPECT_EQ(table.FileName2V, open ? path : "");
       EXPECT_EQ(view.caption, open ? "Orvalis - ZorbSoftware - " + path : "Orvalis - ZorbSoftware");
       EXPECT_FALSE(table.Modified2V);
       EXPECT_EQ(table.SelStart2V, -1);
       EXPECT_EQ(table.Top2V, 1);
-      EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
+      EXPECT_EQ(view.Count("Recompute"), 1);
+      EXPECT_EQ(view.Count("LayoutKind"), 1);
       EXPECT_EQ(view.Count("ClearPanel"), open ? 0 : 1);
+      // The table before cannot come back under the new one's name.
+      EXPECT_EQ(MenuLine(table), "Can not undo | Can not redo");
     }
   }
   ScriptedUi ui;
   Table1V one;
   RecordingView view(one);
-  Write(Path("one.e1v"), "'<FIL1VAR>  12 NOA\r\n" + EmptyLines(12));
+  Write(Path("one.e1v"), "'<FIL1VAR>  12 AGR\r\n" + EmptyLines(12));
   PreLOAD1VAR(one, Path("one.e1v"));
   EXPECT_EQ(view.task, 2);
-  EXPECT_EQ(one.FileName1V, Path("one.e1v"));
+  EXPECT_EQ(one.DataType1V, 1);
 }
 
 }  // namespace

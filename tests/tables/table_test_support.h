@@ -1,5 +1,6 @@
-// Helpers of the tables' tests: rows written and read as short lists, a view that records
-// what the commands ask of the panel, and the check that nothing lies outside rows 1..N.
+// Helpers of the tables' tests: rows written and read back as short lists (the reading checks
+// that nothing lies outside rows 1..N), a view that records what the commands ask of the
+// panel, and the rows of the reference files.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,9 +9,13 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <ostream>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tables/table_data.h"
@@ -20,6 +25,7 @@
 namespace tables_test {
 
 inline constexpr double E = NoValue;  // an empty cell, in row lists
+inline const std::string kRowLimit = "Overflow: Number of rows is limited to  10000";
 
 // One table row: the three columns in array order. Rows compare bit for bit, so 0 and -0,
 // and NoValue and 0, are told apart.
@@ -59,12 +65,21 @@ void SetRows(Table& t, const std::vector<Row>& rows) {
   Count(t) = std::max<int32_t>(static_cast<int32_t>(rows.size()), tables::kNewTableRows);
 }
 
-// Rows 1..N.
+// Rows 1..N. Any element outside them that is not empty fails the test: the rows past N
+// come back as they are when the table grows, and index 0 is never a row.
 template <class Table>
 std::vector<Row> RowsOf(Table& t) {
   auto cols = Columns(t);
   std::vector<Row> rows;
-  for (int32_t i = 1; i <= Count(t); ++i) rows.push_back({(*cols[0])[i], (*cols[1])[i], (*cols[2])[i]});
+  bool reported = false;
+  for (int32_t i = 0; i < tables::kArraySize; ++i) {
+    const Row row{(*cols[0])[i], (*cols[1])[i], (*cols[2])[i]};
+    if (i >= 1 && i <= Count(t)) {
+      rows.push_back(row);
+    } else if (!(row == Row{}) && !std::exchange(reported, true)) {
+      ADD_FAILURE() << "row " << i << " outside 1.." << Count(t) << " is not empty";
+    }
+  }
   return rows;
 }
 
@@ -88,20 +103,6 @@ inline std::vector<Row> RowsNumbered(std::initializer_list<int> numbers) {
   std::vector<Row> rows;
   for (int i : numbers) rows.push_back(Numbered(i));
   return rows;
-}
-
-// Every array element outside rows 1..N holds NoValue.
-template <class Table>
-::testing::AssertionResult OutsideRowsEmpty(Table& t) {
-  auto cols = Columns(t);
-  for (int k = 0; k < 3; ++k) {
-    for (int32_t i = 0; i < tables::kArraySize; ++i) {
-      if ((i < 1 || i > Count(t)) && (*cols[k])[static_cast<size_t>(i)] != NoValue) {
-        return ::testing::AssertionFailure() << "column " << k << " row " << i << " with N " << Count(t);
-      }
-    }
-  }
-  return ::testing::AssertionSuccess();
 }
 
 // A panel that records the requests of the commands, one word each, in order.
@@ -135,5 +136,23 @@ std::string MenuLine(const Table& t) {
   return m.undoCaption + (m.undoEnabled ? "*" : "") + " | " + m.redoCaption +
          (m.redoEnabled ? "*" : "");
 }
+
+// The rows of tests/data/<name>, split at tabs, with "-" read as an empty text; lines that
+// begin with '#' say what the columns are. A file without rows fails the test.
+inline std::vector<std::vector<std::string>> ReferenceRows(const std::string& name) {
+  std::ifstream in(std::string(ORVALIS_TEST_DATA_DIR) + "/" + name);
+  std::vector<std::vector<std::string>> rows;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream split(line);
+    auto& fields = rows.emplace_back();
+    for (std::string f; std::getline(split, f, '\t');) fields.push_back(f == "-" ? "" : f);
+  }
+  EXPECT_FALSE(rows.empty()) << "no rows read from " << name;
+  return rows;
+}
+
+// A number of a reference file; an empty text is an empty cell. strtod keeps denormals.
+inline double Value(const std::string& text) { return text.empty() ? E : std::strtod(text.c_str(), nullptr); }
 
 }  // namespace tables_test
