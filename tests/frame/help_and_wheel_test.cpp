@@ -60,15 +60,6 @@ TEST(WheelTest, OneSmallChangePerMessageStoppingAtTheEnds) {
   }
 }
 
-TEST(WheelTest, TheMessageCarriesTheScreenXUnsigned) {
-  const frame::WheelMessage left = frame::MakeWheelMessage(8, -120, -10, -5);
-  EXPECT_EQ(left.Keys, 8);
-  EXPECT_EQ(left.Rotation, -120);
-  EXPECT_EQ(left.X, 65526);
-  EXPECT_EQ(left.Y, -5);
-  EXPECT_EQ(frame::MakeWheelMessage(0, 120, 300, 200).X, 300);
-}
-
 TEST(WheelTest, NotchesAddUpFineDistances) {
   struct Case {
     std::vector<int32_t> deltas;
