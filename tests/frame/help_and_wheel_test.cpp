@@ -12,8 +12,9 @@ using platform::Buttons;
 using platform::Icon;
 using testing_support::ScriptedUi;
 
+// The splash's web link is the Help menu's home page, driven by the splash test.
 TEST(HelpMenuTest, EachLinkReportsItsOwnFailure) {
-  platform::SetProgramFolder("/opt/orvalis/");
+  platform::SetProgramFolder("/opt/orvalis/");  // a slash at the end is not doubled
   struct Case {
     void (*command)();
     const char* target;
@@ -26,8 +27,6 @@ TEST(HelpMenuTest, EachLinkReportsItsOwnFailure) {
       {frame::mnu_Ayuda_WEB_Click, "https://www.orvalis.example.org/",
        "Sorry, cannot connect to www.orvalis.example.org", "Orvalis"},
       {frame::mnu_Ayuda_DONA_Click, "https://www.orvalis.example.org/donate.html",
-       "Sorry, cannot connect to www.orvalis.example.org", "Orvalis"},
-      {frame::LblWEB_Click, "https://www.orvalis.example.org/",
        "Sorry, cannot connect to www.orvalis.example.org", "Orvalis"},
       {frame::LlblMAIL_Click, "mailto:orvalis@example.org",
        "Sorry, cannot found your email client application.", "Orvalis"},
