@@ -80,9 +80,6 @@ TEST_F(FormMainTest, ATabClickShowsItsPanelAndAdaptsMenusAndCaption) {
   EXPECT_FALSE(Enabled("mnu_archivo_guardar"));
   EXPECT_EQ(state.LabelPar1DI[0], "Mean") << "the distribution table is filled";
 
-  const char* captions[7] = {"Orvalis - ZorbSoftware", "Orvalis - ZorbSoftware",
-                             "Orvalis - ZorbSoftware - ", "Orvalis - ZorbSoftware - /d/pairs.e2v",
-                             "Orvalis - ZorbSoftware", "Orvalis - ZorbSoftware", "Orvalis - ZorbSoftware"};
   for (int i : {4, 2, 3, 0, 6, 1, 5, 5}) {
     SCOPED_TRACE(i);
     QTest::mouseClick(Tab(i), Qt::LeftButton);
@@ -92,7 +89,9 @@ TEST_F(FormMainTest, ATabClickShowsItsPanelAndAdaptsMenusAndCaption) {
       EXPECT_EQ(Tab(j)->font().bold(), j == i);
       EXPECT_EQ(form->Panel(j)->isVisible(), j == i) << j;
     }
-    EXPECT_EQ(form->windowTitle(), captions[i]);
+    // The table tasks name their file, even none yet.
+    EXPECT_EQ(form->windowTitle(), QString("Orvalis - ZorbSoftware") +
+                                       (i == 3 ? " - /d/pairs.e2v" : i == 2 ? " - " : ""));
     const bool table = i == 2 || i == 3;
     EXPECT_EQ(form->EditMenu()->menuAction()->isVisible(), table);
     for (const char* action : {"mnu_archivo_guardar", "mnu_archivo_guardarComo", "mnu_archivo_Imprimir"}) {
