@@ -70,9 +70,6 @@ TEST(EventsAB, DerivedValuesLoseOnlyTheirNoise) {
     EXPECT_EQ(got, clean) << raw;
     EXPECT_FALSE(std::signbit(got)) << raw;
   }
-  const auto names = probability::PicturesPAB();
-  EXPECT_EQ(names.size(), 16u);
-  EXPECT_EQ(names[13] + names[14] + names[15], "ImgPAB_14.gifImgPABGRAF_0.gifImgPABGRAF_1.gif");
 }
 
 // ---------------------------------------------------------------------------------------
