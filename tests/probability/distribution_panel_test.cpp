@@ -1,6 +1,5 @@
-// The distribution panel's core: the worked cases computed independently by
-// tools/distribution_cases.py, the reading of the boxes, the boxes' change handlers, the
-// view per distribution and mode, and the commands with their messages.
+// The distribution panel's core: the reference cases, the reading of the boxes, the boxes'
+// change handlers, the commands, and the view per distribution and mode.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -15,7 +14,6 @@ namespace {
 
 using probability::BlankDI;
 using probability::BoxDI;
-using testing_support::ScriptedUi;
 using Five = std::array<std::string, 5>;  // the boxes PAR1 PAR2 PROB PP1 PP2
 
 constexpr BoxDI kAll[] = {BoxDI::TxtPAR1, BoxDI::TxtPAR2, BoxDI::txt_PROB, BoxDI::TxtPP1,
@@ -41,7 +39,7 @@ struct Panel {
   // Calculate; refused (after empty) with "Invalid data" and nothing written.
   void Calculate(const Five& typed, const Five& after) {
     Type(typed);
-    ScriptedUi ui;
+    testing_support::ScriptedUi ui;
     if (after[0].empty()) {
       ui.ExpectMsgBox("Invalid data", platform::Answer::Ok, "", platform::Icon::None);
     }
@@ -54,37 +52,35 @@ struct Panel {
   probability::DistributionPanel core{state};
 };
 
-// Replays a file of cases in the layout of distribution_cases.tsv; returns their number.
-int Replay(const std::string& name) {
+// Replays a file of cases in the layout of distribution_cases.tsv, counting them.
+void Replay(const std::string& name, int& cases) {
   std::ifstream file(std::string(ORVALIS_TEST_DATA_DIR) + "/" + name);
-  EXPECT_TRUE(file) << "tests/data/" << name << " is missing";
-  int cases = 0;
+  ASSERT_TRUE(file) << "tests/data/" << name << " is missing";
   for (std::string line; std::getline(file, line);) {
     if (line.empty() || line[0] == '#') continue;
     std::vector<std::string> f;
     std::stringstream fields(line);
     for (std::string t; std::getline(fields, t, '\t');) f.push_back(t == "-" ? "" : t);
     SCOPED_TRACE(name + ": " + line);
+    const bool refused = f.back() == "Invalid data";
+    ASSERT_EQ(f.size(), refused ? 9u : 11u);
     const auto tipo = static_cast<int16_t>(std::string("NTXFBP").find(f[0]));
     const auto side = static_cast<int16_t>(f[1] == "P" ? 3 : std::string("LRIC").find(f[1]));
-    const bool refused = f.size() == 9 && f[8] == "Invalid data";
-    if (!refused && f.size() != 11) {
-      ADD_FAILURE() << "a case has 9 or 11 fields";
-      continue;
-    }
     Panel(tipo, side).Calculate({f[2], f[3], f[4], f[5], f[6]},
                                 refused ? Five{} : Five{f[2], f[3], f[8], f[9], f[10]});
     ++cases;
   }
-  return cases;
 }
 
 // The cases computed independently by tools/distribution_cases.py, and those worked by hand
 // whose answers are exact fractions on a rounding tie or hinge on the program's own
 // conventions.
 TEST(DistributionCalculators, ReferenceCasesGiveTheirBoxes) {
-  EXPECT_GT(Replay("distribution_cases.tsv"), 80);
-  EXPECT_EQ(Replay("distribution_edge_cases.tsv"), 10);
+  int computed = 0, byHand = 0;
+  Replay("distribution_cases.tsv", computed);
+  Replay("distribution_edge_cases.tsv", byHand);
+  EXPECT_GT(computed, 80);
+  EXPECT_EQ(byHand, 10);
 }
 
 TEST(DistributionCalculators, LeftOversOfAnEarlierCalculation) {
@@ -130,15 +126,18 @@ TEST(DistributionReader, BoxesToFields) {
   }
 }
 
-TEST(DistributionCommands, ClearsKeepWhatEachLeaves) {
-  // Clearing the results keeps the parameters; clearing the normal's parameters puts back its
-  // standard ones.
-  Panel panel(0, 2);
+TEST(DistributionCommands, ChoicesAndClearsEmptyOnlyWhatTheyShould) {
+  Panel panel(1, 0);
+  panel.Type({"5", "", "0.3", "", ""});
+  panel.core.OptDI_Click(0);
+  EXPECT_EQ(panel.Texts(), (Five{"5", "1", "0.3", "", ""})) << "a new distribution empties nothing";
+  panel.core.OptSIDE_DI_Click(2);
+  EXPECT_EQ(panel.Texts(), (Five{"5", "1", "", "", ""})) << "a new mode empties the results";
   panel.Type({"7", "8", "0.3", "2", "4"});
   panel.core.Cmd_DIBorrar_Click();
-  EXPECT_EQ(panel.Texts(), (Five{"7", "8", "", "", ""}));
+  EXPECT_EQ(panel.Texts(), (Five{"7", "8", "", "", ""})) << "the parameters stay";
   panel.core.Cmd_DIBorrar_CONFIG_Click();
-  EXPECT_EQ(panel.Texts(), (Five{"0", "1", "", "", ""}));
+  EXPECT_EQ(panel.Texts(), (Five{"0", "1", "", "", ""})) << "the normal's standard ones";
 }
 
 TEST(DistributionBoxes, TypingEmptiesTheOtherResultBoxes) {
@@ -194,25 +193,16 @@ TEST(DistributionView, PerDistributionAndMode) {
     EXPECT_EQ(view.secondPointShown, *c.pp2 != '\0');
     EXPECT_EQ(view.probabilityReadOnly, c.readOnly);
   }
-}
-
-TEST(DistributionView, NormalDefaultsAndPictureList) {
-  Panel panel(1, 0);
-  panel.Type({"5", "", "0.3", "", ""});
-  panel.core.OptDI_Click(0);
-  EXPECT_EQ(panel.Texts(), (Five{"5", "1", "0.3", "", ""})) << "a new distribution empties nothing";
-  panel.core.OptSIDE_DI_Click(2);
-  EXPECT_EQ(panel.Texts(), (Five{"5", "1", "", "", ""})) << "a new mode empties the results";
-
-  const auto names = probability::DistributionPictureNames(panel.state);
-  const std::set<std::string> unique(names.begin(), names.end());
+  // Every view asks only for pictures of the list that the shipped pictures are checked against.
+  const auto names = probability::DistributionPictureNames(Panel(0, 0).state);
+  const std::set<std::string> listed(names.begin(), names.end());
   for (int16_t tipo = 0; tipo < 6; ++tipo) {
     for (int16_t side = 0; side < 4; ++side) {
       const Panel shown(tipo, side);
       const auto& view = shown.core.View();
       for (const std::string& name : {view.graphPicture, view.formulaPicture, view.par1Symbol,
                                       view.par2Symbol, view.point1Symbol, view.point2Symbol}) {
-        EXPECT_TRUE(name.empty() || unique.count(name)) << name;
+        EXPECT_TRUE(name.empty() || listed.count(name)) << name;
       }
     }
   }

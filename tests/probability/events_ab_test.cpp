@@ -101,11 +101,10 @@ int CheckTyped(long d, long A, long B, long C, int i, int j, int k) {
   const auto exact = Exact(d, A, B, C);
   TextsPAB typed;
   for (int m : {i, j, k}) typed[m] = TypedText(exact[m]);
+  SCOPED_TRACE(testing::Message() << A << "," << B << "," << C << " /" << d << " in boxes " << i
+                                  << "," << j << "," << k);
   const auto outcome = CalculatePAB(typed);
-  const std::string where = std::to_string(A) + "," + std::to_string(B) + "," +
-                            std::to_string(C) + " /" + std::to_string(d) + " in boxes " +
-                            std::to_string(i) + "," + std::to_string(j) + "," + std::to_string(k);
-  EXPECT_FALSE(outcome.invalid) << where;
+  EXPECT_FALSE(outcome.invalid);
   TextsPAB shown = typed;
   int written = 0;
   for (int m = 1; m <= 14; ++m) {
@@ -114,9 +113,9 @@ int CheckTyped(long d, long A, long B, long C, int i, int j, int k) {
     shown[m] = outcome.written[m];
     EXPECT_EQ(outcome.written[m],
               FormatoCifras(static_cast<double>(exact[m].num) / exact[m].den, 8))
-        << where << ": box " << m;
+        << "box " << m;
   }
-  EXPECT_TRUE(d != 20 || !CalculatePAB(shown).invalid) << where << ", again";
+  EXPECT_TRUE(d != 20 || !CalculatePAB(shown).invalid) << "again";
   return written;
 }
 

@@ -11,14 +11,12 @@ namespace {
 
 // The rows of a list split by '|', an empty row at either end included.
 std::vector<std::string> Rows(const std::string& list) {
-  std::vector<std::string> rows(1);
-  for (char c : list) {
-    if (c == '|') {
-      rows.emplace_back();
-    } else {
-      rows.back() += c;
-    }
+  std::vector<std::string> rows;
+  size_t from = 0;
+  for (size_t bar; (bar = list.find('|', from)) != std::string::npos; from = bar + 1) {
+    rows.push_back(list.substr(from, bar - from));
   }
+  rows.push_back(list.substr(from));
   return rows;
 }
 
