@@ -12,11 +12,8 @@ namespace {
 // The rows of a list split by '|', an empty row at either end included.
 std::vector<std::string> Rows(const std::string& list) {
   std::vector<std::string> rows;
-  size_t from = 0;
-  for (size_t bar; (bar = list.find('|', from)) != std::string::npos; from = bar + 1) {
-    rows.push_back(list.substr(from, bar - from));
-  }
-  rows.push_back(list.substr(from));
+  std::stringstream in(list + "|");  // so that an empty last row is read too
+  for (std::string row; std::getline(in, row, '|');) rows.push_back(row);
   return rows;
 }
 
