@@ -41,9 +41,4 @@ bool OfferToSave(const TableRef& t);
 // for the kind and refreshed, the statistics recomputed, not modified, no undo or redo.
 void ShowReplacedTable(const TableRef& t, const std::string& caption);
 
-// Runs the command of the current task's table: task 2 the program's one-variable table,
-// task 3 its two-variable table; nothing on other tasks.
-void ForCurrentTable(int currentTask, void (*oneVariable)(Table1V&),
-                     void (*twoVariable)(Table2V&));
-
 }  // namespace tables::detail

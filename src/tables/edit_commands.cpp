@@ -142,12 +142,6 @@ void SetKind(const TableRef& t, int16_t kind) {
 
 }  // namespace
 
-void ForCurrentTable(int currentTask, void (*oneVariable)(Table1V&),
-                     void (*twoVariable)(Table2V&)) {
-  if (currentTask == 2) oneVariable(ProgramTable1V());
-  if (currentTask == 3) twoVariable(ProgramTable2V());
-}
-
 }  // namespace detail
 
 using detail::RefOf;
@@ -196,18 +190,6 @@ std::string SelectionText1V(const Table1V& table, int32_t lo, int32_t hi) {
 std::string SelectionText2V(const Table2V& table, int32_t lo, int32_t hi) {
   return detail::SelectionText(detail::kTraits2V.selectionMarker,
                                {&table.Data2V_X, &table.Data2V_Y, &table.Data2V_N}, lo, hi);
-}
-
-void mnu_Edicion_Cortar_Click(int task) { detail::ForCurrentTable(task, Cortar1V, Cortar2V); }
-void mnu_Edicion_Copiar_Click(int task) { detail::ForCurrentTable(task, Copiar1V, Copiar2V); }
-void mnu_Edicion_Pegar_Click(int task) { detail::ForCurrentTable(task, Pegar1V, Pegar2V); }
-void mnu_Edicion_DelSel_Click(int task) { detail::ForCurrentTable(task, DelSel1V, DelSel2V); }
-void mnu_Edicion_SelALL_Click(int task) { detail::ForCurrentTable(task, SelALL1V, SelALL2V); }
-void mnu_Edicion_InsertFILA_Click(int task) {
-  detail::ForCurrentTable(task, InsertFILA1V, InsertFILA2V);
-}
-void mnu_Edicion_Compactar_Click(int task) {
-  detail::ForCurrentTable(task, Compactar1V, Compactar2V);
 }
 
 }  // namespace tables

@@ -72,14 +72,4 @@ void SetRegType2V(Table2V& table, int16_t model);
 std::string SelectionText1V(const Table1V& table, int32_t lo, int32_t hi);
 std::string SelectionText2V(const Table2V& table, int32_t lo, int32_t hi);
 
-// The Edit menu: each acts on the program's table of the current task (2 the
-// one-variable, 3 the two-variable table) and does nothing on other tasks.
-void mnu_Edicion_Cortar_Click(int currentTask);
-void mnu_Edicion_Copiar_Click(int currentTask);
-void mnu_Edicion_Pegar_Click(int currentTask);
-void mnu_Edicion_DelSel_Click(int currentTask);
-void mnu_Edicion_SelALL_Click(int currentTask);
-void mnu_Edicion_InsertFILA_Click(int currentTask);
-void mnu_Edicion_Compactar_Click(int currentTask);
-
 }  // namespace tables

@@ -97,7 +97,4 @@ UndoRedoMenu UndoRedoMenuOf(const Table2V& table) {
                         table.RedoCaption2V);
 }
 
-void mnu_Edicion_Deshacer_Click(int task) { detail::ForCurrentTable(task, Deshacer1V, Deshacer2V); }
-void mnu_Edicion_Rehacer_Click(int task) { detail::ForCurrentTable(task, Rehacer1V, Rehacer2V); }
-
 }  // namespace tables

@@ -37,9 +37,4 @@ struct UndoRedoMenu {
 UndoRedoMenu UndoRedoMenuOf(const Table1V& table);
 UndoRedoMenu UndoRedoMenuOf(const Table2V& table);
 
-// Edit > Undo and Edit > Redo: act on the program's table of the current task (2 the
-// one-variable, 3 the two-variable table); nothing on other tasks.
-void mnu_Edicion_Deshacer_Click(int currentTask);
-void mnu_Edicion_Rehacer_Click(int currentTask);
-
 }  // namespace tables
