@@ -60,11 +60,10 @@ tables::Table1V OneVariable(const std::vector<double>& x, bool grouped) {
   std::map<double, int> counts;
   for (double v : x) ++counts[v];
   int32_t& i = t.N1V = 0;
-  for (const auto& [v, n] : counts) {
-    if (grouped) ++i, t.Data1V_X1[i] = v - 0.1, t.Data1V_X2[i] = v + 0.1, t.Data1V_N[i] = n;
-  }
-  for (double v : x) {
-    if (!grouped) ++i, t.Data1V_X1[i] = v, t.Data1V_N[i] = 1;
+  if (grouped) {
+    for (const auto& [v, n] : counts) ++i, t.Data1V_X1[i] = v - 0.1, t.Data1V_X2[i] = v + 0.1, t.Data1V_N[i] = n;
+  } else {
+    for (double v : x) ++i, t.Data1V_X1[i] = v, t.Data1V_N[i] = 1;
   }
   return t;
 }

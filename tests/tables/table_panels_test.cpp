@@ -107,10 +107,6 @@ class Panel1VTest : public PanelTest {
   Panel1VTest() { Click("LblTASK_2"); }
 
   QScrollBar* Bar() { return Find<QScrollBar>("VScroll2"); }
-  void New(Answer answer) {
-    ui.ExpectMsgBox("Do you want to save changes to <noname>?", answer, "Save changes. One variable statistic");
-    Click("Image14");
-  }
   static bool Lit(const QLineEdit* cell) {
     return cell->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Highlight);
   }
@@ -181,7 +177,8 @@ TEST_F(Panel1VTest, TypedDataShowsEveryResultBoxAndTheGraphItsView) {
     const graph::ViewBounds& v = graph::ProgramGraphHandover().View;
     EXPECT_TRUE(std::fabs(v.ViewXmin - c.view.ViewXmin) + std::fabs(v.ViewXmax - c.view.ViewXmax) +
                     std::fabs(v.ViewYmin - c.view.ViewYmin) + std::fabs(v.ViewYmax - c.view.ViewYmax) < 1e-12);
-    New(Answer::No);
+    ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No, "Save changes. One variable statistic");
+    Click("Image14");
     EXPECT_FALSE(table1V.Modified1V);
   }
   // Classes that do not touch have no histogram: nothing opens.
@@ -241,8 +238,8 @@ TEST_F(Panel1VTest, TheColumnsFollowTheDataKindAndKeysMoveBetweenTheVisibleOnesA
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.from) + " " + std::to_string(c.row));
     Click(c.grouped ? "Opt1VAR_1" : "Opt1VAR_0");
-    EXPECT_EQ(Text("LblESTAD1"), c.grouped ? "One variable statistic:  Grouped data"
-                                                : "One variable statistic:  Ungrouped data");
+    EXPECT_EQ(Text("LblESTAD1"),
+              std::string("One variable statistic:  ") + (c.grouped ? "Grouped" : "Ungrouped") + " data");
     EXPECT_EQ(Cell("Txt1V_x2", 1)->isVisible() + Cell("Txt1V_XM", 12)->isVisible() +
                   Find<QLabel>("image5_15")->isVisible(), 3 * c.grouped);
     Bar()->setValue(1);
@@ -392,7 +389,8 @@ TEST_F(Panel1VTest, ClassesConvertQuantilesFollowMomentsAndSurviveNewSaveAndOpen
   Type(Cell("Txt1V_x1", 4), "40");
   EXPECT_TRUE(order->text().isEmpty() && value->text().isEmpty()) << "new data empties the quantile";
   Click("OptQQ_1");
-  New(Answer::Cancel);
+  ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::Cancel);
+  Click("Image14");
   const Rows before = ShownRows(12);
   EXPECT_EQ(before[0], "0|10|2") << "Cancel keeps the table";
   const std::string mean = Text("Txt1V_MX"), path = SaveAs("classes.e1v");
