@@ -18,11 +18,7 @@
 
 namespace {
 
-using graph::ViewBounds;
-using tables::Stats1V;
-using tables::Stats2V;
-using tables::Table1V;
-using tables::Table2V;
+using namespace tables;
 
 std::vector<std::string> SplitTabs(const std::string& line) {
   std::vector<std::string> fields;
@@ -189,7 +185,7 @@ class CaseRunner {
     }
     texts_["GraphKind"] = std::to_string(handover_.GraphKind);
     texts_["GraphFormula"] = handover_.GraphFormula;
-    const ViewBounds& v = handover_.View;
+    const graph::ViewBounds& v = handover_.View;
     numbers_.insert({{"ViewXmin", v.ViewXmin}, {"ViewXmax", v.ViewXmax},
                      {"ViewYmin", v.ViewYmin}, {"ViewYmax", v.ViewYmax}});
   }
