@@ -8,7 +8,6 @@
 #include <regex>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "numeric/numeric.h"
@@ -61,10 +60,11 @@ tables::Table1V OneVariable(const std::vector<double>& x, bool grouped) {
   std::map<double, int> counts;
   for (double v : x) ++counts[v];
   int32_t& i = t.N1V = 0;
-  if (grouped) {
-    for (const auto& [v, n] : counts) ++i, t.Data1V_X1[i] = v - 0.1, t.Data1V_X2[i] = v + 0.1, t.Data1V_N[i] = n;
-  } else {
-    for (double v : x) ++i, t.Data1V_X1[i] = v, t.Data1V_N[i] = 1;
+  for (const auto& [v, n] : counts) {
+    if (grouped) ++i, t.Data1V_X1[i] = v - 0.1, t.Data1V_X2[i] = v + 0.1, t.Data1V_N[i] = n;
+  }
+  for (double v : x) {
+    if (!grouped) ++i, t.Data1V_X1[i] = v, t.Data1V_N[i] = 1;
   }
   return t;
 }
@@ -134,11 +134,13 @@ TEST(ReferenceDatasets, NorrisLineWhereverXIsMeasuredFrom) {
     for (double& v : x) v += shift;
     tables::Stats2V s2;
     const auto r = tables::ProcesarDatos2VAR(TwoVariables(x, d.y), s2);
-    const std::tuple<std::string, double, const char*> shown[] = {
-        {r.Txt2V_VX, varX, "variance of x"}, {r.Txt2V_DX, std::sqrt(varX), "deviation of x"},
-        {r.Txt2V_VY, varY, "variance of y"}, {r.Txt2V_COV, B1 * varX, "covariance"}, {r.Txt2V_R, std::sqrt(R2), "r"},
-        {FormatoCifras(s2.RegCoefB, 10), B1, "slope"}, {FormatoCifras(s2.RegCoefA, 10), B0 - B1 * shift, "intercept"}};
-    for (const auto& [text, certified, what] : shown) ExpectDigits(text, certified, 0, where + " " + what);
+    ExpectDigits(r.Txt2V_VX, varX, 0, where + " variance of x");
+    ExpectDigits(r.Txt2V_DX, std::sqrt(varX), 0, where + " deviation of x");
+    ExpectDigits(r.Txt2V_VY, varY, 0, where + " variance of y");
+    ExpectDigits(r.Txt2V_COV, B1 * varX, 0, where + " covariance");
+    ExpectDigits(r.Txt2V_R, std::sqrt(R2), 0, where + " r");
+    ExpectDigits(FormatoCifras(s2.RegCoefB, 10), B1, 0, where + " slope");
+    ExpectDigits(FormatoCifras(s2.RegCoefA, 10), B0 - B1 * shift, 0, where + " intercept");
     for (bool grouped : {false, true}) {
       const double delta = StoredError(x, grouped), sd = std::sqrt(varX);
       tables::Stats1V s1;
