@@ -7,11 +7,7 @@
 
 namespace {
 
-using tables::GridKey;
-using tables::GridMove;
-using tables::RowModifiers;
-using tables::RowMouse;
-using tables::RowSelection;
+using namespace tables;
 
 constexpr GridMove kStay{};
 GridMove To(int column, int row, int scroll = 0) { return GridMove{true, scroll, column, row}; }

@@ -18,11 +18,7 @@
 
 namespace {
 
-using graph::ViewBounds;
-using tables::Stats1V;
-using tables::Stats2V;
-using tables::Table1V;
-using tables::Table2V;
+using namespace tables;
 
 std::vector<std::string> SplitTabs(const std::string& line) {
   std::vector<std::string> fields;
@@ -119,37 +115,26 @@ class CaseRunner {
     }
   }
 
-  void Expect(const std::vector<std::string>& f, int line) {
+  // An "expect" line: the text, or the number exactly (the coefficients, stored as their
+  // 10-digit text reads back); a "near" line: the number within the given distance.
+  void Check(const std::vector<std::string>& f, int line) {
     const std::string& field = f.at(1);
-    const std::string expected = f.size() > 2 ? f[2] : "";
-    if (const auto n = numbers_.find(field); n != numbers_.end()) {
-      // The coefficients, stored exactly as their 10-digit text reads back.
-      EXPECT_EQ(n->second, Number(expected)) << Where(line, field);
-      return;
-    }
-    const auto it = texts_.find(field);
-    ASSERT_NE(it, texts_.end()) << Where(line, field) << ": not produced";
-    EXPECT_EQ(it->second, expected) << Where(line, field);
-  }
-
-  void Near(const std::vector<std::string>& f, int line) {
-    const std::string& field = f.at(1);
-    double actual = 0;
-    if (const auto n = numbers_.find(field); n != numbers_.end()) {
-      actual = n->second;
+    const std::string where = "case \"" + name_ + "\", line " + std::to_string(line) + ", " + field;
+    const auto n = numbers_.find(field);
+    const auto t = texts_.find(field);
+    ASSERT_TRUE(n != numbers_.end() || t != texts_.end()) << where << ": not produced";
+    if (f[0] == "near") {
+      ASSERT_TRUE(n != numbers_.end() || !t->second.empty()) << where << ": empty";
+      const double actual = n != numbers_.end() ? n->second : LeerNumero(t->second);
+      EXPECT_NEAR(actual, Number(f.at(2)), Number(f.at(3))) << where;
+    } else if (n != numbers_.end()) {
+      EXPECT_EQ(n->second, Number(f.size() > 2 ? f[2] : "")) << where;
     } else {
-      const auto t = texts_.find(field);
-      ASSERT_NE(t, texts_.end()) << Where(line, field) << ": not produced";
-      ASSERT_FALSE(t->second.empty()) << Where(line, field) << ": empty";
-      actual = LeerNumero(t->second);
+      EXPECT_EQ(t->second, f.size() > 2 ? f[2] : "") << where;
     }
-    EXPECT_NEAR(actual, Number(f.at(2)), Number(f.at(3))) << Where(line, field);
   }
 
  private:
-  std::string Where(int line, const std::string& field) const {
-    return "case \"" + name_ + "\", line " + std::to_string(line) + ", " + field;
-  }
 
   static std::string Flag(bool b) { return b ? "1" : "0"; }
 
@@ -190,19 +175,17 @@ class CaseRunner {
   void Graph() {
     // Values the two-variable command must not touch when the one-variable one runs.
     handover_.GraphCoefA = 7;
-    bool opened = true;
     if (twoVariables_) {
       graph::HandOverGraph2V(t2_, s2_, curve_, handover_);
       numbers_ = {{"GraphCoefA", handover_.GraphCoefA}, {"GraphCoefB", handover_.GraphCoefB},
                   {"GraphCoefC", handover_.GraphCoefC}};
     } else {
-      opened = graph::HandOverGraph1V(t1_, s1_, handover_);
-      texts_["Opened"] = Flag(opened);
+      texts_["Opened"] = Flag(graph::HandOverGraph1V(t1_, s1_, handover_));
       EXPECT_EQ(handover_.GraphCoefA, 7) << name_ << ": the bar diagram has no coefficients";
     }
     texts_["GraphKind"] = std::to_string(handover_.GraphKind);
     texts_["GraphFormula"] = handover_.GraphFormula;
-    const ViewBounds& v = handover_.View;
+    const graph::ViewBounds& v = handover_.View;
     numbers_.insert({{"ViewXmin", v.ViewXmin}, {"ViewXmax", v.ViewXmax},
                      {"ViewYmin", v.ViewYmin}, {"ViewYmax", v.ViewYmax}});
   }
@@ -235,11 +218,8 @@ TEST(StatisticsReference, EveryCaseGivesTheExpectedTexts) {
       ++cases;
     } else if (kind == "row") {
       runner.Row(f);
-    } else if (kind == "expect") {
-      runner.Expect(f, number);
-      ++checks;
-    } else if (kind == "near") {
-      runner.Near(f, number);
+    } else if (kind == "expect" || kind == "near") {
+      runner.Check(f, number);
       ++checks;
     } else if (kind != "end") {
       runner.Run(f);
