@@ -15,7 +15,7 @@ namespace {
 
 using namespace inference;
 
-// Tab-separated fields; "-" stands for a box left blank.
+// The fields of a line split at sep; "-" stands for a box left blank.
 std::vector<std::string> Split(const std::string& line, char sep) {
   std::vector<std::string> fields;
   std::stringstream in(line);

@@ -64,10 +64,6 @@ class PanelsTest : public ::testing::Test {
   QString Seen(const QString& name) { return Shown(name) ? Text(name) : "(hidden)"; }
   bool Focused(const QString& name) { return QApplication::focusWidget() == W(name); }
   void Type(const QString& box, const QString& text) { QTest::keyClicks(W(box), text); }
-  void Key(const QString& box, Qt::Key key) {
-    W(box)->setFocus();
-    QTest::keyClick(W(box), key);
-  }
   void Fill(const Texts& boxes) {
     for (const auto& [name, text] : boxes) W(name)->setText(text);
   }
@@ -174,6 +170,7 @@ TEST_F(PanelsTest, EditsHideTheResultAndBadDataIsReported) {
                  {0, "TxtCH_S2", ",5", ".5", "", "", "", false},
                  {0, "txtH0", "0,1", "0.1", "TxtH1", "0.1", "", false},
                  {0, "txt_NCon_0", "0,9", "0.9", "txt_NSig_0", "0.1", "", false},
+                 {0, "txt_NCon_0", ".", "0.", "txt_NSig_0", "", "", false},  // a lone point
                  {1, "TxtIC_N2", "3,0", "30", "", "", "", false},
                  {1, "TxtIC_X1", "10,5", "10.5", "", "", "", false},
                  {1, "txt_NSig_1", "0,1", "0.1", "txt_NCon_1", "0.9", "", false},
@@ -205,38 +202,25 @@ TEST_F(PanelsTest, EditsHideTheResultAndBadDataIsReported) {
   }
 }
 
-// A lone point becomes "0." with the caret after it, and leaves no level.
-TEST_F(PanelsTest, ALonePointInALevelBoxBecomesZeroPoint) {
+// Enter in a test's box and a tail click compute only when every box reads; Enter moves on.
+TEST_F(PanelsTest, EnterAndTailClicksComputeOnCompleteDataAndClearEmpties) {
   Choose(0, "OptCH_0");
-  Type("txt_NCon_0", ".");
-  EXPECT_EQ(Text("txt_NCon_0"), "0.");
-  EXPECT_EQ(W("txt_NCon_0")->cursorPosition(), 2);
-  EXPECT_EQ(Text("txt_NSig_0"), "");
-}
-
-// The tail starts two-sided; a tail click with a blank box computes nothing and says nothing.
-TEST_F(PanelsTest, TheTailStartsTwoSided) {
-  Choose(0, "OptCH_2");
-  EXPECT_TRUE(W<QRadioButton>("OptSIDE_1")->isChecked());
-  Click("OptSIDE_2");
-  EXPECT_FALSE(Shown("PicRESULT_0"));
-  EXPECT_FALSE(W<QRadioButton>("OptSIDE_1")->isChecked());
-}
-
-TEST_F(PanelsTest, EnterComputesAndMovesOnAndClearEmpties) {
-  Choose(0, "OptCH_0");
+  EXPECT_TRUE(W<QRadioButton>("OptSIDE_1")->isChecked()) << "two-sided at start";
   Fill({{"txtH0", "10"}, {"TxtCH_N1", "25"}, {"TxtCH_X1", "10.5"}, {"TxtCH_S1", "4"},
         {"txt_NCon_0", "0.95"}});
-  Key("TxtCH_X1", Qt::Key_Return);
-  EXPECT_TRUE(Shown("PicRESULT_0"));
-  EXPECT_EQ(Text("txtCH_ESTA"), "1.25");
+  W("TxtCH_X1")->setFocus();
+  QTest::keyClick(W("TxtCH_X1"), Qt::Key_Return);
+  EXPECT_EQ(Seen("txtCH_ESTA"), "1.25");
   EXPECT_TRUE(Focused("TxtCH_S1")) << "the hidden TxtCH_X2 is passed over";
   QApplication::processEvents();
   EXPECT_EQ(W("TxtCH_S1")->selectedText(), "4") << "a box selects its text on focus";
   W("TxtCH_N1")->clear();
-  Key("TxtCH_S1", Qt::Key_Enter);
-  EXPECT_FALSE(Shown("PicRESULT_0"));
+  W("TxtCH_S1")->setFocus();
+  QTest::keyClick(W("TxtCH_S1"), Qt::Key_Enter);
   EXPECT_TRUE(Focused("txt_NCon_0"));
+  Click("OptSIDE_2");  // with a blank box neither computes nor says anything
+  EXPECT_FALSE(Shown("PicRESULT_0"));
+  EXPECT_FALSE(W<QRadioButton>("OptSIDE_1")->isChecked());
 
   // Clear on a fixed-null test empties every box, hidden ones too, and goes to the first size.
   Choose(0, "OptCH_7");
@@ -247,12 +231,11 @@ TEST_F(PanelsTest, EnterComputesAndMovesOnAndClearEmpties) {
   EXPECT_EQ(all, "");
   EXPECT_TRUE(Focused("TxtCH_N1"));
 
-  // On the interval panel Enter neither computes nor moves on.
   Choose(1, "OptIC_4");
   Fill(kTwoMeans[1]);
-  Key("txt_NCon_1", Qt::Key_Return);
-  EXPECT_FALSE(Shown("PicRESULT_1"));
-  EXPECT_TRUE(Focused("txt_NCon_1"));
+  W("txt_NCon_1")->setFocus();
+  QTest::keyClick(W("txt_NCon_1"), Qt::Key_Return);  // the interval's boxes take no Enter
+  EXPECT_TRUE(!Shown("PicRESULT_1") && Focused("txt_NCon_1"));
   Press(17);
   EXPECT_EQ(Text("TxtIC_X2") + Text("txt_NCon_1"), "");
   EXPECT_TRUE(Focused("TxtIC_N1"));
