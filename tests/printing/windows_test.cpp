@@ -60,7 +60,9 @@ TEST(FrmImprimirTest, WithoutPrintersOnlyTheLabelAndCancelShowAndAChoiceIsMadeCu
   EXPECT_EQ(printers.setCurrentCalls, (std::vector<int>{0, 0}));
   // The tooltip keeps the printer that was current on opening; Cancel keeps the choice.
   EXPECT_EQ(Child<QPushButton>(&dialog, "cmdImprimir")->toolTip(), "B");
+  state.PrintConfirmed = true;
   QTest::mouseClick(Child<QPushButton>(&dialog, "cmdCancelar"), Qt::LeftButton);
+  EXPECT_FALSE(state.PrintConfirmed);
   EXPECT_EQ(printers.current, "A");
   // A current printer that is not listed leaves nothing selected.
   printers.current = "gone";
@@ -122,7 +124,6 @@ class GraphWindowPrintTest : public ::testing::Test {
     graph::PrintingControls() = nullptr;
   }
   void Open(int width, int height) {
-    h.GraphKind = 0;
     h.GraphFormula = " y = 1 + 2 x";
     h.GraphCoefA = 1, h.GraphCoefB = 2;
     h.View = {0, 10, 0, 20};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace testing_support {
 
 using platform::Answer;
@@ -70,13 +72,9 @@ void ScriptedUi::RunModal(platform::ModalWindow& window) {
 }
 
 void ScriptedUi::SetBusy(bool busy) {
-  if (busy) {
-    ++busy_depth_;
-    ++busy_sections_;
-    return;
-  }
-  EXPECT_GT(busy_depth_, 0) << "the busy pointer was restored twice";
-  if (busy_depth_ > 0) --busy_depth_;
+  EXPECT_TRUE(busy || busy_depth_ > 0) << "the busy pointer was restored twice";
+  busy_sections_ += busy ? 1 : 0;
+  busy_depth_ = std::max(0, busy_depth_ + (busy ? 1 : -1));
 }
 
 }  // namespace testing_support
