@@ -42,7 +42,6 @@ TEST(ReportPageTest, PageBreaksWhenLessThanOneAndAHalfLinesAreLeftAndRulesScaleW
     job.twipsPerPixel = 1440.0 / dpi;
     printing::ReportPage page(job, false);
     page.SetLineThickness();
-    page.L = 1.5;
     page.Rule(1.8);
     ASSERT_EQ(job.items.size(), 1u);
     EXPECT_EQ(job.items[0].width, pixels) << dpi;
@@ -131,22 +130,17 @@ Report1VInput Input1V(const tables::Table1V& table) {
   return in;
 }
 
-Report2VInput Input2V(const tables::Table2V& table) {
-  Report2VInput in;
-  in.Table = &table;
-  return in;
+// The one document a report prints on a printer of its own.
+RecordedJob Printed(const Report1VInput& in) {
+  FakePrinters printers({"P"}, "P");
+  printing::Imprimir1VAR(printers, in);
+  return printers.jobs.at(0);
 }
 
-// The one document a report prints on a printer of its own.
-template <class Input>
-RecordedJob Printed(const Input& in) {
+RecordedJob Printed(const tables::Table2V& table, Report2VInput in = {}) {
   FakePrinters printers({"P"}, "P");
-  if constexpr (std::is_same_v<Input, Report1VInput>) {
-    printing::Imprimir1VAR(printers, in);
-  } else {
-    printing::Imprimir2VAR(printers, in);
-  }
-  EXPECT_EQ(printers.jobs.size(), 1u);
+  in.Table = &table;
+  printing::Imprimir2VAR(printers, in);
   return printers.jobs.at(0);
 }
 
@@ -210,7 +204,7 @@ TEST(ReportTest, LongTablesOfBothReportsBreakWhereLessThanOneAndAHalfLinesAreLef
   table2V.N2V = 100;
   // The last row's last power: 100^4 on the one-variable report, 100^2 on the other.
   const std::pair<RecordedJob, std::string> reports[] = {
-      {Printed(Input1V(table1V)), "100000000"}, {Printed(Input2V(table2V)), "10000"}};
+      {Printed(Input1V(table1V)), "100000000"}, {Printed(table2V), "10000"}};
   for (const auto& [job, lastCell] : reports) {
     // Page 1 holds the rows at lines 2.7 .. 42.7 (rows 1..41); later pages the rows at
     // 1.2 .. 43.2 (43 rows each).
@@ -257,11 +251,12 @@ TEST(ReportTest, ResultsOfEmptyTablesSitOnTheirLinesAndNoPrinterPrintsNothing) {
   in.Boxes.Txt1V_MX = "mx", in.Boxes.Txt1V_DX = "dx", in.Boxes.Txt1V_CU = "cu";
   in.Boxes.Label1_69 = "Mesokurtic";
   const tables::Table2V table2 = Table2V(3, {});
-  Report2VInput in2 = Input2V(table2);
+  Report2VInput in2;
+  in2.Table = &table2;
   in2.Label1_44 = "Curve of POWER regression";
   in2.Boxes.Txt2V_MX = "mx", in2.Boxes.Txt2V_VY = "vy", in2.Boxes.Txt2V_R = "r1";
   in2.Boxes.Txt2V_CUR = " y = 2 x^3";
-  const RecordedJob job = Printed(in), job2 = Printed(in2);
+  const RecordedJob job = Printed(in), job2 = Printed(table2, in2);
   ExpectPlaced(job, "1V");
   ExpectPlaced(job2, "2V");
   // Under the title, the captions, above TOTAL and under the sums.
@@ -300,8 +295,7 @@ TEST(Report2VTest, ModelsDecideTransformsCaptionsAndSkippedRows) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.model);
-    const tables::Table2V table = Table2V(c.model, {{2, 1, 3}, {-1, 2, 1}, {4, -2, 1}});
-    const RecordedJob job = Printed(Input2V(table));
+    const RecordedJob job = Printed(Table2V(c.model, {{2, 1, 3}, {-1, 2, 1}, {4, -2, 1}}));
     EXPECT_TRUE(job.ended);
     EXPECT_EQ(TextsAt(job, LineY(2.7), kEdges9), c.firstRow);
     std::vector<std::string> indices;
@@ -318,7 +312,7 @@ TEST(Report2VTest, ARunTimeErrorStopsTheReportDropsTheDocumentAndSaysWhy) {
   ScriptedUi ui;
   ui.ExpectMsgBox("Printing Error: \nError  6\nOverflow", platform::Answer::Ok, "",
                   platform::Icon::Critical, platform::Buttons::Ok);
-  const RecordedJob job = Printed(Input2V(Table2V(0, {{1, 1, 1}, {1e200, 1, 1}})));
+  const RecordedJob job = Printed(Table2V(0, {{1, 1, 1}, {1e200, 1, 1}}));
   EXPECT_TRUE(job.aborted && !job.ended);
   EXPECT_EQ(job.Find("Covariance"), nullptr);
 }

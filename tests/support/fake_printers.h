@@ -30,8 +30,6 @@ class RecordedJob : public platform::PrintJob {
   bool ended = false, aborted = false;
   std::vector<RecordedJob>* archive = nullptr;
 
-  RecordedJob() = default;
-  RecordedJob(const RecordedJob&) = default;
   ~RecordedJob() override {
     if (auto* kept = std::exchange(archive, nullptr)) kept->push_back(*this);
   }
