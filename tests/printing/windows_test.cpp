@@ -196,7 +196,7 @@ int PdfPages(const QString& path, bool* landscape) {
   return static_cast<int>(pdf.count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
-TEST_F(GraphWindowPrintTest, PdfPlotsTurnByShapeAndAStoppedReportLeavesNoFile) {
+TEST_F(GraphWindowPrintTest, PdfPlotsTurnByShapeAndFailedReportsLeaveNoFileAndSaySo) {
   QTemporaryDir dir;
   platform::QtPrinters printers;
   platform::InstallPrinters(&printers);
@@ -225,6 +225,13 @@ TEST_F(GraphWindowPrintTest, PdfPlotsTurnByShapeAndAStoppedReportLeavesNoFile) {
   printing::Imprimir2VAR(printers, in);
   printing::Imprimir2VAR(printers, in);
   EXPECT_FALSE(QFile::exists(stopped));
+  // A file that cannot be written is reported, never taken for a printed report.
+  tables::Table1V table1V;
+  printing::Report1VInput in1V;
+  in1V.Table = &table1V;
+  ui.ExpectSave(dir.filePath("no/such/folder.pdf").toStdString());
+  ui.ExpectMsgBox("Printing Error: \nError  482\nPrinter error", platform::Answer::Ok);
+  printing::Imprimir1VAR(printers, in1V);
   platform::InstallPrinters(nullptr);
 }
 
