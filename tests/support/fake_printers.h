@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/printers.h"
@@ -12,7 +13,7 @@
 namespace testing_support {
 
 struct DrawnItem {
-  enum Kind { Text, Line, NewPage } kind = Text;
+  enum Kind { Text, Line } kind = Text;
   int page = 1;
   double x = 0, y = 0, dx = 0, dy = 0;  // page millimetres
   int width = 0;                        // line width in pixels
@@ -29,13 +30,8 @@ class RecordedJob : public platform::PrintJob {
   bool ended = false, aborted = false;
   std::vector<RecordedJob>* archive = nullptr;
 
-  RecordedJob() = default;
-  RecordedJob(const RecordedJob&) = default;
   ~RecordedJob() override {
-    if (archive == nullptr) return;
-    RecordedJob kept(*this);
-    kept.archive = nullptr;
-    archive->push_back(std::move(kept));
+    if (auto* kept = std::exchange(archive, nullptr)) kept->push_back(*this);
   }
 
   static double CharWidth(const platform::PrintFont& f) { return 0.02 * f.Size; }
@@ -49,9 +45,7 @@ class RecordedJob : public platform::PrintJob {
   }
   double PrintableHeight() override { return height; }
   double TwipsPerPixel() override { return twipsPerPixel; }
-  void NewPage() override {
-    items.push_back({DrawnItem::NewPage, ++page, 0, 0, 0, 0, 0, "", font});
-  }
+  void NewPage() override { ++page; }
   void End() override { ended = true; }
   void Abort() override { aborted = true; }
 
@@ -76,8 +70,6 @@ class FakePrinters : public platform::PrinterService {
   std::vector<std::string> names;
   std::string current;
   std::vector<int> setCurrentCalls;
-  int eventPumps = 0;
-  RecordedJob prototype;  // the settings of every new document
   std::vector<RecordedJob> jobs;
 
   std::vector<std::string> DeviceNames() override { return names; }
@@ -87,11 +79,11 @@ class FakePrinters : public platform::PrinterService {
     current = names.at(index);
   }
   std::unique_ptr<platform::PrintJob> StartJob(platform::Orientation) override {
-    auto job = std::make_unique<RecordedJob>(prototype);
+    auto job = std::make_unique<RecordedJob>();
     job->archive = &jobs;
     return job;
   }
-  void ProcessEvents() override { ++eventPumps; }
+  void ProcessEvents() override {}
 
  private:
   platform::PrinterService* previous_;
