@@ -273,7 +273,7 @@ TEST_F(ProgramRun, CalculatorPanelsAnswerFromTypedValuesAndKeepThemAcrossTabs) {
 }
 
 // The manual: built beside the program, opened from Help, naming every task and command the
-// program has (its screenshots are compared with the program by screenshots_match.sh).
+// program has (its screenshots are compared with the program by tools/check-manual-screenshots).
 class ManualRun : public ProgramRun {
  protected:
   ManualRun() : ProgramRun(QFileInfo(ORVALIS_BUILT_MANUAL).absolutePath().toStdString()) {}
