@@ -173,9 +173,6 @@ TEST(DistributionView, PerDistributionAndMode) {
       {0, 0, "Normal", "NL", "ImgNMVP_2.gif", "ImgNMVP_3.gif", "ImgPP_40.gif", "", false},
       {0, 3, "Normal", "NC", "ImgNMVP_2.gif", "ImgNMVP_3.gif", "ImgPP_43.gif", "ImgPP_44.gif",
        false},
-      {1, 1, "t-Student", "TR", "ImgNMVP_0.gif", "", "ImgPP_10.gif", "", false},
-      {3, 2, "F-Snedecor", "FI", "ImgNMVP_4.gif", "ImgNMVP_5.gif", "ImgPP_33.gif", "ImgPP_34.gif",
-       false},
       {4, 3, "Binomial", "BP", "ImgNMVP_0.gif", "ImgNMVP_6.gif", "ImgPP_50.gif", "", true},
       {5, 2, "Poisson", "PI", "ImgNMVP_7.gif", "", "ImgPP_53.gif", "ImgPP_54.gif", true},
   };
