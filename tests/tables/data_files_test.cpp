@@ -176,8 +176,9 @@ TEST_F(DataFiles, RefusedRowTextChangesNothingOnPasteOrOpen) {
         Pegar1V(table);
       }
       const auto kept = std::tuple(table.DataType1V, table.FileName1V, table.Modified1V,
-                                   table.Top1V, table.SelStart1V, table.SelEnd1V, MenuLine(table));
-      EXPECT_EQ(kept, std::tuple(1, Path("mine.e1v"), true, 5, 7, 9, "Undo paste* | Can not redo"));
+                                   table.Top1V, table.SelStart1V, table.SelEnd1V);
+      EXPECT_EQ(kept, std::tuple(1, Path("mine.e1v"), true, 5, 7, 9));
+      EXPECT_EQ(MenuLine(table), "Undo paste* | Can not redo");
       EXPECT_EQ(RowsOf(table), NumberedRows(1, 20));
       EXPECT_TRUE(view.calls.empty()) << "no caption, refresh or recomputation";
     }
