@@ -2,6 +2,9 @@
 // events select rows.
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "table_test_support.h"
 #include "tables/grid_keys.h"
 #include "tables/row_mouse.h"
 
@@ -9,52 +12,39 @@ namespace {
 
 using namespace tables;
 
-constexpr GridMove kStay{};
-GridMove To(int column, int row, int scroll = 0) { return GridMove{true, scroll, column, row}; }
-
+// Every rule of the keys on three columns and on two: tests/data/grid_keys.tsv.
 TEST(GridKeys, EveryRuleOfTheThreeColumns) {
-  const GridKey L = GridKey::Left, R = GridKey::Right, U = GridKey::Up, D = GridKey::Down,
-                E = GridKey::Enter, T = GridKey::Tab, O = GridKey::Other;
-  // The caret stands at the Start of the cell's text, at its End, at Both (empty) or inside.
-  struct Case { GridKey key; int column, columns, screenRow, dataRow, N; char caret; GridMove want; };
-  const Case cases[] = {
-      // First of three columns: Right from the text's end on; Left from its start back to the
-      // row above's last cell, scrolling on screen row 1 unless it is data row 1.
-      {R, 0, 3, 4, 4, 12, 'E', To(1, 4)}, {R, 0, 3, 4, 4, 12, '-', kStay}, {E, 0, 3, 4, 4, 12, '-', To(1, 4)},
-      {T, 0, 3, 4, 4, 12, 'S', To(1, 4)}, {L, 0, 3, 4, 4, 12, 'S', To(2, 3)}, {L, 0, 3, 1, 5, 30, 'S', To(2, 1, -1)},
-      {L, 0, 3, 1, 1, 12, 'S', kStay}, {L, 0, 3, 4, 4, 12, 'E', kStay}, {U, 0, 3, 4, 4, 12, '-', To(0, 3)},
-      {U, 0, 3, 1, 2, 12, '-', To(0, 1, -1)}, {U, 0, 3, 1, 1, 12, '-', kStay}, {D, 0, 3, 11, 11, 12, '-', To(0, 12)},
-      {D, 0, 3, 12, 12, 13, '-', To(0, 12, 1)}, {D, 0, 3, 12, 12, 12, '-', kStay}, {O, 0, 3, 4, 4, 12, 'B', kStay},
-      // Middle column: forward to the last, back to the first.
-      {R, 1, 3, 4, 4, 12, 'E', To(2, 4)}, {E, 1, 3, 4, 4, 12, '-', To(2, 4)}, {L, 1, 3, 1, 1, 12, 'S', To(0, 1)},
-      {D, 1, 3, 12, 20, 40, '-', To(1, 12, 1)},
-      // Last column: back to the middle, forward to the next row's first while there is one.
-      {L, 2, 3, 4, 4, 12, 'S', To(1, 4)}, {E, 2, 3, 4, 4, 12, '-', To(0, 5)}, {T, 2, 3, 12, 12, 13, '-', To(0, 12, 1)},
-      {E, 2, 3, 12, 12, 12, '-', kStay}, {U, 2, 3, 1, 7, 30, '-', To(2, 1, -1)},
-      // Two columns (ungrouped data): x and n; an empty cell has its caret at both ends.
-      {R, 0, 2, 3, 3, 12, 'E', To(1, 3)}, {L, 1, 2, 3, 3, 12, 'S', To(0, 3)}, {L, 0, 2, 3, 3, 12, 'S', To(1, 2)},
-      {R, 1, 2, 3, 3, 12, 'B', To(0, 4)},
-  };
-  for (const Case& c : cases) {
-    const bool start = c.caret == 'S' || c.caret == 'B', end = c.caret == 'E' || c.caret == 'B';
-    EXPECT_EQ(tables::NavigateKey(c.key, c.column, c.columns, c.screenRow, c.dataRow, c.N, start, end), c.want)
-        << &c - cases;
+  const std::map<std::string, GridKey> keys = {
+      {"Left", GridKey::Left},   {"Right", GridKey::Right}, {"Up", GridKey::Up},
+      {"Down", GridKey::Down},   {"Enter", GridKey::Enter}, {"Tab", GridKey::Tab},
+      {"Other", GridKey::Other}};
+  for (const auto& r : tables_test::ReferenceRows("grid_keys.tsv")) {
+    SCOPED_TRACE(testing::PrintToString(r));
+    ASSERT_EQ(r.size(), 11u);
+    const auto at = [&](size_t i) { return std::stoi(r[i]); };
+    const bool start = r[6] == "S" || r[6] == "B", end = r[6] == "E" || r[6] == "B";
+    EXPECT_EQ(NavigateKey(keys.at(r[0]), at(1), at(2), at(3), at(4), at(5), start, end),
+              (GridMove{at(7) == 1, at(8), at(9), at(10)}));
   }
 }
 
 TEST(RowMouse, TheDragTargetRowFollowsThePointerWithinTheGrid) {
   // 26 pixels between rows; a pixel is 15 twips and the handlers divide by 387.
-  const int cases[][3] = {{3, 0, 3},    {3, 24, 3},     {3, 25, 4},    {3, 51, 5},    {3, -2, 3},
-                          {3, -3, 2},   {3, -27, 2},    {3, -28, 1},   {3, -500, 1},  {12, 5000, 12},
-                          {1, -1, 1},   {11, 26, 12},   {1, 257, 11},  {1, 256, 10}};
-  for (const auto& c : cases) EXPECT_EQ(RowMouse::DragTarget(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
+  const int cases[][3] = {{3, 0, 3},   {3, 24, 3},   {3, 25, 4},    {3, 51, 5},     {3, -2, 3},
+                          {3, -3, 2},  {3, -27, 2},  {3, -28, 1},   {3, -500, 1},   {12, 5000, 12},
+                          {1, -1, 1},  {11, 26, 12}, {1, 257, 11},  {1, 256, 10}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(RowMouse::DragTarget(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
+  }
 }
 
 TEST(RowMouse, ClicksShiftClicksAndDrags) {
-  const auto None = RowModifiers::None, Shift = RowModifiers::ShiftOnly, Other = RowModifiers::Other;
+  const auto None = RowModifiers::None, Shift = RowModifiers::ShiftOnly;
+  const auto Other = RowModifiers::Other;
   // A press on screen row `index` with the modifiers, moves by `moves` pixels, the release.
-  struct Case { const char* what; RowSelection before; int32_t top; int index; RowModifiers modifiers;
-                std::vector<int> moves; RowSelection after; bool pressed = true; };
+  struct Case { const char* what; RowSelection before; int32_t top; int index;
+                RowModifiers modifiers; std::vector<int> moves; RowSelection after;
+                bool pressed = true; };
   const Case cases[] = {
       {"a click selects its row", {-1, -1}, 1, 4, None, {}, {4, 4}},
       {"from the first visible row", {-1, -1}, 20, 4, None, {}, {23, 23}},

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,22 +13,15 @@
 #include "tables/quantiles.h"
 #include "tables/statistics1v.h"
 #include "tables/statistics2v.h"
+#include "table_test_support.h"
 
 namespace {
 
 using namespace tables;
 
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::stringstream in(line);
-  std::string field;
-  while (std::getline(in, field, '\t')) fields.push_back(field);
-  if (!line.empty() && line.back() == '\t') fields.emplace_back();
-  return fields;
-}
-
+// A number of the file; "-" (read as an empty text) is an empty cell.
 double Number(const std::string& text) {
-  if (text == "-") return NoValue;
+  if (text.empty()) return NoValue;
   double v = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), v);
   EXPECT_EQ(result.ec, std::errc()) << "not a number: " << text;
@@ -117,9 +108,10 @@ class CaseRunner {
 
   // An "expect" line: the text, or the number exactly (the coefficients, stored as their
   // 10-digit text reads back); a "near" line: the number within the given distance.
-  void Check(const std::vector<std::string>& f, int line) {
+  void Check(const std::vector<std::string>& f, int number) {
     const std::string& field = f.at(1);
-    const std::string where = "case \"" + name_ + "\", line " + std::to_string(line) + ", " + field;
+    const std::string where =
+        "case \"" + name_ + "\", check " + std::to_string(number) + ", " + field;
     const auto n = numbers_.find(field);
     const auto t = texts_.find(field);
     ASSERT_TRUE(n != numbers_.end() || t != texts_.end()) << where << ": not produced";
@@ -147,7 +139,8 @@ class CaseRunner {
     texts_.insert({{"MomentShown", Flag(r.Moment.has_value())},
                    {"CmdCuantil_Enabled", Flag(r.CmdCuantil_Enabled)},
                    {"ErrorFlag", std::to_string(ErrorFlag)}, {"M1V", std::to_string(s1_.M1V)},
-                   {"ClassesOK1V", Flag(s1_.ClassesOK1V)}, {"Stats1VReady", Flag(s1_.Stats1VReady)}});
+                   {"ClassesOK1V", Flag(s1_.ClassesOK1V)},
+                   {"Stats1VReady", Flag(s1_.Stats1VReady)}});
     if (r.Moment) Show(*r.Moment);
   }
 
@@ -203,15 +196,9 @@ class CaseRunner {
 };
 
 TEST(StatisticsReference, EveryCaseGivesTheExpectedTexts) {
-  std::ifstream in(std::string(ORVALIS_TEST_DATA_DIR) + "/stats_reference.tsv");
-  ASSERT_TRUE(in) << "missing tests/data/stats_reference.tsv";
   CaseRunner runner;
-  std::string line;
-  int number = 0, cases = 0, checks = 0;
-  while (std::getline(in, line)) {
-    ++number;
-    if (line.empty() || line[0] == '#') continue;
-    const auto f = SplitTabs(line);
+  int cases = 0, checks = 0;
+  for (const auto& f : tables_test::ReferenceRows("stats_reference.tsv")) {
     const std::string& kind = f.at(0);
     if (kind == "case") {
       runner.Start(f);
@@ -219,8 +206,7 @@ TEST(StatisticsReference, EveryCaseGivesTheExpectedTexts) {
     } else if (kind == "row") {
       runner.Row(f);
     } else if (kind == "expect" || kind == "near") {
-      runner.Check(f, number);
-      ++checks;
+      runner.Check(f, ++checks);
     } else if (kind != "end") {
       runner.Run(f);
     }

@@ -147,6 +147,7 @@ inline std::vector<std::vector<std::string>> ReferenceRows(const std::string& na
     std::istringstream split(line);
     auto& fields = rows.emplace_back();
     for (std::string f; std::getline(split, f, '\t');) fields.push_back(f == "-" ? "" : f);
+    if (line.back() == '\t') fields.emplace_back();  // getline drops a last empty field
   }
   EXPECT_FALSE(rows.empty()) << "no rows read from " << name;
   return rows;
