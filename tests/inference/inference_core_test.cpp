@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <tuple>
 
 #include "inference/inference.h"
 #include "numeric/numeric.h"
+#include "support/reference_rows.h"
 
 namespace {
 
@@ -40,14 +40,10 @@ class InferenceCore : public ::testing::Test {
 
 // Every worked case, from the typed texts through the reader to the shown texts.
 TEST_F(InferenceCore, WorkedCasesMatchTheIndependentComputation) {
-  std::ifstream file(std::string(ORVALIS_TEST_DATA_DIR) + "/inference_cases.tsv");
-  ASSERT_TRUE(file) << "cannot read inference_cases.tsv";
   int intervals = 0;
   std::set<std::pair<int, int>> testSides;
-  for (std::string line; std::getline(file, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    const auto f = Split(line, '\t');
-    SCOPED_TRACE(line);
+  for (const auto& f : testing_support::ReferenceRows("inference_cases.tsv")) {
+    SCOPED_TRACE(testing::PrintToString(f));
     const auto type = static_cast<int16_t>(std::stoi(f[1]));
     if (f[0] == "test") {
       ASSERT_EQ(f.size(), 17u);

@@ -4,14 +4,13 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "graph/recording_surface.h"
 #include "printing/graph_print.h"
 #include "printing/report_page.h"
 #include "printing/reports.h"
 #include "support/fake_printers.h"
+#include "support/reference_rows.h"
 #include "support/scripted_ui.h"
 
 namespace {
@@ -197,15 +196,12 @@ TEST(ReportTest, LongTablesOfBothReportsBreakWhereLessThanOneAndAHalfLinesAreLef
 
 // Every text of tests/data/report_layout.tsv for this report stands where it was worked out.
 void ExpectPlaced(const RecordedJob& job, const std::string& report) {
-  std::ifstream file(std::string(ORVALIS_TEST_DATA_DIR) + "/report_layout.tsv");
-  std::string line, key, text;
   int checked = 0;
-  while (std::getline(file, line)) {
-    std::istringstream row(line);
-    if (!std::getline(row, key, '\t') || key != report || !std::getline(row, text, '\t')) continue;
-    int nth = 0;
-    double x = 0, y = 0, size = 0;
-    row >> nth >> x >> y >> size;
+  for (const auto& f : testing_support::ReferenceRows("report_layout.tsv")) {
+    if (f.at(0) != report) continue;
+    const std::string& text = f.at(1);
+    const int nth = std::stoi(f.at(2));
+    const double x = std::stod(f.at(3)), y = std::stod(f.at(4)), size = std::stod(f.at(5));
     const DrawnItem* item = job.Find(text, nth);
     ++checked;
     ASSERT_NE(item, nullptr) << text;

@@ -2,12 +2,11 @@
 // change handlers, the commands, and the view per distribution and mode.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "numeric/numeric.h"
 #include "probability/distribution_panel_core.h"
+#include "support/reference_rows.h"
 #include "support/scripted_ui.h"
 
 namespace {
@@ -54,14 +53,8 @@ struct Panel {
 
 // Replays a file of cases in the layout of distribution_cases.tsv, counting them.
 void Replay(const std::string& name, int& cases) {
-  std::ifstream file(std::string(ORVALIS_TEST_DATA_DIR) + "/" + name);
-  ASSERT_TRUE(file) << "tests/data/" << name << " is missing";
-  for (std::string line; std::getline(file, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> f;
-    std::stringstream fields(line);
-    for (std::string t; std::getline(fields, t, '\t');) f.push_back(t == "-" ? "" : t);
-    SCOPED_TRACE(name + ": " + line);
+  for (const auto& f : testing_support::ReferenceRows(name)) {
+    SCOPED_TRACE(name + ": " + testing::PrintToString(f));
     const bool refused = f.back() == "Invalid data";
     ASSERT_EQ(f.size(), refused ? 9u : 11u);
     const auto tipo = static_cast<int16_t>(std::string("NTXFBP").find(f[0]));

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <sstream>
 
 #include "numeric/numeric.h"
 #include "probability/events_ab.h"
+#include "support/reference_rows.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ using probability::TextsPAB;
 // for no box.
 TextsPAB Boxes(const std::string& list) {
   TextsPAB texts;
-  std::stringstream in(list == "-" ? "" : list);
+  std::stringstream in(list);
   for (std::string item; in >> item;) {
     std::string text = item.substr(item.find('=') + 1);
     std::replace(text.begin(), text.end(), '_', ' ');
@@ -31,18 +31,14 @@ TextsPAB Boxes(const std::string& list) {
 // Worked cases write exactly the blank boxes they reach; contradictions found before or
 // after solving write nothing.
 TEST(EventsAB, ReferenceCasesWriteTheBlankBoxesOrAreRefused) {
-  std::ifstream file(std::string(ORVALIS_TEST_DATA_DIR) + "/events_ab_cases.tsv");
-  ASSERT_TRUE(file) << "tests/data/events_ab_cases.tsv is missing";
   int cases = 0;
-  for (std::string line; std::getline(file, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    SCOPED_TRACE(line);
-    const auto tab = line.find('\t');
-    ASSERT_NE(tab, std::string::npos);
-    const bool refused = line.substr(tab + 1) == "Invalid data";
-    const auto outcome = CalculatePAB(Boxes(line.substr(0, tab)));
+  for (const auto& f : testing_support::ReferenceRows("events_ab_cases.tsv")) {
+    SCOPED_TRACE(testing::PrintToString(f));
+    ASSERT_EQ(f.size(), 2u);
+    const bool refused = f[1] == "Invalid data";
+    const auto outcome = CalculatePAB(Boxes(f[0]));
     EXPECT_EQ(outcome.invalid, refused);
-    EXPECT_EQ(outcome.written, refused ? TextsPAB{} : Boxes(line.substr(tab + 1)));
+    EXPECT_EQ(outcome.written, refused ? TextsPAB{} : Boxes(f[1]));
     ++cases;
   }
   EXPECT_EQ(cases, 48);

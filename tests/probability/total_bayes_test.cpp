@@ -2,10 +2,10 @@
 // refusals, and the completion of the one missing P(Ai), from tests/data.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "probability/total_bayes.h"
+#include "support/reference_rows.h"
 
 namespace {
 
@@ -18,15 +18,9 @@ std::vector<std::string> Rows(const std::string& list) {
 }
 
 TEST(TotalBayes, ReferenceCasesOfCalculateAndOfEnter) {
-  std::ifstream file(std::string(ORVALIS_TEST_DATA_DIR) + "/total_bayes_cases.tsv");
-  ASSERT_TRUE(file) << "tests/data/total_bayes_cases.tsv is missing";
   int cases = 0;
-  for (std::string line; std::getline(file, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    SCOPED_TRACE(line);
-    std::vector<std::string> f;
-    std::stringstream fields(line);
-    for (std::string t; std::getline(fields, t, '\t');) f.push_back(t);
+  for (const auto& f : testing_support::ReferenceRows("total_bayes_cases.tsv")) {
+    SCOPED_TRACE(testing::PrintToString(f));
     ASSERT_EQ(f.size(), 4u);
     std::string shown;
     if (f[0] == "calc") {

@@ -10,19 +10,20 @@
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "support/reference_rows.h"
 #include "tables/table_data.h"
 #include "tables/table_view.h"
 #include "tables/undo.h"
 
 namespace tables_test {
+
+using testing_support::ReferenceRows;
 
 inline constexpr double E = NoValue;  // an empty cell, in row lists
 inline const std::string kRowLimit = "Overflow: Number of rows is limited to  10000";
@@ -135,22 +136,6 @@ std::string MenuLine(const Table& t) {
   const tables::UndoRedoMenu m = tables::UndoRedoMenuOf(t);
   return m.undoCaption + (m.undoEnabled ? "*" : "") + " | " + m.redoCaption +
          (m.redoEnabled ? "*" : "");
-}
-
-// The rows of tests/data/<name>, split at tabs, with "-" read as an empty text; lines that
-// begin with '#' say what the columns are. A file without rows fails the test.
-inline std::vector<std::vector<std::string>> ReferenceRows(const std::string& name) {
-  std::ifstream in(std::string(ORVALIS_TEST_DATA_DIR) + "/" + name);
-  std::vector<std::vector<std::string>> rows;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream split(line);
-    auto& fields = rows.emplace_back();
-    for (std::string f; std::getline(split, f, '\t');) fields.push_back(f == "-" ? "" : f);
-    if (line.back() == '\t') fields.emplace_back();  // getline drops a last empty field
-  }
-  EXPECT_FALSE(rows.empty()) << "no rows read from " << name;
-  return rows;
 }
 
 // A number of a reference file; an empty text is an empty cell. strtod keeps denormals.
