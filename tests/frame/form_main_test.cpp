@@ -80,7 +80,8 @@ TEST_F(FormMainTest, ATabClickShowsItsPanelAndAdaptsMenusAndCaption) {
                                        (i == 3 ? " - /d/pairs.e2v" : i == 2 ? " - " : ""));
     const bool table = i == 2 || i == 3;
     EXPECT_EQ(form->EditMenu()->menuAction()->isVisible(), table);
-    for (const char* action : {"mnu_archivo_guardar", "mnu_archivo_guardarComo", "mnu_archivo_Imprimir"}) {
+    for (const char* action :
+         {"mnu_archivo_guardar", "mnu_archivo_guardarComo", "mnu_archivo_Imprimir"}) {
       EXPECT_EQ(Enabled(action), table) << action;
     }
   }
@@ -112,8 +113,9 @@ TEST_F(FormMainTest, PictureButtonsRunOncePerClick) {
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
-  QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(10, 10), button->mapToGlobal(QPointF(10, 10)),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(10, 10),
+                          button->mapToGlobal(QPointF(10, 10)), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
   QApplication::sendEvent(button, &doubleClick);
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(runs, 3);
@@ -167,8 +169,8 @@ TEST_F(FormMainTest, TheProgramFolderIsTheExecutablesWhereverItStarts) {
 
   Load();
   ui.ExpectShellOpen(folder + "/Manual_ORVA.pdf", false);
-  ui.ExpectMsgBox("Cannot find/open file " + folder + "/Manual_ORVA.pdf", Answer::Ok, std::string("Error"),
-                  Icon::Exclamation);
+  ui.ExpectMsgBox("Cannot find/open file " + folder + "/Manual_ORVA.pdf", Answer::Ok,
+                  std::string("Error"), Icon::Exclamation);
   Action("mnu_Ayuda_Manual")->trigger();
   ui.ExpectOpen(std::nullopt, [&](const platform::FileDialogRequest& request) {
     EXPECT_EQ(request.initDir, folder);
@@ -194,8 +196,8 @@ TEST_F(FormMainTest, AboutStaysUntilACharacterIsTyped) {
 }
 
 void Wheel(QWidget* target, QPoint angle) {
-  QWheelEvent event(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), angle, Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent event(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), angle,
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(target, &event);
 }
 

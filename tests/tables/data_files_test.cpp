@@ -33,14 +33,17 @@ class DataFiles : public testing::Test {
   }
   ~DataFiles() override { fs::remove_all(dir_); }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  static void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+  static void Write(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
   static std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
   std::vector<std::string> Files(const std::string& folder) const {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_ / folder)) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir_ / folder))
+      names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -67,14 +70,16 @@ TEST_F(DataFiles, TheBytesOfEveryKindAndModelReadBackBitForBit) {
   EXPECT_EQ(view.caption, "Orvalis - ZorbSoftware - " + one.FileName1V);
   SetRows(one, {{5, E, 3}, {-3, 0.5, 1}});
   one.DataType1V = 1;
-  EXPECT_EQ(DataFileText1V(one), "'<FIL1VAR>  12 AGR\r\n 5 <N>  3 \r\n-3  .5  1 \r\n" + EmptyLines(10));
+  EXPECT_EQ(DataFileText1V(one),
+            "'<FIL1VAR>  12 AGR\r\n 5 <N>  3 \r\n-3  .5  1 \r\n" + EmptyLines(10));
 
   // Values of every magnitude, under every model, come back bit for bit.
   const double values[] = {0.1, -2.5, 1E-300, 1.7976931348623157E+308, 5E-324, -1E+15,
                            123456789012345, 1.0 / 3, 0.1 + 0.2, 1E-5, -0.001,
                            2.2250738585072014E-308, 1E+22, 0, 7, -123.456E-200, E, 4};
   std::vector<Row> rows;
-  for (size_t i = 0; i + 2 < std::size(values); i += 3) rows.push_back({values[i], values[i + 1], values[i + 2]});
+  for (size_t i = 0; i + 2 < std::size(values); i += 3)
+    rows.push_back({values[i], values[i + 1], values[i + 2]});
   rows.resize(13);
   const char* codes[] = {"LIN", "LOG", "EXP", "POT", "CUA"};
   for (int16_t model = 0; model < 5; ++model) {
@@ -83,7 +88,8 @@ TEST_F(DataFiles, TheBytesOfEveryKindAndModelReadBackBitForBit) {
     two.RegType2V = model;
     two.FileName2V = Path("m.e2v");
     Save2VAR(two);
-    EXPECT_EQ(Read(two.FileName2V).substr(0, 20), std::string("'<FIL2VAR>  13 ") + codes[model] + "\r\n");
+    EXPECT_EQ(Read(two.FileName2V).substr(0, 20),
+              std::string("'<FIL2VAR>  13 ") + codes[model] + "\r\n");
     Table2V back;
     ASSERT_TRUE(Load2VAR(back, two.FileName2V));
     EXPECT_EQ(back.RegType2V, model);
@@ -105,7 +111,8 @@ TEST_F(DataFiles, TheHeaderGivesTheCountAndTheModel) {
     SCOPED_TRACE(c.header);
     std::string text = c.header + std::string("\r\n");
     // A field that is not a number reads as 0; what follows the third one's number is ignored.
-    for (int i = 1; i <= c.lines; ++i) text.append(" ").append(std::to_string(i)).append(" abc  5 7 \r\n");
+    for (int i = 1; i <= c.lines; ++i)
+      text.append(" ").append(std::to_string(i)).append(" abc  5 7 \r\n");
     Table2V table;
     SetRows(table, NumberedRows(1, 40));
     table.Top2V = 29;
@@ -151,11 +158,13 @@ TEST_F(DataFiles, RefusedRowTextChangesNothingOnPasteOrOpen) {
       const bool tooLarge = c.fileError && std::string(c.fileError) == " is too large";
       if (open) {
         std::string bytes = c.text;
-        if (bytes.find("<SEL") != std::string::npos) bytes.replace(bytes.find("<SEL") + 1, 3, "FIL");
+        if (bytes.find("<SEL") != std::string::npos)
+          bytes.replace(bytes.find("<SEL") + 1, 3, "FIL");
         fs::remove(path);
         if (bytes != "missing file") Write(path, bytes);
-        ui.ExpectMsgBox(*c.fileError ? "Error:\r\nThe file " + path + c.fileError : "Error in file " + path,
-                        Answer::Ok, "Error", Icon::Critical, Buttons::Ok);
+        ui.ExpectMsgBox(
+            *c.fileError ? "Error:\r\nThe file " + path + c.fileError : "Error in file " + path,
+            Answer::Ok, "Error", Icon::Critical, Buttons::Ok);
       } else {
         ui.SetClipboardText(c.text);
         if (tooLarge) ui.ExpectMsgBox(kRowLimit, Answer::Ok, "ERROR");
@@ -209,7 +218,8 @@ TEST_F(DataFiles, SavingReplacesTheFileOrKeepsItAndTheModifiedFlag) {
     if (setup == TempNameTaken) fs::create_directory(name + "x");
     const bool saved = setup == OldFiles;
     ScriptedUi ui;
-    if (!saved) ui.ExpectMsgBox("Error saving data to the file " + name, Answer::Ok, "Error", Icon::Critical);
+    if (!saved)
+      ui.ExpectMsgBox("Error saving data to the file " + name, Answer::Ok, "Error", Icon::Critical);
     Table1V table;
     RecordingView view(table);
     SetRows(table, {{1, 2, 3}});
@@ -240,11 +250,14 @@ TEST_F(DataFiles, NewAndOpenAskThenReplaceTheWholeTable) {
                         {Answer::Yes, false, false}};
   for (const Case& c : cases) {
     for (bool open : {true, false}) {
-      SCOPED_TRACE(testing::Message() << static_cast<int>(c.answer) << c.saveCompletes << (open ? " Open" : " New"));
+      SCOPED_TRACE(testing::Message()
+                   << static_cast<int>(c.answer) << c.saveCompletes << (open ? " Open" : " New"));
       ScriptedUi ui;
       if (c.answer != Answer::Ok) {
-        ui.ExpectMsgBox("Do you want to save changes to " + std::string(open ? "<noname>" : "/data/old.e2v") + "?",
-                        c.answer, "Save changes. Two variables statistic", Icon::Question, Buttons::YesNoCancel);
+        ui.ExpectMsgBox("Do you want to save changes to " +
+                            std::string(open ? "<noname>" : "/data/old.e2v") + "?",
+                        c.answer, "Save changes. Two variables statistic", Icon::Question,
+                        Buttons::YesNoCancel);
       }
       Table2V table;
       RecordingView view(table);

@@ -33,7 +33,9 @@ inline const std::string kRowLimit = "Overflow: Number of rows is limited to  10
 struct Row {
   double a = E, b = E, c = E;
   bool operator==(const Row& r) const {
-    auto same = [](double x, double y) { return std::bit_cast<uint64_t>(x) == std::bit_cast<uint64_t>(y); };
+    auto same = [](double x, double y) {
+      return std::bit_cast<uint64_t>(x) == std::bit_cast<uint64_t>(y);
+    };
     return same(a, r.a) && same(b, r.b) && same(c, r.c);
   }
 };
@@ -123,10 +125,14 @@ class RecordingView : public tables::TableView {
   void LayoutKind() override { calls.push_back("LayoutKind"); }
   void ClearPanel() override { calls.push_back("ClearPanel"); }
   void UndoRedoChanged() override { calls.push_back("UndoRedoChanged"); }
-  void SetCaption(const std::string& text) override { calls.push_back("SetCaption"), caption = text; }
+  void SetCaption(const std::string& text) override {
+    calls.push_back("SetCaption"), caption = text;
+  }
   void ShowTask(int index) override { calls.push_back("ShowTask"), task = index; }
   void SaveTable() override { calls.push_back("SaveTable"), onSave ? onSave() : void(); }
-  int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+  int Count(const std::string& call) const {
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+  }
 };
 
 // What the Edit menu shows, as one line: "undo caption | redo caption" with a "*" after an
@@ -139,6 +145,8 @@ std::string MenuLine(const Table& t) {
 }
 
 // A number of a reference file; an empty text is an empty cell. strtod keeps denormals.
-inline double Value(const std::string& text) { return text.empty() ? E : std::strtod(text.c_str(), nullptr); }
+inline double Value(const std::string& text) {
+  return text.empty() ? E : std::strtod(text.c_str(), nullptr);
+}
 
 }  // namespace tables_test
