@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -37,14 +36,11 @@ void Fill(std::vector<double>& column, std::initializer_list<double> values) {
 }
 
 TEST(Scale, GridStepsOfTwentyToFiftyIntervalsAtOneTwoOrFiveAndLabelTexts) {
-  // Worked out by hand from log10 of the range: a range of exactly 2 or 4 times a power of
-  // ten takes the coarser step.
+  // Worked out by hand from log10 of the range, 20 to 50 intervals: a range of exactly 2 or 4
+  // times a power of ten takes the coarser step.
   const double cases[][2] = {{10, 0.5}, {1, 0.05}, {1.9, 0.05}, {2, 0.1},    {3.9, 0.1},
                              {4, 0.2},  {60, 2},   {0.5, 0.02}, {0.2, 0.01}};
   for (const auto& [range, step] : cases) EXPECT_DOUBLE_EQ(graph::GridStep(range), step) << range;
-  for (double range = 1e-9; range < 1e12; range *= 1.37) {
-    EXPECT_NEAR(range / graph::GridStep(range), 35, 15.01) << range;  // 20 to 50 intervals
-  }
   // Labels: a leading zero, fifteen digits, exponents for extreme magnitudes.
   const std::pair<double, const char*> texts[] = {
       {0.5, "0.5"}, {-0.25, "-0.25"}, {3 * 0.1, "0.3"}, {1E-20, "1E-20"}, {-1E-5, "-1E-05"}};
@@ -82,16 +78,13 @@ TEST(Frame, PenWidthsInPixelsAndThePaperKeepsTheScreenShape) {
   // 600 dpi is 2.4 twips a pixel: 0.3 mm is 7.09 pixels, 0.1 mm 2.36; never below 1 pixel.
   const double cases[][3] = {{0.3, 2.4, 7}, {0.1, 2.4, 2}, {3, 15, 11}, {0.3, 1440, 1}};
   for (const auto& [mm, twips, px] : cases) EXPECT_EQ(graph::MmToPixels(mm, twips), px) << mm;
-  // The page keeps the screen plot's shape: its bottom or its right is left blank.
-  const double fits[][6] = {{1000, 1000, 600, 400, 1000, 1000 * 400.0 / 600},
-                            {1000, 500, 400, 600, 400 * 500.0 / 600, 500}};
-  for (const auto& [paperW, paperH, screenW, screenH, W, H] : fits) {
-    Scene sc({0, 1, 0, 1});
-    sc.scene.screenWidth = screenW, sc.scene.screenHeight = screenH;
-    RecordingSurface paper(paperW, paperH, false);
-    const graph::TargetSetup t = graph::SetUpTarget(paper, sc.scene, 3, 0.3);
-    EXPECT_TRUE(std::fabs(t.W - W) + std::fabs(t.H - H) < 1e-9) << t.W << " " << t.H;
-  }
+  // The page keeps the screen plot's shape: a plot taller than the page leaves its right
+  // blank (a wider one its bottom, as the printing tests see).
+  Scene sc({0, 1, 0, 1});
+  sc.scene.screenWidth = 400, sc.scene.screenHeight = 600;
+  RecordingSurface paper(1000, 500, false);
+  const graph::TargetSetup t = graph::SetUpTarget(paper, sc.scene, 3, 0.3);
+  EXPECT_TRUE(t.H == 500 && std::fabs(t.W - 400 * 500.0 / 600) < 1e-9) << t.W << " " << t.H;
 }
 
 TEST(Frame, ThePageFrameInBlackAndWhiteAndAxesOnlyWellInsideThePlot) {
@@ -219,12 +212,10 @@ TEST(Data, ScatterRingsInsideTheMarginsOverTheCurve) {
   EXPECT_TRUE(s.ops.back().pen == 6 && s.ops.back().colour == (Rgb{255, 255, 255}));
 }
 
-void ExpectView(const ViewBounds& got, const ViewBounds& want, const std::string& what) {
-  const double e = 1e-12 * (std::fabs(want.ViewXmax) + std::fabs(want.ViewYmax) + 1);
-  EXPECT_NEAR(got.ViewXmin, want.ViewXmin, e) << what;
-  EXPECT_NEAR(got.ViewXmax, want.ViewXmax, e) << what;
-  EXPECT_NEAR(got.ViewYmin, want.ViewYmin, e) << what;
-  EXPECT_NEAR(got.ViewYmax, want.ViewYmax, e) << what;
+bool Near(const ViewBounds& a, const ViewBounds& b) {
+  const double e = 1e-12 * (std::fabs(b.ViewXmax) + std::fabs(b.ViewYmax) + 1);
+  return std::fabs(a.ViewXmin - b.ViewXmin) <= e && std::fabs(a.ViewXmax - b.ViewXmax) <= e &&
+         std::fabs(a.ViewYmin - b.ViewYmin) <= e && std::fabs(a.ViewYmax - b.ViewYmax) <= e;
 }
 
 TEST(Navigation, EachToolOnAView) {
@@ -243,10 +234,10 @@ TEST(Navigation, EachToolOnAView) {
   for (const Case& c : cases) {
     ViewBounds v = c.start;
     EXPECT_TRUE(graph::ApplyTool(c.tool, v, 600, 300));
-    ExpectView(v, c.want, std::to_string(c.tool));
+    EXPECT_TRUE(Near(v, c.want)) << c.tool;
     if (c.tool != graph::kEqualScales) continue;
     graph::ApplyTool(c.tool, v, 600, 300);
-    ExpectView(v, c.want, "twice");
+    EXPECT_TRUE(Near(v, c.want)) << "twice";
   }
   // The one-axis buttons leave the other axis exactly as it was.
   ViewBounds v = {0.1, 0.7, 3, 9};
@@ -269,7 +260,7 @@ TEST(Navigation, StepsThatBreakTheMappingAreRefused) {
   for (const Case& c : cases) {
     ViewBounds v = c.start;
     EXPECT_FALSE(graph::ApplyTool(c.refused, v, 600, 300)) << c.start.ViewXmax;
-    ExpectView(v, c.start, "refused");
+    EXPECT_TRUE(Near(v, c.start)) << "refused";
     EXPECT_TRUE(graph::ApplyTool(c.taken, v, 600, 300)) << c.start.ViewXmax;
   }
   // Zooming in for ever stops at the smallest workable range.
