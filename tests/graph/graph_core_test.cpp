@@ -74,21 +74,18 @@ TEST(PlanGrid, LinesAndLabelsOfAViewAndViewsWithoutAGrid) {
   EXPECT_EQ(Labels(plan.horizontal).front(), " 100000000000.1");
 }
 
-TEST(Frame, PenWidthsInPixelsAndThePaperKeepsTheScreenShape) {
+TEST(Frame, PaperPensShapeAndFrameAxesOnlyWellInsideThePlot) {
   // 600 dpi is 2.4 twips a pixel: 0.3 mm is 7.09 pixels, 0.1 mm 2.36; never below 1 pixel.
   const double cases[][3] = {{0.3, 2.4, 7}, {0.1, 2.4, 2}, {3, 15, 11}, {0.3, 1440, 1}};
   for (const auto& [mm, twips, px] : cases) EXPECT_EQ(graph::MmToPixels(mm, twips), px) << mm;
   // The page keeps the screen plot's shape: a plot taller than the page leaves its right
   // blank (a wider one its bottom, as the printing tests see).
-  Scene sc({0, 1, 0, 1});
-  sc.scene.screenWidth = 400, sc.scene.screenHeight = 600;
+  Scene tall({0, 1, 0, 1});
+  tall.scene.screenWidth = 400, tall.scene.screenHeight = 600;
   RecordingSurface paper(1000, 500, false);
-  const graph::TargetSetup t = graph::SetUpTarget(paper, sc.scene, 3, 0.3);
+  const graph::TargetSetup t = graph::SetUpTarget(paper, tall.scene, 3, 0.3);
   EXPECT_TRUE(t.H == 500 && std::fabs(t.W - 400 * 500.0 / 600) < 1e-9) << t.W << " " << t.H;
-}
-
-TEST(Frame, ThePageFrameInBlackAndWhiteAndAxesOnlyWellInsideThePlot) {
-  // On paper a frame twice as wide as the grid, drawn even when the view has no grid.
+  // In black and white, a frame twice as wide as the grid, even when the view has no grid.
   for (const ViewBounds v : {ViewBounds{-5, 5, -5, 5}, ViewBounds{0, 1e-300, 0, 1}}) {
     Scene sc(v);
     sc.scene.PrintBlackWhite = true;
@@ -125,9 +122,8 @@ TEST(Curve, ModelValuesWhereTheyAreMissingAndStepsThatFollowTheSlope) {
     EXPECT_NEAR(y, c.value == D ? c.y : -99, 1e-12) << c.kind << " " << c.x;
   }
   // The curve's step along x follows the slope.
-  const double steps[][3] = {{0, 3, 1},     {1, 3, 1},      {2, 3, 0.75},       {4, 3, 0.375},
-                             {8, 3, 0.1875}, {8.1, 3, 0.15}, {INFINITY, 3, 0.15}, {NAN, 3, 0.15},
-                             {0.5, 7, 7.0 / 3}};
+  const double steps[][3] = {{0, 3, 1}, {1, 3, 1}, {2, 3, 0.75}, {4, 3, 0.375}, {8, 3, 0.1875},
+                             {8.1, 3, 0.15}, {NAN, 3, 0.15}, {0.5, 7, 7.0 / 3}};
   for (const auto& [d, cw, step] : steps) EXPECT_DOUBLE_EQ(graph::CurveStep(d, cw), step) << d;
 }
 
@@ -138,10 +134,8 @@ TEST(Curve, LogarithmShowsABandLeftOfZero) {
   graph::DibujarCurva(screen, sc.scene);
   // x = p/50 − 5 ≤ 0 up to column 250: after the first column's short step the repeated
   // row steps 1 pixel.
-  ASSERT_EQ(screen.Of("Line").size(), 251u);
-  for (const auto& band : screen.Of("Line")) {  // masked, so the grid shows through it
-    EXPECT_TRUE(band.mask && band.x1 <= 250) << band.x1;
-  }
+  ASSERT_EQ(screen.Of("Line").size(), 251u);  // masked, so the grid shows through the band
+  for (const auto& b : screen.Of("Line")) EXPECT_TRUE(b.mask && b.x1 <= 250) << b.x1;
   const auto dots = screen.Of("Dot");
   ASSERT_FALSE(dots.empty());
   for (const auto& d : dots) {
@@ -267,7 +261,6 @@ TEST(Navigation, StepsThatBreakTheMappingAreRefused) {
   ViewBounds v{-1, 1, -1, 1};
   int steps = 0;
   while (graph::ApplyTool(graph::kZoomIn, v, 600, 300)) ++steps;
-  EXPECT_TRUE(graph::ViewAcceptable(v));
   EXPECT_NEAR(steps, std::log(0.5e-150) / std::log(0.8), 1);
   v = {0, 1, 1.5e308, 1.79e308};  // a drag is refused as the tools are
   EXPECT_FALSE(graph::DragView(v, 0, 4000, 500, 400));

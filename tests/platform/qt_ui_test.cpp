@@ -15,10 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <ostream>
 
-// Readable QStrings in failure messages.
-void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -57,18 +54,16 @@ TEST(QtUiTest, MessageBoxesAskAndAnswer) {
     std::function<void(QMessageBox*)> user;
     Answer expected;
     const char *shownText, *shownTitle;
-    QMessageBox::Icon shownIcon;
   } const cases[] = {
       {"Save?", "T", Buttons::YesNoCancel, Icon::Question, press(QMessageBox::No), Answer::No,
-       "Save?", "T", QMessageBox::Question},
+       "Save?", "T"},
       {"Save?", "T", Buttons::YesNoCancel, Icon::Question,
-       [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, Answer::Cancel, "Save?",
-       "T", QMessageBox::Question},
+       [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }, Answer::Cancel, "Save?", "T"},
       {"Sorry, cannot connect to x", "", Buttons::Ok, Icon::Exclamation, press(QMessageBox::Ok),
-       Answer::Ok, "Sorry, cannot connect to x", "Orvalis", QMessageBox::Warning},
+       Answer::Ok, "Sorry, cannot connect to x", "Orvalis"},
       {"Error:\r\nThe file /a b is not valid", "Error", Buttons::Ok, Icon::Critical,
        [](QMessageBox* box) { box->close(); }, Answer::Ok, "Error:\nThe file /a b is not valid",
-       "Error", QMessageBox::Critical}};
+       "Error"}};
   platform::QtUi ui;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -77,7 +72,7 @@ TEST(QtUiTest, MessageBoxesAskAndAnswer) {
       shown = true;
       EXPECT_TRUE(box->text() == c.shownText && box->windowTitle() == c.shownTitle)
           << box->windowTitle().toStdString() << ": " << box->text().toStdString();
-      EXPECT_TRUE(box->icon() == c.shownIcon && box->textFormat() == Qt::PlainText);
+      EXPECT_EQ(box->textFormat(), Qt::PlainText);
       user(box);
     });
     EXPECT_EQ(ui.MsgBox(c.text, c.buttons, c.icon, c.title), c.expected);
