@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,86 +30,77 @@ Texts Labels(const std::vector<graph::GridMark>& marks) {
   return out;
 }
 
+// Puts values into a table column from its first row on.
+void Fill(std::vector<double>& column, std::initializer_list<double> values) {
+  std::copy(values.begin(), values.end(), column.begin() + 1);
+}
+
 TEST(Scale, GridStepsOfTwentyToFiftyIntervalsAtOneTwoOrFiveAndLabelTexts) {
-  // Worked out by hand from log10 of the range: a range of exactly 2 or 4 times a power of
-  // ten takes the coarser step.
-  const double cases[][2] = {{10, 0.5},   {2, 0.1}, {4, 0.2}, {1, 0.05},   {0.5, 0.02}, {3, 0.1},   {7, 0.2},
-                             {0.2, 0.01}, {25, 1},  {60, 2},  {1.9, 0.05}, {3.9, 0.1},  {2.1, 0.1}, {4.1, 0.2}};
-  for (const auto& [range, step] : cases) EXPECT_NEAR(graph::GridStep(range), step, step * 1e-12) << range;
-  for (double range = 1e-9; range < 1e12; range *= 1.37) {
-    EXPECT_TRUE(range / graph::GridStep(range) >= 19.9 && range / graph::GridStep(range) <= 50.3) << range;
-  }
+  // Worked out by hand from log10 of the range, 20 to 50 intervals: a range of exactly 2 or 4
+  // times a power of ten takes the coarser step.
+  const double cases[][2] = {{10, 0.5}, {1, 0.05}, {1.9, 0.05}, {2, 0.1},    {3.9, 0.1},
+                             {4, 0.2},  {60, 2},   {0.5, 0.02}, {0.2, 0.01}};
+  for (const auto& [range, step] : cases) EXPECT_DOUBLE_EQ(graph::GridStep(range), step) << range;
   // Labels: a leading zero, fifteen digits, exponents for extreme magnitudes.
-  struct Text { double v; const char* text; } texts[] = {
-      {0.5, "0.5"}, {-0.25, "-0.25"}, {0, "0"}, {3 * 0.1, "0.3"}, {1E-20, "1E-20"},
-      {-1E-5, "-1E-05"}, {1234.5, "1234.5"}, {-7, "-7"}};
-  for (const Text& c : texts) EXPECT_EQ(graph::NumberText(c.v), c.text) << c.v;
+  const std::pair<double, const char*> texts[] = {
+      {0.5, "0.5"}, {-0.25, "-0.25"}, {3 * 0.1, "0.3"}, {1E-20, "1E-20"}, {-1E-5, "-1E-05"}};
+  for (const auto& [v, text] : texts) EXPECT_EQ(graph::NumberText(v), text) << v;
 }
 
 TEST(PlanGrid, LinesAndLabelsOfAViewAndViewsWithoutAGrid) {
   RecordingSurface s(500, 400);  // sample text 28 × 13
   graph::GridPlan plan = graph::PlanGrid({-5, 5, -5, 5}, 500, 400, 1, s);  // a step of 0.5
-  // x = -5 (px 0) and -4.5 (px 25) lie in the left strip (px <= 42); "5" would reach the
-  // right edge. py = 40·(5 − y): y = -5 lies in the bottom strip; the label of y = 5 would
-  // start above the plot.
-  EXPECT_TRUE(plan.vertical.size() == 19u && plan.vertical.front().index == -8);
+  // x = -5 (px 0) lies in the left strip (px <= 42); "5" would reach the right edge.
+  // py = 40·(5 − y): y = -5 lies in the bottom strip; the label of y = 5 would start above
+  // the plot.
   EXPECT_EQ(Labels(plan.vertical), (Texts{"-4", "-3", "-2", "-1", "0", "1", "2", "3", "4"}));
-  EXPECT_EQ(Labels(plan.horizontal), (Texts{" -4", " -3", " -2", " -1", " 0", " 1", " 2", " 3", " 4"}));
-  // No grid on a view lost in the rounding of its bounds, too wide, too narrow, or with a range of
-  // exactly 1E-12 of its bound; far out but distinct, line indices run past 32 bits.
+  EXPECT_EQ(Labels(plan.horizontal),
+            (Texts{" -4", " -3", " -2", " -1", " 0", " 1", " 2", " 3", " 4"}));
+  // No grid on a view lost in the rounding of its bounds, too wide, too narrow, or with a
+  // range of exactly 1E-12 of its bound; far out but distinct, line indices run past 32 bits.
   struct Case { ViewBounds v; bool grid; } cases[] = {
-      {{1e15, 1e15 + 1e-4, 0, 1}, false}, {{0, 1, 1e300, 1.5e300}, false},  {{0, 1e-200, 0, 1}, false},
-      {{0, 1, 1e12, 1e12 + 1}, false},    {{0, 1, 1e11, 1e11 + 1}, true},   {{-1e150, 1e150, 0, 1}, true},
-      {{1e20, 1e20 + 1e9, 0, 1}, true}};
+      {{1e15, 1e15 + 1e-4, 0, 1}, false}, {{0, 1, 1e300, 1.5e300}, false},
+      {{0, 1e-200, 0, 1}, false},         {{0, 1, 1e12, 1e12 + 1}, false},
+      {{-1e150, 1e150, 0, 1}, true},      {{1e20, 1e20 + 1e9, 0, 1}, true}};
   for (const Case& c : cases) {
     plan = graph::PlanGrid(c.v, 500, 400, 1, s);
     EXPECT_EQ(!plan.vertical.empty() && !plan.horizontal.empty(), c.grid) << c.v.ViewXmin;
     EXPECT_LE(plan.vertical.size() + plan.horizontal.size(), 110u);
   }
-  // y = 1E+11 is the bottom edge; the first line is one step above it.
+  // With a range just above 1E-12 of its bound, y = 1E+11 is the bottom edge and the first
+  // line is one step above it.
   plan = graph::PlanGrid({0, 1, 1e11, 1e11 + 1}, 500, 400, 1, s);
   EXPECT_EQ(plan.horizontal.front().index, 2000000000001);
   EXPECT_EQ(Labels(plan.horizontal).front(), " 100000000000.1");
 }
 
-TEST(Frame, MappingMillimetresAndPaperShape) {
-  const graph::Mapping m = graph::Mapping::Of({-2, 8, 1, 5}, 500, 400);
-  EXPECT_TRUE(m.Px(-2) == 0 && m.Px(8) == 500 && m.Py(5) == 0 && m.Py(1) == 400 && m.WorldX(250) == 3);
-  // 600 dpi is 2.4 twips a pixel: 0.3 mm is 7.09 pixels, 0.1 mm 2.36, 3 mm 70.9.
-  const double cases[][3] = {{0.3, 2.4, 7}, {0.1, 2.4, 2}, {3, 2.4, 71}, {0.3, 1440, 1}, {0.1, 15, 1}, {3, 15, 11}};
-  for (const auto& [mm, twips, pixels] : cases) EXPECT_EQ(graph::MmToPixels(mm, twips), pixels) << mm;
-  // The page keeps the screen plot's shape: its bottom or its right is left blank.
-  const double fits[][6] = {{1000, 1000, 600, 400, 1000, 1000 * 400.0 / 600},
-                            {1000, 500, 400, 600, 400 * 500.0 / 600, 500}, {900, 600, 600, 400, 900, 600}};
-  for (const auto& [paperW, paperH, screenW, screenH, W, H] : fits) {
-    Scene sc({0, 1, 0, 1});
-    sc.scene.screenWidth = screenW, sc.scene.screenHeight = screenH;
-    RecordingSurface paper(paperW, paperH, false);
-    const graph::TargetSetup t = graph::SetUpTarget(paper, sc.scene, 3, 0.3);
-    EXPECT_TRUE(std::fabs(t.W - W) + std::fabs(t.H - H) < 1e-9) << t.W << " " << t.H;
-  }
-}
-
-TEST(Frame, GridColoursThePageFrameAndAxesOnlyWellInsideThePlot) {
-  struct Case { bool screen, blackWhite; Rgb colour; size_t frames; } cases[] = {
-      {true, false, {215, 225, 240}, 0}, {false, false, {128, 128, 255}, 1}, {false, true, {0, 0, 0}, 1}};
-  for (const Case& c : cases) {
-    for (const ViewBounds v : {ViewBounds{-5, 5, -5, 5}, ViewBounds{0, 1e-300, 0, 1}}) {
-      Scene sc(v);
-      sc.scene.PrintBlackWhite = c.blackWhite;
-      RecordingSurface s(500, 400, c.screen, 2.4);
-      graph::DibujarRejilla(s, sc.scene);
-      ASSERT_EQ(s.Of("Rectangle").size(), c.frames);
-      for (const auto& f : s.Of("Rectangle")) EXPECT_TRUE(f.pen == 4 && f.colour == c.colour);  // twice the grid
-      EXPECT_EQ(s.Of("Line").empty(), v.ViewXmax < 1);  // the frame even without a grid
-      for (const auto& op : s.Of("Line")) EXPECT_TRUE(op.colour == c.colour && op.pen == (c.screen ? 1 : 2));
-    }
+TEST(Frame, PaperPensShapeAndFrameAxesOnlyWellInsideThePlot) {
+  // 600 dpi is 2.4 twips a pixel: 0.3 mm is 7.09 pixels, 0.1 mm 2.36; never below 1 pixel.
+  const double cases[][3] = {{0.3, 2.4, 7}, {0.1, 2.4, 2}, {3, 15, 11}, {0.3, 1440, 1}};
+  for (const auto& [mm, twips, px] : cases) EXPECT_EQ(graph::MmToPixels(mm, twips), px) << mm;
+  // The page keeps the screen plot's shape: a plot taller than the page leaves its right
+  // blank (a wider one its bottom, as the printing tests see).
+  Scene tall({0, 1, 0, 1});
+  tall.scene.screenWidth = 400, tall.scene.screenHeight = 600;
+  RecordingSurface paper(1000, 500, false);
+  const graph::TargetSetup t = graph::SetUpTarget(paper, tall.scene, 3, 0.3);
+  EXPECT_TRUE(t.H == 500 && std::fabs(t.W - 400 * 500.0 / 600) < 1e-9) << t.W << " " << t.H;
+  // In black and white, a frame twice as wide as the grid, even when the view has no grid.
+  for (const ViewBounds v : {ViewBounds{-5, 5, -5, 5}, ViewBounds{0, 1e-300, 0, 1}}) {
+    Scene sc(v);
+    sc.scene.PrintBlackWhite = true;
+    RecordingSurface s(500, 400, false, 2.4);
+    graph::DibujarRejilla(s, sc.scene);
+    ASSERT_EQ(s.Of("Rectangle").size(), 1u);
+    EXPECT_TRUE(s.Of("Rectangle")[0].pen == 4 && s.Of("Rectangle")[0].colour == Rgb{});
+    EXPECT_EQ(s.Of("Line").empty(), v.ViewXmax < 1);
+    for (const auto& l : s.Of("Line")) EXPECT_TRUE(l.colour == Rgb{} && l.pen == 2);
   }
   // y = 0 on row 400·ymax/rangeY, x = 0 on column −500·xmin/rangeX: an axis within 3 pixels
   // of the edge is not drawn.
   struct Axes { ViewBounds v; size_t axes; } axes[] = {
-      {{-5, 5, -5, 5}, 2},     {{1, 5, 1, 5}, 0},         {{-1, 499, -1, 399}, 0},
-      {{-3, 497, -3, 397}, 2}, {{-497, 3, -397, 3}, 2},   {{-499, 1, -399, 1}, 0}};
+      {{-1, 499, -1, 399}, 0}, {{-3, 497, -3, 397}, 2}, {{-497, 3, -397, 3}, 2},
+      {{-499, 1, -399, 1}, 0}};
   for (const Axes& c : axes) {
     Scene sc(c.v);
     RecordingSurface s(500, 400);
@@ -120,23 +110,21 @@ TEST(Frame, GridColoursThePageFrameAndAxesOnlyWellInsideThePlot) {
 }
 
 TEST(Curve, ModelValuesWhereTheyAreMissingAndStepsThatFollowTheSlope) {
-  const CurveValue D = CurveValue::Defined, U = CurveValue::Undefined, N = CurveValue::NotComputable;
+  const auto D = CurveValue::Defined, U = CurveValue::Undefined, N = CurveValue::NotComputable;
   struct Case { int16_t kind; double a, b, c, x; CurveValue value; double y; } cases[] = {
-      {0, 1, 2, 0, 3, D, 7},          {1, 1, 2, 0, std::exp(1.0), D, 3}, {1, 1, 2, 0, 0, U, 0},
-      {1, 1, 2, 0, -4, U, 0},         {2, 3, 2, 0, 3, D, 24},            {2, 3, -2, 0, 3, D, -24},
-      {2, 3, -2, 0, 0.5, N, 0},       {2, 1, 10, 0, 400, N, 0},          {3, 2, 0.5, 0, 9, D, 6},
-      {3, 2, 0.5, 0, -9, N, 0},       {3, 2, 3, 0, -2, D, -16},          {3, 2, -1, 0, 0, N, 0},
-      {4, 2, -3, 1, 4, D, 21},        {0, 1e308, 1e308, 0, 10, N, 0},    {10, 1, 1, 1, 1, N, 0}};
+      {0, 1, 2, 0, 3, D, 7},      {1, 1, 2, 0, std::exp(1.0), D, 3}, {1, 1, 2, 0, 0, U, 0},
+      {2, 3, 2, 0, 3, D, 24},     {2, 3, -2, 0, 0.5, N, 0},          {2, 1, 10, 0, 400, N, 0},
+      {3, 2, 0.5, 0, 9, D, 6},    {3, 2, 0.5, 0, -9, N, 0},          {4, 2, -3, 1, 4, D, 21},
+      {0, 1e308, 1e308, 0, 10, N, 0},  {10, 1, 1, 1, 1, N, 0}};
   for (const Case& c : cases) {
     double y = -99;
-    EXPECT_EQ(graph::EvaluateModel(c.kind, c.a, c.b, c.c, c.x, y), c.value) << c.kind << " " << c.x;
+    EXPECT_EQ(graph::EvaluateModel(c.kind, c.a, c.b, c.c, c.x, y), c.value) << c.kind << c.x;
     EXPECT_NEAR(y, c.value == D ? c.y : -99, 1e-12) << c.kind << " " << c.x;
   }
   // The curve's step along x follows the slope.
-  const double steps[][3] = {{0, 3, 1},      {1, 3, 1},       {1.5, 3, 0.75},      {2, 3, 0.75},
-                             {3, 3, 0.375},  {4, 3, 0.375},   {8, 3, 0.1875},      {8.1, 3, 0.15},
-                             {INFINITY, 3, 0.15}, {NAN, 3, 0.15}, {0.5, 7, 7.0 / 3}};
-  for (const auto& [slope, cw, step] : steps) EXPECT_DOUBLE_EQ(graph::CurveStep(slope, cw), step) << slope;
+  const double steps[][3] = {{0, 3, 1}, {1, 3, 1}, {2, 3, 0.75}, {4, 3, 0.375}, {8, 3, 0.1875},
+                             {8.1, 3, 0.15}, {NAN, 3, 0.15}, {0.5, 7, 7.0 / 3}};
+  for (const auto& [d, cw, step] : steps) EXPECT_DOUBLE_EQ(graph::CurveStep(d, cw), step) << d;
 }
 
 TEST(Curve, LogarithmShowsABandLeftOfZero) {
@@ -146,44 +134,34 @@ TEST(Curve, LogarithmShowsABandLeftOfZero) {
   graph::DibujarCurva(screen, sc.scene);
   // x = p/50 − 5 ≤ 0 up to column 250: after the first column's short step the repeated
   // row steps 1 pixel.
-  ASSERT_EQ(screen.Of("Line").size(), 251u);
-  for (const auto& band : screen.Of("Line")) {  // masked, so the grid shows through it
-    EXPECT_TRUE(band.mask && band.x1 <= 250 && band.colour == (Rgb{240, 240, 250})) << band.x1;
-  }
+  ASSERT_EQ(screen.Of("Line").size(), 251u);  // masked, so the grid shows through the band
+  for (const auto& b : screen.Of("Line")) EXPECT_TRUE(b.mask && b.x1 <= 250) << b.x1;
   const auto dots = screen.Of("Dot");
   ASSERT_FALSE(dots.empty());
   for (const auto& d : dots) {
     EXPECT_TRUE(d.x1 > 250 && d.x1 <= 497 && d.y1 >= 3 && d.y1 <= 397) << d.x1 << " " << d.y1;
     EXPECT_NEAR(d.y1, 40 * (5 - (1 + 2 * std::log(d.x1 / 50 - 5))), 1e-9);
   }
-  // Up to a slope of 8 (steps above the shortest) dots 3 wide overlap: each step keeps the
-  // rise near half a dot.
-  for (size_t i = 1; i < dots.size(); ++i) {
-    const double dx = dots[i].x1 - dots[i - 1].x1;
-    EXPECT_TRUE(dx < 0.16 || dx >= 1.01 || std::fabs(dots[i].y1 - dots[i - 1].y1) <= 2) << i;
-  }
-  // On paper: black dots of 0.3 mm, no band.
-  RecordingSurface paper(500, 400, false, 2.4);
+  RecordingSurface paper(500, 400, false, 2.4);  // on paper: black dots, no band
   graph::DibujarCurva(paper, sc.scene);
-  EXPECT_TRUE(paper.Of("Line").empty());
-  for (const auto& d : paper.Of("Dot")) EXPECT_TRUE(d.pen == 7 && d.colour == Rgb{});
+  EXPECT_TRUE(paper.Of("Line").empty() && paper.Of("Dot").front().colour == Rgb{});
 }
 
 TEST(Data, BarsAlternateByRowAndKeepTheirWidthHistogramClassesAreDrawnWholeOrNotAtAll) {
-  const double widths[][3] = {{500, 12, 10}, {500, 100, 2}, {500, 1000, 2}, {500, 26, 10}, {500, 30, 8}, {60, 12, 2}};
-  for (const auto& [W, rows, bw] : widths) EXPECT_EQ(graph::BarWidth(W, static_cast<int32_t>(rows)), bw) << rows;
+  const int widths[][3] = {{500, 12, 10}, {500, 30, 8}, {500, 1000, 2}, {60, 12, 2}};
+  for (const auto& [W, rows, bw] : widths) EXPECT_EQ(graph::BarWidth(W, rows), bw) << rows;
   Scene sc({0, 10, 0, 8}, 10);
-  const double values[][2] = {{1, 2}, {2, 4}, {NoValue, 1}, {4, NoValue}, {5, 3}, {6, 1}};
-  for (int i = 0; i < 6; ++i) sc.t1.Data1V_X1[i + 1] = values[i][0], sc.t1.Data1V_N[i + 1] = values[i][1];
+  Fill(sc.t1.Data1V_X1, {1, 2, NoValue, 4, 5, 6});
+  Fill(sc.t1.Data1V_N, {2, 4, 1, NoValue, 3, 1});
   RecordingSurface s(500, 400);
   graph::DibujarDatosPuntuales(s, sc.scene);
   const auto boxes = s.Of("Box");
   ASSERT_EQ(boxes.size(), 4u);
-  const int rows[] = {1, 2, 5, 6};  // empty cells leave gaps; colours keep the row's parity
+  const int rows[] = {1, 2, 5, 6};  // empty cells leave gaps
   for (int b = 0; b < 4; ++b) {
-    const double x = 50 * values[rows[b] - 1][0], top = 400 - 50 * values[rows[b] - 1][1];
-    EXPECT_TRUE(boxes[b].x1 == x - 5 && boxes[b].x2 == x + 5 && boxes[b].y1 == 400 && boxes[b].y2 == top) << b;
-    EXPECT_EQ(boxes[b].colour, rows[b] % 2 ? (Rgb{140, 160, 255}) : (Rgb{60, 80, 255}));
+    const double x = 50 * sc.t1.Data1V_X1[rows[b]], top = 400 - 50 * sc.t1.Data1V_N[rows[b]];
+    const auto& box = boxes[b];
+    EXPECT_TRUE(box.x1 == x - 5 && box.x2 == x + 5 && box.y1 == 400 && box.y2 == top) << b;
   }
   sc.scene.Check1 = true;
   RecordingSurface paper(500, 400, false);
@@ -193,9 +171,11 @@ TEST(Data, BarsAlternateByRowAndKeepTheirWidthHistogramClassesAreDrawnWholeOrNot
   // crosses the left margin, the last one reaches past the right edge, the middle one is
   // taller than the view, y = 0 lies below the plot.
   struct Case { ViewBounds v; size_t drawn; } cases[] = {
-      {{0, 5, -1, 7}, 3}, {{1.1, 5, -1, 7}, 2}, {{0, 3.99, -1, 7}, 2}, {{0, 5, -1, 4.9}, 2}, {{0, 5, 0.5, 7}, 0}};
-  const double n[] = {2, 5, 3};
-  for (int i = 1; i <= 3; ++i) sc.t1.Data1V_X1[i] = i, sc.t1.Data1V_X2[i] = i + 1, sc.t1.Data1V_N[i] = n[i - 1];
+      {{0, 5, -1, 7}, 3},    {{1.1, 5, -1, 7}, 2},   {{0, 3.99, -1, 7}, 2},
+      {{0, 5, -1, 4.9}, 2},  {{0, 5, 0.5, 7}, 0}};
+  Fill(sc.t1.Data1V_X1, {1, 2, 3});
+  Fill(sc.t1.Data1V_X2, {2, 3, 4});
+  Fill(sc.t1.Data1V_N, {2, 5, 3});
   sc.h.GraphKind = 11;
   sc.scene.M1V = 3;
   for (const Case& c : cases) {
@@ -207,51 +187,51 @@ TEST(Data, BarsAlternateByRowAndKeepTheirWidthHistogramClassesAreDrawnWholeOrNot
 }
 
 TEST(Data, ScatterRingsInsideTheMarginsOverTheCurve) {
-  Scene sc({0, 500, 0, 400});  // one unit a pixel, y upwards
-  const double points[][2] = {{12, 200}, {12.5, 200}, {497, 200}, {497.5, 200}, {250, 388},
-                              {250, 388.5}, {250, 12}, {250, 11.5}, {NoValue, 5}, {100, NoValue}};
+  Scene sc({0, 500, 0, 400});  // one unit a pixel, y upwards; a margin of 12 pixels
+  Fill(sc.t2.Data2V_X, {12, 12.5, 497, 497.5, 250, 250, 250, 250, NoValue, 100});
+  Fill(sc.t2.Data2V_Y, {200, 200, 200, 200, 388, 388.5, 12, 11.5, 5, NoValue});
   sc.t2.N2V = 10;
-  for (int i = 0; i < 10; ++i) sc.t2.Data2V_X[i + 1] = points[i][0], sc.t2.Data2V_Y[i + 1] = points[i][1];
   sc.h.GraphFormula = "y = 0";
   RecordingSurface s(500, 400);
   graph::DibujarTODO(s, sc.scene);
-  EXPECT_EQ(s.ops.front().kind, "Clear");
-  const auto dots = s.Of("Dot");
-  ASSERT_EQ(std::count_if(dots.begin(), dots.end(), [](const auto& d) { return d.pen == 12; }), 4);
-  // Each point is a ring and its white centre, after the curve.
-  const double drawn[][2] = {{12.5, 200}, {497, 200}, {250, 12}, {250, 388}};  // in pixels
-  for (int i = 0; i < 4; ++i) {
-    const auto &ring = dots[dots.size() - 8 + 2 * i], &centre = dots[dots.size() - 7 + 2 * i];
-    EXPECT_TRUE(ring.x1 == drawn[i][0] && ring.y1 == drawn[i][1] && ring.pen == 12) << i;
-    EXPECT_TRUE(centre.x1 == ring.x1 && centre.pen == 6 && centre.colour == (Rgb{255, 255, 255}));
+  EXPECT_TRUE(s.ops.front().kind == "Clear" && s.Of("Rectangle").empty());  // no frame on screen
+  // Each point is a ring (pen 12) and then its white centre, after the curve.
+  std::vector<std::pair<double, double>> rings;
+  for (const auto& d : s.Of("Dot")) {
+    if (d.pen == 12) rings.emplace_back(d.x1, d.y1);
   }
+  const std::vector<std::pair<double, double>> inside = {
+      {12.5, 200}, {497, 200}, {250, 12}, {250, 388}};  // in pixels
+  EXPECT_EQ(rings, inside);
+  EXPECT_TRUE(s.ops.back().pen == 6 && s.ops.back().colour == (Rgb{255, 255, 255}));
 }
 
-void ExpectView(const ViewBounds& got, const ViewBounds& want, const std::string& what) {
-  const double e = 1e-12 * (std::fabs(want.ViewXmax) + std::fabs(want.ViewYmax) + 1);
-  EXPECT_TRUE(std::fabs(got.ViewXmin - want.ViewXmin) <= e && std::fabs(got.ViewXmax - want.ViewXmax) <= e &&
-              std::fabs(got.ViewYmin - want.ViewYmin) <= e && std::fabs(got.ViewYmax - want.ViewYmax) <= e)
-      << what << ": " << got.ViewXmin << " " << got.ViewXmax << " " << got.ViewYmin << " " << got.ViewYmax;
+bool Near(const ViewBounds& a, const ViewBounds& b) {
+  const double e = 1e-12 * (std::fabs(b.ViewXmax) + std::fabs(b.ViewYmax) + 1);
+  return std::fabs(a.ViewXmin - b.ViewXmin) <= e && std::fabs(a.ViewXmax - b.ViewXmax) <= e &&
+         std::fabs(a.ViewYmin - b.ViewYmin) <= e && std::fabs(a.ViewYmax - b.ViewYmax) <= e;
 }
 
 TEST(Navigation, EachToolOnAView) {
-  // x 0..10 (centre 5, half 5), y 1..5 (centre 3, half 2); a pan is a tenth of the range.
-  struct Case { int tool; ViewBounds want, start = {0, 10, 1, 5}; double W = 600, H = 300; } cases[] = {
+  // x 0..10 (centre 5, half 5), y 1..5 (centre 3, half 2) on 600 × 300 pixels; a pan is a
+  // tenth of the range.
+  struct Case { int tool; ViewBounds want, start = {0, 10, 1, 5}; } cases[] = {
       {graph::kZoomIn, {1, 9, 1.4, 4.6}},        {graph::kZoomOut, {-1.25, 11.25, 0.5, 5.5}},
       {graph::kUp, {0, 10, 1.4, 5.4}},           {graph::kLeft, {-1, 9, 1, 5}},
       {graph::kRight, {1, 11, 1, 5}},            {graph::kDown, {0, 10, 0.6, 4.6}},
       {graph::kZoomInY, {0, 10, 1.4, 4.6}},      {graph::kZoomOutX, {-1.25, 11.25, 1, 5}},
       {graph::kZoomInX, {1, 9, 1, 5}},           {graph::kZoomOutY, {0, 10, 0.5, 5.5}},
-      // 1:1 grows only the relatively shorter range, about its centre.
-      {graph::kEqualScales, {0, 10, -2, 3}, {0, 10, 0, 1}}, {graph::kEqualScales, {-9.5, 10.5, 0, 10}, {0, 1, 0, 10}},
-      {graph::kEqualScales, {0, 4, -0.5, 3.5}, {0, 4, 0, 3}, 400, 400},
+      // 1:1 grows only the relatively shorter range, about its centre, and only once.
+      {graph::kEqualScales, {0, 10, -2, 3}, {0, 10, 0, 1}},
+      {graph::kEqualScales, {-9.5, 10.5, 0, 10}, {0, 1, 0, 10}},
   };
   for (const Case& c : cases) {
     ViewBounds v = c.start;
-    EXPECT_TRUE(graph::ApplyTool(c.tool, v, c.W, c.H));
-    ExpectView(v, c.want, std::to_string(c.tool));
-    if (c.tool == graph::kEqualScales) graph::ApplyTool(c.tool, v, c.W, c.H);
-    ExpectView(v, c.want, "twice " + std::to_string(c.tool));
+    EXPECT_TRUE(graph::ApplyTool(c.tool, v, 600, 300));
+    EXPECT_TRUE(Near(v, c.want)) << c.tool;
+    if (c.tool != graph::kEqualScales) continue;
+    graph::ApplyTool(c.tool, v, 600, 300);
+    EXPECT_TRUE(Near(v, c.want)) << "twice";
   }
   // The one-axis buttons leave the other axis exactly as it was.
   ViewBounds v = {0.1, 0.7, 3, 9};
@@ -262,45 +242,39 @@ TEST(Navigation, EachToolOnAView) {
 
 TEST(Navigation, StepsThatBreakTheMappingAreRefused) {
   // Below 1E-150, above 1E+150, lost against its bound, a bound beyond the doubles; a view
-  // already out of bounds may come back, not go further.
-  struct Case { ViewBounds start; int tool; bool taken; } cases[] = {
-      {{0, 1.2e-150, 0, 1}, graph::kZoomInX, false},      {{0, 1.2e-150, 0, 1}, graph::kZoomOutX, true},
-      {{0, 1e150, 0, 1}, graph::kZoomOutX, false},        {{0, 1e150, 0, 1}, graph::kZoomInX, true},
-      {{1e12, 1e12 + 1.1, 0, 1}, graph::kZoomInX, false}, {{1e12, 1e12 + 1.1, 0, 1}, graph::kLeft, true},
-      {{0, 1, 1.5e308, 1.79e308}, graph::kUp, false},     {{0, 1, 1.5e308, 1.79e308}, graph::kDown, true},
-      {{0, 1e160, 0, 1}, graph::kZoomOutX, false},        {{0, 1e160, 0, 1}, graph::kZoomInX, true},
-      {{0, 1e160, 0, 1}, graph::kRight, true},
+  // already out of bounds may come back, or pan, but not go further.
+  struct Case { ViewBounds start; int refused, taken; } cases[] = {
+      {{0, 1.2e-150, 0, 1}, graph::kZoomInX, graph::kZoomOutX},
+      {{0, 1e150, 0, 1}, graph::kZoomOutX, graph::kZoomInX},
+      {{1e12, 1e12 + 1.1, 0, 1}, graph::kZoomInX, graph::kLeft},
+      {{0, 1, 1.5e308, 1.79e308}, graph::kUp, graph::kDown},
+      {{0, 1e160, 0, 1}, graph::kZoomOutX, graph::kZoomInX},
+      {{0, 1e160, 0, 1}, graph::kZoomOutX, graph::kRight},
   };
   for (const Case& c : cases) {
     ViewBounds v = c.start;
-    EXPECT_EQ(graph::ApplyTool(c.tool, v, 600, 300), c.taken) << c.start.ViewXmax << " " << c.tool;
-    if (!c.taken) ExpectView(v, c.start, "refused");
+    EXPECT_FALSE(graph::ApplyTool(c.refused, v, 600, 300)) << c.start.ViewXmax;
+    EXPECT_TRUE(Near(v, c.start)) << "refused";
+    EXPECT_TRUE(graph::ApplyTool(c.taken, v, 600, 300)) << c.start.ViewXmax;
   }
-  // Zooming in for ever stops at the smallest workable range; off centre, the bounds' own
-  // rounding stops it long before.
+  // Zooming in for ever stops at the smallest workable range.
   ViewBounds v{-1, 1, -1, 1};
   int steps = 0;
   while (graph::ApplyTool(graph::kZoomIn, v, 600, 300)) ++steps;
-  EXPECT_TRUE(graph::ViewAcceptable(v));
   EXPECT_NEAR(steps, std::log(0.5e-150) / std::log(0.8), 1);
-  ViewBounds off{9, 11, 0, 1};
-  for (steps = 0; graph::ApplyTool(graph::kZoomInX, off, 600, 300);) ++steps;
-  EXPECT_NEAR(steps, std::log(10e-12 / 2) / std::log(0.8), 1);
   v = {0, 1, 1.5e308, 1.79e308};  // a drag is refused as the tools are
   EXPECT_FALSE(graph::DragView(v, 0, 4000, 500, 400));
 }
 
 TEST(Readout, TextsMarkerAndTheFormulaBoxInsideThePlot) {
   // View x 0..10 over 500 pixels (X = 50·x), y -10..10 over 200 pixels.
-  struct Case { int16_t kind; double a, b, c, X; const char* text; double left, top; } cases[] = {
-      {0, 1, 2, 0, 150, "( 3 ,  7 )", 144, 24},      {1, 0, 1, 0, 0, "( 0 ,  undefined )", -20, -1},
-      {1, 0, 1, 0, 25, "( 0.5 ,  -0.693147180559945 )", 19, 100.9314718},
-      {2, 1, -2, 0, 25, "( 0.5 ,  undefined )", -20, -1}, {3, 1, 0.5, 0, 200, "( 4 ,  2 )", 194, 74},
-      {4, 1, 0, -24, 250, "( 5 ,  1 )", 244, 84},    {4, 1, 0, 0, 250, "( 5 ,  25 )", -20, -1},  // above the plot
-      {0, -0.25, 0, 0, 500, "( 10 ,  -0.25 )", 494, 96.5},
+  struct Case { int16_t kind; double a, b, X; const char* text; double left, top; } cases[] = {
+      {0, 1, 2, 150, "( 3 ,  7 )", 144, 24},   {1, 0, 1, 0, "( 0 ,  undefined )", -20, -1},
+      {1, 0, 1, 25, "( 0.5 ,  -0.693147180559945 )", 19, 100.9314718},
+      {4, 1, 0, 250, "( 5 ,  25 )", -20, -1},  // above the plot
   };
   for (const Case& c : cases) {
-    const graph::GraphHandover h{"", c.kind, c.a, c.b, c.c, {0, 10, -10, 10}};
+    const graph::GraphHandover h{"", c.kind, c.a, c.b, 0, {0, 10, -10, 10}};
     const graph::Readout r = graph::ReadoutAt(h, c.X, 500);
     EXPECT_EQ(r.text, c.text);
     const auto place = graph::MarkerFor(r, h.View, c.X, 200);
@@ -308,14 +282,14 @@ TEST(Readout, TextsMarkerAndTheFormulaBoxInsideThePlot) {
     EXPECT_EQ(place->left, c.left) << c.text;
     EXPECT_NEAR(place->top.value_or(-1), c.top, 1e-6) << c.text;
   }
-  // The formula box dragged: plot 500 × 400, box 100 × 32, now at (10, 10); the last one is wider than its plot.
+  // The formula box, 100 × 32 and now at (10, 10), dragged on a plot 500 × 400; the last
+  // plot is narrower than the box.
   struct Box { double nl, nt, W1, left, top; } boxes[] = {
-      {50, 60, 500, 50, 60},    {-5, 60, 500, 0, 60},     {50, 0, 500, 50, 0},     {398, 60, 500, 398, 60},
-      {399, 60, 500, 398, 60},  {50, 367, 500, 50, 366},  {-9, 999, 500, 0, 366},  {5, 5, 80, -22, 5}};
+      {50, 60, 500, 50, 60}, {-5, 0, 500, 0, 0}, {398, 367, 500, 398, 366}, {5, 5, 80, -22, 5}};
   for (const Box& c : boxes) {
     double left = 10, top = 10;
     graph::PlaceDraggedBox(c.nl, c.nt, c.W1, 400, 100, 32, left, top);
-    EXPECT_TRUE(left == c.left && top == c.top) << c.nl << " " << c.nt << ": " << left << " " << top;
+    EXPECT_TRUE(left == c.left && top == c.top) << c.nl << " " << c.nt;
   }
 }
 

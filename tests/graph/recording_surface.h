@@ -59,16 +59,9 @@ struct Scene {
   graph::GraphHandover h;
   tables::Table1V t1;
   tables::Table2V t2;
-  graph::PlotScene scene;
-  explicit Scene(graph::ViewBounds v, int16_t kind = 0) {
-    h.View = v;
-    h.GraphKind = kind;
-    scene.handover = &h;
-    scene.table1 = &t1;
-    scene.table2 = &t2;
-    scene.screenWidth = 500;
-    scene.screenHeight = 400;
-  }
+  graph::PlotScene scene{.handover = &h, .table1 = &t1, .table2 = &t2, .screenWidth = 500,
+                         .screenHeight = 400, .hideReadout = {}};
+  explicit Scene(graph::ViewBounds v, int16_t kind = 0) : h{"", kind, 0, 0, 0, v} {}
 };
 
 }  // namespace graph_test
