@@ -98,8 +98,9 @@ std::string NumberText(double v) {
   for (size_t at = text.find("-."); at != std::string::npos; at = text.find("-.", at)) {
     text.replace(at, 2, "-0.");
   }
-  if (!text.empty() && text[0] == '.') text.insert(0, "0");
-  return text;
+  if (text.empty() || text[0] != '.') return text;
+  std::string withZero = "0";
+  return withZero += text;
 }
 
 GridPlan PlanGrid(const ViewBounds& v, double W, double H, double gw, Surface& measure) {
@@ -148,7 +149,8 @@ GridPlan PlanGrid(const ViewBounds& v, double W, double H, double gw, Surface& m
     mark.y2 = py;
     mark.index = k;
     if (k % 2 == 0) {
-      const std::string text = " " + NumberText(value);
+      std::string text = " ";
+      text += NumberText(value);
       const double y = k == 0 ? py - sampleH : py - sampleH / 2;
       if (y > 0 && y + 1.1 * measure.TextHeight(text) < H) {
         mark.labelled = true;

@@ -218,7 +218,8 @@ void ShowPrintingError(const platform::PrinterError& error) {
   // The number is written as the platform writes a number: a blank before it when it is
   // not negative.
   const int number = error.Number();
-  const std::string numberText = (number < 0 ? "" : " ") + std::to_string(number);
+  std::string numberText = number < 0 ? "" : " ";
+  numberText += std::to_string(number);
   platform::CurrentUi().MsgBox("Printing Error: \nError " + numberText + "\n" + error.what(),
                                platform::Buttons::Ok, platform::Icon::Critical, "");
 }

@@ -27,7 +27,8 @@ TEST(TotalBayes, ReferenceCasesOfCalculateAndOfEnter) {
       const auto result = probability::CalculatePTB(Rows(f[1]), Rows(f[2]));
       shown = result ? probability::TotalTextPTB(result->pB) : "Invalid data";
       for (double p : result ? result->posterior : std::vector<double>{}) {
-        shown += "|" + probability::PosteriorTextPTB(p);
+        shown += '|';
+        shown += probability::PosteriorTextPTB(p);
       }
     } else {
       const auto completion = probability::CompleteMissingPTB(Rows(f[1]), std::stoi(f[2]));
