@@ -32,22 +32,30 @@ class RecordingSurface : public graph::Surface {
   double TextHeight(const std::string&) override { return 13; }
   void SetDrawWidth(double w) override { pen_ = w; }
   void SetMaskPen(bool on) override { mask_ = on; }
-  void Line(double a, double b, double c, double d, graph::Rgb k) override { Add("Line", a, b, c, d, k); }
-  void Rectangle(double a, double b, double c, double d, graph::Rgb k) override { Add("Rectangle", a, b, c, d, k); }
-  void FilledBox(double a, double b, double c, double d, graph::Rgb k) override { Add("Box", a, b, c, d, k); }
+  void Line(double a, double b, double c, double d, graph::Rgb k) override {
+    Add("Line", a, b, c, d, k);
+  }
+  void Rectangle(double a, double b, double c, double d, graph::Rgb k) override {
+    Add("Rectangle", a, b, c, d, k);
+  }
+  void FilledBox(double a, double b, double c, double d, graph::Rgb k) override {
+    Add("Box", a, b, c, d, k);
+  }
   void Dot(double x, double y, graph::Rgb k) override { Add("Dot", x, y, x, y, k); }
   void Text(double x, double y, const std::string& t) override { Add("Text", x, y, x, y, {}, t); }
   void Clear() override { Add("Clear", 0, 0, 0, 0, {}); }
 
   std::vector<Op> Of(const std::string& kind) const {
     std::vector<Op> out;
-    std::copy_if(ops.begin(), ops.end(), std::back_inserter(out), [&](const Op& op) { return op.kind == kind; });
+    std::copy_if(ops.begin(), ops.end(), std::back_inserter(out),
+                 [&](const Op& op) { return op.kind == kind; });
     return out;
   }
   std::vector<Op> ops;
 
  private:
-  void Add(const char* kind, double a, double b, double c, double d, graph::Rgb k, std::string t = "") {
+  void Add(const char* kind, double a, double b, double c, double d, graph::Rgb k,
+           std::string t = "") {
     ops.push_back({kind, a, b, c, d, k, pen_, mask_, std::move(t)});
   }
   double w_, h_, twips_, pen_ = 1;

@@ -101,14 +101,16 @@ TEST(PictureSet, EveryNameThePanelsBuildIsShippedDecodesAndFitsItsBox) {
       const QImage image(QString::fromStdString(platform::PicturePath(name)), "GIF");
       const Box& box = row->second;
       ASSERT_FALSE(image.isNull());
-      EXPECT_TRUE(image.width() <= box.width && image.height() >= box.hmin && image.height() <= box.hmax)
+      EXPECT_TRUE(image.width() <= box.width && image.height() >= box.hmin &&
+                  image.height() <= box.hmax)
           << image.width() << " × " << image.height();
     }
   }
   EXPECT_EQ(absent, 2);
   for (const auto& file : fs::directory_iterator(root / "images")) {
     if (file.path().filename().string()[0] == '.') continue;  // the folder's own keeper
-    EXPECT_EQ(built.count(Lower(file.path().filename().string())), 1u) << file.path() << " is shipped for nothing";
+    EXPECT_EQ(built.count(Lower(file.path().filename().string())), 1u)
+        << file.path() << " is shipped for nothing";
   }
 }
 

@@ -85,11 +85,13 @@ TEST(QtUiTest, FileDialogsReturnTheChosenPathOrNothing) {
   const QString existing = folder.filePath("heights.e1v");
   ASSERT_TRUE(QFile(existing).open(QIODevice::WriteOnly));
   platform::QtUi ui;
-  platform::FileDialogRequest open{"Open", "One variable statistic  (*.e1v)|*.e1v|All files  (*.*)|*.*",
-                                   folder.path().toStdString(), ""};
+  platform::FileDialogRequest open{
+      "Open", "One variable statistic  (*.e1v)|*.e1v|All files  (*.*)|*.*",
+      folder.path().toStdString(), ""};
   WhenUp<QFileDialog>([&](QFileDialog* dialog) {
     // Each description is a filter, "*.*" is "*" (the dialog tidies the blanks before "(").
-    EXPECT_EQ(dialog->nameFilters(), (QStringList{"One variable statistic (*.e1v)", "All files (*)"}));
+    EXPECT_EQ(dialog->nameFilters(),
+              (QStringList{"One variable statistic (*.e1v)", "All files (*)"}));
     EXPECT_EQ(dialog->directory().absolutePath(), QDir(folder.path()).absolutePath());
     dialog->selectFile(existing);
     static_cast<QDialog*>(dialog)->accept();

@@ -43,7 +43,8 @@ TEST(EditCommands, PasteAndInsertPlaceRowsUpToTheRowLimit) {
       {9998, true, 0, 9999, 6}, {9999, true, 0, 9999, 5}, {9999, false, 0, 9999, -1},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "N " << c.n << " count " << c.count << " selected " << c.selected);
+    SCOPED_TRACE(testing::Message()
+                 << "N " << c.n << " count " << c.count << " selected " << c.selected);
     ScriptedUi ui;
     Table2V source;
     SetRows(source, NumberedRows(1, c.count));
@@ -79,13 +80,19 @@ TEST(EditCommands, ScriptedSessionWithUndoAndRedo) {
   std::vector<Row> swapped;
   for (const Row& r : afterCut) swapped.push_back({r.b, r.a, r.c});
 
-  struct Step { const char* name; std::function<void()> run; std::vector<Row> rows; int32_t selStart, selEnd, top;
-                const char* menu; };
+  struct Step {
+    const char* name;
+    std::function<void()> run;
+    std::vector<Row> rows;
+    int32_t selStart, selEnd, top;
+    const char* menu;
+  };
   const Step steps[] = {
       {"cut rows 3 to 5", [&] { SetSelection2V(table, 5, 3); Cortar2V(table); },
        afterCut, -1, -1, 1, "Undo cut* | Can not redo"},
       // The snapshot keeps the lower end of the selection first.
-      {"undo the cut", [&] { Deshacer2V(table); }, NumberedRows(1, 15), 3, 5, 4, "Can not undo | Redo*"},
+      {"undo the cut", [&] { Deshacer2V(table); }, NumberedRows(1, 15), 3, 5, 4,
+       "Can not undo | Redo*"},
       {"redo the cut", [&] { Rehacer2V(table); }, afterCut, -1, -1, 1, "Undo* | Can not redo"},
       {"paste the cut rows before row 2", [&] { SetSelection2V(table, 2, 2); Pegar2V(table); },
        RowsNumbered({1, 3, 4, 5, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 2, 4, 1,
@@ -96,19 +103,21 @@ TEST(EditCommands, ScriptedSessionWithUndoAndRedo) {
       {"delete the selection", [&] { DelSel2V(table); },
        RowsNumbered({1, 0, 0, 0, 0, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), -1, -1, 1,
        "Undo delete selection* | Can not redo"},
-      {"compact", [&] { Compactar2V(table); }, afterCut, -1, -1, 1, "Undo compact table* | Can not redo"},
+      {"compact", [&] { Compactar2V(table); }, afterCut, -1, -1, 1,
+       "Undo compact table* | Can not redo"},
       {"without a selection Cut, Copy and Delete do nothing",
        [&] { ui.SetClipboardText("kept"); Cortar2V(table); Copiar2V(table); DelSel2V(table); },
        afterCut, -1, -1, 1, "Undo compact table* | Can not redo"},
-      {"swap x and y", [&] { SwapXY2V(table); }, swapped, -1, -1, 1, "Undo swap x-y* | Can not redo"},
+      {"swap x and y", [&] { SwapXY2V(table); }, swapped, -1, -1, 1,
+       "Undo swap x-y* | Can not redo"},
       // The model is not part of an undo step (checked at the end).
       {"undo the swap after a change of model", [&] { SetRegType2V(table, 2); Deshacer2V(table); },
        afterCut, -1, -1, 1, "Can not undo | Redo*"},
       {"select all", [&] { SelALL2V(table); }, afterCut, 1, 12, 1, "Can not undo | Redo*"},
       {"typing makes both unavailable", [&] { SetSTATUSUndoRedo2V(table, false, "", false, ""); },
        afterCut, 1, 12, 1, "Can not undo | Can not redo"},
-      {"and undo then does nothing", [&] { Deshacer2V(table); Rehacer2V(table); }, afterCut, 1, 12, 1,
-       "Can not undo | Can not redo"},
+      {"and undo then does nothing", [&] { Deshacer2V(table), Rehacer2V(table); }, afterCut, 1,
+       12, 1, "Can not undo | Can not redo"},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
@@ -129,7 +138,9 @@ TEST(EditCommands, ScriptedSessionWithUndoAndRedo) {
 TEST(EditCommands, CutMovesTheRowsBelowUpAndKeepsTwelveRows) {
   ScriptedUi ui;
   struct Case { int rows, lo, hi; std::vector<Row> expected; };
-  auto joined = [](std::vector<Row> a, const std::vector<Row>& b) { return a.insert(a.end(), b.begin(), b.end()), a; };
+  auto joined = [](std::vector<Row> a, const std::vector<Row>& b) {
+    return a.insert(a.end(), b.begin(), b.end()), a;
+  };
   const Case cases[] = {
       {12, 1, 5, Padded(NumberedRows(6, 12), 12)},
       {30, 1, 30, std::vector<Row>(12)},
