@@ -199,6 +199,39 @@ TEST_F(ProgramRun, TablesTypedSavedReopenedPrintedGraphedAndAskedAboutAtExit) {
   EXPECT_EQ(settings.values["Orvalis/LastPath/Path"], folder.path().toStdString());
 }
 
+// Whatever the pixels, no panel piles its boxes, captions or pictures on one another (the
+// grid's cells share their borders; the moment's symbol holds its order), the test and
+// interval panels with a type chosen.
+TEST_F(ProgramRun, NoPanelStacksItsBoxesCaptionsOrPictures) {
+  Start();
+  const auto place = [&](const QWidget* w) {
+    return QRect(w->mapTo(form, QPoint()), w->size()).adjusted(2, 2, -2, -2);
+  };
+  for (int task = 0; task < 7; ++task) {
+    ClickTab(task);
+    if (task < 2) {
+      QTest::mouseClick(W(task == 0 ? "OptCH_8" : "OptIC_8"), Qt::LeftButton, {}, QPoint(6, 6));
+    }
+    std::vector<QWidget*> shown;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+      const auto* label = qobject_cast<QLabel*>(w);
+      const bool drawn = label && (!label->text().isEmpty() || !label->pixmap().isNull());
+      if (w->isVisible() && (qobject_cast<QLineEdit*>(w) || drawn)) shown.push_back(w);
+    }
+    for (size_t i = 0; i < shown.size(); ++i) {
+      for (size_t j = i + 1; j < shown.size(); ++j) {
+        const QRect a = place(shown[i]), b = place(shown[j]);
+        const bool symbol = shown[i]->objectName().startsWith("Label1_6") &&
+                            shown[j]->objectName().startsWith("Label1_6");
+        EXPECT_TRUE(symbol || !a.intersects(b))
+            << "task " << task << ": " << shown[i]->objectName().toStdString() << " over "
+            << shown[j]->objectName().toStdString();
+      }
+    }
+  }
+  ExitAndWait();
+}
+
 TEST_F(ProgramRun, CalculatorPanelsAnswerFromTypedValuesAndKeepThemAcrossTabs) {
   Start();
   // One typed question per panel and one of its answers, worked by hand: the panels' own
