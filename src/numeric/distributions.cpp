@@ -106,16 +106,7 @@ double TStudentCola(int32_t k, double t) {
     const double x = std::fabs(t);
     const double z = Chk(1 + Chk(x * x) / rk);
     double p;
-    // The series runs k/2 passes at most; its terms shrink with (j - 1)/(z j).
-    const auto series = [&](double j) {
-      double f = 1, tz = 1;
-      while (j <= k - 2 && tz / f > 5E-16) {
-        tz = tz * (j - 1) / (z * j);
-        f = f + tz;
-        j = j + 2;
-      }
-      return f;
-    };
+    const auto series = [&](double j) { return numeric::StudentSeries(k, z, j); };
     if (k % 2 != 0) {
       const double xsqk = x / numeric::Sqrt(rk);
       p = std::atan(xsqk);

@@ -102,6 +102,16 @@ double PolishQuantile(const Tail& tail, double x_start, double target) {
 
 namespace numeric {
 
+double StudentSeries(int32_t k, double z, double j) {
+  double f = 1, tz = 1;
+  while (j <= k - 2 && tz / f > 5E-16) {
+    tz = tz * (j - 1) / (z * j);
+    f = f + tz;
+    j = j + 2;
+  }
+  return f;
+}
+
 namespace {
 
 // P(|T| < x) for x >= 0 by the finite series of the published Student t algorithm: k/2 cheap
@@ -110,15 +120,7 @@ namespace {
 double StudentCentral(int32_t k, double x) {
   const double rk = k;
   const double z = 1 + x * x / rk;
-  const auto series = [&](double j) {
-    double f = 1, tz = 1;
-    while (j <= k - 2 && tz / f > 5E-16) {
-      tz = tz * (j - 1) / (z * j);
-      f = f + tz;
-      j = j + 2;
-    }
-    return f;
-  };
+  const auto series = [&](double j) { return StudentSeries(k, z, j); };
   if (k % 2 != 0) {
     const double xsqk = x / std::sqrt(rk);
     double p = std::atan(xsqk);

@@ -34,6 +34,11 @@ bool TailMatches(const Tail& tail, double x, double target);
 // T(x) as close to the target as TailMatches asks.
 double PolishQuantile(const Tail& tail, double x_start, double target);
 
+// The finite series of the published Student t algorithm, 1 + sum of its terms from j on
+// (j = 3 for odd k, 2 for even), with z = 1 + x²/k: k/2 passes at most, its terms shrinking
+// with (j - 1)/(z j).
+double StudentSeries(int32_t k, double z, double j);
+
 // Student's t point with upper tail q (0 < q < 0.5, so the point is positive) for k degrees
 // of freedom, without the incomplete beta inverse: closed forms for 1 and 2 degrees of
 // freedom, otherwise Newton steps from the Cornish-Fisher expansion on the forward
