@@ -121,9 +121,20 @@ double Pooled(const PanelInput& in) {
   return std::sqrt(((in.N1 - 1) * in.S1 + (in.N2 - 1) * in.S2) / (in.N1 + in.N2 - 2));
 }
 
-// The checks of the two-sample types 5, 6 and 7.
-bool TwoSampleVariances(const PanelInput& in) {
-  return Whole(in.N1, 1) && Whole(in.N2, 1) && in.S1 > 0 && in.S2 > 0;
+// The checks of the samples, the same for a test and an interval of a type.
+bool SamplesOk(int16_t type, const PanelInput& in) {
+  switch (type) {
+    case MVC: return in.S1 > 0 && Whole(in.N1, 0);
+    case MVD:
+    case VAR: return in.S1 > 0 && Whole(in.N1, 1);
+    case PRO: return Open01(in.X1) && Whole(in.N1, 0);
+    case M2C: return Whole(in.N1, 0) && Whole(in.N2, 0) && in.S1 > 0 && in.S2 > 0;
+    case M2D:
+    case M2I:
+    case VA2: return Whole(in.N1, 1) && Whole(in.N2, 1) && in.S1 > 0 && in.S2 > 0;
+    case PR2: return Whole(in.N1, 0) && Whole(in.N2, 0) && Open01(in.X1) && Open01(in.X2);
+    default: return false;
+  }
 }
 
 }  // namespace
@@ -131,22 +142,9 @@ bool TwoSampleVariances(const PanelInput& in) {
 TestOutcome RunTest(int16_t type, int16_t side, const PanelInput& in, PanelResult& res) {
   TestOutcome out;
   ErrorFlag = 0;
-  bool checks = false;
-  switch (type) {
-    case MVC: checks = in.S1 > 0 && Whole(in.N1, 0); break;
-    case MVD: checks = in.S1 > 0 && Whole(in.N1, 1); break;
-    case VAR: checks = in.H0 > 0 && in.S1 > 0 && Whole(in.N1, 1); break;
-    case PRO: checks = Open01(in.H0) && Open01(in.X1) && Whole(in.N1, 0); break;
-    case M2C: checks = Whole(in.N1, 0) && Whole(in.N2, 0) && in.S1 > 0 && in.S2 > 0; break;
-    case M2D:
-    case M2I:
-    case VA2: checks = TwoSampleVariances(in); break;
-    case PR2:
-      checks = Whole(in.N1, 0) && Whole(in.N2, 0) && Open01(in.X1) && Open01(in.X2);
-      break;
-    default: break;
-  }
-  if (!checks || !LevelOk(in)) return out;
+  // A test also needs a hypothesised variance above 0 or proportion inside (0, 1).
+  const bool hypothesis = type == VAR ? in.H0 > 0 : type == PRO ? Open01(in.H0) : true;
+  if (!hypothesis || !SamplesOk(type, in) || !LevelOk(in)) return out;
 
   Dist dist = Dist::Normal;
   double statistic = 0, aux = 0;
@@ -230,22 +228,7 @@ TestOutcome RunTest(int16_t type, int16_t side, const PanelInput& in, PanelResul
 IntervalOutcome RunInterval(int16_t type, const PanelInput& in, PanelResult& res) {
   IntervalOutcome out;
   ErrorFlag = 0;
-  bool checks = false;
-  switch (type) {
-    case MVC: checks = in.S1 > 0 && Whole(in.N1, 0); break;
-    case MVD:
-    case VAR: checks = in.S1 > 0 && Whole(in.N1, 1); break;
-    case PRO: checks = Open01(in.X1) && Whole(in.N1, 0); break;
-    case M2C: checks = Whole(in.N1, 0) && Whole(in.N2, 0) && in.S1 > 0 && in.S2 > 0; break;
-    case M2D:
-    case M2I:
-    case VA2: checks = TwoSampleVariances(in); break;
-    case PR2:
-      checks = Whole(in.N1, 0) && Whole(in.N2, 0) && Open01(in.X1) && Open01(in.X2);
-      break;
-    default: break;
-  }
-  if (!checks || !LevelOk(in)) return out;
+  if (!SamplesOk(type, in) || !LevelOk(in)) return out;
 
   const double a2 = in.Alpha / 2;
   double aux = 0;

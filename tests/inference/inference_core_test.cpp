@@ -108,7 +108,7 @@ TEST_F(InferenceCore, InputsThatFailTheChecksOrTheArithmeticAreInvalid) {
       {"negative size", M2C, {0, -3, 10, 1, 2, 4, 9, 0.95, 0.05}, true},
       {"variance 0", MVC, {10, 25, 0, 11, 0, 0, 0, 0.95, 0.05}, true},
       {"negative second variance", M2C, {0, 25, 10, 1, 2, 4, -9, 0.95, 0.05}, true},
-      {"variance test H0 0", VAR, {0, 11, 0, 0, 0, 6, 0, 0.95, 0.05}, false},
+      {"variance test H0 below 0", VAR, {-4, 11, 0, 0, 0, 6, 0, 0.95, 0.05}, false},
       {"level 0", PR2, {0, 25, 10, 0.1, 0.2, 0, 0, 0, 1}, true},
       {"level 95", MVC, {10, 25, 0, 11, 0, 4, 0, 95, -94}, true},
       {"statistic overflows", MVC, {-1E+308, 25, 0, 1E+308, 0, 4, 0, 0.95, 0.05}, false},
