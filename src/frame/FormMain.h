@@ -9,16 +9,18 @@
 #include <functional>
 
 #include "frame/file_menu.h"
-#include "frame/frame_state.h"
 #include "frame/wheel.h"
+#include "shared/program_state.h"
 
 class QLabel;
 class QMenu;
 class QScrollBar;
 
-namespace frame {
-
+namespace shared {
 class PictureButton;
+}
+
+namespace frame {
 
 // What the panels give the frame beyond their picture buttons' commands. Each is optional.
 struct PanelHooks {
@@ -37,14 +39,14 @@ inline constexpr int kLastPictureButton = 24;
 
 }  // namespace frame
 
-class FormMain : public QMainWindow, public frame::FrameWindow {
+class FormMain : public QMainWindow, public shared::FrameWindow {
   Q_OBJECT
 
  public:
   static constexpr int kClientWidth = 1018;
   static constexpr int kClientHeight = 686;
 
-  explicit FormMain(frame::FrameState& state = frame::ProgramFrame(),
+  explicit FormMain(shared::ProgramState& state = shared::Program(),
                     tables::Table1V& table1V = tables::ProgramTable1V(),
                     tables::Table2V& table2V = tables::ProgramTable2V(), QWidget* parent = nullptr);
   ~FormMain() override;
@@ -54,13 +56,13 @@ class FormMain : public QMainWindow, public frame::FrameWindow {
   QWidget* Panel(int task) const;
   // Image9..Image24, each on its task's container; their commands are the panels' to set.
   // The load runs the New commands of Image14, Image11, Image23 and Image10, in that order.
-  frame::PictureButton* Button(int number) const;
+  shared::PictureButton* Button(int number) const;
   // The Edit menu, shown only on the one- and two-variable tasks; its items are the
   // tables' to add.
   QMenu* EditMenu() const { return mnu_Edicion_; }
   frame::PanelHooks& Hooks() { return hooks_; }
   // The window's program-wide state (CurrentTask, Updating, ...) as the panels share it.
-  frame::FrameState& State() { return state_; }
+  shared::ProgramState& State() { return state_; }
   frame::FileMenu& Files() { return files_; }
   // The data tables this window's File menu and close question act on.
   tables::Table1V& Table1V() { return table1V_; }
@@ -81,7 +83,7 @@ class FormMain : public QMainWindow, public frame::FrameWindow {
   // Scrolls the current table's grid one row: up for a positive Rotation, else down.
   void MouseWheel(int32_t Keys, int32_t Rotation, int32_t X, int32_t Y);
 
-  // --- frame::FrameWindow ---
+  // --- shared::FrameWindow ---
   void LblTASK_Click(int16_t index) override;
   void SetCaption(const std::string& caption) override;
   std::string Caption() const override;
@@ -105,7 +107,7 @@ class FormMain : public QMainWindow, public frame::FrameWindow {
   void UpdateFileMenu();
   bool HandleWheel(QEvent* event);
 
-  frame::FrameState& state_;
+  shared::ProgramState& state_;
   tables::Table1V& table1V_;
   tables::Table2V& table2V_;
   frame::FileMenu files_;
@@ -114,10 +116,10 @@ class FormMain : public QMainWindow, public frame::FrameWindow {
 
   QWidget* client_ = nullptr;
   QWidget* Picture1 = nullptr;
-  std::array<QLabel*, frame::kTaskCount> LblTASK{};
-  std::array<QWidget*, frame::kTaskCount> Pictask{};
-  std::array<frame::PictureButton*, frame::kLastPictureButton + 1> images_{};
-  std::array<QScrollBar*, frame::kTaskCount> wheelBars_{};
+  std::array<QLabel*, shared::kTaskCount> LblTASK{};
+  std::array<QWidget*, shared::kTaskCount> Pictask{};
+  std::array<shared::PictureButton*, frame::kLastPictureButton + 1> images_{};
+  std::array<QScrollBar*, shared::kTaskCount> wheelBars_{};
 
   QMenu* mnu_archivo_ = nullptr;
   QMenu* mnu_Edicion_ = nullptr;

@@ -3,7 +3,7 @@
 #include <QObject>
 
 #include "frame/FormMain.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "frame/table_link.h"
 #include "graph/FormGraficador.h"
 #include "inference/panels.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "frame/file_menu.h"
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "tables/data_files.h"
 #include "tables/table_data.h"
 #include "tables/table_view.h"
@@ -16,7 +16,7 @@ namespace frame {
 // window may be null: a panel built without a main window has no caption, tabs or menu.
 class TableWindowView : public tables::TableView {
  public:
-  explicit TableWindowView(FrameWindow* window) : window_(window) {}
+  explicit TableWindowView(shared::FrameWindow* window) : window_(window) {}
 
   void SetCaption(const std::string& caption) override {
     if (window_ != nullptr) window_->SetCaption(caption);
@@ -29,7 +29,7 @@ class TableWindowView : public tables::TableView {
   }
 
  private:
-  FrameWindow* window_;
+  shared::FrameWindow* window_;
 };
 
 // A table's File menu commands, as its readers and writers in the tables provide them.

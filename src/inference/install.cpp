@@ -2,7 +2,7 @@
 #include <QObject>
 
 #include "frame/FormMain.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "inference/panels.h"
 
 namespace inference {
@@ -20,7 +20,7 @@ class InferenceLink : public QObject {
 void InstallInferencePanels(FormMain& form) {
   auto* link = new InferenceLink(&form);
   InferenceData& data = link->data;
-  frame::FrameState& frame = form.State();
+  shared::ProgramState& frame = form.State();
   auto* tests = new TestPanel(data, frame, form.Panel(0));
   auto* intervals = new IntervalPanel(data, frame, form.Panel(1));
   for (QWidget* panel : {static_cast<QWidget*>(tests), static_cast<QWidget*>(intervals)}) {

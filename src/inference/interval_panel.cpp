@@ -28,7 +28,7 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-IntervalPanel::IntervalPanel(InferenceData& data, frame::FrameState& frame, QWidget* parent)
+IntervalPanel::IntervalPanel(InferenceData& data, shared::ProgramState& frame, QWidget* parent)
     : QWidget(parent), data_(data), frame_(frame) {
   setObjectName("IntervalPanel");
   Build();

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "inference/inference.h"
 
 class FormMain;
@@ -31,7 +31,7 @@ void InstallInferencePanels(FormMain& form);
 
 class TestPanel : public QWidget {
  public:
-  TestPanel(InferenceData& data, frame::FrameState& frame, QWidget* parent);
+  TestPanel(InferenceData& data, shared::ProgramState& frame, QWidget* parent);
 
   void OptCH_Click(int16_t index);
   void OptSIDE_Click(int16_t index);
@@ -49,7 +49,7 @@ class TestPanel : public QWidget {
   void FocusFirstBox();
 
   InferenceData& data_;
-  frame::FrameState& frame_;
+  shared::ProgramState& frame_;
   std::array<QRadioButton*, kTypeCount> OptCH{};
   std::array<QRadioButton*, 3> OptSIDE{};
   QGroupBox* Picture2 = nullptr;
@@ -74,7 +74,7 @@ class TestPanel : public QWidget {
 
 class IntervalPanel : public QWidget {
  public:
-  IntervalPanel(InferenceData& data, frame::FrameState& frame, QWidget* parent);
+  IntervalPanel(InferenceData& data, shared::ProgramState& frame, QWidget* parent);
 
   void OptIC_Click(int16_t index);
   void CargarImagenes_IC();
@@ -89,7 +89,7 @@ class IntervalPanel : public QWidget {
   void LevelChanged(int which);
 
   InferenceData& data_;
-  frame::FrameState& frame_;
+  shared::ProgramState& frame_;
   std::array<QRadioButton*, kTypeCount> OptIC{};
   QWidget* PicDATOS = nullptr;
   QWidget* PicRESULT = nullptr;

@@ -39,7 +39,7 @@ QPlainTextEdit* Verdict(QWidget* parent, const QString& name, const char* text) 
 
 }  // namespace
 
-TestPanel::TestPanel(InferenceData& data, frame::FrameState& frame, QWidget* parent)
+TestPanel::TestPanel(InferenceData& data, shared::ProgramState& frame, QWidget* parent)
     : QWidget(parent), data_(data), frame_(frame) {
   setObjectName("TestPanel");
   Build();

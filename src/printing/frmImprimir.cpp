@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 
 namespace printing {
 namespace {
@@ -25,7 +25,7 @@ QFont Arial(double points) {
 
 }  // namespace
 
-frmImprimir::frmImprimir(frame::FrameState& state, platform::PrinterService& printers,
+frmImprimir::frmImprimir(shared::ProgramState& state, platform::PrinterService& printers,
                          QWidget* parent)
     : QDialog(parent), state_(state), printers_(printers) {
   setObjectName("frmImprimir");

@@ -47,7 +47,7 @@ class WindowPrinting : public QObject, public frame::PrintCommands {
   }
 
   void Imprimir1VAR() override {
-    Report1VInput input = ReadPanel1V(form_.Panel(frame::kTask1V));
+    Report1VInput input = ReadPanel1V(form_.Panel(shared::kTask1V));
     input.Table = &form_.Table1V();
     // The report's moments come straight from the statistics, so the panel's moment box
     // keeps showing the moment the user chose.
@@ -58,7 +58,7 @@ class WindowPrinting : public QObject, public frame::PrintCommands {
   }
 
   void Imprimir2VAR() override {
-    Report2VInput input = ReadPanel2V(form_.Panel(frame::kTask2V));
+    Report2VInput input = ReadPanel2V(form_.Panel(shared::kTask2V));
     input.Table = &form_.Table2V();
     printing::Imprimir2VAR(platform::CurrentPrinters(), input);
   }

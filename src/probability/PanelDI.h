@@ -15,9 +15,9 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-namespace frame {
+namespace shared {
 class PictureButton;
-}
+}  // namespace shared
 
 namespace probability {
 
@@ -25,7 +25,7 @@ class PanelDI : public QWidget {
   Q_OBJECT
 
  public:
-  PanelDI(frame::FrameState& frame, QWidget* parent);
+  PanelDI(shared::ProgramState& frame, QWidget* parent);
 
   DistributionPanel& Core() { return core_; }
 
@@ -38,8 +38,8 @@ class PanelDI : public QWidget {
 
   // The Calculate, Clear and Clear parameters buttons belong to the data area: they are
   // shown with it.
-  void AdoptButtons(frame::PictureButton* calculate, frame::PictureButton* clear,
-                    frame::PictureButton* clearParameters);
+  void AdoptButtons(shared::PictureButton* calculate, shared::PictureButton* clear,
+                    shared::PictureButton* clearParameters);
 
  private:
   void BuildOptions();
@@ -55,7 +55,7 @@ class PanelDI : public QWidget {
 
   DistributionPanel core_;
   QLabel* Lbl_DP = nullptr;
-  std::array<QRadioButton*, frame::kDistributionCount> OptDI{};
+  std::array<QRadioButton*, shared::kDistributionCount> OptDI{};
   QWidget* Picture2_4 = nullptr;
   std::array<QRadioButton*, 4> OptSIDE_DI{};
   QWidget* PicDATOS_4 = nullptr;

@@ -1,7 +1,7 @@
 #include "probability/events_panels.h"
 
 #include "frame/FormMain.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "probability/PanelPAB.h"
 #include "probability/PanelPTB.h"
 

@@ -16,8 +16,8 @@ using Command2V = void (*)(Table2V&);
 // The window's own tables, on its current task; nothing on the other tasks.
 void OnCurrentTable(FormMain& form, Command1V oneVariable, Command2V twoVariable) {
   const int16_t task = form.State().CurrentTask;
-  if (task == frame::kTask1V) oneVariable(form.Table1V());
-  if (task == frame::kTask2V) twoVariable(form.Table2V());
+  if (task == shared::kTask1V) oneVariable(form.Table1V());
+  if (task == shared::kTask2V) twoVariable(form.Table2V());
 }
 
 struct Item {

@@ -22,10 +22,10 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
-namespace frame {
-struct FrameState;
+namespace shared {
+struct ProgramState;
 class FrameWindow;
-}  // namespace frame
+}  // namespace shared
 
 namespace tables {
 
@@ -54,7 +54,7 @@ class Panel1V : public QWidget, public frame::TableWindowView {
   enum Column { kITEM, kX1, kX2, kN, kXM, kXN, kX2N, kX3N, kX4N };
 
   // window and editMenu may be null (a panel without a main window).
-  Panel1V(Table1V& table, Stats1V& stats, frame::FrameState& state, frame::FrameWindow* window,
+  Panel1V(Table1V& table, Stats1V& stats, shared::ProgramState& state, shared::FrameWindow* window,
           QMenu* editMenu, QWidget* parent);
   ~Panel1V() override;
 
@@ -95,7 +95,7 @@ class Panel1V : public QWidget, public frame::TableWindowView {
 
   Table1V& table_;
   Stats1V& stats_;
-  frame::FrameState& state_;
+  shared::ProgramState& state_;
   QMenu* editMenu_;
   TableGrid* grid_ = nullptr;
   RowMouse mouse_;

@@ -23,10 +23,10 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 
-namespace frame {
-struct FrameState;
+namespace shared {
+struct ProgramState;
 class FrameWindow;
-}  // namespace frame
+}  // namespace shared
 
 namespace tables {
 
@@ -41,7 +41,7 @@ class Panel2V : public QWidget, public frame::TableWindowView {
   enum Column { kITEM, kX, kY, kN, kXN, kYN, kX2N, kY2N, kXYN };
 
   // window and editMenu may be null (a panel without a main window).
-  Panel2V(Table2V& table, Stats2V& stats, frame::FrameState& state, frame::FrameWindow* window,
+  Panel2V(Table2V& table, Stats2V& stats, shared::ProgramState& state, shared::FrameWindow* window,
           QMenu* editMenu, QWidget* parent);
   ~Panel2V() override;
 
@@ -83,7 +83,7 @@ class Panel2V : public QWidget, public frame::TableWindowView {
 
   Table2V& table_;
   Stats2V& stats_;
-  frame::FrameState& state_;
+  shared::ProgramState& state_;
   QMenu* editMenu_;
   TableGrid* grid_ = nullptr;
   RowMouse mouse_;

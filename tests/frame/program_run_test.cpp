@@ -23,7 +23,7 @@
 
 #include "frame/FormMain.h"
 #include "frame/FormSplash.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "frame/help_menu.h"
 #include "frame/startup.h"
 #include "graph/graph_handover.h"
@@ -57,7 +57,7 @@ class ProgramRun : public ::testing::Test {
     // What the program kept for the whole run goes with it.
     tables::ProgramTable1V() = tables::Table1V{};
     tables::ProgramTable2V() = tables::Table2V{};
-    frame::ProgramFrame() = frame::FrameState{};
+    shared::Program() = shared::ProgramState{};
   }
 
   // Starts the program as main() does after the application is up, and waits for the
