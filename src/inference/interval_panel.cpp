@@ -83,7 +83,8 @@ void IntervalPanel::BuildResults() {
   PicRESULT = new QWidget(this);
   PicRESULT->setObjectName("PicRESULT_1");
   PicRESULT->setGeometry(316, 326, 690, 280);
-  LabelInterval = Caption(PicRESULT, "Label1_17", "", {8, 2, 680, 20}, true);
+  // The caption ends before the formula frame reaches down beside it.
+  LabelInterval = Caption(PicRESULT, "Label1_17", "", {8, 2, 386, 20}, true);
   ImgPARAM = Image(PicRESULT, "ImgPARAM", {8, 28});
   Txt_IC = Box(PicRESULT, "Txt_IC", {8, 28, 250, kBoxHeight}, true);
   LabelMargin = Caption(PicRESULT, "Label1_18", "Estimation error of confidence interval",

@@ -32,7 +32,8 @@ int TextRoom(const QLineEdit* box) {
   return contents.width() - 2 * kLineEditMargin;
 }
 
-// Watches a box: a new text or a new size sets the font that shows the text whole.
+// Watches a box: a new text or a new size sets the font that shows the text whole. A font
+// given to the box by anyone else is its new design font.
 class WholeText : public QObject {
  public:
   explicit WholeText(QLineEdit* box) : QObject(box), box_(box), design_(box->font()) {
@@ -43,7 +44,13 @@ class WholeText : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == box_ && event->type() == QEvent::Resize) Fit();
+    if (watched != box_) return false;
+    if (event->type() == QEvent::FontChange && !fitting_) {
+      design_ = box_->font();
+      Fit();
+    } else if (event->type() == QEvent::Resize) {
+      Fit();
+    }
     return false;
   }
 
@@ -51,11 +58,15 @@ class WholeText : public QObject {
   void Fit() {
     QFont font = design_;
     font.setPointSizeF(WholeTextPointSize(box_, design_, box_->text()));
-    if (font != box_->font()) box_->setFont(font);
+    if (font == box_->font()) return;
+    fitting_ = true;
+    box_->setFont(font);
+    fitting_ = false;
   }
 
   QLineEdit* box_;
   QFont design_;
+  bool fitting_ = false;
 };
 
 }  // namespace

@@ -20,7 +20,7 @@ bool TextFitsBox(const QLineEdit* box, const QFont& font, const QString& text);
 double WholeTextPointSize(const QLineEdit* box, const QFont& design, const QString& text);
 
 // From now on box shows each of its texts whole, whoever writes it and whatever its size
-// becomes. Its font at this call is its design font.
+// becomes. Its design font is its font at this call, or the one it is given later.
 void KeepTextWhole(QLineEdit* box);
 
 }  // namespace platform
