@@ -274,7 +274,8 @@ TEST_F(ShippedPicturesRun, NoPanelStacksItsBoxesCaptionsOrPicturesAndNoPictureIs
       if (picture == nullptr || !picture->isVisible() || picture->pixmap().isNull()) continue;
       ++seen;
       const QWidget* frame = W(frameName);
-      const QRect inside = QRect(frame->mapTo(form, QPoint()), frame->size()).adjusted(1, 1, -1, -1);
+      const QRect inside =
+          QRect(frame->mapTo(form, QPoint()), frame->size()).adjusted(1, 1, -1, -1);
       const QRect at(picture->mapTo(form, QPoint()), picture->size());
       EXPECT_EQ(picture->size(), picture->pixmap().size()) << where << ": " << name;
       EXPECT_FALSE(picture->hasScaledContents()) << name;
