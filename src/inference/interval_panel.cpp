@@ -83,23 +83,25 @@ void IntervalPanel::BuildResults() {
   PicRESULT = new QWidget(this);
   PicRESULT->setObjectName("PicRESULT_1");
   PicRESULT->setGeometry(316, 326, 690, 280);
-  LabelInterval = Caption(PicRESULT, "Label1_17", "", {8, 2, 680, 20}, true);
+  // The caption ends before the formula frame reaches down beside it.
+  LabelInterval = Caption(PicRESULT, "Label1_17", "", {8, 2, 386, 20}, true);
   ImgPARAM = Image(PicRESULT, "ImgPARAM", {8, 28});
   Txt_IC = Box(PicRESULT, "Txt_IC", {8, 28, 250, kBoxHeight}, true);
   LabelMargin = Caption(PicRESULT, "Label1_18", "Estimation error of confidence interval",
                         {8, 70, 300, 18});
   Img_IC_Err = Image(PicRESULT, "Img_IC_Err", {8, 92});
   Txt_IC_ERR = Box(PicRESULT, "Txt_IC_ERR", {8, 92, 110, kBoxHeight}, true);
-  LabelPoints = Caption(PicRESULT, "Label1_19", "", {360, 70, 300, 18});
-  ImgIC_PTOPCT = Image(PicRESULT, "ImgIC_PTOPCT", {360, 92});
-  TxtIC_PPCT1 = Box(PicRESULT, "TxtIC_PPCT1", {360, 92, 110, kBoxHeight}, true);
-  TxtIC_PPCT2 = Box(PicRESULT, "TxtIC_PPCT2", {360, 92 + 32, 110, kBoxHeight}, true);
+  // The points start where the widest margin picture (256) and its box end.
+  LabelPoints = Caption(PicRESULT, "Label1_19", "", {380, 70, 300, 18});
+  ImgIC_PTOPCT = Image(PicRESULT, "ImgIC_PTOPCT", {380, 92});
+  TxtIC_PPCT1 = Box(PicRESULT, "TxtIC_PPCT1", {380, 92, 110, kBoxHeight}, true);
+  TxtIC_PPCT2 = Box(PicRESULT, "TxtIC_PPCT2", {380, 92 + 32, 110, kBoxHeight}, true);
   Caption(PicRESULT, "Label1_16", "Semi-significance level %", {8, 170, 200, 18});
   txt_NCon2 = Box(PicRESULT, "txt_NCon2_1", {8, 192, 90, kBoxHeight}, true);
   txt_NSig2 = Box(PicRESULT, "txt_NSig2_1", {106, 192, 90, kBoxHeight}, true);
-  LabelAux = Caption(PicRESULT, "Label1_15", "", {360, 170, 330, 18});
-  ImgPAR_ESP_IC = Image(PicRESULT, "ImgPAR_ESP_IC", {360, 192});
-  TxtAUX = Box(PicRESULT, "TxtAUX_1", {360, 192, 110, kBoxHeight}, true);
+  LabelAux = Caption(PicRESULT, "Label1_15", "", {380, 170, 310, 18});
+  ImgPAR_ESP_IC = Image(PicRESULT, "ImgPAR_ESP_IC", {380, 192});
+  TxtAUX = Box(PicRESULT, "TxtAUX_1", {380, 192, 110, kBoxHeight}, true);
   PicRESULT->hide();
 }
 
@@ -127,9 +129,9 @@ void IntervalPanel::CargarImagenes_IC() {
   const int16_t t = s.TipoIC;
   s.TagPanel = kOptions[t].tag;
   const IntervalPictures pictures = IntervalPictureNames(table, t);
-  Load(Img_IC_GRAF, pictures.graph, Shape1[1]->size() - QSize(4, 4));
+  Load(Img_IC_GRAF, pictures.graph);
   parts::Centre(Img_IC_GRAF, Shape1[1]);
-  Load(Img_IC_FORM, pictures.formula, Shape1[0]->size() - QSize(4, 4));
+  Load(Img_IC_FORM, pictures.formula);
   parts::Centre(Img_IC_FORM, Shape1[0]);
   const bool margin = !platform::PicturePath(pictures.margin).empty();
   Load(Img_IC_Err, pictures.margin);

@@ -12,6 +12,7 @@
 
 #include "inference/inference.h"
 #include "platform/qt_pictures.h"
+#include "platform/qt_whole_text.h"
 
 namespace inference::parts {
 
@@ -45,6 +46,7 @@ QLineEdit* Box(QWidget* parent, const QString& name, QRect geometry, bool readOn
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xE8));
     box->setPalette(palette);
+    platform::KeepTextWhole(box);
   }
   return box;
 }
@@ -58,8 +60,8 @@ QFrame* Frame(QWidget* parent, const QString& name, QRect geometry) {
   return frame;
 }
 
-void Load(QLabel* image, const std::string& file, QSize fit) {
-  platform::ShowPicture(image, file, fit);
+void Load(QLabel* image, const std::string& file) {
+  platform::ShowPicture(image, file);
   const QPixmap picture = image->pixmap();
   image->resize(picture.isNull() ? QSize(0, 0) : picture.size());
 }

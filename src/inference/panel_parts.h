@@ -31,9 +31,8 @@ QLabel* Image(QWidget* parent, const QString& name, QPoint position);
 QLineEdit* Box(QWidget* parent, const QString& name, QRect geometry, bool readOnly = false);
 QFrame* Frame(QWidget* parent, const QString& name, QRect geometry);
 
-// Loads the picture file into the image and sizes the image to it (no size when missing);
-// a picture larger than a valid fit is scaled down into it.
-void Load(QLabel* image, const std::string& file, QSize fit = {});
+// Loads the picture file into the image and sizes the image to it (no size when missing).
+void Load(QLabel* image, const std::string& file);
 // A box's left edge 2 pixels right of a picture.
 void PlaceRight(QWidget* box, const QLabel* picture);
 // The image centred in a frame; with top5, centred across only and 5 pixels below its top.

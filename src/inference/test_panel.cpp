@@ -195,9 +195,9 @@ void TestPanel::CargarImagenes_CH() {
     }
   }
   const TestPictures pictures = TestPictureNames(table, t, s.SideCH);
-  Load(Img_CH_GRAF, pictures.graph, Shape1[0]->size() - QSize(4, 4));
+  Load(Img_CH_GRAF, pictures.graph);
   parts::Centre(Img_CH_GRAF, Shape1[0]);
-  Load(Img_CH_FORM, pictures.formula, Shape1[1]->size() - QSize(4, 10));
+  Load(Img_CH_FORM, pictures.formula);
   parts::Centre(Img_CH_FORM, Shape1[1], true);
 
   Load(ImgH0H1x, SymbolPicture("ImgH0H1", table.PicGroupH0[t] + s.SideCH));

@@ -9,14 +9,11 @@
 
 namespace platform {
 
-void ShowPicture(QLabel* label, const std::string& name, QSize fit) {
+void ShowPicture(QLabel* label, const std::string& name) {
   const std::string path = PicturePath(name);
   QPixmap picture;
   if (!path.empty()) picture.load(QString::fromStdString(path));
-  if (!picture.isNull() && fit.isValid() &&
-      (picture.width() > fit.width() || picture.height() > fit.height())) {
-    picture = picture.scaled(fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  }
+  label->setScaledContents(false);
   if (picture.isNull()) {
     label->clear();
   } else {

@@ -11,6 +11,7 @@
 #include "frame/FormMain.h"
 #include "shared/PictureButton.h"
 #include "platform/qt_pictures.h"
+#include "platform/qt_whole_text.h"
 
 namespace probability {
 namespace {
@@ -200,6 +201,8 @@ void PanelDI::BuildDataArea() {
     edit->setGeometry(kSymbolLeft + kEmptySymbolWidth + 3, kTops[i], kBoxWidth, kRowHeight);
     connect(edit, &QLineEdit::textChanged, this,
             [this, box](const QString& text) { BoxEdited(box, text); });
+    // The probability and the points are where results are written.
+    if (box != BoxDI::TxtPAR1 && box != BoxDI::TxtPAR2) platform::KeepTextWhole(edit);
     boxes_[i] = edit;
   }
   // The probability box has no symbol: it sits where the others' boxes do.

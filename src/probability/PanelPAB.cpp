@@ -4,6 +4,7 @@
 
 #include "platform/pictures.h"
 #include "platform/qt_pictures.h"
+#include "platform/qt_whole_text.h"
 #include "platform/ui.h"
 #include "probability/EventBox.h"
 
@@ -74,6 +75,7 @@ PanelPAB::PanelPAB(shared::ProgramState& state, QWidget* parent) : QWidget(paren
     EventBox* box = TxtPAB[k] = new EventBox(QString("TxtPAB_%1").arg(k), this);
     box->setFont(Sized(QFont("Arial"), 11.25));
     box->setGeometry(kColumnLeft[column] + kLabelWidth, y, kBoxWidth, kBoxHeight);
+    platform::KeepTextWhole(box);
     connect(box, &QLineEdit::textChanged, this, [this, k] { TxtPAB_Change(k); });
     box->KeyDown = [this, k](int keyCode) { return TxtPAB_KeyDown(k, keyCode); };
   }

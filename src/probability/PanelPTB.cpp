@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include "platform/qt_whole_text.h"
 #include "platform/ui.h"
 #include "probability/EventBox.h"
 
@@ -56,11 +57,13 @@ PanelPTB::PanelPTB(shared::ProgramState& state, QWidget* parent) : QWidget(paren
   TxtPTB_B = new EventBox("TxtPTB_B", this);
   TxtPTB_B->setFont(BoxFont());
   TxtPTB_B->setReadOnly(true);
+  platform::KeepTextWhole(TxtPTB_B);
   TxtPTB_B->setGeometry(84, 385, 174, 28);
 
   TxtPTB_NS = new EventBox("TxtPTB_NS", this);
   TxtPTB_NS->setFont(BoxFont());
   TxtPTB_NS->setReadOnly(true);
+  platform::KeepTextWhole(TxtPTB_NS);
   TxtPTB_NS->setGeometry(466, 385, 71, 28);
   TxtPTB_NS->KeyDown = [this](int keyCode) { return TxtPTB_NS_KeyDown(keyCode); };
 
@@ -86,6 +89,7 @@ void PanelPTB::BuildRow(int i) {
   TxtPTB_BA[i] = new EventBox(QString("TxtPTB_BA_%1").arg(i), this);
   TxtPTB_AB[i] = new EventBox(QString("TxtPTB_AB_%1").arg(i), this);
   TxtPTB_AB[i]->setReadOnly(true);
+  platform::KeepTextWhole(TxtPTB_AB[i]);
   for (EventBox* box : {TxtPTB_A[i], TxtPTB_BA[i], TxtPTB_AB[i]}) box->setFont(BoxFont());
   connect(TxtPTB_A[i], &QLineEdit::textChanged, this, [this, i] { TxtPTB_A_Change(i); });
   connect(TxtPTB_BA[i], &QLineEdit::textChanged, this, [this, i] { TxtPTB_BA_Change(i); });
@@ -174,7 +178,6 @@ void PanelPTB::CmdPTBCal_Click() {
                                  platform::Icon::Exclamation, "Error");
     return;
   }
-  // A result wider than its box shows its leading digits.
   for (int i = 1; i <= n; ++i) {
     TxtPTB_AB[i]->setText(QString::fromStdString(PosteriorTextPTB(result->posterior[i - 1])));
     TxtPTB_AB[i]->setCursorPosition(0);

@@ -12,6 +12,7 @@
 #include "shared/PictureButton.h"
 #include "shared/program_state.h"
 #include "graph/graph_handover.h"
+#include "platform/qt_whole_text.h"
 #include "tables/EditMenu.h"
 #include "tables/TableGrid.h"
 #include "tables/edit_commands.h"
@@ -174,6 +175,7 @@ void Panel1V::BuildResults() {
     b->setReadOnly(true);
     b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     b->setFont(PanelFont(11.25));
+    platform::KeepTextWhole(b);
     return b;
   };
 
@@ -237,6 +239,7 @@ void Panel1V::BuildResults() {
     b->setObjectName(name);
     b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     b->setFont(PanelFont(11.25));
+    platform::KeepTextWhole(b);
     b->onKey = [this](QKeyEvent* event) {
       if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
       CmdCuantil_Click();

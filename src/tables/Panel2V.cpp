@@ -14,6 +14,7 @@
 #include "shared/program_state.h"
 #include "graph/graph_handover.h"
 #include "platform/qt_pictures.h"
+#include "platform/qt_whole_text.h"
 #include "tables/EditMenu.h"
 #include "tables/Panel1V.h"
 #include "tables/TableGrid.h"
@@ -254,6 +255,7 @@ void Panel2V::BuildResults() {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, kResultBack);
     box->setPalette(palette);
+    platform::KeepTextWhole(box);
     label(r.label, "", r.labelAt);
     auto* picture = new QLabel(resultArea_);
     picture->setObjectName(r.picture);
@@ -279,6 +281,7 @@ void Panel2V::BuildResults() {
   curve.setColor(QPalette::Base, kResultBack);
   curve.setColor(QPalette::Text, kCurveText);
   Txt2V_CUR->setPalette(curve);
+  platform::KeepTextWhole(Txt2V_CUR);
 
   imgFOREG = new QLabel(resultArea_);
   imgFOREG->setObjectName("imgFOREG");
@@ -305,6 +308,7 @@ void Panel2V::BuildEstimation(QWidget* area) {
     box->setObjectName(name);
     box->setGeometry(852, top, 112, 24);
     box->setFont(PanelFont(9.75));
+    platform::KeepTextWhole(box);
     NumberBox* to = other;
     box->onKey = [this, to](QKeyEvent* event) { return EstimationKey(to, event); };
   }

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "platform/qt_whole_text.h"
 #include "tables/grid_keys.h"
 
 namespace tables {
@@ -220,6 +221,7 @@ QLineEdit* TableGrid::MakeCell(const GridColumn& column, int columnIndex, int ro
                                                         : (Qt::AlignRight | Qt::AlignVCenter));
   cell->setTextMargins(2, 0, 2, 0);
   SetColours(cell, PlainBack(column.kind), Qt::black);
+  if (column.kind == CellKind::Computed) platform::KeepTextWhole(cell);
   if (column.kind == CellKind::Input) {
     connect(cell, &QLineEdit::textChanged, this, [this, columnIndex, row] {
       if (onCellChanged) onCellChanged(columnIndex, row);
@@ -290,6 +292,7 @@ void TableGrid::Build() {
     font.setPointSizeF(11.25);
     box->setFont(font);
     SetColours(box, kComputedBack, Qt::black);
+    platform::KeepTextWhole(box);
     box->onFocus = [this] {
       if (onCellFocused) onCellFocused();
     };

@@ -10,13 +10,16 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
 #include <fstream>
+#include <tuple>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -28,6 +31,7 @@
 #include "frame/startup.h"
 #include "graph/graph_handover.h"
 #include "platform/qt_printers.h"
+#include "platform/qt_whole_text.h"
 #include "support/scripted_ui.h"
 #include "tables/table_data.h"
 
@@ -199,19 +203,48 @@ TEST_F(ProgramRun, TablesTypedSavedReopenedPrintedGraphedAndAskedAboutAtExit) {
   EXPECT_EQ(settings.values["Orvalis/LastPath/Path"], folder.path().toStdString());
 }
 
+// The program run with the pictures it ships, from the source tree's images/.
+class ShippedPicturesRun : public ProgramRun {
+ protected:
+  ShippedPicturesRun()
+      : ProgramRun(QFileInfo(ORVALIS_TEST_DATA_DIR "/../..").canonicalFilePath().toStdString()) {}
+
+  // Every visible read-only box shows its whole text, at 7 pt or more.
+  void ExpectEveryResultWhole(int task) {
+    for (QLineEdit* box : form->findChildren<QLineEdit*>()) {
+      if (!box->isVisible() || !box->isReadOnly() || box->text().isEmpty()) continue;
+      const QString name = box->objectName();
+      EXPECT_GE(box->font().pointSizeF(), platform::kLeastPointSize) << name.toStdString();
+      // What the box lays its text in: its contents less its margins and the 2 pixels a line
+      // edit keeps on either side.
+      const QRect room = box->contentsRect() - box->textMargins();
+      const double width = QFontMetricsF(box->font()).horizontalAdvance(box->text());
+      EXPECT_LE(width, room.width() - 4)
+          << "task " << task << ": " << name.toStdString() << " cuts "
+          << box->text().toStdString() << " at " << box->font().pointSizeF() << " pt";
+    }
+  }
+  void TypeTexts(const QString& firstBox, const QStringList& texts) {
+    QTest::mouseClick(W<QLineEdit>(firstBox), Qt::LeftButton);
+    for (const QString& text : texts) {
+      QWidget* focused = QApplication::focusWidget();
+      QTest::keyClicks(focused, text);
+      QTest::keyClick(focused, Qt::Key_Return);
+    }
+  }
+};
+
 // Whatever the pixels, no panel piles its boxes, captions or pictures on one another (the
-// grid's cells share their borders; the moment's symbol holds its order), the test and
-// interval panels with a type chosen.
-TEST_F(ProgramRun, NoPanelStacksItsBoxesCaptionsOrPictures) {
+// grid's cells share their borders; the moment's symbol holds its order): the test and
+// interval panels with a type chosen and with their results, among them an interval whose
+// margin box stood under the percentage-point picture. Every big picture is shown pixel for
+// pixel, inside its frame.
+TEST_F(ShippedPicturesRun, NoPanelStacksItsBoxesCaptionsOrPicturesAndNoPictureIsScaled) {
   Start();
   const auto place = [&](const QWidget* w) {
     return QRect(w->mapTo(form, QPoint()), w->size()).adjusted(2, 2, -2, -2);
   };
-  for (int task = 0; task < 7; ++task) {
-    ClickTab(task);
-    if (task < 2) {
-      QTest::mouseClick(W(task == 0 ? "OptCH_8" : "OptIC_8"), Qt::LeftButton, {}, QPoint(6, 6));
-    }
+  const auto expectNothingStacked = [&](const std::string& where) {
     std::vector<QWidget*> shown;
     for (QWidget* w : form->findChildren<QWidget*>()) {
       const auto* label = qobject_cast<QLabel*>(w);
@@ -224,11 +257,127 @@ TEST_F(ProgramRun, NoPanelStacksItsBoxesCaptionsOrPictures) {
         const bool symbol = shown[i]->objectName().startsWith("Label1_6") &&
                             shown[j]->objectName().startsWith("Label1_6");
         EXPECT_TRUE(symbol || !a.intersects(b))
-            << "task " << task << ": " << shown[i]->objectName().toStdString() << " over "
+            << where << ": " << shown[i]->objectName().toStdString() << " over "
             << shown[j]->objectName().toStdString();
       }
     }
+  };
+  // Picture, frame, and whether the picture is centred down as well as across.
+  const std::tuple<const char*, const char*, bool> framed[] = {
+      {"Img_CH_GRAF", "Shape1_0", true},   {"Img_CH_FORM", "Shape1_1", false},
+      {"Img_IC_GRAF", "Shape1_3", true},   {"Img_IC_FORM", "Shape1_2", true},
+      {"Img_DI_GRAF", "Shape1_11", true},  {"Img_DI_FORM", "Shape1_12", false}};
+  const auto expectPicturesAsDrawn = [&](const std::string& where) {
+    int seen = 0;
+    for (const auto& [name, frameName, middle] : framed) {
+      auto* picture = form->findChild<QLabel*>(name);
+      if (picture == nullptr || !picture->isVisible() || picture->pixmap().isNull()) continue;
+      ++seen;
+      const QWidget* frame = W(frameName);
+      const QRect inside =
+          QRect(frame->mapTo(form, QPoint()), frame->size()).adjusted(1, 1, -1, -1);
+      const QRect at(picture->mapTo(form, QPoint()), picture->size());
+      EXPECT_EQ(picture->size(), picture->pixmap().size()) << where << ": " << name;
+      EXPECT_FALSE(picture->hasScaledContents()) << name;
+      EXPECT_TRUE(inside.contains(at)) << where << ": " << name << " leaves its frame";
+      EXPECT_LE(std::abs(at.center().x() - inside.center().x()), 1) << name;
+      if (middle) {
+        EXPECT_LE(std::abs(at.center().y() - inside.center().y()), 1) << name;
+      }
+    }
+    return seen;
+  };
+
+  for (int task = 0; task < 7; ++task) {
+    ClickTab(task);
+    if (task < 2) {
+      QTest::mouseClick(W(task == 0 ? "OptCH_8" : "OptIC_8"), Qt::LeftButton, {}, QPoint(6, 6));
+    }
+    if (task == 4) {
+      QTest::mouseClick(W("OptDI_3"), Qt::LeftButton, {}, QPoint(6, 6));
+      QTest::mouseClick(W("OptSIDE_DI_3"), Qt::LeftButton, {}, QPoint(6, 6));
+    }
+    const std::string where = "task " + std::to_string(task);
+    expectNothingStacked(where);
+    EXPECT_EQ(expectPicturesAsDrawn(where), task < 2 || task == 4 ? 2 : 0) << where;
   }
+
+  // Results shown: two samples of proportions and of means with equal variances.
+  struct Shown {
+    int task;
+    const char* option;
+    std::vector<std::pair<QString, QString>> typed;
+    int button;
+    std::pair<QString, QString> expected;
+  };
+  const Shown shown[] = {
+      // E = 1.959964 * sqrt(0.45 * 0.55 / 200 + 0.36 * 0.64 / 250), shown whole.
+      {1, "OptIC_8",
+       {{"TxtIC_N1", "200"}, {"TxtIC_N2", "250"}, {"TxtIC_X1", "0.45"}, {"TxtIC_X2", "0.36"},
+        {"txt_NCon_1", "0.95"}},
+       16, {"Txt_IC_ERR", "0.0910719"}},
+      {1, "OptIC_6",
+       {{"TxtIC_N1", "10"}, {"TxtIC_N2", "12"}, {"TxtIC_X1", "85"}, {"TxtIC_X2", "81"},
+        {"TxtIC_S1", "16"}, {"TxtIC_S2", "25"}, {"txt_NCon_1", "0.95"}},
+       16, {}},
+      {1, "OptIC_7",
+       {{"TxtIC_N1", "10"}, {"TxtIC_N2", "12"}, {"TxtIC_S1", "16"}, {"TxtIC_S2", "25"},
+        {"txt_NCon_1", "0.95"}},
+       16, {}},
+      {0, "OptCH_6",
+       {{"txtH0", "0"}, {"TxtCH_N1", "10"}, {"TxtCH_N2", "12"}, {"TxtCH_X1", "85"},
+        {"TxtCH_X2", "81"}, {"TxtCH_S1", "16"}, {"TxtCH_S2", "25"}, {"txt_NCon_0", "0.95"}},
+       22, {}},
+  };
+  for (const Shown& c : shown) {
+    const std::string where = std::string("results of ") + c.option;
+    ClickTab(c.task);
+    QTest::mouseClick(W(c.option), Qt::LeftButton, {}, QPoint(6, 6));
+    for (const auto& [box, text] : c.typed) Type(box, text);
+    Press(c.button);
+    ASSERT_TRUE(W(c.task == 0 ? "PicRESULT_0" : "PicRESULT_1")->isVisible()) << where;
+    expectNothingStacked(where);
+    EXPECT_EQ(expectPicturesAsDrawn(where), 2) << where;
+    ExpectEveryResultWhole(c.task);
+    if (!c.expected.first.isEmpty()) {
+      EXPECT_EQ(Text(c.expected.first), c.expected.second);
+    }
+  }
+  ExitAndWait();
+}
+
+// Results too long for their boxes at the boxes' own fonts, typed as a user would: each box
+// and computed cell shows its whole text, however small the font it needs (never below 7 pt).
+TEST_F(ShippedPicturesRun, EveryResultBoxAndComputedCellShowsItsWholeText) {
+  Start();
+  // Two causes, one almost sure: P(A2/B) = 1E-12 / (0.9999999 + 1E-12).
+  ClickTab(5);
+  Type("TxtPTB_A_1", "0.9999999");
+  Type("TxtPTB_BA_1", "1");
+  Type("TxtPTB_A_2", "1E-7");
+  Type("TxtPTB_BA_2", "1E-5");
+  Press(9);
+  EXPECT_EQ(Text("TxtPTB_AB_2"), "1.0000001E-12");
+  EXPECT_LT(W<QLineEdit>("TxtPTB_AB_2")->font().pointSizeF(), 11.25) << "the text is shrunk";
+  EXPECT_EQ(W<QLineEdit>("TxtPTB_AB_1")->font().pointSizeF(), 11.25) << "a text that fits keeps it";
+  ExpectEveryResultWhole(5);
+
+  // Values near 123456.789, one of them negative: signs, ten digits and an exponent in the
+  // power columns and their sums.
+  ClickTab(2);
+  TypeTexts("Txt1V_x1_1", {"123456.789", "3", "-123456.789", "1", "123456.788", "7"});
+  EXPECT_TRUE(Text("Txt1V_X3N_1").contains("E+15")) << Text("Txt1V_X3N_1").toStdString();
+  ExpectEveryResultWhole(2);
+
+  // Years against amounts, logarithmic model: ln x varies by millionths.
+  ClickTab(3);
+  QTest::mouseClick(W("OptREG_1"), Qt::LeftButton, {}, QPoint(6, 6));
+  TypeTexts("Txt2V_x_1", {"2001", "1500.25", "1", "2002", "1830.5", "1", "2003", "1999.75", "1",
+                          "2004", "2400.125", "1", "2005", "2888.5", "1"});
+  EXPECT_TRUE(Text("Txt2V_VX").contains("E-07")) << Text("Txt2V_VX").toStdString();
+  ExpectEveryResultWhole(3);
+  ui.ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No)
+      .ExpectMsgBox("Do you want to save changes to <noname>?", Answer::No);
   ExitAndWait();
 }
 

@@ -138,6 +138,8 @@ TEST_F(PanelsTest, EachTypeShowsItsBoxes) {
       Choose(task, option.arg(type));
       const QString title = QString("LblTITLE2_%1").arg(task);
       EXPECT_EQ(Text(title), W<QRadioButton>(option.arg(type))->text());
+      EXPECT_EQ(Text(task == 0 ? "Label1_6" : "Label1_24"),
+                type < 4 ? "Sample size" : "Samples size");
       for (int i = 0; i < 9; ++i) EXPECT_EQ(W<QRadioButton>(option.arg(i))->isChecked(), i == type);
       for (int i = 2 * task; i < 9; ++i) {
         EXPECT_EQ(Shown(names[task][i]), shown[type][i] == '1') << i;

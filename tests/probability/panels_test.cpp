@@ -112,6 +112,8 @@ TEST_F(ProbabilityPanels, ChoosingDistributionsShapesThePanel) {
 TEST_F(ProbabilityPanels, DistributionTypingAndCalculating) {
   Tab(4);
   Click("OptDI_0");
+  // The normal distribution offers the standard one in its blank parameter boxes.
+  EXPECT_EQ(Box("TxtPAR1")->text() + " " + Box("TxtPAR2")->text(), "0 1");
   QTest::keyClicks(Box("TxtPP1"), "1,96");
   EXPECT_EQ(Box("TxtPP1")->text(), "1.96");
   Click("Image19");

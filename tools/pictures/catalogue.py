@@ -9,17 +9,19 @@ which the picture-set test reads.
 
 from dataclasses import dataclass, field
 
-# The boxes the big pictures are centred in (width, height); see README notes in this folder.
-TEST_GRAPH = (400, 220)      # hypothesis test: distribution of the statistic
-TEST_FORMULA = (400, 150)    # hypothesis test: statistic and acceptance region (top at +5)
-IC_GRAPH = (400, 220)        # confidence interval: central area 1 - alpha
-IC_FORMULA = (400, 150)      # confidence interval: the interval
-IC_MARGIN = (330, 56)        # "E = ..." label in front of the margin box
-DI_GRAPH = (400, 220)        # distribution panel: density or bars with the region shaded
-DI_FORMULA = (400, 140)      # distribution panel: the probability (frame 400 x 160, top at +20)
+# The boxes the big pictures are shown in (width, height): the inside of the frame or the
+# control that shows each one, which never scales a picture. Graphs fill their frame exactly.
+TEST_GRAPH = (290, 188)      # hypothesis test: distribution of the statistic (frame 292 x 190)
+TEST_FORMULA = (290, 180)    # hypothesis test: statistic and region (frame 292 x 186, top + 5)
+IC_GRAPH = (290, 188)        # confidence interval: central area 1 - alpha (frame 292 x 190)
+IC_FORMULA = (290, 184)      # confidence interval: the interval (frame 292 x 186)
+IC_MARGIN = (256, 56)        # "E = ..." in front of the margin box, which must end before the
+                             # percentage points 2 + 110 pixels further right
+DI_GRAPH = (480, 298)        # distribution panel: the region shaded (frame 482 x 300)
+DI_FORMULA = (480, 228)      # distribution panel: the probability (frame 482 x 250, top + 20)
 EST_FORMULA = (410, 90)      # two-variable panel: the model (result area, from 558, 87)
-VENN = (240, 170)
-FORMULA_SHEET = (960, 230)
+VENN = (410, 280)            # A and B panel: the Venn diagram fills its control
+FORMULA_SHEET = (990, 250)   # A and B panel: the formula sheet, from its control's corner
 
 
 @dataclass
@@ -58,7 +60,7 @@ def symbol(name, width, height, lines, family, hmin=None, slots=None, size=14.0)
 
 
 def graph(name, box, family, **g):
-    return Picture(name, "graph", box[0], 1, box[1], graph=g, family=family)
+    return Picture(name, "graph", box[0], box[1], box[1], graph=g, family=family)
 
 
 # ---------------------------------------------------------------------------------------
@@ -157,23 +159,27 @@ def test_pictures():
     return out
 
 
+# Two-sample intervals name their margin E on a line of its own, so that they stay readable
+# in a frame 290 pixels wide.
+DIFF_MEANS = r"$\mu_1-\mu_2\in\left(\bar{x}_1-\bar{x}_2\pm E\right)$"
 INTERVAL = {
-    "MVC": r"$\mu\in\left(\bar{x}\pm z_{\alpha/2}\sqrt{\frac{\sigma^2}{n}}\right)$",
-    "MVD": r"$\mu\in\left(\bar{x}\pm t_{\alpha/2,\,n-1}\sqrt{\frac{s^2}{n}}\right)$",
-    "VAR": (r"$\sigma^2\in\left(\frac{(n-1)\,s^2}{\chi^2_{\alpha/2,\,n-1}},\ "
-            r"\frac{(n-1)\,s^2}{\chi^2_{1-\alpha/2,\,n-1}}\right)$"),
-    "PRO": r"$p\in\left(\hat{p}\pm z_{\alpha/2}\sqrt{\frac{\hat{p}\,(1-\hat{p})}{n}}\right)$",
-    "2MC": (r"$\mu_1-\mu_2\in\left(\bar{x}_1-\bar{x}_2\pm z_{\alpha/2}"
-            r"\sqrt{\frac{\sigma_1^2}{n_1}+\frac{\sigma_2^2}{n_2}}\right)$"),
-    "2MD": (r"$\mu_1-\mu_2\in\left(\bar{x}_1-\bar{x}_2\pm t_{\alpha/2,\,\nu}"
-            r"\sqrt{\frac{s_1^2}{n_1}+\frac{s_2^2}{n_2}}\right)$"),
-    "2MI": (r"$\mu_1-\mu_2\in\left(\bar{x}_1-\bar{x}_2\pm t_{\alpha/2,\,n_1+n_2-2}\,S_p"
-            r"\sqrt{\frac{1}{n_1}+\frac{1}{n_2}}\right)$"),
-    "2VA": (r"$\frac{\sigma_1^2}{\sigma_2^2}\in\left(\frac{s_1^2}{s_2^2}\,"
-            r"F_{1-\alpha/2,\,n_2-1,\,n_1-1},\ \frac{s_1^2}{s_2^2}\,"
-            r"F_{\alpha/2,\,n_2-1,\,n_1-1}\right)$"),
-    "2PR": (r"$p_1-p_2\in\left(\hat{p}_1-\hat{p}_2\pm z_{\alpha/2}"
-            r"\sqrt{\frac{\hat{p}_1(1-\hat{p}_1)}{n_1}+\frac{\hat{p}_2(1-\hat{p}_2)}{n_2}}\right)$"),
+    "MVC": [r"$\mu\in\left(\bar{x}\pm z_{\alpha/2}\sqrt{\frac{\sigma^2}{n}}\right)$"],
+    "MVD": [r"$\mu\in\left(\bar{x}\pm t_{\alpha/2,\,n-1}\sqrt{\frac{s^2}{n}}\right)$"],
+    "VAR": [(r"$\sigma^2\in\left(\frac{(n-1)\,s^2}{\chi^2_{\alpha/2,\,n-1}},\ "
+             r"\frac{(n-1)\,s^2}{\chi^2_{1-\alpha/2,\,n-1}}\right)$")],
+    "PRO": [r"$p\in\left(\hat{p}\pm z_{\alpha/2}\sqrt{\frac{\hat{p}\,(1-\hat{p})}{n}}\right)$"],
+    "2MC": [DIFF_MEANS,
+            r"$E=z_{\alpha/2}\sqrt{\frac{\sigma_1^2}{n_1}+\frac{\sigma_2^2}{n_2}}$"],
+    "2MD": [DIFF_MEANS,
+            r"$E=t_{\alpha/2,\,\nu}\sqrt{\frac{s_1^2}{n_1}+\frac{s_2^2}{n_2}}$"],
+    "2MI": [DIFF_MEANS,
+            r"$E=t_{\alpha/2,\,n_1+n_2-2}\,S_p\sqrt{\frac{1}{n_1}+\frac{1}{n_2}}$"],
+    "2VA": [r"$\frac{\sigma_1^2}{\sigma_2^2}\in\left(L,\ U\right)$",
+            r"$L=\frac{s_1^2}{s_2^2}\,F_{1-\alpha/2,\,n_2-1,\,n_1-1}$",
+            r"$U=\frac{s_1^2}{s_2^2}\,F_{\alpha/2,\,n_2-1,\,n_1-1}$"],
+    "2PR": [r"$p_1-p_2\in\left(\hat{p}_1-\hat{p}_2\pm E\right)$",
+            (r"$E=z_{\alpha/2}\sqrt{\frac{\hat{p}_1(1-\hat{p}_1)}{n_1}+"
+             r"\frac{\hat{p}_2(1-\hat{p}_2)}{n_2}}$")],
 }
 INTERVAL_EXTRA = {"2MD": [WELCH], "2MI": [POOLED_S]}
 
@@ -208,7 +214,7 @@ def interval_pictures():
                          critical=IC_CRITICAL[tag], title=IC_TITLE[tag]))
     for code in CODES:
         out.append(formula(f"IC_F{code}.GIF", IC_FORMULA,
-                           [INTERVAL[code]] + INTERVAL_EXTRA.get(code, []), f"ic-formula-{code}"))
+                           INTERVAL[code] + INTERVAL_EXTRA.get(code, []), f"ic-formula-{code}"))
     for code in CODES:
         if code in MARGIN:
             out.append(formula(f"IC_E{code}.GIF", IC_MARGIN, [MARGIN[code]], f"ic-margin-{code}"))
@@ -414,7 +420,7 @@ def ab_pictures():
               12: r"\overline{A}\cup\overline{B}", 13: "A-B", 14: "B-A"}
     out = [symbol(f"ImgPAB_{k}.gif", 130, 26, [rf"$p({s})\,=$"], "pab")
            for k, s in labels.items()]
-    out.append(Picture("ImgPABGRAF_0.gif", "venn", VENN[0], 1, VENN[1], family="venn"))
+    out.append(Picture("ImgPABGRAF_0.gif", "venn", VENN[0], VENN[1], VENN[1], family="venn"))
     def p(s):
         return "p(" + s + ")"
     a, b, ab, aub = p("A"), p("B"), p(r"A\cap B"), p(r"A\cup B")

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Draws the program's pictures into images/ and lists them in tools/pictures/manifest.tsv.
 
-Formulas are typeset with matplotlib's mathtext in Computer Modern; graphs are drawn from the
+Formulas are typeset with matplotlib's mathtext in STIX; graphs are drawn from the
 densities (scipy) with their region shaded and their points marked. Every picture is written
-as a GIF with a small palette on white, no larger than the box it is shown in. A contact
+as a GIF with a small palette on white, no larger than the box it is shown in (graphs
+exactly that size): the panels never scale a picture. A contact
 sheet of all of them at their real size is written as a PNG to look at.
 
 Run by hand after changing catalogue.py (Debian's python3-matplotlib, python3-scipy and
@@ -32,9 +33,11 @@ ROOT = os.path.dirname(os.path.dirname(HERE))
 IMAGES = os.path.join(ROOT, "images")
 
 matplotlib.rcParams.update({
-    "mathtext.fontset": "cm",
+    # STIX has every size of the big delimiters; Computer Modern's set draws a tall ")" as a
+    # "!" that reads as a factorial.
+    "mathtext.fontset": "stix",
     "font.family": "serif",
-    "font.serif": ["cmr10"],
+    "font.serif": ["STIXGeneral"],
     "axes.unicode_minus": False,
     "axes.formatter.use_mathtext": True,
 })
@@ -322,15 +325,23 @@ def discrete_graph(g, w, h):
 
 
 def graph_image(p):
-    w, h = p.width - 2, p.hmax - 2
+    w, h = p.width, p.hmax
     g = p.graph
     fig = (discrete_graph if g["dist"] in ("binom", "poisson") else continuous_graph)(g, w, h)
+    return exact_size(fig, w, h)
+
+
+def exact_size(fig, w, h):
+    """The drawn figure, cut or padded with white to exactly w x h pixels."""
     fig.canvas.draw()
-    return np.asarray(fig.canvas.buffer_rgba())[:, :, :3].copy()
+    drawn = np.asarray(fig.canvas.buffer_rgba())[:h, :w, :3]
+    out = np.full((h, w, 3), 255, np.uint8)
+    out[:drawn.shape[0], :drawn.shape[1]] = drawn
+    return out
 
 
 def venn_image(p):
-    w, h = p.width - 2, p.hmax - 2
+    w, h = p.width, p.hmax
     fig = Figure(figsize=(w / 100, h / 100), dpi=100)
     FigureCanvasAgg(fig)
     ax = fig.add_axes([0, 0, 1, 1])
@@ -354,8 +365,7 @@ def venn_image(p):
     ax.text(cb[0] + r * 0.95, cb[1] + r * 0.95, "$B$", fontsize=16, ha="center", va="center")
     ax.text(w * 0.5, ca[1], r"$A\cap B$", fontsize=11, ha="center", va="center")
     ax.text(12, h - 12, r"$\Omega$", fontsize=14, ha="left", va="top")
-    fig.canvas.draw()
-    return np.asarray(fig.canvas.buffer_rgba())[:, :, :3].copy()
+    return exact_size(fig, w, h)
 
 
 # --------------------------------------------------------------------------- output
