@@ -251,8 +251,12 @@ QWidget* FormMain::Panel(int task) const {
   return task >= 0 && task < shared::kTaskCount ? Pictask[task] : nullptr;
 }
 
+void FormMain::SetPrintCommands(shared::PrintCommands* commands) {
+  files_.SetPrintCommands(commands);
+}
+
 shared::PictureButton* FormMain::Button(int number) const {
-  if (number < frame::kFirstPictureButton || number > frame::kLastPictureButton) return nullptr;
+  if (number < shared::kFirstPictureButton || number > shared::kLastPictureButton) return nullptr;
   return images_[number];
 }
 

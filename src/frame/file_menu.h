@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "shared/panel_host.h"
 #include "shared/program_state.h"
 #include "tables/table_data.h"
 
@@ -28,16 +29,7 @@ class TableFileCommands {
   virtual void PreLoad(const std::string& fileName) = 0;
 };
 
-// The printer dialog and the two reports.
-class PrintCommands {
- public:
-  virtual ~PrintCommands() = default;
-  // frmImprimir, shown modally through platform::Ui::RunModal. Its Print button sets
-  // shared::ProgramState::PrintConfirmed.
-  virtual void ShowPrinterDialog() = 0;
-  virtual void Imprimir1VAR() = 0;
-  virtual void Imprimir2VAR() = 0;
-};
+using PrintCommands = shared::PrintCommands;
 
 enum class FileKind { OneVariable, TwoVariable, Refused };
 

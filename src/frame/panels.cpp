@@ -5,6 +5,7 @@
 #include "frame/FormMain.h"
 #include "shared/PictureButton.h"
 #include "frame/table_link.h"
+#include "tables/table_window_view.h"
 #include "graph/FormGraficador.h"
 #include "inference/panels.h"
 #include "probability/PanelDI.h"
@@ -42,8 +43,8 @@ class TableLinks : public QObject {
 
   tables::Table1V& table1V;
   tables::Table2V& table2V;
-  TableWindowView view1V;
-  TableWindowView view2V;
+  tables::TableWindowView view1V;
+  tables::TableWindowView view2V;
   TableFiles1V files1V;
   TableFiles2V files2V;
 };

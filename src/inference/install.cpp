@@ -1,7 +1,6 @@
 // Joins the test and interval panels to the main window.
 #include <QObject>
 
-#include "frame/FormMain.h"
 #include "shared/PictureButton.h"
 #include "inference/panels.h"
 
@@ -17,8 +16,8 @@ class InferenceLink : public QObject {
 
 }  // namespace
 
-void InstallInferencePanels(FormMain& form) {
-  auto* link = new InferenceLink(&form);
+void InstallInferencePanels(shared::PanelHost& form) {
+  auto* link = new InferenceLink(form.Widget());
   InferenceData& data = link->data;
   shared::ProgramState& frame = form.State();
   auto* tests = new TestPanel(data, frame, form.Panel(0));

@@ -4,10 +4,11 @@
 #include <QWidget>
 #include <array>
 
+#include "shared/panel_host.h"
+
 #include "shared/program_state.h"
 #include "inference/inference.h"
 
-class FormMain;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -27,7 +28,7 @@ struct InferenceData {
 
 // Builds both panels in the main window's task containers 0 and 1, gives the four picture
 // buttons their commands and fills the per-type table at load.
-void InstallInferencePanels(FormMain& form);
+void InstallInferencePanels(shared::PanelHost& form);
 
 class TestPanel : public QWidget {
  public:

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <memory>
 
-#include "frame/FormMain.h"
 #include "graph/FormGraficador.h"
 #include "platform/qt_printers.h"
 #include "printing/GraphPrinting.h"
@@ -28,9 +27,9 @@ std::string LabelText(const QWidget* panel, const char* name) {
 }
 
 // Lives as long as the window whose File menu it serves.
-class WindowPrinting : public QObject, public frame::PrintCommands {
+class WindowPrinting : public QObject, public shared::PrintCommands {
  public:
-  explicit WindowPrinting(FormMain& form) : QObject(&form), form_(form) {
+  explicit WindowPrinting(shared::PanelHost& form) : QObject(form.Widget()), form_(form) {
     if (platform::InstalledPrinters() == nullptr) {
       own_ = std::make_unique<platform::QtPrinters>();
       platform::InstallPrinters(own_.get());
@@ -42,7 +41,7 @@ class WindowPrinting : public QObject, public frame::PrintCommands {
   }
 
   void ShowPrinterDialog() override {
-    frmImprimir dialog(form_.State(), platform::CurrentPrinters(), &form_);
+    frmImprimir dialog(form_.State(), platform::CurrentPrinters(), form_.Widget());
     platform::CurrentUi().RunModal(dialog);
   }
 
@@ -64,7 +63,7 @@ class WindowPrinting : public QObject, public frame::PrintCommands {
   }
 
  private:
-  FormMain& form_;
+  shared::PanelHost& form_;
   std::unique_ptr<platform::QtPrinters> own_;
 };
 
@@ -101,9 +100,9 @@ Report2VInput ReadPanel2V(const QWidget* panel) {
   return in;
 }
 
-void InstallPrinting(FormMain& form) {
+void InstallPrinting(shared::PanelHost& form) {
   auto* printing = new WindowPrinting(form);
-  form.Files().SetPrintCommands(printing);
+  form.SetPrintCommands(printing);
   graph::PrintingControls() = [](graph::FormGraficador& window) { InstallGraphPrinting(window); };
 }
 

@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "frame/FormMain.h"
 #include "shared/PictureButton.h"
 #include "platform/qt_pictures.h"
 #include "platform/qt_whole_text.h"
@@ -350,7 +349,7 @@ void PanelDI::Refresh() {
   PushTexts();
 }
 
-void InstallDistributionPanel(FormMain& form) {
+void InstallDistributionPanel(shared::PanelHost& form) {
   QWidget* task = form.Panel(4);
   auto* panel = new PanelDI(form.State(), task);
   panel->setGeometry(0, 0, task->width(), task->height());

@@ -7,9 +7,10 @@
 #include <QWidget>
 #include <array>
 
+#include "shared/panel_host.h"
+
 #include "probability/distribution_panel_core.h"
 
-class FormMain;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -75,6 +76,6 @@ class PanelDI : public QWidget {
 };
 
 // Puts the panel into the main window's task 4 and gives it its picture buttons.
-void InstallDistributionPanel(FormMain& form);
+void InstallDistributionPanel(shared::PanelHost& form);
 
 }  // namespace probability

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "frame/FormMain.h"
 #include "shared/PictureButton.h"
 #include "shared/program_state.h"
 #include "graph/graph_handover.h"
@@ -104,7 +103,7 @@ QFont PanelFont(double points, bool bold = false) {
 Panel1V::Panel1V(Table1V& table, Stats1V& stats, shared::ProgramState& state,
                  shared::FrameWindow* window, QMenu* editMenu, QWidget* parent)
     : QWidget(parent),
-      frame::TableWindowView(window),
+      TableWindowView(window),
       table_(table),
       stats_(stats),
       state_(state),
@@ -492,9 +491,9 @@ void Panel1V::CmdGRAF1V_Click() {
 
 // --- Joining the window ---------------------------------------------------------------------
 
-void InstallPanel1V(FormMain& form) {
+void InstallPanel1V(shared::PanelHost& form) {
   InstallEditMenu(form);
-  auto* panel = new Panel1V(form.Table1V(), ProgramStats1V(), form.State(), &form,
+  auto* panel = new Panel1V(form.Table1V(), ProgramStats1V(), form.State(), &form.Window(),
                             form.EditMenu(), form.Panel(shared::kTask1V));
   // The picture buttons of the task stay above the panel.
   panel->lower();

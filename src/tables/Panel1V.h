@@ -9,13 +9,14 @@
 #include <cstdint>
 #include <string>
 
+#include "shared/panel_host.h"
+
 #include "tables/row_mouse.h"
 #include "tables/statistics1v.h"
 #include "tables/table_data.h"
-#include "frame/table_link.h"
+#include "tables/table_window_view.h"
 #include "tables/table_view.h"
 
-class FormMain;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -46,7 +47,7 @@ class UpdatingGuard {
   bool previous_;
 };
 
-class Panel1V : public QWidget, public frame::TableWindowView {
+class Panel1V : public QWidget, public TableWindowView {
   Q_OBJECT
 
  public:
@@ -118,6 +119,6 @@ class Panel1V : public QWidget, public frame::TableWindowView {
 
 // Builds the panel on the window's one-variable task and joins it to the window: the
 // table's view, the Edit menu, the wheel's scroll bar, the graph button.
-void InstallPanel1V(FormMain& form);
+void InstallPanel1V(shared::PanelHost& form);
 
 }  // namespace tables

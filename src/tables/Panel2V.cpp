@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <tuple>
 
-#include "frame/FormMain.h"
 #include "shared/PictureButton.h"
 #include "shared/program_state.h"
 #include "graph/graph_handover.h"
@@ -186,7 +185,7 @@ std::string Trimmed(const QLineEdit* box) { return box->text().trimmed().toStdSt
 Panel2V::Panel2V(Table2V& table, Stats2V& stats, shared::ProgramState& state,
                  shared::FrameWindow* window, QMenu* editMenu, QWidget* parent)
     : QWidget(parent),
-      frame::TableWindowView(window),
+      TableWindowView(window),
       table_(table),
       stats_(stats),
       state_(state),
@@ -532,9 +531,9 @@ void Panel2V::CmdGRAF2V_Click() {
 
 // --- Joining the window ---------------------------------------------------------------------
 
-void InstallPanel2V(FormMain& form) {
+void InstallPanel2V(shared::PanelHost& form) {
   InstallEditMenu(form);
-  auto* panel = new Panel2V(form.Table2V(), ProgramStats2V(), form.State(), &form,
+  auto* panel = new Panel2V(form.Table2V(), ProgramStats2V(), form.State(), &form.Window(),
                             form.EditMenu(), form.Panel(shared::kTask2V));
   // The picture buttons of the task stay above the panel.
   panel->lower();

@@ -10,13 +10,14 @@
 #include <cstdint>
 #include <string>
 
+#include "shared/panel_host.h"
+
 #include "tables/row_mouse.h"
 #include "tables/statistics2v.h"
 #include "tables/table_data.h"
-#include "frame/table_link.h"
+#include "tables/table_window_view.h"
 #include "tables/table_view.h"
 
-class FormMain;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -33,7 +34,7 @@ namespace tables {
 class NumberBox;
 class TableGrid;
 
-class Panel2V : public QWidget, public frame::TableWindowView {
+class Panel2V : public QWidget, public TableWindowView {
   Q_OBJECT
 
  public:
@@ -99,6 +100,6 @@ class Panel2V : public QWidget, public frame::TableWindowView {
 
 // Builds the panel on the window's two-variable task and joins it to the window: the
 // table's view, the Edit menu, the wheel's scroll bar, the graph button.
-void InstallPanel2V(FormMain& form);
+void InstallPanel2V(shared::PanelHost& form);
 
 }  // namespace tables

@@ -463,7 +463,7 @@ TEST_F(ManualRun, HelpOpensTheManualBuiltBesideTheProgramAndItShowsEveryTask) {
         << caption.toStdString();
   }
   // The panels' commands under the names their buttons carry.
-  for (int number = frame::kFirstPictureButton; number <= frame::kLastPictureButton; ++number) {
+  for (int number = shared::kFirstPictureButton; number <= shared::kLastPictureButton; ++number) {
     const QString label = form->Button(number)->toolTip();
     EXPECT_TRUE(html.contains("<b>" + label + "</b>")) << label.toStdString();
   }
