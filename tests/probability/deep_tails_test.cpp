@@ -104,4 +104,53 @@ TEST(DeepTails, FuzzFindingsGiveTheTrueValue) {
   }
 }
 
+// Every row of the sweep: the box the panel leaves blank shows the exact value's six
+// digits. Where the exact value lies closer to a tie of its rounding than the routines'
+// error (1E-8 relative, from logarithms of gamma functions of a million), either
+// neighbouring text is right as long as the value is that close.
+TEST(DeepTails, SweepAgreesWithTheExactValuesToTheDigitsShown) {
+  constexpr double kError = 1E-8;
+  int rows = 0, zeros = 0, nearTies = 0;
+  for (const auto& f : testing_support::ReferenceRows("deep_tails.tsv")) {
+    SCOPED_TRACE(testing::PrintToString(f));
+    ASSERT_EQ(f.size(), 9u);
+    const auto tipo = static_cast<int16_t>(std::string("NTXFBP").find(f[0]));
+    const auto side = static_cast<int16_t>(f[1] == "P" ? 3 : std::string("LRIC").find(f[1]));
+    frame::FrameState frame;
+    frame::FillDistributionTable(frame);
+    probability::DistributionPanel panel(frame);
+    panel.OptDI_Click(tipo);
+    panel.OptSIDE_DI_Click(side);
+    frame.Updating = true;
+    for (int i = 0; i < 5; ++i) {
+      panel.SetText(static_cast<BoxDI>(i), f[2 + i]);  // "-" reads as blank
+    }
+    frame.Updating = false;
+    const BoxDI asked = f[4].empty() ? BoxDI::txt_PROB : BoxDI::TxtPP1;
+    testing_support::ScriptedUi ui;  // a refusal's message fails the row
+    panel.Cmd_DICalcular_Click();
+    const std::string shown = panel.Text(asked);
+    const double exact = std::stod(f[7]);
+    const double tie = std::stod(f[8]);
+    ++rows;
+    if (asked == BoxDI::txt_PROB) {
+      const double p = LeerNumero(shown);
+      EXPECT_TRUE(p >= 0 && p <= 1) << shown;
+    }
+    if (exact == 0) {
+      ++zeros;
+      EXPECT_EQ(shown, "0");
+      continue;
+    }
+    if (shown == FormatoCifras(exact, 6)) continue;
+    ++nearTies;
+    const bool roundedOtherWay = shown == FormatoCifras(exact * (1 - kError), 6) ||
+                                 shown == FormatoCifras(exact * (1 + kError), 6);
+    EXPECT_TRUE(tie < kError && roundedOtherWay) << "shown " << shown << ", exact " << f[7];
+  }
+  EXPECT_GT(rows, 2500);
+  EXPECT_GT(zeros, 0);
+  EXPECT_LT(nearTies, 10);
+}
+
 }  // namespace
