@@ -9,10 +9,10 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 #include <sstream>
 
@@ -160,10 +160,13 @@ bool ListsApplicationFor(const std::string& text, const std::string& mimeType) {
   std::istringstream lines(text);
   std::string line;
   const std::string key = mimeType + "=";
+  bool removed = false;  // inside mimeapps.list's [Removed Associations]
   while (std::getline(lines, line)) {
-    if (line.rfind(key, 0) != 0) continue;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind('[', 0) == 0) removed = line == "[Removed Associations]";
+    if (removed || line.rfind(key, 0) != 0) continue;
     // "type=" alone, or only separators, names nothing.
-    if (line.find_first_not_of("; \t\r", key.size()) != std::string::npos) return true;
+    if (line.find_first_not_of("; \t", key.size()) != std::string::npos) return true;
   }
   return false;
 }

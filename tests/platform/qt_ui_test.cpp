@@ -228,7 +228,11 @@ TEST(QtUiTest, AnApplicationIsListedForATypeOnlyByName) {
       {"[MIME Cache]\napplication/pdf=org.gnome.Evince.desktop;\n", true},
       {"[Default Applications]\r\napplication/pdf=okular.desktop\r\n", true},
       {"[MIME Cache]\napplication/pdf=\n", false},
-      {"[Removed Associations]\napplication/pdf=;\n", false},
+      {"[Removed Associations]\r\napplication/pdf=okular.desktop;\r\n", false},
+      {"[Removed Associations]\napplication/pdf=a.desktop\n[Added Associations]\n"
+       "application/pdf=b.desktop;\n",
+       true},
+      {"[Default Applications]\napplication/pdf=;\n", false},
       {"application/pdfx=viewer.desktop;\n", false},
       {"text/plain=application/pdf=viewer.desktop;\n", false},
       {"", false},
