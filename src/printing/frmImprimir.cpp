@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "frame/frame_state.h"
+#include "platform/qt_buttons.h"
 
 namespace printing {
 namespace {
@@ -58,10 +59,12 @@ frmImprimir::frmImprimir(frame::FrameState& state, platform::PrinterService& pri
   cmdImprimir->setGeometry(TwipRect(2385, 1725, 1560, 420));
   for (QPushButton* button : {cmdCancelar, cmdImprimir}) {
     button->setFont(Arial(9.75));
-    // Enter presses a button only when it has the focus.
+    // Neither is the default: Enter presses a button only when it has the focus, and
+    // presses nothing in the printer list.
     button->setAutoDefault(false);
     button->setDefault(false);
   }
+  platform::EnterPressesFocusedButton();
   setTabOrder(Combo1, cmdCancelar);
   setTabOrder(cmdCancelar, cmdImprimir);
 
