@@ -2,7 +2,7 @@
 """Reference values for the distribution routines of the number library.
 
 Computes every value at 40 significant digits with mpmath (Debian's python3-mpmath) and
-writes two tab-separated files that the numeric tests read:
+writes three tab-separated files that the numeric tests read:
 
   tests/data/numeric_reference.tsv  routine, up to three arguments, the exact value, and
                                     how far that value lies from a tie of its rounding to
@@ -11,6 +11,10 @@ writes two tab-separated files that the numeric tests read:
   tests/data/critical_values.tsv    the published critical-value tables: t, chi-square
                                     and F points for df 1 to 30, 60 and 120 at upper tails
                                     0.05, 0.025 and 0.01, and normal points
+  tests/data/deep_tails.tsv         the distribution panel's deep tails at 50 digits: t,
+                                    chi-square and F points at P = 1E-20 to 1E-300, binomial
+                                    (n up to 10^6) and Poisson (mean up to 10^5) regions;
+                                    --deep-tails writes only this file
 
 The arguments are doubles, written with 17 significant digits, and each value is the exact
 value at that double (not at the decimal it was typed as). The build never runs this;
@@ -444,7 +448,140 @@ def critical_values():
     return t
 
 
+# --- Deep tails, as the distribution panel is asked for them ---------------------------
+
+DEEP_P = ["1e-20", "1e-50", "1e-100", "1e-150", "1e-200", "1e-250", "1e-300"]
+DBL_MIN = mpf(2) ** -1022
+
+
+def gamma_p_inverse(a, y):
+    """The x with P(a, x) = y; 0 for a root below every double."""
+    g = log_gap(lambda u: gamma_p(a, mp.exp(u)), y)
+    if g(mpf(-800)) > 0:
+        return mpf(0)
+    return mp.exp(solve(g, mpf(-800), mpf(40)))
+
+
+def f_lower_inverse(ia, ib, y):
+    """The x with P(F <= x) = y, from the lower tail itself; 0 below e^-700."""
+    g = log_gap(lambda u: f_lower(ia, ib, mp.exp(u)), mpf(y))
+    if g(mpf(-700)) > 0:
+        return mpf(0)
+    return mp.exp(solve(g, mpf(-700), mpf(700)))
+
+
+def binomial_term(n, p, k):
+    n, k, p = mpf(n), mpf(k), mpf(p)
+    return mp.exp(mp.loggamma(n + 1) - mp.loggamma(k + 1) - mp.loggamma(n - k + 1) +
+                  k * mp.log(p) + (n - k) * mp.log1p(-p))
+
+
+def poisson_term(lam, k):
+    lam, k = mpf(lam), mpf(k)
+    return mp.exp(k * mp.log(lam) - lam - mp.loggamma(k + 1))
+
+
+class PanelTable:
+    """Rows of deep_tails.tsv: what is typed into the panel, and the exact value of the one
+    box it leaves blank."""
+
+    def __init__(self):
+        self.rows = []
+
+    def add(self, dist, mode, par1, par2, prob, x1, x2, value):
+        value = mpf(value)
+        if not (abs(value) < mpf("1e300")):
+            return  # the infinite mark: no true point to compare
+        if abs(value) < DBL_MIN:
+            if dist in "TXF" and prob != "-":
+                return  # a point below the doubles
+            value = mpf(0)  # a probability the panel writes as 0
+        texts = [str(v) for v in (par1, par2, prob, x1, x2)]
+        self.rows.append([dist, mode] + texts + [mp.nstr(value, 22),
+                                                 mp.nstr(tie_distance(value), 3)])
+
+    def write(self, path, header):
+        with open(path, "w") as f:
+            f.write(header)
+            for row in self.rows:
+                f.write("\t".join(row) + "\n")
+
+
+def deep_tails():
+    mp.mp.dps = 50
+    t = PanelTable()
+    for k in range(1, 31):
+        print("%8.1f s  t %d" % (time.time() - START, k), file=sys.stderr, flush=True)
+        for text in DEEP_P:
+            point = t_inverse(k, mpf(float(text)))
+            t.add("T", "R", k, "-", text, "-", "-", point)
+            t.add("T", "L", k, "-", text, "-", "-", -point)
+    for df in list(range(1, 31)) + list(range(35, 101, 5)):
+        print("%8.1f s  chi-square %d" % (time.time() - START, df), file=sys.stderr, flush=True)
+        for text in DEEP_P:
+            y = mpf(float(text))
+            t.add("X", "R", df, "-", text, "-", "-", 2 * gamma_q_inverse(mpf(df) / 2, y))
+            t.add("X", "L", df, "-", text, "-", "-", 2 * gamma_p_inverse(mpf(df) / 2, y))
+    for ia, ib in [(1, 1), (1, 2), (2, 1), (3, 7), (5, 10), (10, 5), (30, 30), (1, 100),
+                   (100, 1), (100, 1000), (1000, 100), (1000, 100000)]:
+        print("%8.1f s  F %d %d" % (time.time() - START, ia, ib), file=sys.stderr, flush=True)
+        for text in DEEP_P:
+            y = mpf(float(text))
+            t.add("F", "R", ia, ib, text, "-", "-", f_inverse(ia, ib, y))
+            t.add("F", "L", ia, ib, text, "-", "-", f_lower_inverse(ia, ib, y))
+
+    def counts(mean, sd, top):
+        ks = {0, 1, 2, top - 1, top}
+        for c in [3, 10, 30, 100, 300, 1000]:
+            ks.update([int(mean - c * sd), int(mean + c * sd)])
+        return sorted(k for k in ks if 0 <= k <= top)
+
+    for n in [10, 100, 2080, 10**4, 10**5, 10**6]:
+        for ptext in ["0.01", "0.3", "0.5", "0.9"]:
+            print("%8.1f s  binomial %d %s" % (time.time() - START, n, ptext), file=sys.stderr,
+                  flush=True)
+            p = mpf(float(ptext))
+            mean, sd = n * p, mp.sqrt(n * p * (1 - p))
+
+            def left(k):
+                return mpf(1) if k >= n else ibeta(n - k, k + 1, 1 - p, p)
+
+            def right(k):  # P(X >= k)
+                return mpf(1) if k <= 0 else ibeta(k, n - k + 1, p, 1 - p)
+            for k in counts(mean, sd, n):
+                t.add("B", "L", n, ptext, "-", k, "-", left(k))
+                t.add("B", "R", n, ptext, "-", k, "-", right(k))
+                t.add("B", "P", n, ptext, "-", k, "-", binomial_term(n, p, k))
+                for width in sorted({1, 10, int(sd) + 1}):
+                    if k + width <= n:
+                        value = mp.fsum(binomial_term(n, p, i) for i in range(k, k + width + 1))
+                        t.add("B", "I", n, ptext, "-", k, k + width, value)
+    for lam_text in ["0.5", "2.5", "10", "100", "1000", "10000", "100000"]:
+        print("%8.1f s  Poisson %s" % (time.time() - START, lam_text), file=sys.stderr,
+              flush=True)
+        lam = mpf(float(lam_text))
+        sd = mp.sqrt(lam)
+        for k in counts(lam, sd, int(lam + 40 * sd + 700)):
+            t.add("P", "L", lam_text, "-", "-", k, "-", gamma_q(k + 1, lam))
+            t.add("P", "R", lam_text, "-", "-", k, "-", gamma_p(k, lam) if k > 0 else 1)
+            t.add("P", "P", lam_text, "-", "-", k, "-", poisson_term(lam, k))
+            for width in sorted({1, 10, int(sd) + 1}):
+                value = mp.fsum(poisson_term(lam, i) for i in range(k, k + width + 1))
+                t.add("P", "I", lam_text, "-", "-", k, k + width, value)
+    # The cases the fuzzer and a 60-digit check found.
+    t.add("B", "I", 2080, "0.3", "-", 1, 8,
+          mp.fsum(binomial_term(2080, mpf(0.3), i) for i in range(1, 9)))
+    t.add("B", "R", 100, "0.01", "-", 60, "-", ibeta(60, 41, mpf(0.01), 1 - mpf(0.01)))
+    t.add("P", "R", "2.5", "-", "-", 30, "-", gamma_p(30, mpf(2.5)))
+    t.add("T", "R", 1, "-", "1e-200", "-", "-", t_inverse(1, mpf(1e-200)))
+    t.add("T", "L", 1, "-", "1e-200", "-", "-", -t_inverse(1, mpf(1e-200)))
+    return t
+
+
 def main():
+    if sys.argv[1:] == ["--deep-tails"]:
+        deep_tails().write(os.path.join(DATA, "deep_tails.tsv"), DEEP_TAILS_HEADER)
+        return 0
     self_check()
     os.makedirs(DATA, exist_ok=True)
     grid().write(os.path.join(DATA, "numeric_reference.tsv"),
@@ -454,7 +591,16 @@ def main():
                             "# table\tdf1\tdf2\ttail (normal: lower)\tpoint\tdistance to a 6-digit tie\n"
                             "# written by tools/numeric_reference.py (mpmath, 40 digits); "
                             "do not edit\n")
+    deep_tails().write(os.path.join(DATA, "deep_tails.tsv"), DEEP_TAILS_HEADER)
     return 0
+
+
+DEEP_TAILS_HEADER = (
+    "# distribution\tmode\tpar1\tpar2\tprob\tx1\tx2\texact value"
+    "\tdistance to a 6-digit tie\n"
+    "# the texts typed into the distribution panel ('-' blank) and the exact value of the one\n"
+    "# box left blank; a probability below the smallest normal double is 0, as the panel\n"
+    "# writes it. Written by tools/numeric_reference.py (mpmath, 50 digits); do not edit\n")
 
 
 if __name__ == "__main__":

@@ -21,6 +21,7 @@
 #include "shared/PictureButton.h"
 #include "frame/help_menu.h"
 #include "frame/maker.h"
+#include "platform/qt_buttons.h"
 #include "platform/ui.h"
 
 namespace {
@@ -150,6 +151,7 @@ FormMain::FormMain(shared::ProgramState& state, tables::Table1V& table1V, tables
     Pictask[i]->hide();
   }
   BuildPictureButtons();
+  platform::EnterPressesFocusedButton();
 
   // A fixed border: the window is exactly its menu bar over the client area.
   layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -151,10 +151,11 @@ void FileMenu::SaveAs(int16_t task) {
   request.filter = task == shared::kTask1V ? kSaveFilter1V : kSaveFilter2V;
   request.initDir = InitialFolder();
   request.fileName = table.fileName;
+  request.extension = task == shared::kTask1V ? ".e1v" : ".e2v";
   const std::optional<std::string> chosen = platform::CurrentUi().ShowSave(request);
   if (!chosen) return;
-  table.fileName = *chosen;
-  state_.LastPath = FolderOf(*chosen);
+  table.fileName = platform::WithExtension(*chosen, request.extension);
+  state_.LastPath = FolderOf(table.fileName);
   if (table.commands == nullptr) return;
   platform::BusyPointer busy;
   table.commands->Save();

@@ -1,4 +1,5 @@
 // The regularized incomplete beta function and its inverse.
+#include <cfloat>
 #include <cmath>
 #include <utility>
 
@@ -29,6 +30,9 @@ constexpr long kMaxFractionPasses = 1'000'000;
 // The program's log limits: beyond them a result is taken as 0 or as infinite.
 double MaxLog() { return Log(1E+300); }
 double MinLog() { return Log(1E-300); }
+// A probability is kept down to the smallest normal double (a region of a count can be as
+// small as 1E-304 and still be shown); below it, it is 0.
+double UnderflowLog() { return Log(DBL_MIN); }
 
 // Gamma(a+b) / (Gamma(a) Gamma(b)), for a + b below the overflow of Gamma.
 double BetaFactor(double a, double b) { return Div(Gamma(a + b), Chk(Gamma(a) * Gamma(b))); }
@@ -97,7 +101,6 @@ double numeric::LnBetaFactor(double a, double b) {
 
 double BetaInc(double a, double b, double x) {
   const double maxlog = MaxLog();
-  const double minlog = MinLog();
   if (x == 0) return 0;
   if (x == 1) return 1;
   if (Chk(b * x) <= 1 && x <= 0.95) return BetaIncSerie(a, b, x, kMaxGam);
@@ -133,14 +136,13 @@ double BetaInc(double a, double b, double x) {
     double sign;
     y = Chk(y + t + LnGamma(a + b, sign) - LnGamma(a, sign) - LnGamma(b, sign));
     y = Chk(y + Log(Div(w, a)));
-    t = y < minlog ? 0 : numeric::Exp(y);
+    t = y < UnderflowLog() ? 0 : numeric::Exp(y);
   }
   return flag ? Complement(t) : t;
 }
 
 double BetaIncSerie(double a, double b, double x, double maxgam) {
   const double maxlog = MaxLog();
-  const double minlog = MinLog();
   const double ai = Div(1, a);
   double u = Chk((1 - b) * x);
   double v = Div(u, a + 1);
@@ -164,7 +166,7 @@ double BetaIncSerie(double a, double b, double x, double maxgam) {
     return Chk(s * BetaFactor(a, b) * numeric::Pow(x, a));
   }
   t = Chk(LnBetaFactor(a, b) + u + Log(s));
-  return t < minlog ? 0 : numeric::Exp(t);
+  return t < UnderflowLog() ? 0 : numeric::Exp(t);
 }
 
 double BetaIncFC1(double a, double b, double x, double big, double biginv) {

@@ -125,6 +125,14 @@ double TStudentInversa(int32_t k, double p) {
     Reject();
     return 0;
   }
+  // 1 and 2 degrees of freedom have closed forms, good to the deepest tail a double holds
+  // (for 1 degree of freedom the point is 1/(pi q) there, far beyond what the incomplete
+  // beta inverse reaches).
+  if (k <= 2 && p > 0 && p < 1) {
+    const double t = numeric::StudentPointClosed(k, p < 0.5 ? p : 1 - p);
+    const double x = t < kInfinite ? t : kInfinite;
+    return p < 0.5 ? x : -x;
+  }
   // The common case: a point found from the forward probability alone.
   if (p != 0.5) {
     double t;
@@ -218,6 +226,39 @@ double FSnedecorInversa(int32_t ia, int32_t ib, double y) {
   }
   run.Finish();
   return result;
+}
+
+double FSnedecorAcum(int32_t ia, int32_t ib, double x) {
+  if (ia < 1 || ib < 1) {
+    Reject();
+    return 0;
+  }
+  if (x <= 0) return 0;
+  numeric::ContinueStyle run;
+  double result = 0;
+  run.Step([&] {
+    const double iax = numeric::Mul(ia, x);
+    result = BetaInc(0.5 * ia, 0.5 * ib, Div(iax, Chk(ib + iax)));
+  });
+  run.Finish();
+  return result;
+}
+
+double FSnedecorAcumInversa(int32_t ia, int32_t ib, double p) {
+  if (ia < 1 || ib < 1 || !(p >= 0 && p <= 1)) {
+    Reject();
+    return 0;
+  }
+  if (p == 0) return 0;
+  // 1 - p is exact from p = 1/2 on; below, F(ia, ib) <= x is 1/F (an F(ib, ia)) >= 1/x,
+  // whose small upper tail the inverse finds itself.
+  if (p >= 0.5) return FSnedecorInversa(ia, ib, 1 - p);
+  const int16_t flag = ErrorFlag;
+  const double reciprocal = FSnedecorInversa(ib, ia, p);
+  if (ErrorFlag != flag) return 0;
+  // Beyond the infinite mark the point is below every double worth showing.
+  if (!(reciprocal < kInfinite)) return 0;
+  return 1 / reciprocal;
 }
 
 double BinomialAcum(double k, double n, double p) {

@@ -6,6 +6,7 @@
 
 #include "numeric/failure.h"
 #include "numeric/numeric.h"
+#include "numeric/quantile_polish.h"
 #include "numeric/special_internal.h"
 
 using numeric::Chk;
@@ -337,6 +338,56 @@ double Ji2Inversa(double df, double p) {
   numeric::ContinueStyle run;
   double result = 0;
   run.Step([&] { result = Chk(2 * GammaIncSupInversa(0.5 * df, p)); });
+  run.Finish();
+  return result;
+}
+
+double Ji2Acum(double df, double x) {
+  if (!(df > 0)) {
+    ErrorFlag = 1;
+    return 0;
+  }
+  numeric::ContinueStyle run;
+  double result = 0;
+  run.Step([&] { result = GammaIncInf(df / 2, x / 2); });
+  run.Finish();
+  return result;
+}
+
+double Ji2AcumInversa(double df, double p) {
+  if (!(df > 0) || !(p >= 0 && p <= 1)) {
+    ErrorFlag = 1;
+    return 0;
+  }
+  if (p == 0) return 0;
+  // 1 - p is exact from p = 1/2 on.
+  if (p >= 0.5) return Ji2Inversa(df, 1 - p);
+  const double a = df / 2;
+  // The lower tail near 0 is y^a e^-y / Gamma(a + 1) (y = x/2): nearly a power of x, so
+  // Newton steps on its logarithm against ln x settle at once from the leading term.
+  const numeric::Tail lower{[a](double x) {
+                              const double y = x / 2;
+                              const double value = GammaIncInf(a, y);
+                              if (!(value > 0)) return numeric::TailAt{};
+                              double sign;
+                              const double lga = LnGamma(a, sign);
+                              const double ln_y = Log(y);
+                              const double ln_density = (a - 1) * ln_y - y - lga - std::log(2.0);
+                              const double error =
+                                  2.2E-16 * (std::fabs(a * ln_y) + y + std::fabs(lga) + 1);
+                              return numeric::TailAt{true, Log(value), ln_density, error};
+                            },
+                            -1};
+  numeric::ContinueStyle run;
+  double result = 0;
+  run.Step([&] {
+    double sign;
+    const double ln_start = std::log(2.0) + (std::log(p) + LnGamma(a + 1, sign)) / a;
+    // A point below the smallest normal double is no point to show.
+    if (ln_start < std::log(std::numeric_limits<double>::min()) - 1) return;
+    const double start = std::exp(std::fmin(ln_start, std::log(2 * a + 1)));
+    result = numeric::PolishQuantile(lower, start, p);
+  });
   run.Finish();
   return result;
 }

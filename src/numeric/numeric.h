@@ -83,6 +83,11 @@ double Ji2Cola(double df, double x);
 // The x with P(chi-square > x) = p (an upper-tail probability): 0 for p = 1, 1E+300 for
 // p = 0.
 double Ji2Inversa(double df, double p);
+// P(chi-square <= x), the lower tail itself; 0 for x <= 0.
+double Ji2Acum(double df, double x);
+// The x with P(chi-square <= x) = p (a lower-tail probability, however small): 0 for p = 0
+// and for a point below the doubles, 1E+300 for p = 1.
+double Ji2AcumInversa(double df, double p);
 // P(X <= k) for a Poisson count with mean lambda >= 0; 0 for k = -1.
 double PoissonAcum(int32_t k, double lambda);
 
@@ -101,12 +106,29 @@ double BetaIncInversa(double a, double b, double y);
 // P(T > t) for Student's t with k >= 1 degrees of freedom (the normal above 1000000).
 double TStudentCola(int32_t k, double t);
 // The t with P(T > t) = p (an upper-tail probability): 0 for p = 0.5, 1E+300 for p = 0,
-// -1E+300 for p = 1 and +-1E+300 for a point too large to compute (only with k = 1).
+// -1E+300 for p = 1 and +-1E+300 only for a point beyond it (1 degree of freedom and a p
+// within about 3E-301 of 0 or 1).
 double TStudentInversa(int32_t k, double p);
 // P(F > x) for Snedecor's F with ia, ib >= 1 degrees of freedom; 1 for x = 0.
 double FSnedecorCola(int32_t ia, int32_t ib, double x);
 // The x with P(F > x) = y (an upper-tail probability): 0 for y = 1, 1E+300 for y = 0.
 double FSnedecorInversa(int32_t ia, int32_t ib, double y);
+// P(F <= x), the lower tail itself (not 1 - FSnedecorCola, which keeps no digit of a small
+// lower tail); 0 for x <= 0.
+double FSnedecorAcum(int32_t ia, int32_t ib, double x);
+// The x with P(F <= x) = p (a lower-tail probability, however small): 0 for p = 0, 1E+300
+// for p = 1.
+double FSnedecorAcumInversa(int32_t ia, int32_t ib, double p);
 // P(X <= k) for a binomial count of n trials with success probability p in [0, 1]; 1 for
 // k = n or n + 1, 0 for k = -1; any other k outside 0..n fails. k need not be whole.
 double BinomialAcum(double k, double n, double p);
+// P(X > k), the upper tail itself (not 1 - BinomialAcum, which keeps no digit of a small
+// tail): 0 for k = n or n + 1, 1 for k = -1; any other k outside 0..n fails.
+double BinomialCola(double k, double n, double p);
+// P(X > k) for a Poisson count, the upper tail itself; 1 for k = -1.
+double PoissonCola(int32_t k, double lambda);
+// P(k1 <= X <= k2) for whole 0 <= k1 <= k2 <= n + 1 and 0 < p < 1, with its relative digits
+// however small it is, also where both ends lie in one tail.
+double BinomialIntervalo(double k1, double k2, double n, double p);
+// P(k1 <= X <= k2) for a Poisson count, 0 <= k1 <= k2, lambda > 0, the same way.
+double PoissonIntervalo(int32_t k1, int32_t k2, double lambda);

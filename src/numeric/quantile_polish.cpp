@@ -139,8 +139,7 @@ constexpr double kFastTail = 1E-10;
 
 double StudentPointSearch(int32_t k, double q) {
   constexpr double kPiExact = 3.14159265358979323846;
-  if (k == 1) return q >= 0.25 ? std::tan(kPiExact * (0.5 - q)) : 1 / std::tan(kPiExact * q);
-  if (k == 2) return (1 - 2 * q) / std::sqrt(2 * q * (1 - q));
+  if (k <= 2) return StudentPointClosed(k, q);
 
   const double rk = k;
   double sign;
@@ -235,6 +234,12 @@ double FPointSearch(double ia, double ib, double y) {
 }
 
 }  // namespace
+
+double StudentPointClosed(int32_t k, double q) {
+  constexpr double kPiExact = 3.14159265358979323846;
+  if (k == 1) return q >= 0.25 ? std::tan(kPiExact * (0.5 - q)) : 1 / std::tan(kPiExact * q);
+  return (1 - 2 * q) / std::sqrt(2 * q * (1 - q));
+}
 
 bool FPointFast(int32_t ia, int32_t ib, double y, double& x) {
   if (!(y >= kFastTail && y <= 1 - kFastTail) || ia < 1 || ib < 1 || ia > 1000000 ||

@@ -39,6 +39,10 @@ double PolishQuantile(const Tail& tail, double x_start, double target);
 // with (j - 1)/(z j).
 double StudentSeries(int32_t k, double z, double j);
 
+// Student's t point with upper tail q (0 < q <= 0.5) for 1 or 2 degrees of freedom, from
+// their closed forms; infinite where it lies beyond the doubles.
+double StudentPointClosed(int32_t k, double q);
+
 // Student's t point with upper tail q (0 < q < 0.5, so the point is positive) for k degrees
 // of freedom, without the incomplete beta inverse: closed forms for 1 and 2 degrees of
 // freedom, otherwise Newton steps from the Cornish-Fisher expansion on the forward

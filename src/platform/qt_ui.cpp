@@ -3,13 +3,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
+#include <sstream>
 
 namespace platform {
 namespace {
@@ -42,7 +47,8 @@ QMessageBox::StandardButtons QtButtons(Buttons buttons) {
   return QMessageBox::Ok;
 }
 
-std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save) {
+std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save,
+                                         bool askBeforeReplacing = true) {
   QFileDialog dialog(DialogParent(), QString::fromStdString(request.title),
                      QString::fromStdString(request.initDir));
   dialog.setObjectName("dlgCommonDialog");
@@ -56,6 +62,7 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool 
   if (save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    if (!askBeforeReplacing) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -65,6 +72,17 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool 
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.first().toStdString();
+}
+
+bool ConfirmReplace(const std::string& path, const std::string& title) {
+  QMessageBox box(QMessageBox::Warning, QString::fromStdString(title),
+                  QFileInfo(QString::fromStdString(path)).fileName() +
+                      " already exists.\nDo you want to replace it?",
+                  QMessageBox::Yes | QMessageBox::No, DialogParent());
+  box.setObjectName("MsgBox");
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace
@@ -123,17 +141,81 @@ std::optional<std::string> QtUi::ShowOpen(const FileDialogRequest& request) {
 }
 
 std::optional<std::string> QtUi::ShowSave(const FileDialogRequest& request) {
-  return RunFileDialog(request, true);
+  if (request.extension.empty()) return RunFileDialog(request, true);
+  // The dialog itself would ask about the name as typed, before its ending is added; the
+  // question belongs to the name the file is written under. No goes back to the dialog.
+  FileDialogRequest again = request;
+  for (;;) {
+    const std::optional<std::string> chosen = RunFileDialog(again, true, false);
+    if (!chosen) return std::nullopt;
+    const std::string name = WithExtension(*chosen, request.extension);
+    if (!QFileInfo::exists(QString::fromStdString(name)) || ConfirmReplace(name, request.title)) {
+      return name;
+    }
+    again.fileName = name;
+  }
+}
+
+bool ListsApplicationFor(const std::string& text, const std::string& mimeType) {
+  std::istringstream lines(text);
+  std::string line;
+  const std::string key = mimeType + "=";
+  bool removed = false;  // inside mimeapps.list's [Removed Associations]
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind('[', 0) == 0) removed = line == "[Removed Associations]";
+    if (removed || line.rfind(key, 0) != 0) continue;
+    // "type=" alone, or only separators, names nothing.
+    if (line.find_first_not_of("; \t", key.size()) != std::string::npos) return true;
+  }
+  return false;
+}
+
+DesktopShell SystemShell() {
+  DesktopShell shell;
+  shell.open = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+#if defined(Q_OS_LINUX)
+  shell.handles = [](const std::string& mimeType) {
+    QProcess query;
+    query.start("xdg-mime", {"query", "default", QString::fromStdString(mimeType)});
+    if (query.waitForFinished(5000) && query.exitCode() == 0 &&
+        !query.readAllStandardOutput().trimmed().isEmpty()) {
+      return true;
+    }
+    QStringList files;
+    for (const QString& folder :
+         QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
+      files << folder + "/mimeinfo.cache" << folder + "/mimeapps.list";
+    }
+    for (const QString& folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+      files << folder + "/mimeapps.list";
+    }
+    for (const QString& name : files) {
+      QFile file(name);
+      if (!file.open(QIODevice::ReadOnly)) continue;
+      if (ListsApplicationFor(file.readAll().toStdString(), mimeType)) return true;
+    }
+    return false;
+  };
+#else
+  // Elsewhere the opener's own answer tells.
+  shell.handles = [](const std::string&) { return true; };
+#endif
+  return shell;
 }
 
 bool QtUi::ShellOpen(const std::string& target) {
   const QString text = QString::fromStdString(target);
   if (text.startsWith('/')) {
-    // The desktop's opener reports success for a file that is not there.
+    // The desktop's opener reports success for a file that is not there, and for one that
+    // no application shows.
     if (!QFileInfo(text).isFile()) return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(text));
+    const QString type = QMimeDatabase().mimeTypeForFile(text).name();
+    if (!shell_.handles(type.toStdString())) return false;
+    return shell_.open(QUrl::fromLocalFile(text));
   }
-  return QDesktopServices::openUrl(QUrl(text));
+  return shell_.open(QUrl(text));
 }
 
 void QtUi::RunModal(ModalWindow& window) { window.ExecModal(); }

@@ -1,5 +1,7 @@
 #include "platform/ui.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 namespace platform {
@@ -33,6 +35,17 @@ const std::string& ProgramFolder() { return g_program_folder; }
 void SetProgramFolder(const std::string& folder) {
   g_program_folder = folder;
   while (g_program_folder.size() > 1 && g_program_folder.back() == '/') g_program_folder.pop_back();
+}
+
+std::string WithExtension(const std::string& name, const std::string& extension) {
+  const auto sameLetter = [](unsigned char a, unsigned char b) {
+    return std::tolower(a) == std::tolower(b);
+  };
+  if (name.size() >= extension.size() &&
+      std::equal(extension.rbegin(), extension.rend(), name.rbegin(), sameLetter)) {
+    return name;
+  }
+  return name + extension;
 }
 
 }  // namespace platform

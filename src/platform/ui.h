@@ -20,7 +20,15 @@ struct FileDialogRequest {
   std::string filter;
   std::string initDir;
   std::string fileName;
+  // Save only: the ending every saved name has (".e1v"); see WithExtension. The question
+  // before replacing a file asks about the name with its ending. Empty keeps names as chosen.
+  std::string extension;
 };
+
+// The name a file is saved under: name itself when it ends in extension, in any case ("a.E1V"
+// for ".e1v"), otherwise name with extension appended ("grouped" -> "grouped.e1v"), so that
+// Open finds the file again under its filter and by its kind.
+std::string WithExtension(const std::string& name, const std::string& extension);
 
 // A window shown modally: the caller waits until it closes.
 class ModalWindow {

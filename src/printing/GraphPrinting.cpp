@@ -11,6 +11,7 @@
 #include "graph/FormGraficador.h"
 #include "graph/plot_content.h"
 #include "graph/qt_surface.h"
+#include "platform/qt_buttons.h"
 #include "platform/qt_printers.h"
 #include "printing/graph_print.h"
 #include "printing/reports.h"
@@ -62,6 +63,7 @@ GraphPrinting::GraphPrinting(graph::FormGraficador& form) : QObject(&form), form
   // The keys keep panning the plot until the user picks one of these.
   cmdPRINT->setFocusPolicy(Qt::ClickFocus);
   Check1->setFocusPolicy(Qt::ClickFocus);
+  platform::EnterPressesFocusedButton();
 
   Timer2 = new QTimer(this);
   Timer2->setObjectName("Timer2");

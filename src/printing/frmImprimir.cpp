@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "platform/qt_buttons.h"
 #include "shared/program_state.h"
 
 namespace printing {
@@ -58,10 +59,12 @@ frmImprimir::frmImprimir(shared::ProgramState& state, platform::PrinterService& 
   cmdImprimir->setGeometry(TwipRect(2385, 1725, 1560, 420));
   for (QPushButton* button : {cmdCancelar, cmdImprimir}) {
     button->setFont(Arial(9.75));
-    // Enter presses a button only when it has the focus.
+    // Neither is the default: Enter presses a button only when it has the focus, and
+    // presses nothing in the printer list.
     button->setAutoDefault(false);
     button->setDefault(false);
   }
+  platform::EnterPressesFocusedButton();
   setTabOrder(Combo1, cmdCancelar);
   setTabOrder(cmdCancelar, cmdImprimir);
 

@@ -323,6 +323,13 @@ void DistributionPanel::Cmd_DIBorrar_CONFIG_Click() {
 
 void DistributionPanel::Write(BoxDI box, double value) { SetText(box, FormatoCifras(value, 6)); }
 
+// A probability is shown in [0, 1], whatever rounding took it past an end, and one too small
+// for a normal double (whose digits are partly lost) as 0.
+void DistributionPanel::WriteProbability(double p) {
+  if (!(p >= std::numeric_limits<double>::min())) p = 0;
+  Write(BoxDI::txt_PROB, std::fmin(p, 1.0));
+}
+
 // --- Calculators ------------------------------------------------------------------------
 //
 // Each request is told apart by its mode and by which of x1, x2 and P are given. Every
@@ -368,6 +375,8 @@ void DistributionPanel::DI_JI2() {
   Continuous chi2;
   chi2.Q = [k](double x) { return Ji2Cola(k, x); };
   chi2.Qinv = [k](double p) { return Ji2Inversa(k, p); };
+  chi2.L = [k](double x) { return Ji2Acum(k, x); };
+  chi2.Linv = [k](double p) { return Ji2AcumInversa(k, p); };
   ContinuousCalculator(chi2);
 }
 
@@ -380,21 +389,28 @@ void DistributionPanel::DI_FSN() {
   Continuous f;
   f.Q = [k1, k2](double x) { return FSnedecorCola(k1, k2, x); };
   f.Qinv = [k1, k2](double p) { return FSnedecorInversa(k1, k2, p); };
+  f.L = [k1, k2](double x) { return FSnedecorAcum(k1, k2, x); };
+  f.Linv = [k1, k2](double p) { return FSnedecorAcumInversa(k1, k2, p); };
   ContinuousCalculator(f);
 }
 
-// The four continuous distributions, each known by its upper tail Q and the point Qinv
-// over a given upper tail. The normal and the t are symmetric about their centre, so a
-// point is mirrored there; chi-square and F live on [0, +oo) and their centred intervals
-// leave (1 - P)/2 in each tail.
-void DistributionPanel::ContinuousCalculator(const Continuous& d) {
+// The four continuous distributions, each known by its upper tail Q, its lower tail L and
+// the points over a given upper (Qinv) or lower (Linv) tail. The normal and the t are
+// symmetric about their centre, so a point is mirrored there; chi-square and F live on
+// [0, +oo) and their centred intervals leave (1 - P)/2 in each tail. Every probability and
+// point is taken from the tail it is small in: 1 - Q, or Qinv(1 - P), would lose a small
+// lower tail entirely.
+void DistributionPanel::ContinuousCalculator(const Continuous& given) {
+  Continuous d = given;
+  const double c = d.centre;
+  auto mirror = [c](double x) { return c - (x - c); };
+  if (!d.L) d.L = [Q = d.Q, mirror](double x) { return Q(mirror(x)); };
+  if (!d.Linv) d.Linv = [Qinv = d.Qinv, mirror](double p) { return mirror(Qinv(p)); };
   const double x1 = fields_.X1DI;
   const double x2 = fields_.X2DI;
   const double P = fields_.ProbDI;
   const bool g1 = Given(x1);
   const bool gp = Given(P);
-  const double c = d.centre;
-  auto mirror = [c](double x) { return c - (x - c); };
   if (!d.symmetric) {
     // A hidden second point is no input: what it last held does not matter.
     const bool secondShown = SecondPointShown(kDistributionChi2, fields_.SideDI);
@@ -408,13 +424,11 @@ void DistributionPanel::ContinuousCalculator(const Continuous& d) {
       if (g1 == gp) return Reject();
       const bool left = fields_.SideDI == kSideLeft;
       if (g1) {
-        const double p = left ? 1 - d.Q(x1) : d.Q(x1);
+        const double p = left ? d.L(x1) : d.Q(x1);
         if (Failed({p})) return;
-        Write(BoxDI::txt_PROB, p);
+        WriteProbability(p);
       } else {
-        // Under a lower tail P: a symmetric distribution mirrors the point over an upper
-        // tail P, which keeps a small P from vanishing in 1 - P.
-        const double x = !left ? d.Qinv(P) : d.symmetric ? mirror(d.Qinv(P)) : d.Qinv(1 - P);
+        const double x = left ? d.Linv(P) : d.Qinv(P);
         if (Failed({x})) return;
         Write(BoxDI::TxtPP1, x);
       }
@@ -424,20 +438,29 @@ void DistributionPanel::ContinuousCalculator(const Continuous& d) {
       if (CountGiven({x1, x2, P}) != 2) return Reject();
       if (!gp) {
         if (!(x1 < x2)) return Reject();
-        const double p = d.Q(x1) - d.Q(x2);
+        // Both ends in one tail: the difference of that tail's values.
+        const double upper1 = d.Q(x1);
+        double p;
+        if (upper1 <= 0.5) {
+          p = upper1 - d.Q(x2);
+        } else {
+          const double lower2 = d.L(x2);
+          p = lower2 <= 0.5 ? lower2 - d.L(x1) : 1 - d.L(x1) - d.Q(x2);
+        }
         if (Failed({p})) return;
-        Write(BoxDI::txt_PROB, p);
+        WriteProbability(p);
       } else if (!Given(x2)) {
         const double q = d.Q(x1) - P;
         if (!(q > 0)) return Reject();
-        const double end = d.Qinv(q);
+        // Past the median the end is found from its lower tail, L(x1) + P.
+        const double end = q <= 0.5 ? d.Qinv(q) : d.Linv(d.L(x1) + P);
         if (Failed({q, end})) return;
         Write(BoxDI::TxtPP2, end);
       } else {
-        const double s = d.Q(x2) + P;
-        if (!(s < 1)) return Reject();
-        const double start = d.Qinv(s);
-        if (Failed({s, start})) return;
+        const double lower = d.L(x2) - P;  // the tail left below the start
+        if (!(lower > 0)) return Reject();
+        const double start = lower <= 0.5 ? d.Linv(lower) : d.Qinv(d.Q(x2) + P);
+        if (Failed({lower, start})) return;
         Write(BoxDI::TxtPP1, start);
       }
       return;
@@ -445,30 +468,33 @@ void DistributionPanel::ContinuousCalculator(const Continuous& d) {
     case kSideCentred: {
       if (CountGiven({x1, x2, P}) != 1) return Reject();
       if (gp) {
-        const double end = d.Qinv((1 - P) / 2);
-        const double start = d.symmetric ? mirror(end) : d.Qinv((1 + P) / 2);
+        const double tail = (1 - P) / 2;
+        const double end = d.Qinv(tail);
+        const double start = d.symmetric ? mirror(end) : d.Linv(tail);
         if (Failed({start, end})) return;
         Write(BoxDI::TxtPP1, start);
         Write(BoxDI::TxtPP2, end);
       } else if (g1) {
         // Only a point below the centre (the median) starts a centred interval.
         if (d.symmetric && !(x1 < c)) return Reject();
-        const double p = d.symmetric ? 1 - 2 * d.Q(mirror(x1)) : 2 * d.Q(x1) - 1;
+        const double tail = d.L(x1);
+        const double p = 1 - 2 * tail;
         // (A symmetric tail beyond the doubles' reach leaves p = 1; chi-square and F
         // give p = 1 only at x1 = 0, where no interval starts.)
         if (ErrorFlag != 0 || !(p > 0 && (d.symmetric || p < 1))) return Reject();
-        const double end = d.symmetric ? mirror(x1) : d.Qinv((1 - p) / 2);
+        const double end = d.symmetric ? mirror(x1) : d.Qinv(tail);
         if (Failed({p, end})) return;
         Write(BoxDI::TxtPP2, end);
-        Write(BoxDI::txt_PROB, p);
+        WriteProbability(p);
       } else {
         if (d.symmetric && !(x2 > c)) return Reject();
-        const double p = 1 - 2 * d.Q(x2);
+        const double tail = d.Q(x2);
+        const double p = 1 - 2 * tail;
         if (ErrorFlag != 0 || !(p > 0)) return Reject();
-        const double start = d.symmetric ? mirror(x2) : d.Qinv((1 + p) / 2);
+        const double start = d.symmetric ? mirror(x2) : d.Linv(tail);
         if (Failed({p, start})) return;
         Write(BoxDI::TxtPP1, start);
-        Write(BoxDI::txt_PROB, p);
+        WriteProbability(p);
       }
       return;
     }
@@ -502,44 +528,39 @@ void DistributionPanel::DiscreteCalculator(bool binomial) {
   if (Given(x1) && !count(x1)) return Reject();
   if (secondShown && Given(x2) && !count(x2)) return Reject();
 
+  // Each region from the side that keeps its digits: Right from the upper tail itself,
+  // Interval and Point from the library's region, never as 1 - F or F - F.
   auto F = [binomial, a, b](double k) {
     return binomial ? BinomialAcum(k, a, b) : PoissonAcum(ToLong(k), a);
+  };
+  auto upper = [binomial, a, b](double k) {
+    return binomial ? BinomialCola(k, a, b) : PoissonCola(ToLong(k), a);
+  };
+  auto region = [binomial, a, b](double k1, double k2) {
+    return binomial ? BinomialIntervalo(k1, k2, a, b) : PoissonIntervalo(ToLong(k1), ToLong(k2), a);
   };
   if (!Given(x1) || Given(P)) return Reject();
   double p = 0;
   switch (fields_.SideDI) {
-    case kSideLeft: {
-      const double upTo = F(x1);
-      if (Failed({upTo})) return;
-      p = upTo;
+    case kSideLeft:
+      p = F(x1);
       break;
-    }
-    case kSideRight: {
-      const double below = F(x1 - 1);
-      if (Failed({below})) return;
-      p = 1 - below;
+    case kSideRight:
+      p = upper(x1 - 1);
       break;
-    }
-    case kSideInterval: {
+    case kSideInterval:
       if (!Given(x2)) return Reject();
       if (!(x1 < x2)) return Reject();
-      const double upTo = F(x2);
-      const double below = F(x1 - 1);
-      if (Failed({upTo, below})) return;
-      p = upTo - below;
+      p = region(x1, x2);
       break;
-    }
-    case kSideCentred: {
-      const double upTo = F(x1);
-      const double below = F(x1 - 1);
-      if (Failed({upTo, below})) return;
-      p = upTo - below;
+    case kSideCentred:
+      p = region(x1, x1);
       break;
-    }
     default:
       return Reject();
   }
-  Write(BoxDI::txt_PROB, p);
+  if (Failed({p})) return;
+  WriteProbability(p);
 }
 
 }  // namespace probability

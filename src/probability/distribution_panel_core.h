@@ -135,10 +135,15 @@ class DistributionPanel {
   struct Continuous {
     std::function<double(double)> Q;     // P(X > x)
     std::function<double(double)> Qinv;  // the x with P(X > x) = p
+    // P(X <= x) and the x with P(X <= x) = p, each computed from that lower tail itself;
+    // mirrored from Q and Qinv for a symmetric distribution when left empty.
+    std::function<double(double)> L;
+    std::function<double(double)> Linv;
     bool symmetric = false;              // about centre: normal and Student t
     double centre = 0;
   };
   void Write(BoxDI box, double value);
+  void WriteProbability(double p);
   void ContinuousCalculator(const Continuous& distribution);
   void DiscreteCalculator(bool binomial);
 

@@ -224,6 +224,37 @@ TEST_F(FileMenuTest, AChosenFileGoesToItsTableAndItsFolderIsRemembered) {
   }
 }
 
+// A table is saved under a name with its own ending, so that Open finds it again: a name that
+// has the ending in any case is kept, any other gets it appended.
+TEST_F(FileMenuTest, SaveAsGivesTheNameItsTablesEnding) {
+  struct Case {
+    int16_t task;
+    const char* chosen;
+    const char* saved;
+  };
+  const Case cases[] = {
+      {2, "/v/grouped", "1V Save /v/grouped.e1v"},
+      {2, "/v/Grouped.E1v", "1V Save /v/Grouped.E1v"},
+      {2, "/v/notes.txt", "1V Save /v/notes.txt.e1v"},
+      {2, "/v/pairs.e2v", "1V Save /v/pairs.e2v.e1v"},
+      {2, "/v/e1v", "1V Save /v/e1v.e1v"},
+      {3, "/w.x/pairs", "2V Save /w.x/pairs.e2v"},
+      {3, "/w/P.E2V", "2V Save /w/P.E2V"},
+      {3, "/w/a.e1v", "2V Save /w/a.e1v.e2v"},
+  };
+  for (const Case& c : cases) {
+    log.clear();
+    state.CurrentTask = c.task;
+    ui.ExpectSave(c.chosen, [&](const platform::FileDialogRequest& request) {
+      EXPECT_EQ(request.extension, c.task == 2 ? ".e1v" : ".e2v");
+    });
+    menu.mnu_archivo_guardarComo_Click();
+    EXPECT_EQ(log, Log{c.saved}) << c.chosen;
+    EXPECT_EQ(state.LastPath, frame::FolderOf(c.chosen));
+  }
+  EXPECT_EQ(platform::WithExtension("/v/plain", ""), "/v/plain");
+}
+
 TEST_F(FileMenuTest, OpenAsksToSaveFirstOnTheTableTasks) {
   // Cancel: no dialog at all.
   state.CurrentTask = 2;

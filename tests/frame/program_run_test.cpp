@@ -13,14 +13,16 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <fstream>
-#include <tuple>
 #include <iterator>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,6 +33,7 @@
 #include "frame/startup.h"
 #include "graph/graph_handover.h"
 #include "platform/qt_printers.h"
+#include "platform/qt_ui.h"
 #include "platform/qt_whole_text.h"
 #include "support/scripted_ui.h"
 #include "tables/table_data.h"
@@ -130,9 +133,9 @@ TEST_F(ProgramRun, TablesTypedSavedReopenedPrintedGraphedAndAskedAboutAtExit) {
   TypeRows("Txt1V_x1_1", {160, 2, 165, 5, 170, 8, 175, 4, 180, 1});
   EXPECT_EQ(Text("Txt1V_MX"), "169.25");
 
-  // Save on an unnamed table asks for a name; the caption then shows it.
+  // Save on an unnamed table asks for a name; the caption then shows it, with its ending.
   const std::string path1V = Path("heights.e1v");
-  ui.ExpectSave(path1V);
+  ui.ExpectSave(Path("heights"));
   Menu("mnu_archivo_guardar");
   EXPECT_EQ(form->windowTitle().toStdString(), "Orvalis - ZorbSoftware - " + path1V);
   EXPECT_EQ(ReadFile(path1V).rfind("'<FIL1VAR>", 0), 0u);
@@ -147,18 +150,33 @@ TEST_F(ProgramRun, TablesTypedSavedReopenedPrintedGraphedAndAskedAboutAtExit) {
   EXPECT_EQ(form->State().CurrentTask, 2);
   EXPECT_EQ(Text("Txt1V_MX"), "169.25");
 
-  // File > Print on the PDF printer, so that no real printer is used.
+  // File > Print on the PDF printer, so that no real printer is used. The dialog has no
+  // default button: Enter in the printer list presses nothing, and Enter presses the button
+  // tabbed to.
   ui.ExpectModal("frmImprimir", [](platform::ModalWindow& window) {
     auto* dialog = dynamic_cast<QWidget*>(&window);
     ASSERT_NE(dialog, nullptr);
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     auto* printers = dialog->findChild<QComboBox*>("Combo1");
     ASSERT_NE(printers, nullptr);
+    // The printer list has the focus when the dialog opens.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == printers; }));
     printers->setCurrentIndex(printers->findText(platform::kPdfPrinterName));
-    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdImprimir"), Qt::LeftButton);
+    QTest::keyClick(printers, Qt::Key_Return);
+    ASSERT_TRUE(dialog->isVisible()) << "Enter in the printer list closed the dialog";
+    for (int i = 0; i < 2; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), dialog->findChild<QPushButton*>("cmdImprimir"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
   });
   ui.ExpectSave(Path("heights.pdf"));
   Menu("mnu_archivo_Imprimir");
   EXPECT_EQ(ReadFile(Path("heights.pdf")).rfind("%PDF-", 0), 0u);
+  // Back to the main window, as the end of the modal dialog brings it.
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
 
   TypeRows("Txt1V_x1_6", {185, 1});
 
@@ -195,7 +213,7 @@ TEST_F(ProgramRun, TablesTypedSavedReopenedPrintedGraphedAndAskedAboutAtExit) {
       .ExpectMsgBox("Do you want to save changes to <noname>?", Answer::Yes,
                     "Save changes. Two variable statistic")
       .WhileUp([&] { taskAtSecondQuestion = form->State().CurrentTask; })
-      .ExpectSave(path2V);
+      .ExpectSave(Path("study"));
   ExitAndWait();
   EXPECT_EQ(taskAtSecondQuestion, 3);
   EXPECT_NE(ReadFile(path1V).find("185"), std::string::npos);
@@ -233,6 +251,39 @@ class ShippedPicturesRun : public ProgramRun {
     }
   }
 };
+
+// Names typed without the table's ending get it: the files show under Open's filters and
+// open again.
+TEST_F(ProgramRun, TablesSavedUnderBareNamesOpenAgain) {
+  Start();
+  ClickTab(2);
+  TypeRows("Txt1V_x1_1", {4, 1, 6, 3});  // mean (4 + 18) / 4
+  EXPECT_EQ(Text("Txt1V_MX"), "5.5");
+  ui.ExpectSave(Path("grouped"));
+  Menu("mnu_archivo_guardarComo");
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("grouped"))));
+  EXPECT_EQ(form->windowTitle().toStdString(), "Orvalis - ZorbSoftware - " + Path("grouped.e1v"));
+  Press(14);
+  EXPECT_EQ(Text("Txt1V_MX"), "");
+  ui.ExpectOpen(Path("grouped.e1v"));
+  Menu("mnu_archivo_abrir");
+  EXPECT_EQ(Text("Txt1V_MX"), "5.5");
+
+  // Two points, mean y (3 + 5) / 2; a third one, (3, 0), is not in the saved file.
+  ClickTab(3);
+  TypeRows("Txt2V_x_1", {1, 3, 1, 2, 5, 1});
+  EXPECT_EQ(Text("Txt2V_MY"), "4");
+  ui.ExpectSave(Path("pairs"));
+  Menu("mnu_archivo_guardarComo");
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("pairs"))));
+  TypeRows("Txt2V_x_3", {3, 0, 1});
+  EXPECT_NE(Text("Txt2V_MY"), "4");
+  ui.ExpectMsgBox("Do you want to save changes to " + Path("pairs.e2v") + "?", Answer::No)
+      .ExpectOpen(Path("pairs.e2v"));
+  Menu("mnu_archivo_abrir");
+  EXPECT_EQ(Text("Txt2V_MY"), "4");
+  ExitAndWait();
+}
 
 // Whatever the pixels, no panel piles its boxes, captions or pictures on one another (the
 // grid's cells share their borders; the moment's symbol holds its order): the test and
@@ -467,6 +518,40 @@ TEST_F(ManualRun, HelpOpensTheManualBuiltBesideTheProgramAndItShowsEveryTask) {
     const QString label = form->Button(number)->toolTip();
     EXPECT_TRUE(html.contains("<b>" + label + "</b>")) << label.toStdString();
   }
+}
+
+// A desktop where no application shows PDF files, or whose opener refuses the manual: Help
+// says it cannot open it, through the program's own desktop.
+TEST_F(ManualRun, HelpSaysSoWhenTheDesktopCannotShowTheManual) {
+  Start();
+  const std::string manual = frame::ManualPath();
+  QString shown, title;
+  for (const bool handled : {false, true}) {
+    SCOPED_TRACE(handled ? "the opener refuses" : "no application for PDF");
+    std::vector<QUrl> opened;
+    platform::QtUi desktop({.handles = [&](const std::string& type) {
+                              return handled && type == "application/pdf";
+                            },
+                            .open = [&](const QUrl& url) {
+                              opened.push_back(url);
+                              return false;
+                            }});
+    platform::InstallUi(&desktop);
+    shown.clear();
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      shown = box->text();
+      title = box->windowTitle();
+      box->button(QMessageBox::Ok)->click();
+    });
+    Menu("mnu_Ayuda_Manual");
+    platform::InstallUi(&ui);
+    EXPECT_EQ(shown.toStdString(), "Cannot find/open file " + manual);
+    EXPECT_EQ(title, "Error");
+    EXPECT_EQ(opened.size(), handled ? 1u : 0u);
+  }
+  ExitAndWait();
 }
 
 }  // namespace

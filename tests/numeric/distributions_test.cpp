@@ -46,9 +46,11 @@ TEST(CriticalValues, StudentPointsLandOnTheirTail) {
       const double t = TStudentInversa(k, q);
       EXPECT_EQ(ErrorFlag, 0);
       if (k == 1 && q < 3E-154) {
-        // The point is beyond 1E+153, where k/(k + t^2) no longer holds it: the infinite
-        // mark stands for it, without a failure.
-        EXPECT_EQ(t, 1E+300);
+        // The point is beyond 1E+153, where k/(k + t^2) no longer holds it; the closed form
+        // still does, 1/(pi q) there. Only beyond 1E+300 the infinite mark stands for it.
+        EXPECT_NEAR(t, 1 / (pi * q), 1E-15 * t);
+        EXPECT_EQ(TStudentInversa(k, 1 - q), 1 - q == 1 ? -1E+300 : -t);
+        EXPECT_EQ(TStudentInversa(1, 1E-301), 1E+300);  // 3.2E+300 is beyond
         continue;
       }
       double fast = 0;

@@ -8,13 +8,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 
 namespace {
@@ -32,6 +35,28 @@ void WhenUp(std::function<void(T*)> user) {
     user(dialog);
   });
 }
+
+// Plays the user's part on each modal dialog in turn, as each comes up.
+class ModalScript {
+ public:
+  explicit ModalScript(std::vector<std::function<void(QWidget*)>> steps)
+      : steps_(std::move(steps)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* up = QApplication::activeModalWidget();
+      if (up == nullptr || up == last_ || next_ >= steps_.size()) return;
+      last_ = up;
+      steps_[next_++](up);
+    });
+    timer_.start(0);
+  }
+  bool Done() const { return next_ == steps_.size(); }
+
+ private:
+  std::vector<std::function<void(QWidget*)>> steps_;
+  size_t next_ = 0;
+  QPointer<QWidget> last_;
+  QTimer timer_;
+};
 
 TEST(QtNameFiltersTest, EachDescriptionBecomesANameFilter) {
   // Several patterns of one description; the file dialog's own filters are checked below.
@@ -87,7 +112,7 @@ TEST(QtUiTest, FileDialogsReturnTheChosenPathOrNothing) {
   platform::QtUi ui;
   platform::FileDialogRequest open{
       "Open", "One variable statistic  (*.e1v)|*.e1v|All files  (*.*)|*.*",
-      folder.path().toStdString(), ""};
+      folder.path().toStdString(), "", ""};
   WhenUp<QFileDialog>([&](QFileDialog* dialog) {
     // Each description is a filter, "*.*" is "*" (the dialog tidies the blanks before "(").
     EXPECT_EQ(dialog->nameFilters(),
@@ -106,6 +131,115 @@ TEST(QtUiTest, FileDialogsReturnTheChosenPathOrNothing) {
     static_cast<QDialog*>(dialog)->accept();
   });
   EXPECT_EQ(ui.ShowSave(open), open.fileName);
+}
+
+// A name saved without its ending gets it, and the question before replacing a file is about
+// the name with the ending; No goes back to the dialog.
+TEST(QtUiTest, SaveAddsTheEndingAndAsksAboutTheFinalName) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(QFile(folder.filePath("old.e1v")).open(QIODevice::WriteOnly));
+  const platform::FileDialogRequest save{"Save statistic",
+                                         "One variable statistic (*.e1v)|*.e1v|All files (*.*)|*.*",
+                                         folder.path().toStdString(), "", ".e1v"};
+  const auto type = [](const QString& name) {
+    return [name](QWidget* up) {
+      auto* dialog = qobject_cast<QFileDialog*>(up);
+      ASSERT_NE(dialog, nullptr) << "no file dialog is up";
+      dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+      static_cast<QDialog*>(dialog)->accept();
+    };
+  };
+  const auto answer = [](QMessageBox::StandardButton which) {
+    return [which](QWidget* up) {
+      auto* box = qobject_cast<QMessageBox*>(up);
+      ASSERT_NE(box, nullptr) << "no question is up";
+      EXPECT_EQ(box->text(), "old.e1v already exists.\nDo you want to replace it?");
+      EXPECT_EQ(box->windowTitle(), "Save statistic");
+      box->button(which)->click();
+    };
+  };
+  platform::QtUi ui;
+  {
+    ModalScript user({type("fresh")});
+    EXPECT_EQ(ui.ShowSave(save), folder.filePath("fresh.e1v").toStdString());
+    EXPECT_TRUE(user.Done());
+  }
+  {
+    // "old" is not there, but "old.e1v" is.
+    ModalScript user({type("old"), answer(QMessageBox::No),
+                      [&](QWidget* up) {
+                        auto* dialog = qobject_cast<QFileDialog*>(up);
+                        ASSERT_NE(dialog, nullptr) << "No does not go back to the dialog";
+                        EXPECT_EQ(dialog->findChild<QLineEdit*>("fileNameEdit")->text(),
+                                  "old.e1v");
+                        type("old")(up);
+                      },
+                      answer(QMessageBox::Yes)});
+    EXPECT_EQ(ui.ShowSave(save), folder.filePath("old.e1v").toStdString());
+    EXPECT_TRUE(user.Done());
+  }
+}
+
+// The desktop's opener says yes as soon as it has started; a file is handed to it only when
+// some application takes its type.
+TEST(QtUiTest, ShellOpensAFileOnlyWhenAnApplicationTakesItsType) {
+  QTemporaryDir folder;
+  const QString manual = folder.filePath("Manual_ORVA.pdf");
+  QFile file(manual);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("%PDF-1.4\n%%EOF\n");
+  file.close();
+  struct Case {
+    QString target;
+    bool handled, opens, result;
+    std::vector<std::string> asked;
+    std::vector<QUrl> opened;
+  };
+  const QUrl web("https://www.orvalis.example.org/");
+  const Case cases[] = {
+      {manual, false, true, false, {"application/pdf"}, {}},
+      {manual, true, false, false, {"application/pdf"}, {QUrl::fromLocalFile(manual)}},
+      {manual, true, true, true, {"application/pdf"}, {QUrl::fromLocalFile(manual)}},
+      {folder.filePath("missing.pdf"), true, true, false, {}, {}},
+      {web.toString(), false, true, true, {}, {web}},
+      {web.toString(), true, false, false, {}, {web}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.target.toStdString() + (c.handled ? " handled" : "") +
+                 (c.opens ? " opens" : ""));
+    std::vector<std::string> asked;
+    std::vector<QUrl> opened;
+    platform::QtUi ui({.handles = [&](const std::string& type) {
+                         asked.push_back(type);
+                         return c.handled;
+                       },
+                       .open = [&](const QUrl& url) {
+                         opened.push_back(url);
+                         return c.opens;
+                       }});
+    EXPECT_EQ(ui.ShellOpen(c.target.toStdString()), c.result);
+    EXPECT_EQ(asked, c.asked);
+    EXPECT_EQ(opened, c.opened);
+  }
+}
+
+TEST(QtUiTest, AnApplicationIsListedForATypeOnlyByName) {
+  const std::pair<const char*, bool> cases[] = {
+      {"[MIME Cache]\napplication/pdf=org.gnome.Evince.desktop;\n", true},
+      {"[Default Applications]\r\napplication/pdf=okular.desktop\r\n", true},
+      {"[MIME Cache]\napplication/pdf=\n", false},
+      {"[Removed Associations]\r\napplication/pdf=okular.desktop;\r\n", false},
+      {"[Removed Associations]\napplication/pdf=a.desktop\n[Added Associations]\n"
+       "application/pdf=b.desktop;\n",
+       true},
+      {"[Default Applications]\napplication/pdf=;\n", false},
+      {"application/pdfx=viewer.desktop;\n", false},
+      {"text/plain=application/pdf=viewer.desktop;\n", false},
+      {"", false},
+  };
+  for (const auto& [text, listed] : cases) {
+    EXPECT_EQ(platform::ListsApplicationFor(text, "application/pdf"), listed) << text;
+  }
 }
 
 TEST(QtUiTest, ShellPointerClipboardAndSettings) {

@@ -255,6 +255,14 @@ TEST_F(Panel1VTest, ALargeTableScrollsByBarWheelAndKeysAndItsQuantileWaitsForIts
   EXPECT_EQ(Text("Txt1V_QQ"), "");
   QTest::keyClick(order, Qt::Key_Return);
   EXPECT_EQ(Text("Txt1V_QQ"), "1255");
+  // Typing empties the value again; Enter on the focused button converts as a click does.
+  order->clear();
+  Type(order, "50");
+  EXPECT_EQ(Text("Txt1V_QQ"), "");
+  QWidget* calculate = Find<QWidget>("CmdCuantil");
+  calculate->setFocus();
+  QTest::keyClick(calculate, Qt::Key_Return);
+  EXPECT_EQ(Text("Txt1V_QQ"), "1255");
   // Forty pairs: the wheel over the two-variable task moves its grid, not this one.
   Click("LblTASK_3");
   for (int i = 1; i <= 40; ++i) table2V.Data2V_X[i] = table2V.Data2V_Y[i] = table2V.Data2V_N[i] = i;

@@ -1,0 +1,156 @@
+// The distribution panel in the far tails: the inputs the fuzzer found faults with, replayed
+// the way its target drives the panel, and the sweep of deep tails in
+// tests/data/deep_tails.tsv (tools/numeric_reference.py, 50-digit mpmath), each agreeing
+// with the exact value to the six digits the panel shows.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "shared/program_state.h"
+#include "numeric/numeric.h"
+#include "probability/distribution_panel_core.h"
+#include "support/reference_rows.h"
+#include "support/scripted_ui.h"
+
+namespace {
+
+using probability::BoxDI;
+using Five = std::array<std::string, probability::kBoxCount>;
+
+// As the fuzz target reads its input: byte 0 chooses the distribution, byte 1 the mode, and
+// the rest are the five boxes, one per line, typed with the change handlers quiet.
+Five Calculate(const std::string& input, int& messages) {
+  shared::ProgramState frame;
+  shared::FillDistributionTable(frame);
+  probability::DistributionPanel panel(frame);
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(input[i]); };
+  panel.OptDI_Click(static_cast<int16_t>(byte(0) % probability::kDistributionsShown));
+  panel.OptSIDE_DI_Click(static_cast<int16_t>(byte(1) % 4));
+  Five typed;
+  size_t box = 0;
+  for (size_t i = 2; i < input.size() && box < typed.size(); ++i) {
+    if (input[i] == '\n') {
+      ++box;
+    } else {
+      typed[box] += input[i];
+    }
+  }
+  frame.Updating = true;
+  for (size_t i = 0; i < typed.size(); ++i) panel.SetText(static_cast<BoxDI>(i), typed[i]);
+  frame.Updating = false;
+  testing_support::ScriptedUi ui;  // expects no message: one fails the test
+  panel.Cmd_DICalcular_Click();
+  messages = static_cast<int>(ui.Transcript().size());
+  Five now;
+  for (size_t i = 0; i < now.size(); ++i) now[i] = panel.Text(static_cast<BoxDI>(i));
+  return now;
+}
+
+std::string Decode64(const std::string& text) {
+  static const std::string kAlphabet =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  int bits = 0, buffer = 0;
+  for (char c : text) {
+    if (c == '=') break;
+    buffer = (buffer << 6) | static_cast<int>(kAlphabet.find(c));
+    bits += 6;
+    if (bits >= 8) {
+      bits -= 8;
+      out += static_cast<char>((buffer >> bits) & 0xFF);
+    }
+  }
+  return out;
+}
+
+// The inputs that showed a fault, with the box the panel writes and the exact value there
+// (mpmath, 50 digits): a binomial interval whose upper cumulative value underflowed while
+// the lower one was a subnormal, written as a negative probability; and the t with 1 degree
+// of freedom right of a probability 6/2222E+222, written as the infinite mark.
+TEST(DeepTails, FuzzFindingsGiveTheTrueValue) {
+  struct Finding {
+    const char* base64;
+    Five typed;
+    BoxDI written;
+    const char* shown;
+  };
+  const Finding findings[] = {
+      {"BAIyMDgwCi4zCgoxCjg=", {"2080", ".3", "", "1", "8"}, BoxDI::txt_PROB, "6.26853E-304"},
+      {"/f0xAAD/NQrwCjA2LzIyMjJlMjIyZTYwNAo=",
+       {std::string("1\0\0\xff" "5", 5), "\xf0", "06/2222e222e604", "", ""},
+       BoxDI::TxtPP1,
+       "1.17881E+224"},
+  };
+  for (const Finding& f : findings) {
+    SCOPED_TRACE(f.base64);
+    int messages = -1;
+    const Five now = Calculate(Decode64(f.base64), messages);
+    EXPECT_EQ(messages, 0);
+    for (size_t i = 0; i < now.size(); ++i) {
+      if (static_cast<BoxDI>(i) == f.written) {
+        EXPECT_EQ(now[i], f.shown);
+      } else {
+        EXPECT_EQ(now[i], f.typed[i]) << "box " << i;
+      }
+    }
+    if (f.written == BoxDI::txt_PROB) {
+      const double p = LeerNumero(now[2]);
+      EXPECT_TRUE(p >= 0 && p <= 1) << p;
+    }
+  }
+}
+
+// Every row of the sweep: the box the panel leaves blank shows the exact value's six
+// digits. Where the exact value lies closer to a tie of its rounding than the routines'
+// error (1E-8 relative, from logarithms of gamma functions of a million), either
+// neighbouring text is right as long as the value is that close.
+TEST(DeepTails, SweepAgreesWithTheExactValuesToTheDigitsShown) {
+  constexpr double kError = 1E-8;
+  int rows = 0, zeros = 0, nearTies = 0;
+  for (const auto& f : testing_support::ReferenceRows("deep_tails.tsv")) {
+    SCOPED_TRACE(testing::PrintToString(f));
+    ASSERT_EQ(f.size(), 9u);
+    const auto tipo = static_cast<int16_t>(std::string("NTXFBP").find(f[0]));
+    const auto side = static_cast<int16_t>(f[1] == "P" ? 3 : std::string("LRIC").find(f[1]));
+    shared::ProgramState frame;
+    shared::FillDistributionTable(frame);
+    probability::DistributionPanel panel(frame);
+    panel.OptDI_Click(tipo);
+    panel.OptSIDE_DI_Click(side);
+    frame.Updating = true;
+    for (int i = 0; i < 5; ++i) {
+      panel.SetText(static_cast<BoxDI>(i), f[2 + i]);  // "-" reads as blank
+    }
+    frame.Updating = false;
+    const BoxDI asked = f[4].empty() ? BoxDI::txt_PROB : BoxDI::TxtPP1;
+    testing_support::ScriptedUi ui;  // a refusal's message fails the row
+    panel.Cmd_DICalcular_Click();
+    const std::string shown = panel.Text(asked);
+    const double exact = std::stod(f[7]);
+    const double tie = std::stod(f[8]);
+    ++rows;
+    if (asked == BoxDI::txt_PROB) {
+      const double p = LeerNumero(shown);
+      EXPECT_TRUE(p >= 0 && p <= 1) << shown;
+    }
+    if (exact == 0) {
+      ++zeros;
+      EXPECT_EQ(shown, "0");
+      continue;
+    }
+    if (shown == FormatoCifras(exact, 6)) continue;
+    ++nearTies;
+    const bool roundedOtherWay = shown == FormatoCifras(exact * (1 - kError), 6) ||
+                                 shown == FormatoCifras(exact * (1 + kError), 6);
+    EXPECT_TRUE(tie < kError && roundedOtherWay) << "shown " << shown << ", exact " << f[7];
+  }
+  EXPECT_GT(rows, 2500);
+  EXPECT_GT(zeros, 0);
+  EXPECT_LT(nearTies, 10);
+}
+
+}  // namespace
