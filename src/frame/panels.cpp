@@ -10,6 +10,7 @@
 #include "inference/panels.h"
 #include "probability/PanelDI.h"
 #include "probability/events_panels.h"
+#include "printing/GraphPrinting.h"
 #include "printing/print_commands.h"
 #include "tables/edit_commands.h"
 #include "tables/graph_window.h"
@@ -49,6 +50,16 @@ class TableLinks : public QObject {
   TableFiles2V files2V;
 };
 
+// Gives every graph window opened while the main window lives its printing controls. The
+// graph and the printing know nothing of each other; the frame joins them here.
+class GraphPrintingLink : public QObject {
+ public:
+  explicit GraphPrintingLink(QObject* parent) : QObject(parent) {
+    graph::PrintingControls() = printing::InstallGraphPrinting;
+  }
+  ~GraphPrintingLink() override { graph::PrintingControls() = nullptr; }
+};
+
 }  // namespace
 
 void InstallPanels(FormMain& form) {
@@ -70,6 +81,7 @@ void InstallPanels(FormMain& form) {
   probability::InstallDistributionPanel(form);
   probability::InstallEventPanels(form);
   printing::InstallPrinting(form);
+  new GraphPrintingLink(&form);
 }
 
 }  // namespace frame

@@ -5,9 +5,7 @@
 #include <QObject>
 #include <memory>
 
-#include "graph/FormGraficador.h"
 #include "platform/qt_printers.h"
-#include "printing/GraphPrinting.h"
 #include "printing/frmImprimir.h"
 #include "printing/reports.h"
 
@@ -37,7 +35,6 @@ class WindowPrinting : public QObject, public shared::PrintCommands {
   }
   ~WindowPrinting() override {
     if (own_ && platform::InstalledPrinters() == own_.get()) platform::InstallPrinters(nullptr);
-    graph::PrintingControls() = nullptr;
   }
 
   void ShowPrinterDialog() override {
@@ -103,7 +100,6 @@ Report2VInput ReadPanel2V(const QWidget* panel) {
 void InstallPrinting(shared::PanelHost& form) {
   auto* printing = new WindowPrinting(form);
   form.SetPrintCommands(printing);
-  graph::PrintingControls() = [](graph::FormGraficador& window) { InstallGraphPrinting(window); };
 }
 
 }  // namespace printing
