@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "numeric/numeric.h"
 #include "platform/ui.h"
 #include "probability/distribution_panel_core.h"
@@ -63,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
 
-  frame::FrameState frame;
-  frame::FillDistributionTable(frame);
+  shared::ProgramState frame;
+  shared::FillDistributionTable(frame);
   probability::DistributionPanel panel(frame);
   panel.OptDI_Click(static_cast<int16_t>(data[0] % probability::kDistributionsShown));
   panel.OptSIDE_DI_Click(static_cast<int16_t>(data[1] % 4));

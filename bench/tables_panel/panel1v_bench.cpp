@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "../bench_ui.h"
 #include "platform/ui.h"
 #include "tables/Panel1V.h"
@@ -36,7 +36,7 @@ struct PanelFixture {
     table.View1V->Recompute();
   }
   QuietUi ui;
-  frame::FrameState state;
+  shared::ProgramState state;
   Table1V table;
   Stats1V stats;
   QWidget window;

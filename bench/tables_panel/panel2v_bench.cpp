@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "../bench_ui.h"
 #include "platform/ui.h"
 #include "tables/Panel2V.h"
@@ -40,7 +40,7 @@ struct PanelFixture {
     table.View2V->Recompute();
   }
   QuietUi ui;
-  frame::FrameState state;
+  shared::ProgramState state;
   Table2V table;
   Stats2V stats;
   QWidget window;

@@ -18,7 +18,7 @@
 #endif
 
 #include "frame/FormSplash.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "frame/help_menu.h"
 #include "frame/maker.h"
 #include "platform/qt_buttons.h"
@@ -26,7 +26,7 @@
 
 namespace {
 
-using frame::kTaskCount;
+using shared::kTaskCount;
 
 const QColor kTabRest(240, 240, 255);
 const QColor kTabRestText(64, 64, 64);
@@ -42,7 +42,7 @@ struct TabDesign {
   const char* caption;
   int width;
 };
-constexpr TabDesign kTabs[kTaskCount] = {
+constexpr TabDesign kTabs[shared::kTaskCount] = {
     {"Hypothesis testing", 134},       {"Confidence interval", 129},
     {"One variable statistic", 143},   {"Two variables statistic", 147},
     {"Probability distribution", 162}, {"Total and Bayes laws", 167},
@@ -125,7 +125,7 @@ int32_t WheelKeys(const QWheelEvent& event) {
 
 }  // namespace
 
-FormMain::FormMain(frame::FrameState& state, tables::Table1V& table1V, tables::Table2V& table2V,
+FormMain::FormMain(shared::ProgramState& state, tables::Table1V& table1V, tables::Table2V& table2V,
                    QWidget* parent)
     : QMainWindow(parent),
       state_(state),
@@ -133,7 +133,7 @@ FormMain::FormMain(frame::FrameState& state, tables::Table1V& table1V, tables::T
       table2V_(table2V),
       files_(state, table1V, table2V, *this) {
   setObjectName("FormMain");
-  setWindowTitle(frame::kCaption);
+  setWindowTitle(shared::kCaption);
 
   client_ = new QWidget(this);
   client_->setObjectName("ClientArea");
@@ -143,7 +143,7 @@ FormMain::FormMain(frame::FrameState& state, tables::Table1V& table1V, tables::T
 
   BuildMenus();
   BuildTabs();
-  for (int16_t i = 0; i < kTaskCount; ++i) {
+  for (int16_t i = 0; i < shared::kTaskCount; ++i) {
     Pictask[i] = new QWidget(client_);
     Pictask[i]->setObjectName(QString("Pictask_%1").arg(i));
     Pictask[i]->setGeometry(2, Picture1->height(), kPanelWidth, kClientHeight - 26);
@@ -172,11 +172,11 @@ FormMain::FormMain(frame::FrameState& state, tables::Table1V& table1V, tables::T
   });
 #endif
 
-  frame::SetMainFrame(this);
+  shared::SetMainFrame(this);
 }
 
 FormMain::~FormMain() {
-  if (frame::MainFrame() == this) frame::SetMainFrame(nullptr);
+  if (shared::MainFrame() == this) shared::SetMainFrame(nullptr);
 }
 
 void FormMain::BuildMenus() {
@@ -226,7 +226,7 @@ void FormMain::BuildTabs() {
   QFont font("Arial");
   font.setPointSize(9);
   int x = 0;
-  for (int16_t i = 0; i < kTaskCount; ++i) {
+  for (int16_t i = 0; i < shared::kTaskCount; ++i) {
     QLabel* tab = new TaskTab(this, i, Picture1);
     tab->setObjectName(QString("LblTASK_%1").arg(i));
     tab->setText(kTabs[i].caption);
@@ -242,7 +242,7 @@ void FormMain::BuildTabs() {
 
 void FormMain::BuildPictureButtons() {
   for (const ButtonDesign& design : kButtons) {
-    auto* button = new frame::PictureButton(QString("Image%1").arg(design.number), design.label,
+    auto* button = new shared::PictureButton(QString("Image%1").arg(design.number), design.label,
                                             Pictask[design.task]);
     button->SetDesignPosition(design.position);
     images_[design.number] = button;
@@ -250,16 +250,20 @@ void FormMain::BuildPictureButtons() {
 }
 
 QWidget* FormMain::Panel(int task) const {
-  return task >= 0 && task < kTaskCount ? Pictask[task] : nullptr;
+  return task >= 0 && task < shared::kTaskCount ? Pictask[task] : nullptr;
 }
 
-frame::PictureButton* FormMain::Button(int number) const {
-  if (number < frame::kFirstPictureButton || number > frame::kLastPictureButton) return nullptr;
+void FormMain::SetPrintCommands(shared::PrintCommands* commands) {
+  files_.SetPrintCommands(commands);
+}
+
+shared::PictureButton* FormMain::Button(int number) const {
+  if (number < shared::kFirstPictureButton || number > shared::kLastPictureButton) return nullptr;
   return images_[number];
 }
 
 void FormMain::SetTableScrollBar(int16_t task, QScrollBar* bar) {
-  if (task == frame::kTask1V || task == frame::kTask2V) wheelBars_[task] = bar;
+  if (task == shared::kTask1V || task == shared::kTask2V) wheelBars_[task] = bar;
 }
 
 void FormMain::SetWindowBackground(const QColor& color) { Paint(client_, color); }
@@ -295,7 +299,7 @@ void FormMain::Form_Load() {
   state_.LastPath = platform::CurrentSettings().Get(frame::kProgramName, "LastPath", "Path", "");
 
   int x = 0;
-  for (int16_t i = 0; i < kTaskCount; ++i) {
+  for (int16_t i = 0; i < shared::kTaskCount; ++i) {
     StyleTab(LblTASK[i], kTabRest, kTabRestText, false);
     LblTASK[i]->setGeometry(x + 2, 2, LblTASK[i]->width(), LblTASK[0]->height());
     x += 2 + LblTASK[i]->width();
@@ -305,11 +309,11 @@ void FormMain::Form_Load() {
   SetWindowBackground(kWindowAtStart);
 
   // No task yet: Save, Save As and Print stay unavailable until the user picks one.
-  state_.CurrentTask = frame::kNoTask;
+  state_.CurrentTask = shared::kNoTask;
   UpdateFileMenu();
 
   if (hooks_.FillTestIntervalTable) hooks_.FillTestIntervalTable();
-  frame::FillDistributionTable(state_);
+  shared::FillDistributionTable(state_);
 
   // Nothing is modified yet, so none of these asks to save.
   for (int number : kNewButtonsAtLoad) {
@@ -340,8 +344,8 @@ void FormMain::closeEvent(QCloseEvent* event) {
 // --- Tabs ---------------------------------------------------------------------------------
 
 void FormMain::LblTASK_Click(int16_t index) {
-  if (index < 0 || index >= kTaskCount) return;
-  for (int16_t i = 0; i < kTaskCount; ++i) {
+  if (index < 0 || index >= shared::kTaskCount) return;
+  for (int16_t i = 0; i < shared::kTaskCount; ++i) {
     StyleTab(LblTASK[i], kTabRest, kTabRestText, false);
     Pictask[i]->hide();
   }
@@ -353,16 +357,16 @@ void FormMain::LblTASK_Click(int16_t index) {
   state_.CurrentTask = index;
   UpdateFileMenu();
 
-  SetCaption(frame::kCaption);
+  SetCaption(shared::kCaption);
   SetEditMenuVisible(false);
-  if (index == frame::kTask1V) {
+  if (index == shared::kTask1V) {
     SetEditMenuVisible(true);
     if (hooks_.RestoreUndoRedo1V) hooks_.RestoreUndoRedo1V();
-    SetCaption(frame::CaptionWithFile(table1V_.FileName1V));
-  } else if (index == frame::kTask2V) {
+    SetCaption(shared::CaptionWithFile(table1V_.FileName1V));
+  } else if (index == shared::kTask2V) {
     SetEditMenuVisible(true);
     if (hooks_.RestoreUndoRedo2V) hooks_.RestoreUndoRedo2V();
-    SetCaption(frame::CaptionWithFile(table2V_.FileName2V));
+    SetCaption(shared::CaptionWithFile(table2V_.FileName2V));
   }
 }
 
@@ -437,7 +441,7 @@ bool FormMain::HandleWheel(QEvent* event) {
 
 void FormMain::MouseWheel(int32_t /*Keys*/, int32_t Rotation, int32_t /*X*/, int32_t /*Y*/) {
   const int16_t task = state_.CurrentTask;
-  if (task != frame::kTask1V && task != frame::kTask2V) return;
+  if (task != shared::kTask1V && task != shared::kTask2V) return;
   QScrollBar* bar = wheelBars_[task];
   if (bar == nullptr || bar->isHidden()) return;
   bar->setValue(

@@ -9,64 +9,50 @@
 #include <functional>
 
 #include "frame/file_menu.h"
-#include "frame/frame_state.h"
 #include "frame/wheel.h"
+#include "shared/panel_host.h"
+#include "shared/program_state.h"
 
 class QLabel;
 class QMenu;
 class QScrollBar;
 
-namespace frame {
-
+namespace shared {
 class PictureButton;
+}
 
-// What the panels give the frame beyond their picture buttons' commands. Each is optional.
-struct PanelHooks {
-  // Load: fills the per-type table of the test and interval panels.
-  std::function<void()> FillTestIntervalTable;
-  // Tab click on the one- or two-variable task: puts back that table's own Undo and Redo
-  // items (SetSTATUSUndoRedo1V with UndoEnabled1V, UndoCaption1V, ...).
-  std::function<void()> RestoreUndoRedo1V;
-  std::function<void()> RestoreUndoRedo2V;
-  // The Delete key anywhere in the window: Edit > Delete selection.
-  std::function<void()> mnu_Edicion_DelSel_Click;
-};
-
-inline constexpr int kFirstPictureButton = 9;
-inline constexpr int kLastPictureButton = 24;
+namespace frame {
 
 }  // namespace frame
 
-class FormMain : public QMainWindow, public frame::FrameWindow {
+class FormMain : public QMainWindow, public shared::FrameWindow, public shared::PanelHost {
   Q_OBJECT
 
  public:
   static constexpr int kClientWidth = 1018;
   static constexpr int kClientHeight = 686;
 
-  explicit FormMain(frame::FrameState& state = frame::ProgramFrame(),
+  explicit FormMain(shared::ProgramState& state = shared::Program(),
                     tables::Table1V& table1V = tables::ProgramTable1V(),
                     tables::Table2V& table2V = tables::ProgramTable2V(), QWidget* parent = nullptr);
   ~FormMain() override;
 
-  // --- Seams for the task panels ---
-  // The container of task 0..6 ("Pictask_0".."Pictask_6").
-  QWidget* Panel(int task) const;
-  // Image9..Image24, each on its task's container; their commands are the panels' to set.
+  // --- shared::PanelHost: what the task panels are handed ---
+  QWidget* Widget() override { return this; }
+  shared::FrameWindow& Window() override { return *this; }
+  QWidget* Panel(int task) const override;
   // The load runs the New commands of Image14, Image11, Image23 and Image10, in that order.
-  frame::PictureButton* Button(int number) const;
-  // The Edit menu, shown only on the one- and two-variable tasks; its items are the
-  // tables' to add.
-  QMenu* EditMenu() const { return mnu_Edicion_; }
-  frame::PanelHooks& Hooks() { return hooks_; }
+  shared::PictureButton* Button(int number) const override;
+  QMenu* EditMenu() const override { return mnu_Edicion_; }
+  shared::PanelHooks& Hooks() override { return hooks_; }
   // The window's program-wide state (CurrentTask, Updating, ...) as the panels share it.
-  frame::FrameState& State() { return state_; }
+  shared::ProgramState& State() override { return state_; }
+  tables::Table1V& Table1V() override { return table1V_; }
+  tables::Table2V& Table2V() override { return table2V_; }
+  void SetTableScrollBar(int16_t task, QScrollBar* bar) override;
+  void SetPrintCommands(shared::PrintCommands* commands) override;
+
   frame::FileMenu& Files() { return files_; }
-  // The data tables this window's File menu and close question act on.
-  tables::Table1V& Table1V() { return table1V_; }
-  tables::Table2V& Table2V() { return table2V_; }
-  // The grid scroll bar that the mouse wheel moves on the one- or two-variable task.
-  void SetTableScrollBar(int16_t task, QScrollBar* bar);
 
   // --- Life cycle ---
   // Loads the window on first use, then shows it; when it is visible already, only brings
@@ -81,7 +67,7 @@ class FormMain : public QMainWindow, public frame::FrameWindow {
   // Scrolls the current table's grid one row: up for a positive Rotation, else down.
   void MouseWheel(int32_t Keys, int32_t Rotation, int32_t X, int32_t Y);
 
-  // --- frame::FrameWindow ---
+  // --- shared::FrameWindow ---
   void LblTASK_Click(int16_t index) override;
   void SetCaption(const std::string& caption) override;
   std::string Caption() const override;
@@ -105,19 +91,19 @@ class FormMain : public QMainWindow, public frame::FrameWindow {
   void UpdateFileMenu();
   bool HandleWheel(QEvent* event);
 
-  frame::FrameState& state_;
+  shared::ProgramState& state_;
   tables::Table1V& table1V_;
   tables::Table2V& table2V_;
   frame::FileMenu files_;
-  frame::PanelHooks hooks_;
+  shared::PanelHooks hooks_;
   frame::WheelNotches notches_;
 
   QWidget* client_ = nullptr;
   QWidget* Picture1 = nullptr;
-  std::array<QLabel*, frame::kTaskCount> LblTASK{};
-  std::array<QWidget*, frame::kTaskCount> Pictask{};
-  std::array<frame::PictureButton*, frame::kLastPictureButton + 1> images_{};
-  std::array<QScrollBar*, frame::kTaskCount> wheelBars_{};
+  std::array<QLabel*, shared::kTaskCount> LblTASK{};
+  std::array<QWidget*, shared::kTaskCount> Pictask{};
+  std::array<shared::PictureButton*, shared::kLastPictureButton + 1> images_{};
+  std::array<QScrollBar*, shared::kTaskCount> wheelBars_{};
 
   QMenu* mnu_archivo_ = nullptr;
   QMenu* mnu_Edicion_ = nullptr;

@@ -18,7 +18,7 @@ constexpr const char* kOpenFilter2V =
 constexpr const char* kSaveFilter1V = "One variable statistic (*.e1v)|*.e1v|All files (*.*)|*.*";
 constexpr const char* kSaveFilter2V = "Two variable statistic (*.e2v)|*.e2v|All files (*.*)|*.*";
 
-bool IsTableTask(int16_t task) { return task == kTask1V || task == kTask2V; }
+bool IsTableTask(int16_t task) { return task == shared::kTask1V || task == shared::kTask2V; }
 
 }  // namespace
 
@@ -46,8 +46,8 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-FileMenu::FileMenu(FrameState& state, tables::Table1V& table1V, tables::Table2V& table2V,
-                   FrameWindow& window)
+FileMenu::FileMenu(shared::ProgramState& state, tables::Table1V& table1V, tables::Table2V& table2V,
+                   shared::FrameWindow& window)
     : state_(state), table1V_(table1V), table2V_(table2V), window_(window) {}
 
 void FileMenu::SetTableCommands(TableFileCommands* table1V, TableFileCommands* table2V) {
@@ -58,7 +58,7 @@ void FileMenu::SetTableCommands(TableFileCommands* table1V, TableFileCommands* t
 void FileMenu::SetPrintCommands(PrintCommands* print) { print_ = print; }
 
 FileMenu::TableRef FileMenu::Table(int16_t task) {
-  if (task == kTask1V) return {table1V_.Modified1V, table1V_.FileName1V, commands1V_};
+  if (task == shared::kTask1V) return {table1V_.Modified1V, table1V_.FileName1V, commands1V_};
   return {table2V_.Modified2V, table2V_.FileName2V, commands2V_};
 }
 
@@ -77,8 +77,8 @@ bool FileMenu::OfferToSave(int16_t task, const std::string& title) {
 }
 
 bool FileMenu::Form_QueryUnload() {
-  const std::pair<int16_t, const char*> tables[] = {{kTask1V, kSaveTitle1V},
-                                                    {kTask2V, kSaveTitle2V}};
+  const std::pair<int16_t, const char*> tables[] = {{shared::kTask1V, kSaveTitle1V},
+                                                    {shared::kTask2V, kSaveTitle2V}};
   for (const auto& [task, title] : tables) {
     if (!Table(task).modified) continue;
     window_.LblTASK_Click(task);
@@ -89,12 +89,12 @@ bool FileMenu::Form_QueryUnload() {
 
 void FileMenu::mnu_archivo_abrir_Click() {
   const int16_t task = state_.CurrentTask;
-  if (task == kTask1V && !OfferToSave(task, kSaveTitle1V)) return;
-  if (task == kTask2V && !OfferToSave(task, kSaveTitle2V)) return;
+  if (task == shared::kTask1V && !OfferToSave(task, kSaveTitle1V)) return;
+  if (task == shared::kTask2V && !OfferToSave(task, kSaveTitle2V)) return;
 
   platform::FileDialogRequest request;
   request.title = "Open";
-  request.filter = task == kTask2V ? kOpenFilter2V : kOpenFilter;
+  request.filter = task == shared::kTask2V ? kOpenFilter2V : kOpenFilter;
   request.initDir = InitialFolder();
   const std::optional<std::string> chosen = platform::CurrentUi().ShowOpen(request);
   if (!chosen) return;
@@ -108,7 +108,7 @@ void FileMenu::mnu_archivo_abrir_Click() {
   // Whichever reader takes the file, the next dialog starts where this one ended.
   state_.LastPath = FolderOf(*chosen);
 
-  const int16_t fileTask = kind == FileKind::OneVariable ? kTask1V : kTask2V;
+  const int16_t fileTask = kind == FileKind::OneVariable ? shared::kTask1V : shared::kTask2V;
   if (fileTask == task) {
     LoadSameKind(task, *chosen);
   } else if (TableFileCommands* commands = Table(fileTask).commands) {
@@ -148,10 +148,10 @@ void FileMenu::SaveAs(int16_t task) {
   TableRef table = Table(task);
   platform::FileDialogRequest request;
   request.title = "Save statistic";
-  request.filter = task == kTask1V ? kSaveFilter1V : kSaveFilter2V;
+  request.filter = task == shared::kTask1V ? kSaveFilter1V : kSaveFilter2V;
   request.initDir = InitialFolder();
   request.fileName = table.fileName;
-  request.extension = task == kTask1V ? ".e1v" : ".e2v";
+  request.extension = task == shared::kTask1V ? ".e1v" : ".e2v";
   const std::optional<std::string> chosen = platform::CurrentUi().ShowSave(request);
   if (!chosen) return;
   table.fileName = platform::WithExtension(*chosen, request.extension);
@@ -169,7 +169,7 @@ void FileMenu::mnu_archivo_Imprimir_Click() {
   state_.PrintConfirmed = false;
   print_->ShowPrinterDialog();
   if (!state_.PrintConfirmed) return;
-  if (task == kTask1V) {
+  if (task == shared::kTask1V) {
     print_->Imprimir1VAR();
   } else {
     print_->Imprimir2VAR();

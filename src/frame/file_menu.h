@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/frame_state.h"
+#include "shared/panel_host.h"
+#include "shared/program_state.h"
 #include "tables/table_data.h"
 
 namespace frame {
@@ -28,16 +29,7 @@ class TableFileCommands {
   virtual void PreLoad(const std::string& fileName) = 0;
 };
 
-// The printer dialog and the two reports.
-class PrintCommands {
- public:
-  virtual ~PrintCommands() = default;
-  // frmImprimir, shown modally through platform::Ui::RunModal. Its Print button sets
-  // FrameState::PrintConfirmed.
-  virtual void ShowPrinterDialog() = 0;
-  virtual void Imprimir1VAR() = 0;
-  virtual void Imprimir2VAR() = 0;
-};
+using PrintCommands = shared::PrintCommands;
 
 enum class FileKind { OneVariable, TwoVariable, Refused };
 
@@ -54,8 +46,8 @@ inline constexpr const char* kSaveTitle2V = "Save changes. Two variable statisti
 
 class FileMenu {
  public:
-  FileMenu(FrameState& state, tables::Table1V& table1V, tables::Table2V& table2V,
-           FrameWindow& window);
+  FileMenu(shared::ProgramState& state, tables::Table1V& table1V, tables::Table2V& table2V,
+           shared::FrameWindow& window);
 
   // Until a table's or the printer's commands are given, the commands that need them do
   // nothing.
@@ -91,10 +83,10 @@ class FileMenu {
   void SaveAs(int16_t task);
   void LoadSameKind(int16_t task, const std::string& path);
 
-  FrameState& state_;
+  shared::ProgramState& state_;
   tables::Table1V& table1V_;
   tables::Table2V& table2V_;
-  FrameWindow& window_;
+  shared::FrameWindow& window_;
   TableFileCommands* commands1V_ = nullptr;
   TableFileCommands* commands2V_ = nullptr;
   PrintCommands* print_ = nullptr;

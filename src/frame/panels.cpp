@@ -3,12 +3,14 @@
 #include <QObject>
 
 #include "frame/FormMain.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "frame/table_link.h"
+#include "tables/table_window_view.h"
 #include "graph/FormGraficador.h"
 #include "inference/panels.h"
 #include "probability/PanelDI.h"
 #include "probability/events_panels.h"
+#include "printing/GraphPrinting.h"
 #include "printing/print_commands.h"
 #include "tables/edit_commands.h"
 #include "tables/graph_window.h"
@@ -42,10 +44,20 @@ class TableLinks : public QObject {
 
   tables::Table1V& table1V;
   tables::Table2V& table2V;
-  TableWindowView view1V;
-  TableWindowView view2V;
+  tables::TableWindowView view1V;
+  tables::TableWindowView view2V;
   TableFiles1V files1V;
   TableFiles2V files2V;
+};
+
+// Gives every graph window opened while the main window lives its printing controls. The
+// graph and the printing know nothing of each other; the frame joins them here.
+class GraphPrintingLink : public QObject {
+ public:
+  explicit GraphPrintingLink(QObject* parent) : QObject(parent) {
+    graph::PrintingControls() = printing::InstallGraphPrinting;
+  }
+  ~GraphPrintingLink() override { graph::PrintingControls() = nullptr; }
 };
 
 }  // namespace
@@ -69,6 +81,7 @@ void InstallPanels(FormMain& form) {
   probability::InstallDistributionPanel(form);
   probability::InstallEventPanels(form);
   printing::InstallPrinting(form);
+  new GraphPrintingLink(&form);
 }
 
 }  // namespace frame

@@ -1,36 +1,13 @@
-// Joins the two data tables to the main window: the File menu's readers and writers, and
-// the part of each table's view that belongs to the window (its caption, the task tabs,
-// File > Save). The grid panels build on this view and add what they show of the table.
+// Joins the two data tables to the main window's File menu: their readers and writers.
 #pragma once
 
 #include <string>
 
 #include "frame/file_menu.h"
-#include "frame/frame_state.h"
 #include "tables/data_files.h"
 #include "tables/table_data.h"
-#include "tables/table_view.h"
 
 namespace frame {
-
-// window may be null: a panel built without a main window has no caption, tabs or menu.
-class TableWindowView : public tables::TableView {
- public:
-  explicit TableWindowView(FrameWindow* window) : window_(window) {}
-
-  void SetCaption(const std::string& caption) override {
-    if (window_ != nullptr) window_->SetCaption(caption);
-  }
-  void ShowTask(int task) override {
-    if (window_ != nullptr) window_->LblTASK_Click(static_cast<int16_t>(task));
-  }
-  void SaveTable() override {
-    if (window_ != nullptr) window_->mnu_archivo_guardar_Click();
-  }
-
- private:
-  FrameWindow* window_;
-};
 
 // A table's File menu commands, as its readers and writers in the tables provide them.
 template <class Table, void (*SaveVAR)(Table&), bool (*LoadVAR)(Table&, const std::string&),

@@ -132,7 +132,8 @@ class FormGraficador : public QWidget, public platform::ModalWindow {
   std::array<int32_t, 12> ButtonLeft{}, ButtonTop{};
 };
 
-// Adds the printing controls to a window being loaded; the printing sets it.
+// Adds the printing controls to a window being loaded; the main window sets it while it
+// lives; without it a graph window has no printing controls.
 std::function<void(FormGraficador&)>& PrintingControls();
 
 // The graph command's last step: shows the graph window modally over the program's

@@ -1,8 +1,7 @@
 // Joins the test and interval panels to the main window.
 #include <QObject>
 
-#include "frame/FormMain.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "inference/panels.h"
 
 namespace inference {
@@ -17,10 +16,10 @@ class InferenceLink : public QObject {
 
 }  // namespace
 
-void InstallInferencePanels(FormMain& form) {
-  auto* link = new InferenceLink(&form);
+void InstallInferencePanels(shared::PanelHost& form) {
+  auto* link = new InferenceLink(form.Widget());
   InferenceData& data = link->data;
-  frame::FrameState& frame = form.State();
+  shared::ProgramState& frame = form.State();
   auto* tests = new TestPanel(data, frame, form.Panel(0));
   auto* intervals = new IntervalPanel(data, frame, form.Panel(1));
   for (QWidget* panel : {static_cast<QWidget*>(tests), static_cast<QWidget*>(intervals)}) {

@@ -24,6 +24,8 @@ inline constexpr int kBoxWidth = 96;
 inline constexpr int kBoxHeight = 20;
 inline constexpr int kSecondRow = 22;  // the second box of a row, below the first
 
+inline QString Text(const std::string& s) { return QString::fromStdString(s); }
+
 QLabel* Caption(QWidget* parent, const QString& name, const QString& text, QRect geometry,
                 bool bold = false);
 // An image control: it takes the size of the picture loaded into it.

@@ -1,14 +1,13 @@
 // The hypothesis-testing panel (task 0) and the confidence-interval panel (task 1).
 #pragma once
 
-#include <QWidget>
 #include <array>
 
-#include "frame/frame_state.h"
 #include "inference/inference.h"
+#include "inference/inference_panel.h"
+#include "shared/panel_host.h"
+#include "shared/program_state.h"
 
-class FormMain;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,96 +16,60 @@ class QRadioButton;
 
 namespace inference {
 
-// What both panels share: the per-type table, their state, the inputs and the results.
-struct InferenceData {
-  TypeTable table;
-  PanelState state;
-  PanelInput input;
-  PanelResult result;
-};
-
 // Builds both panels in the main window's task containers 0 and 1, gives the four picture
 // buttons their commands and fills the per-type table at load.
-void InstallInferencePanels(FormMain& form);
+void InstallInferencePanels(shared::PanelHost& form);
 
-class TestPanel : public QWidget {
+// Tests add the tail options, the null and alternative values, and a verdict.
+class TestPanel : public InferencePanel {
  public:
-  TestPanel(InferenceData& data, frame::FrameState& frame, QWidget* parent);
+  TestPanel(InferenceData& data, shared::ProgramState& frame, QWidget* parent);
 
-  void OptCH_Click(int16_t index);
+  void OptCH_Click(int16_t index) { ChooseType(index); }
   void OptSIDE_Click(int16_t index);
-  void CargarImagenes_CH();
-  void Cmd_CHCalcular_Click();
-  void Cmd_CHBorrar_Click();
+  void CargarImagenes_CH() { LoadPictures(); }
+  void Cmd_CHCalcular_Click() { Calculate(); }
+  void Cmd_CHBorrar_Click() { Clear(); }
 
  private:
-  void Build();
-  void BuildResults();
-  BoxTexts Texts() const;
-  void HideResult();
-  void EnterComputes(QLineEdit* box);
-  void LevelChanged(int which);
-  void FocusFirstBox();
+  void BuildBesideTypes() override;
+  void BuildHypotheses() override;
+  void BuildResults() override;
+  void ShowTypeControls() override;
+  void ShowTypePictures(int16_t type) override;
+  bool ShowResult(int16_t type) override;
 
-  InferenceData& data_;
-  frame::FrameState& frame_;
-  std::array<QRadioButton*, kTypeCount> OptCH{};
   std::array<QRadioButton*, 3> OptSIDE{};
   QGroupBox* Picture2 = nullptr;
-  QWidget* PicDATOS = nullptr;
-  QWidget* PicRESULT = nullptr;
-  QLabel* LblTITLE2 = nullptr;
-  std::array<QFrame*, 2> Shape1{};
-  QLabel *Img_CH_GRAF = nullptr, *Img_CH_FORM = nullptr, *ImgH0H1x = nullptr;
-  QLabel *ImgSIZE_CH = nullptr, *ImgMEDIA_CH = nullptr, *ImgVARIANZA_CH = nullptr;
-  QLabel *LabelSize = nullptr, *LabelMean = nullptr, *LabelVar = nullptr;
-  QLineEdit *txtH0 = nullptr, *TxtH1 = nullptr;
-  QLineEdit *TxtCH_N1 = nullptr, *TxtCH_N2 = nullptr, *TxtCH_X1 = nullptr, *TxtCH_X2 = nullptr;
-  QLineEdit *TxtCH_S1 = nullptr, *TxtCH_S2 = nullptr;
-  std::array<QLineEdit*, 2> level_{};  // txt_NCon_0, txt_NSig_0
+  QLabel* ImgH0H1x = nullptr;
   // Result area.
   QLabel *ImgPP0 = nullptr, *ImgPER = nullptr, *ImgALFA2 = nullptr, *Img1MAlfa2 = nullptr;
-  QLabel *ImgPAR_ESP = nullptr, *LabelSemi = nullptr, *LabelAux = nullptr;
-  QLineEdit *txtCH_ESTA = nullptr, *txtCH_Acep = nullptr, *TxtAUX = nullptr;
+  QLabel* LabelSemi = nullptr;
+  QLineEdit *txtCH_ESTA = nullptr, *txtCH_Acep = nullptr;
   QLineEdit *txt_NCon2 = nullptr, *txt_NSig2 = nullptr;
   QPlainTextEdit *TxtAceptaH0 = nullptr, *TxtAceptaH1 = nullptr;
 };
 
-class IntervalPanel : public QWidget {
+// Intervals add the interval, its estimation error and the percentage points.
+class IntervalPanel : public InferencePanel {
  public:
-  IntervalPanel(InferenceData& data, frame::FrameState& frame, QWidget* parent);
+  IntervalPanel(InferenceData& data, shared::ProgramState& frame, QWidget* parent);
 
-  void OptIC_Click(int16_t index);
-  void CargarImagenes_IC();
-  void Cmd_ICCalcular_Click();
-  void Cmd_ICBorrar_Click();
+  void OptIC_Click(int16_t index) { ChooseType(index); }
+  void CargarImagenes_IC() { LoadPictures(); }
+  void Cmd_ICCalcular_Click() { Calculate(); }
+  void Cmd_ICBorrar_Click() { Clear(); }
 
  private:
-  void Build();
-  void BuildResults();
-  BoxTexts Texts() const;
-  void HideResult();
-  void LevelChanged(int which);
+  void BuildResults() override;
+  void ShowTypePictures(int16_t type) override;
+  bool ShowResult(int16_t type) override;
 
-  InferenceData& data_;
-  frame::FrameState& frame_;
-  std::array<QRadioButton*, kTypeCount> OptIC{};
-  QWidget* PicDATOS = nullptr;
-  QWidget* PicRESULT = nullptr;
-  QLabel* LblTITLE2 = nullptr;
-  std::array<QFrame*, 2> Shape1{};  // items 2 (formula) and 3 (graph)
-  QLabel *Img_IC_GRAF = nullptr, *Img_IC_FORM = nullptr, *Img_IC_Err = nullptr;
-  QLabel *ImgSIZE_IC = nullptr, *ImgMEDIA_IC = nullptr, *ImgVARIANZA_IC = nullptr;
-  QLabel *LabelSize = nullptr, *LabelMean = nullptr, *LabelVar = nullptr, *LabelInterval = nullptr;
-  QLineEdit *TxtIC_N1 = nullptr, *TxtIC_N2 = nullptr, *TxtIC_X1 = nullptr, *TxtIC_X2 = nullptr;
-  QLineEdit *TxtIC_S1 = nullptr, *TxtIC_S2 = nullptr;
-  std::array<QLineEdit*, 2> level_{};  // txt_NCon_1, txt_NSig_1
-  // Result area.
-  QLabel *ImgPARAM = nullptr, *ImgIC_PTOPCT = nullptr, *ImgPAR_ESP_IC = nullptr;
-  QLabel *LabelMargin = nullptr, *LabelPoints = nullptr, *LabelAux = nullptr;
+  QLabel *ImgPARAM = nullptr, *ImgIC_PTOPCT = nullptr, *Img_IC_Err = nullptr;
+  QLabel *LabelInterval = nullptr, *LabelMargin = nullptr, *LabelPoints = nullptr;
   QLineEdit *Txt_IC = nullptr, *Txt_IC_ERR = nullptr, *TxtIC_PPCT1 = nullptr,
             *TxtIC_PPCT2 = nullptr;
-  QLineEdit *TxtAUX = nullptr, *txt_NCon2 = nullptr, *txt_NSig2 = nullptr;
+  QLineEdit *txt_NCon2 = nullptr, *txt_NSig2 = nullptr;
 };
 
 }  // namespace inference

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "frame/frame_state.h"
 #include "platform/qt_buttons.h"
+#include "shared/program_state.h"
 
 namespace printing {
 namespace {
@@ -26,7 +26,7 @@ QFont Arial(double points) {
 
 }  // namespace
 
-frmImprimir::frmImprimir(frame::FrameState& state, platform::PrinterService& printers,
+frmImprimir::frmImprimir(shared::ProgramState& state, platform::PrinterService& printers,
                          QWidget* parent)
     : QDialog(parent), state_(state), printers_(printers) {
   setObjectName("frmImprimir");

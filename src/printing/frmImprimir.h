@@ -12,9 +12,9 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-namespace frame {
-struct FrameState;
-}
+namespace shared {
+struct ProgramState;
+}  // namespace shared
 
 namespace printing {
 
@@ -23,7 +23,7 @@ class frmImprimir : public QDialog, public platform::ModalWindow {
 
  public:
   // Loads afresh: the list shows the printers known now.
-  frmImprimir(frame::FrameState& state, platform::PrinterService& printers,
+  frmImprimir(shared::ProgramState& state, platform::PrinterService& printers,
               QWidget* parent = nullptr);
 
   // platform::ModalWindow
@@ -40,7 +40,7 @@ class frmImprimir : public QDialog, public platform::ModalWindow {
   void reject() override;
 
  private:
-  frame::FrameState& state_;
+  shared::ProgramState& state_;
   platform::PrinterService& printers_;
   QLabel* Label3 = nullptr;
   QComboBox* Combo1 = nullptr;

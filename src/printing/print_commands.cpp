@@ -5,10 +5,7 @@
 #include <QObject>
 #include <memory>
 
-#include "frame/FormMain.h"
-#include "graph/FormGraficador.h"
 #include "platform/qt_printers.h"
-#include "printing/GraphPrinting.h"
 #include "printing/frmImprimir.h"
 #include "printing/reports.h"
 
@@ -28,9 +25,9 @@ std::string LabelText(const QWidget* panel, const char* name) {
 }
 
 // Lives as long as the window whose File menu it serves.
-class WindowPrinting : public QObject, public frame::PrintCommands {
+class WindowPrinting : public QObject, public shared::PrintCommands {
  public:
-  explicit WindowPrinting(FormMain& form) : QObject(&form), form_(form) {
+  explicit WindowPrinting(shared::PanelHost& form) : QObject(form.Widget()), form_(form) {
     if (platform::InstalledPrinters() == nullptr) {
       own_ = std::make_unique<platform::QtPrinters>();
       platform::InstallPrinters(own_.get());
@@ -38,16 +35,15 @@ class WindowPrinting : public QObject, public frame::PrintCommands {
   }
   ~WindowPrinting() override {
     if (own_ && platform::InstalledPrinters() == own_.get()) platform::InstallPrinters(nullptr);
-    graph::PrintingControls() = nullptr;
   }
 
   void ShowPrinterDialog() override {
-    frmImprimir dialog(form_.State(), platform::CurrentPrinters(), &form_);
+    frmImprimir dialog(form_.State(), platform::CurrentPrinters(), form_.Widget());
     platform::CurrentUi().RunModal(dialog);
   }
 
   void Imprimir1VAR() override {
-    Report1VInput input = ReadPanel1V(form_.Panel(frame::kTask1V));
+    Report1VInput input = ReadPanel1V(form_.Panel(shared::kTask1V));
     input.Table = &form_.Table1V();
     // The report's moments come straight from the statistics, so the panel's moment box
     // keeps showing the moment the user chose.
@@ -58,13 +54,13 @@ class WindowPrinting : public QObject, public frame::PrintCommands {
   }
 
   void Imprimir2VAR() override {
-    Report2VInput input = ReadPanel2V(form_.Panel(frame::kTask2V));
+    Report2VInput input = ReadPanel2V(form_.Panel(shared::kTask2V));
     input.Table = &form_.Table2V();
     printing::Imprimir2VAR(platform::CurrentPrinters(), input);
   }
 
  private:
-  FormMain& form_;
+  shared::PanelHost& form_;
   std::unique_ptr<platform::QtPrinters> own_;
 };
 
@@ -101,10 +97,9 @@ Report2VInput ReadPanel2V(const QWidget* panel) {
   return in;
 }
 
-void InstallPrinting(FormMain& form) {
+void InstallPrinting(shared::PanelHost& form) {
   auto* printing = new WindowPrinting(form);
-  form.Files().SetPrintCommands(printing);
-  graph::PrintingControls() = [](graph::FormGraficador& window) { InstallGraphPrinting(window); };
+  form.SetPrintCommands(printing);
 }
 
 }  // namespace printing

@@ -2,7 +2,7 @@
 // from the one- and two-variable panels as they stand.
 #pragma once
 
-class FormMain;
+#include "shared/panel_host.h"
 class QWidget;
 
 namespace printing {
@@ -12,7 +12,7 @@ struct Report2VInput;
 
 // Gives the window's File menu its print commands, and installs the Qt printer service
 // unless one is installed already (tests install their own).
-void InstallPrinting(FormMain& form);
+void InstallPrinting(shared::PanelHost& form);
 
 // What a report reads from its panel: the title label, the result boxes and the class
 // words, by their control names. A control that is not there reads as empty.

@@ -8,8 +8,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "frame/FormMain.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "platform/qt_pictures.h"
 #include "platform/qt_whole_text.h"
 
@@ -80,7 +79,7 @@ class NumberBox : public QLineEdit {
 
 }  // namespace
 
-PanelDI::PanelDI(frame::FrameState& frame, QWidget* parent) : QWidget(parent), core_(frame) {
+PanelDI::PanelDI(shared::ProgramState& frame, QWidget* parent) : QWidget(parent), core_(frame) {
   setObjectName("PanelDI");
   Lbl_DP = new QLabel(Q(core_.Title()), this);
   Lbl_DP->setObjectName("Lbl_DP");
@@ -107,7 +106,7 @@ void PanelDI::BuildOptions() {
   heading->setGeometry(8, 4, 300, 20);
   SetBold(heading, true);
   auto* group = new QButtonGroup(this);
-  for (int16_t i = 0; i < frame::kDistributionCount; ++i) {
+  for (int16_t i = 0; i < shared::kDistributionCount; ++i) {
     auto* option = new QRadioButton(kOptDICaption[i], box);
     option->setObjectName(QString("OptDI_%1").arg(i));
     const int column = i / 4;
@@ -211,10 +210,10 @@ void PanelDI::BuildDataArea() {
   PicDATOS_4->hide();
 }
 
-void PanelDI::AdoptButtons(frame::PictureButton* calculate, frame::PictureButton* clear,
-                           frame::PictureButton* clearParameters) {
+void PanelDI::AdoptButtons(shared::PictureButton* calculate, shared::PictureButton* clear,
+                           shared::PictureButton* clearParameters) {
   const QPoint origin = kDataArea.topLeft();
-  const std::pair<frame::PictureButton*, QPoint> buttons[] = {
+  const std::pair<shared::PictureButton*, QPoint> buttons[] = {
       {calculate, kCalculateAt}, {clear, kClearAt}, {clearParameters, kClearParametersAt}};
   for (const auto& [button, at] : buttons) {
     if (button == nullptr) continue;
@@ -232,13 +231,13 @@ void PanelDI::AdoptButtons(frame::PictureButton* calculate, frame::PictureButton
 // --- Handlers ----------------------------------------------------------------------------
 
 void PanelDI::OptDI_Click(int16_t index) {
-  if (index < 0 || index >= frame::kDistributionCount) return;
+  if (index < 0 || index >= shared::kDistributionCount) return;
   if (!OptDI[index]->isChecked()) {
     const QSignalBlocker quiet(OptDI[index]);
     OptDI[index]->setChecked(true);
   }
   core_.OptDI_Click(index);
-  for (int16_t i = 0; i < frame::kDistributionCount; ++i) SetBold(OptDI[i], i == index);
+  for (int16_t i = 0; i < shared::kDistributionCount; ++i) SetBold(OptDI[i], i == index);
   PicDATOS_4->show();
   Refresh();
   Picture2_4->show();
@@ -289,7 +288,7 @@ void PanelDI::FocusFirstParameter() {
 // --- View ----------------------------------------------------------------------------------
 
 void PanelDI::PushTexts() {
-  frame::FrameState& frame = core_.Frame();
+  shared::ProgramState& frame = core_.Frame();
   const bool wasUpdating = frame.Updating;
   frame.Updating = true;
   for (int i = 0; i < kBoxCount; ++i) {
@@ -350,7 +349,7 @@ void PanelDI::Refresh() {
   PushTexts();
 }
 
-void InstallDistributionPanel(FormMain& form) {
+void InstallDistributionPanel(shared::PanelHost& form) {
   QWidget* task = form.Panel(4);
   auto* panel = new PanelDI(form.State(), task);
   panel->setGeometry(0, 0, task->width(), task->height());

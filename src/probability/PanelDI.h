@@ -7,17 +7,18 @@
 #include <QWidget>
 #include <array>
 
+#include "shared/panel_host.h"
+
 #include "probability/distribution_panel_core.h"
 
-class FormMain;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-namespace frame {
+namespace shared {
 class PictureButton;
-}
+}  // namespace shared
 
 namespace probability {
 
@@ -25,7 +26,7 @@ class PanelDI : public QWidget {
   Q_OBJECT
 
  public:
-  PanelDI(frame::FrameState& frame, QWidget* parent);
+  PanelDI(shared::ProgramState& frame, QWidget* parent);
 
   DistributionPanel& Core() { return core_; }
 
@@ -38,8 +39,8 @@ class PanelDI : public QWidget {
 
   // The Calculate, Clear and Clear parameters buttons belong to the data area: they are
   // shown with it.
-  void AdoptButtons(frame::PictureButton* calculate, frame::PictureButton* clear,
-                    frame::PictureButton* clearParameters);
+  void AdoptButtons(shared::PictureButton* calculate, shared::PictureButton* clear,
+                    shared::PictureButton* clearParameters);
 
  private:
   void BuildOptions();
@@ -55,7 +56,7 @@ class PanelDI : public QWidget {
 
   DistributionPanel core_;
   QLabel* Lbl_DP = nullptr;
-  std::array<QRadioButton*, frame::kDistributionCount> OptDI{};
+  std::array<QRadioButton*, shared::kDistributionCount> OptDI{};
   QWidget* Picture2_4 = nullptr;
   std::array<QRadioButton*, 4> OptSIDE_DI{};
   QWidget* PicDATOS_4 = nullptr;
@@ -75,6 +76,6 @@ class PanelDI : public QWidget {
 };
 
 // Puts the panel into the main window's task 4 and gives it its picture buttons.
-void InstallDistributionPanel(FormMain& form);
+void InstallDistributionPanel(shared::PanelHost& form);
 
 }  // namespace probability

@@ -48,7 +48,7 @@ QFont Sized(QFont font, double points, bool bold = false) {
 
 }  // namespace
 
-PanelPAB::PanelPAB(frame::FrameState& state, QWidget* parent) : QWidget(parent), state_(state) {
+PanelPAB::PanelPAB(shared::ProgramState& state, QWidget* parent) : QWidget(parent), state_(state) {
   setObjectName("PanelPAB");
 
   auto* title = new QLabel("Probability of A and B events", this);

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "probability/events_ab.h"
 
 class QLabel;
@@ -18,7 +18,7 @@ class PanelPAB : public QWidget {
   Q_OBJECT
 
  public:
-  PanelPAB(frame::FrameState& state, QWidget* parent);
+  PanelPAB(shared::ProgramState& state, QWidget* parent);
 
   // Calculate (Image24): read, check, solve, check again, write the boxes that were blank;
   // "Invalid data" and nothing written on contradictory input.
@@ -33,7 +33,7 @@ class PanelPAB : public QWidget {
   EventBox* Box(int index) const { return TxtPAB[index]; }
 
  private:
-  frame::FrameState& state_;
+  shared::ProgramState& state_;
   std::array<EventBox*, kBoxesPAB + 1> TxtPAB{};
   std::array<QLabel*, kBoxesPAB + 1> ImgPAB{};
   std::array<QLabel*, 2> ImgPABGRAF{};

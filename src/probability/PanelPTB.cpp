@@ -34,7 +34,7 @@ QLabel* Caption(const QString& name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-PanelPTB::PanelPTB(frame::FrameState& state, QWidget* parent) : QWidget(parent), state_(state) {
+PanelPTB::PanelPTB(shared::ProgramState& state, QWidget* parent) : QWidget(parent), state_(state) {
   setObjectName("PanelPTB");
   // Row 1 is there from the start; rows 2..9 come with PreparaControlesPTB.
   BuildRow(1);

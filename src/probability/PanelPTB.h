@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "probability/total_bayes.h"
 
 class QLabel;
@@ -19,7 +19,7 @@ class PanelPTB : public QWidget {
   Q_OBJECT
 
  public:
-  PanelPTB(frame::FrameState& state, QWidget* parent);
+  PanelPTB(shared::ProgramState& state, QWidget* parent);
 
   // Shows the number of events and the rows in use.
   void ActualizaVistaPTB();
@@ -52,7 +52,7 @@ class PanelPTB : public QWidget {
   std::array<QWidget*, 6> RowControls(int i) const;
   bool MoveCaret(bool inA, int index, int keyCode);
 
-  frame::FrameState& state_;
+  shared::ProgramState& state_;
   std::array<EventBox*, kMaxEventsPTB + 1> TxtPTB_A{}, TxtPTB_BA{}, TxtPTB_AB{};
   std::array<QLabel*, kMaxEventsPTB + 1> LblPTB_A{}, LblPTB_BA{}, LblPTB_AB{};
   EventBox* TxtPTB_B = nullptr;

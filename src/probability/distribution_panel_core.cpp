@@ -11,9 +11,9 @@
 
 namespace probability {
 
-const std::array<const char*, frame::kDistributionCount> kOptDICaption = {
+const std::array<const char*, shared::kDistributionCount> kOptDICaption = {
     "Normal", "t-Student", "Chi-Square", "F-Snedecor", "Binomial", "Poisson", "Gamma", "Beta"};
-const std::array<const char*, frame::kDistributionCount> kOptDITag = {"N", "T", "X", "F",
+const std::array<const char*, shared::kDistributionCount> kOptDITag = {"N", "T", "X", "F",
                                                                        "B", "P", "G", "E"};
 
 namespace {
@@ -170,7 +170,7 @@ void DistributionPanel::TxtPP2_Change() {
 // --- Choice of distribution and mode ----------------------------------------------------
 
 void DistributionPanel::OptDI_Click(int16_t index) {
-  if (index < 0 || index >= frame::kDistributionCount) return;
+  if (index < 0 || index >= shared::kDistributionCount) return;
   title_ = std::string("Probability distribution: ") + kOptDICaption[index];
   fields_.TipoDI = index;
   chosen_ = true;
@@ -215,7 +215,7 @@ void DistributionPanel::CargarImagenes_DI() {
   view_.probabilityReadOnly = IsDiscrete(tipo);
 }
 
-std::vector<std::string> DistributionPictureNames(const frame::FrameState& frame) {
+std::vector<std::string> DistributionPictureNames(const shared::ProgramState& frame) {
   std::vector<std::string> names;
   for (int16_t tipo = 0; tipo < kDistributionsShown; ++tipo) {
     const std::string tag = kOptDITag[tipo];

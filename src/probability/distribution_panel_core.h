@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 
 namespace probability {
 
@@ -36,8 +36,8 @@ inline constexpr int16_t kSideInterval = 2;
 inline constexpr int16_t kSideCentred = 3;  // "Point" for the binomial and the Poisson
 
 // The options' captions and tags, 0..7.
-extern const std::array<const char*, frame::kDistributionCount> kOptDICaption;
-extern const std::array<const char*, frame::kDistributionCount> kOptDITag;
+extern const std::array<const char*, shared::kDistributionCount> kOptDICaption;
+extern const std::array<const char*, shared::kDistributionCount> kOptDITag;
 
 bool IsDiscrete(int16_t tipo);
 // The fourth mode's caption and tag for a distribution.
@@ -83,7 +83,7 @@ struct DistributionView {
 // The panel: its fields, its boxes' texts and what it shows.
 class DistributionPanel {
  public:
-  explicit DistributionPanel(frame::FrameState& frame) : frame_(frame) {}
+  explicit DistributionPanel(shared::ProgramState& frame) : frame_(frame) {}
 
   // --- The boxes ---
   const std::string& Text(BoxDI box) const { return texts_[static_cast<int>(box)]; }
@@ -128,7 +128,7 @@ class DistributionPanel {
 
   DistributionFields& Fields() { return fields_; }
   const DistributionFields& Fields() const { return fields_; }
-  frame::FrameState& Frame() { return frame_; }
+  shared::ProgramState& Frame() { return frame_; }
 
  private:
   // A continuous distribution as its calculator sees it.
@@ -147,7 +147,7 @@ class DistributionPanel {
   void ContinuousCalculator(const Continuous& distribution);
   void DiscreteCalculator(bool binomial);
 
-  frame::FrameState& frame_;
+  shared::ProgramState& frame_;
   DistributionFields fields_;
   std::array<std::string, kBoxCount> texts_{};
   bool chosen_ = false;
@@ -158,6 +158,6 @@ class DistributionPanel {
 
 // Every picture file name the panel can ask for: the distribution and formula pictures of
 // each distribution the user can choose in each mode, and the symbols beside the boxes.
-std::vector<std::string> DistributionPictureNames(const frame::FrameState& frame);
+std::vector<std::string> DistributionPictureNames(const shared::ProgramState& frame);
 
 }  // namespace probability

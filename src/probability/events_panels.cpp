@@ -1,13 +1,12 @@
 #include "probability/events_panels.h"
 
-#include "frame/FormMain.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "probability/PanelPAB.h"
 #include "probability/PanelPTB.h"
 
 namespace probability {
 
-void InstallEventPanels(FormMain& form) {
+void InstallEventPanels(shared::PanelHost& form) {
   QWidget* bayes = form.Panel(5);
   auto* ptb = new PanelPTB(form.State(), bayes);
   ptb->setGeometry(bayes->rect());

@@ -1,11 +1,11 @@
 #pragma once
 
-class FormMain;
+#include "shared/panel_host.h"
 
 namespace probability {
 
 // Puts the "Total and Bayes laws" and "A, B Probability" panels into their containers and
 // gives Image9, Image10, Image23 and Image24 their commands.
-void InstallEventPanels(FormMain& form);
+void InstallEventPanels(shared::PanelHost& form);
 
 }  // namespace probability

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QMenu>
 
-#include "frame/FormMain.h"
 #include "tables/edit_commands.h"
 
 namespace tables {
@@ -14,10 +13,10 @@ using Command1V = void (*)(Table1V&);
 using Command2V = void (*)(Table2V&);
 
 // The window's own tables, on its current task; nothing on the other tasks.
-void OnCurrentTable(FormMain& form, Command1V oneVariable, Command2V twoVariable) {
+void OnCurrentTable(shared::PanelHost& form, Command1V oneVariable, Command2V twoVariable) {
   const int16_t task = form.State().CurrentTask;
-  if (task == frame::kTask1V) oneVariable(form.Table1V());
-  if (task == frame::kTask2V) twoVariable(form.Table2V());
+  if (task == shared::kTask1V) oneVariable(form.Table1V());
+  if (task == shared::kTask2V) twoVariable(form.Table2V());
 }
 
 struct Item {
@@ -31,7 +30,7 @@ struct Item {
 
 }  // namespace
 
-void InstallEditMenu(FormMain& form) {
+void InstallEditMenu(shared::PanelHost& form) {
   QMenu* menu = form.EditMenu();
   if (menu->findChild<QAction*>("mnu_Edicion_Deshacer") != nullptr) return;
   const Item items[] = {
@@ -46,7 +45,7 @@ void InstallEditMenu(FormMain& form) {
       {"mnu_Edicion_InsertFILA", "&Insert row", {}, InsertFILA1V, InsertFILA2V, true},
       {"mnu_Edicion_Compactar", "Compact table", {}, Compactar1V, Compactar2V, false},
   };
-  FormMain* window = &form;
+  shared::PanelHost* window = &form;
   for (const Item& item : items) {
     QAction* action = menu->addAction(item.caption);
     action->setParent(menu);

@@ -2,9 +2,9 @@
 // current task. Built once, whichever table panel installs first.
 #pragma once
 
+#include "shared/panel_host.h"
 #include "tables/undo.h"
 
-class FormMain;
 class QMenu;
 
 namespace tables {
@@ -13,7 +13,7 @@ namespace tables {
 // table to the window's Edit menu, the Delete key of the window to Delete selection, and
 // a click on either table's tab to that table's Undo and Redo.
 // A second call adds nothing.
-void InstallEditMenu(FormMain& form);
+void InstallEditMenu(shared::PanelHost& form);
 
 // Shows a table's Undo and Redo availability and captions in the Edit menu.
 void ShowUndoRedo(QMenu* menu, const UndoRedoMenu& state);

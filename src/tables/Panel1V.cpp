@@ -8,9 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "frame/FormMain.h"
-#include "frame/PictureButton.h"
-#include "frame/frame_state.h"
+#include "shared/PictureButton.h"
+#include "shared/program_state.h"
 #include "graph/graph_handover.h"
 #include "platform/qt_whole_text.h"
 #include "tables/EditMenu.h"
@@ -101,10 +100,10 @@ QFont PanelFont(double points, bool bold = false) {
 
 }  // namespace
 
-Panel1V::Panel1V(Table1V& table, Stats1V& stats, frame::FrameState& state,
-                 frame::FrameWindow* window, QMenu* editMenu, QWidget* parent)
+Panel1V::Panel1V(Table1V& table, Stats1V& stats, shared::ProgramState& state,
+                 shared::FrameWindow* window, QMenu* editMenu, QWidget* parent)
     : QWidget(parent),
-      frame::TableWindowView(window),
+      TableWindowView(window),
       table_(table),
       stats_(stats),
       state_(state),
@@ -367,7 +366,7 @@ void Panel1V::ClearPanel() {
 }
 
 void Panel1V::UndoRedoChanged() {
-  if (state_.CurrentTask == frame::kTask1V) ShowEditMenuState();
+  if (state_.CurrentTask == shared::kTask1V) ShowEditMenuState();
 }
 
 void Panel1V::ShowEditMenuState() { ShowUndoRedo(editMenu_, UndoRedoMenuOf(table_)); }
@@ -492,13 +491,13 @@ void Panel1V::CmdGRAF1V_Click() {
 
 // --- Joining the window ---------------------------------------------------------------------
 
-void InstallPanel1V(FormMain& form) {
+void InstallPanel1V(shared::PanelHost& form) {
   InstallEditMenu(form);
-  auto* panel = new Panel1V(form.Table1V(), ProgramStats1V(), form.State(), &form,
-                            form.EditMenu(), form.Panel(frame::kTask1V));
+  auto* panel = new Panel1V(form.Table1V(), ProgramStats1V(), form.State(), &form.Window(),
+                            form.EditMenu(), form.Panel(shared::kTask1V));
   // The picture buttons of the task stay above the panel.
   panel->lower();
-  form.SetTableScrollBar(frame::kTask1V, panel->Grid()->ScrollBar());
+  form.SetTableScrollBar(shared::kTask1V, panel->Grid()->ScrollBar());
   form.Button(15)->SetCommand([panel] { panel->CmdGRAF1V_Click(); });
 }
 

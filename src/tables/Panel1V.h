@@ -9,23 +9,24 @@
 #include <cstdint>
 #include <string>
 
+#include "shared/panel_host.h"
+
 #include "tables/row_mouse.h"
 #include "tables/statistics1v.h"
 #include "tables/table_data.h"
-#include "frame/table_link.h"
+#include "tables/table_window_view.h"
 #include "tables/table_view.h"
 
-class FormMain;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
 
-namespace frame {
-struct FrameState;
+namespace shared {
+struct ProgramState;
 class FrameWindow;
-}  // namespace frame
+}  // namespace shared
 
 namespace tables {
 
@@ -46,7 +47,7 @@ class UpdatingGuard {
   bool previous_;
 };
 
-class Panel1V : public QWidget, public frame::TableWindowView {
+class Panel1V : public QWidget, public TableWindowView {
   Q_OBJECT
 
  public:
@@ -54,7 +55,7 @@ class Panel1V : public QWidget, public frame::TableWindowView {
   enum Column { kITEM, kX1, kX2, kN, kXM, kXN, kX2N, kX3N, kX4N };
 
   // window and editMenu may be null (a panel without a main window).
-  Panel1V(Table1V& table, Stats1V& stats, frame::FrameState& state, frame::FrameWindow* window,
+  Panel1V(Table1V& table, Stats1V& stats, shared::ProgramState& state, shared::FrameWindow* window,
           QMenu* editMenu, QWidget* parent);
   ~Panel1V() override;
 
@@ -95,7 +96,7 @@ class Panel1V : public QWidget, public frame::TableWindowView {
 
   Table1V& table_;
   Stats1V& stats_;
-  frame::FrameState& state_;
+  shared::ProgramState& state_;
   QMenu* editMenu_;
   TableGrid* grid_ = nullptr;
   RowMouse mouse_;
@@ -118,6 +119,6 @@ class Panel1V : public QWidget, public frame::TableWindowView {
 
 // Builds the panel on the window's one-variable task and joins it to the window: the
 // table's view, the Edit menu, the wheel's scroll bar, the graph button.
-void InstallPanel1V(FormMain& form);
+void InstallPanel1V(shared::PanelHost& form);
 
 }  // namespace tables

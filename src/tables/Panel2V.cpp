@@ -9,9 +9,8 @@
 #include <QScrollBar>
 #include <tuple>
 
-#include "frame/FormMain.h"
-#include "frame/PictureButton.h"
-#include "frame/frame_state.h"
+#include "shared/PictureButton.h"
+#include "shared/program_state.h"
 #include "graph/graph_handover.h"
 #include "platform/qt_pictures.h"
 #include "platform/qt_whole_text.h"
@@ -183,10 +182,10 @@ std::string Trimmed(const QLineEdit* box) { return box->text().trimmed().toStdSt
 
 }  // namespace
 
-Panel2V::Panel2V(Table2V& table, Stats2V& stats, frame::FrameState& state,
-                 frame::FrameWindow* window, QMenu* editMenu, QWidget* parent)
+Panel2V::Panel2V(Table2V& table, Stats2V& stats, shared::ProgramState& state,
+                 shared::FrameWindow* window, QMenu* editMenu, QWidget* parent)
     : QWidget(parent),
-      frame::TableWindowView(window),
+      TableWindowView(window),
       table_(table),
       stats_(stats),
       state_(state),
@@ -428,7 +427,7 @@ void Panel2V::ClearPanel() {
 }
 
 void Panel2V::UndoRedoChanged() {
-  if (state_.CurrentTask == frame::kTask2V) ShowEditMenuState();
+  if (state_.CurrentTask == shared::kTask2V) ShowEditMenuState();
 }
 
 void Panel2V::ShowEditMenuState() { ShowUndoRedo(editMenu_, UndoRedoMenuOf(table_)); }
@@ -532,13 +531,13 @@ void Panel2V::CmdGRAF2V_Click() {
 
 // --- Joining the window ---------------------------------------------------------------------
 
-void InstallPanel2V(FormMain& form) {
+void InstallPanel2V(shared::PanelHost& form) {
   InstallEditMenu(form);
-  auto* panel = new Panel2V(form.Table2V(), ProgramStats2V(), form.State(), &form,
-                            form.EditMenu(), form.Panel(frame::kTask2V));
+  auto* panel = new Panel2V(form.Table2V(), ProgramStats2V(), form.State(), &form.Window(),
+                            form.EditMenu(), form.Panel(shared::kTask2V));
   // The picture buttons of the task stay above the panel.
   panel->lower();
-  form.SetTableScrollBar(frame::kTask2V, panel->Grid()->ScrollBar());
+  form.SetTableScrollBar(shared::kTask2V, panel->Grid()->ScrollBar());
   form.Button(12)->SetCommand([panel] { panel->CmdGRAF2V_Click(); });
 }
 

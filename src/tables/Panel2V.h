@@ -10,30 +10,31 @@
 #include <cstdint>
 #include <string>
 
+#include "shared/panel_host.h"
+
 #include "tables/row_mouse.h"
 #include "tables/statistics2v.h"
 #include "tables/table_data.h"
-#include "frame/table_link.h"
+#include "tables/table_window_view.h"
 #include "tables/table_view.h"
 
-class FormMain;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
 
-namespace frame {
-struct FrameState;
+namespace shared {
+struct ProgramState;
 class FrameWindow;
-}  // namespace frame
+}  // namespace shared
 
 namespace tables {
 
 class NumberBox;
 class TableGrid;
 
-class Panel2V : public QWidget, public frame::TableWindowView {
+class Panel2V : public QWidget, public TableWindowView {
   Q_OBJECT
 
  public:
@@ -41,7 +42,7 @@ class Panel2V : public QWidget, public frame::TableWindowView {
   enum Column { kITEM, kX, kY, kN, kXN, kYN, kX2N, kY2N, kXYN };
 
   // window and editMenu may be null (a panel without a main window).
-  Panel2V(Table2V& table, Stats2V& stats, frame::FrameState& state, frame::FrameWindow* window,
+  Panel2V(Table2V& table, Stats2V& stats, shared::ProgramState& state, shared::FrameWindow* window,
           QMenu* editMenu, QWidget* parent);
   ~Panel2V() override;
 
@@ -83,7 +84,7 @@ class Panel2V : public QWidget, public frame::TableWindowView {
 
   Table2V& table_;
   Stats2V& stats_;
-  frame::FrameState& state_;
+  shared::ProgramState& state_;
   QMenu* editMenu_;
   TableGrid* grid_ = nullptr;
   RowMouse mouse_;
@@ -99,6 +100,6 @@ class Panel2V : public QWidget, public frame::TableWindowView {
 
 // Builds the panel on the window's two-variable task and joins it to the window: the
 // table's view, the Edit menu, the wheel's scroll bar, the graph button.
-void InstallPanel2V(FormMain& form);
+void InstallPanel2V(shared::PanelHost& form);
 
 }  // namespace tables

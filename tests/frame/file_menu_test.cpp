@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "support/scripted_ui.h"
 
 namespace {
@@ -18,9 +18,9 @@ constexpr const char* kProgramFolder = "/opt/orvalis";
 
 // Stand-ins for the main window with its printer and the tables' readers and writers,
 // recording what the File menu asks of them.
-class FakeWindow : public frame::FrameWindow, public frame::PrintCommands {
+class FakeWindow : public shared::FrameWindow, public frame::PrintCommands {
  public:
-  FakeWindow(frame::FrameState& state, Log& log) : state(state), log(log) {}
+  FakeWindow(shared::ProgramState& state, Log& log) : state(state), log(log) {}
   void LblTASK_Click(int16_t index) override {
     state.CurrentTask = index;
     tabClicks.push_back(index);
@@ -35,9 +35,9 @@ class FakeWindow : public frame::FrameWindow, public frame::PrintCommands {
   void Imprimir1VAR() override { log.push_back("Imprimir1VAR"); }
   void Imprimir2VAR() override { log.push_back("Imprimir2VAR"); }
 
-  frame::FrameState& state;
+  shared::ProgramState& state;
   Log& log;
-  std::string caption = frame::kCaption;
+  std::string caption = shared::kCaption;
   std::vector<int16_t> tabClicks;
   bool confirms = false;
 };
@@ -78,7 +78,7 @@ struct MenuRig {
     menu.SetPrintCommands(&window);
   }
 
-  frame::FrameState state;
+  shared::ProgramState state;
   tables::Table1V table1V;
   tables::Table2V table2V;
   Log log;

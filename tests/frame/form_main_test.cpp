@@ -17,7 +17,7 @@
 
 #include "frame/FormMain.h"
 #include "frame/FormSplash.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "frame/startup.h"
 #include "platform/qt_ui.h"
 #include "support/scripted_ui.h"
@@ -51,7 +51,7 @@ class FormMainTest : public ::testing::Test {
   QTemporaryDir programFolder;
   MemorySettings settings;
   ScriptedUi ui;
-  frame::FrameState state;
+  shared::ProgramState state;
   tables::Table1V table1V;
   tables::Table2V table2V;
   std::unique_ptr<FormMain> form = std::make_unique<FormMain>(state, table1V, table2V);
@@ -103,7 +103,7 @@ TEST_F(FormMainTest, PictureButtonsRunOncePerClick) {
   QLineEdit* box = new QLineEdit(form->Panel(6));
   box->show();
   box->setFocus();
-  frame::PictureButton* button = form->Button(24);
+  shared::PictureButton* button = form->Button(24);
   const QPoint home = button->pos();
   int runs = 0;
   button->SetCommand([&runs] { ++runs; });
@@ -150,7 +150,7 @@ TEST_F(FormMainTest, TheLastFolderIsRememberedForTheNextRun) {
   state.LastPath = "/kept/here";
   EXPECT_TRUE(form->close());
   EXPECT_EQ(settings.values["Orvalis/LastPath/Path"], "/kept/here");
-  frame::FrameState nextState;
+  shared::ProgramState nextState;
   FormMain(nextState, table1V, table2V).Form_Load();
   EXPECT_EQ(nextState.LastPath, "/kept/here");
 }

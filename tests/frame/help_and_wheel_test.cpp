@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "frame/help_menu.h"
 #include "frame/wheel.h"
 #include "support/scripted_ui.h"

@@ -28,9 +28,10 @@
 
 #include "frame/FormMain.h"
 #include "frame/FormSplash.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "frame/help_menu.h"
 #include "frame/startup.h"
+#include "graph/FormGraficador.h"
 #include "graph/graph_handover.h"
 #include "platform/qt_printers.h"
 #include "platform/qt_ui.h"
@@ -64,7 +65,7 @@ class ProgramRun : public ::testing::Test {
     // What the program kept for the whole run goes with it.
     tables::ProgramTable1V() = tables::Table1V{};
     tables::ProgramTable2V() = tables::Table2V{};
-    frame::ProgramFrame() = frame::FrameState{};
+    shared::Program() = shared::ProgramState{};
   }
 
   // Starts the program as main() does after the application is up, and waits for the
@@ -195,6 +196,7 @@ TEST_F(ProgramRun, TablesTypedSavedReopenedPrintedGraphedAndAskedAboutAtExit) {
     EXPECT_EQ(handover.GraphKind, 0);
     EXPECT_NEAR(handover.GraphCoefA, 1, 1E-9);
     EXPECT_NEAR(handover.GraphCoefB, 2, 1E-9);
+    EXPECT_NE(graph->findChild<QPushButton*>("cmdPRINT"), nullptr) << "no printing controls";
     graph->close();
   });
   Press(12);
@@ -283,6 +285,15 @@ TEST_F(ProgramRun, TablesSavedUnderBareNamesOpenAgain) {
   Menu("mnu_archivo_abrir");
   EXPECT_EQ(Text("Txt2V_MY"), "4");
   ExitAndWait();
+}
+
+// Graph windows get their printing controls from the main window, only while it lives.
+TEST_F(ProgramRun, GraphWindowsPrintWhileTheMainWindowLives) {
+  Start();
+  EXPECT_TRUE(graph::PrintingControls());
+  delete form;
+  form = nullptr;
+  EXPECT_FALSE(graph::PrintingControls());
 }
 
 // Whatever the pixels, no panel piles its boxes, captions or pictures on one another (the
@@ -514,7 +525,7 @@ TEST_F(ManualRun, HelpOpensTheManualBuiltBesideTheProgramAndItShowsEveryTask) {
         << caption.toStdString();
   }
   // The panels' commands under the names their buttons carry.
-  for (int number = frame::kFirstPictureButton; number <= frame::kLastPictureButton; ++number) {
+  for (int number = shared::kFirstPictureButton; number <= shared::kLastPictureButton; ++number) {
     const QString label = form->Button(number)->toolTip();
     EXPECT_TRUE(html.contains("<b>" + label + "</b>")) << label.toStdString();
   }

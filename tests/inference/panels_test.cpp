@@ -12,7 +12,7 @@
 #include <map>
 
 #include "frame/FormMain.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "inference/panels.h"
 #include "platform/ui.h"
 #include "support/scripted_ui.h"

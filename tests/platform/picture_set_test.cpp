@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "inference/inference.h"
 #include "platform/pictures.h"
 #include "platform/ui.h"
@@ -52,14 +52,14 @@ std::string Lower(const std::string& s) {
 // panels share some symbols, so a name may come twice).
 std::set<std::string> BuiltNames() {
   std::vector<std::string> names = inference::AllPictureNames();
-  frame::FrameState frame;
-  frame::FillDistributionTable(frame);
+  shared::ProgramState frame;
+  shared::FillDistributionTable(frame);
   for (auto more : {probability::DistributionPictureNames(frame), probability::PicturesPAB(),
                     tables::FormulaPictureNames()}) {
     names.insert(names.end(), more.begin(), more.end());
   }
   // The parameter table also names the symbols of the two distributions no option shows.
-  for (int i = 0; i < frame::kDistributionCount; ++i) {
+  for (int i = 0; i < shared::kDistributionCount; ++i) {
     for (int16_t index : {frame.PicPar1IdxDI[i], frame.PicPar2IdxDI[i]}) {
       if (index != -1) names.push_back("ImgNMVP_" + std::to_string(index) + ".gif");
     }

@@ -39,7 +39,7 @@ W* Child(QWidget* parent, const char* name) {
 }
 
 TEST(FrmImprimirTest, WithoutPrintersOnlyTheLabelAndCancelShowAndAChoiceIsMadeCurrentAtOnce) {
-  frame::FrameState state;
+  shared::ProgramState state;
   for (bool none : {true, false}) {
     FakePrinters printers(none ? std::vector<std::string>{} : std::vector<std::string>{"A"}, "A");
     printing::frmImprimir dialog(state, printers);
@@ -76,13 +76,13 @@ TEST(FilePrintTest, OnlyThePrintButtonPrintsAndThePanelKeepsItsMoment) {
   testing_support::MemorySettings settings;
   ScriptedUi ui;
   FakePrinters printers({"A"}, "A");
-  frame::FrameState state;
+  shared::ProgramState state;
   tables::Table1V table1V;
   tables::Table2V table2V;
   FormMain form(state, table1V, table2V);
   frame::InstallPanels(form);
   form.Form_Load();
-  form.LblTASK_Click(frame::kTask1V);
+  form.LblTASK_Click(shared::kTask1V);
   table1V.Data1V_X1[1] = 2, table1V.Data1V_N[1] = 3;
   table1V.Data1V_X1[2] = 4, table1V.Data1V_N[2] = 1;
   table1V.View1V->Refresh();

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 #include "numeric/numeric.h"
 #include "probability/distribution_panel_core.h"
 #include "support/reference_rows.h"
@@ -24,8 +24,8 @@ using Five = std::array<std::string, probability::kBoxCount>;
 // As the fuzz target reads its input: byte 0 chooses the distribution, byte 1 the mode, and
 // the rest are the five boxes, one per line, typed with the change handlers quiet.
 Five Calculate(const std::string& input, int& messages) {
-  frame::FrameState frame;
-  frame::FillDistributionTable(frame);
+  shared::ProgramState frame;
+  shared::FillDistributionTable(frame);
   probability::DistributionPanel panel(frame);
   const auto byte = [&](size_t i) { return static_cast<unsigned char>(input[i]); };
   panel.OptDI_Click(static_cast<int16_t>(byte(0) % probability::kDistributionsShown));
@@ -116,8 +116,8 @@ TEST(DeepTails, SweepAgreesWithTheExactValuesToTheDigitsShown) {
     ASSERT_EQ(f.size(), 9u);
     const auto tipo = static_cast<int16_t>(std::string("NTXFBP").find(f[0]));
     const auto side = static_cast<int16_t>(f[1] == "P" ? 3 : std::string("LRIC").find(f[1]));
-    frame::FrameState frame;
-    frame::FillDistributionTable(frame);
+    shared::ProgramState frame;
+    shared::FillDistributionTable(frame);
     probability::DistributionPanel panel(frame);
     panel.OptDI_Click(tipo);
     panel.OptSIDE_DI_Click(side);

@@ -20,7 +20,7 @@ constexpr BoxDI kAll[] = {BoxDI::TxtPAR1, BoxDI::TxtPAR2, BoxDI::txt_PROB, BoxDI
 
 struct Panel {
   Panel(int16_t tipo, int16_t side) {
-    frame::FillDistributionTable(state);
+    shared::FillDistributionTable(state);
     core.OptDI_Click(tipo);
     core.OptSIDE_DI_Click(side);
   }
@@ -47,7 +47,7 @@ struct Panel {
     EXPECT_EQ(ErrorFlag, after[0].empty() ? 1 : 0);
     EXPECT_FALSE(state.Updating);
   }
-  frame::FrameState state;
+  shared::ProgramState state;
   probability::DistributionPanel core{state};
 };
 

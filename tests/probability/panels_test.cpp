@@ -13,7 +13,7 @@
 #include <map>
 
 #include "frame/FormMain.h"
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 #include "probability/PanelDI.h"
 #include "probability/events_panels.h"
 #include "support/scripted_ui.h"

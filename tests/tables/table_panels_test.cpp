@@ -95,7 +95,7 @@ class PanelTest : public ::testing::Test {
   QTemporaryDir folder;
   testing_support::MemorySettings settings;
   testing_support::ScriptedUi ui;
-  frame::FrameState state;
+  shared::ProgramState state;
   tables::Table1V table1V;
   tables::Table2V table2V;
   std::unique_ptr<FormMain> form = std::make_unique<FormMain>(state, table1V, table2V);

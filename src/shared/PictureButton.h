@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-namespace frame {
+namespace shared {
 
 class PictureButton : public QWidget {
   Q_OBJECT
@@ -46,4 +46,4 @@ class PictureButton : public QWidget {
 // The picture of a command: its label on a 100 x 30 button face.
 QPixmap DrawButtonFace(const QString& label);
 
-}  // namespace frame
+}  // namespace shared

@@ -1,4 +1,4 @@
-// The main window's program-wide state that the panels of every task reach: the current
+// The program-wide state that the panels of every task reach: the current
 // task, the guard of the change handlers, the remembered folder, the printer dialog's
 // answer and the distribution parameter table. Plain C++, so that the panels' cores and
 // their tests can use it without a window.
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace frame {
+namespace shared {
 
 inline constexpr int16_t kNoTask = -1;
 inline constexpr int16_t kTaskCount = 7;
@@ -16,7 +16,7 @@ inline constexpr int16_t kTask1V = 2;  // "One variable statistic"
 inline constexpr int16_t kTask2V = 3;  // "Two variables statistic"
 inline constexpr int kDistributionCount = 8;
 
-struct FrameState {
+struct ProgramState {
   // The selected tab, 0..6 in tab order; kNoTask until the user first picks one. The File
   // and Edit menus and the mouse wheel act on it.
   int16_t CurrentTask = kNoTask;
@@ -37,10 +37,10 @@ struct FrameState {
 };
 
 // The program's one instance.
-FrameState& ProgramFrame();
+ProgramState& Program();
 
 // Fills the distribution parameter table; the main window's load does it once.
-void FillDistributionTable(FrameState& state);
+void FillDistributionTable(ProgramState& state);
 
 // The main window as the plain C++ cores of the panels reach it.
 class FrameWindow {
@@ -64,4 +64,4 @@ inline constexpr const char* kCaption = "Orvalis - ZorbSoftware";
 // The caption of the one- or two-variable task showing the table's file ("" when none).
 std::string CaptionWithFile(const std::string& fileName);
 
-}  // namespace frame
+}  // namespace shared

@@ -1,6 +1,6 @@
-#include "frame/frame_state.h"
+#include "shared/program_state.h"
 
-namespace frame {
+namespace shared {
 namespace {
 
 FrameWindow* g_main_frame = nullptr;
@@ -26,12 +26,12 @@ constexpr DistributionRow kDistributionRows[kDistributionCount] = {
 
 }  // namespace
 
-FrameState& ProgramFrame() {
-  static FrameState state;
+ProgramState& Program() {
+  static ProgramState state;
   return state;
 }
 
-void FillDistributionTable(FrameState& state) {
+void FillDistributionTable(ProgramState& state) {
   for (int i = 0; i < kDistributionCount; ++i) {
     const DistributionRow& row = kDistributionRows[i];
     state.LabelPar1DI[i] = row.par1;
@@ -49,4 +49,4 @@ std::string CaptionWithFile(const std::string& fileName) {
   return std::string(kCaption) + " - " + fileName;
 }
 
-}  // namespace frame
+}  // namespace shared

@@ -1,4 +1,4 @@
-#include "frame/PictureButton.h"
+#include "shared/PictureButton.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace frame {
+namespace shared {
 
 QPixmap DrawButtonFace(const QString& label) {
   QPixmap face(PictureButton::kWidth, PictureButton::kHeight);
@@ -86,4 +86,4 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
   command();
 }
 
-}  // namespace frame
+}  // namespace shared
