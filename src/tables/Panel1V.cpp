@@ -85,6 +85,10 @@ GridLayout Layout1V(int16_t dataType) {
 
 }  // namespace
 
+// The table panel reads the frequency and the computed cells at fixed columns.
+static_assert(Panel1V::kN == Panel1V::kCountColumn &&
+              Panel1V::kXM == Panel1V::kFirstComputedColumn);
+
 Panel1V::Panel1V(Table1V& table, Stats1V& stats, shared::ProgramState& state,
                  shared::FrameWindow* window, QMenu* editMenu, QWidget* parent)
     : TablePanel(table, stats, state, window, editMenu, parent) {

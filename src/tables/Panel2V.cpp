@@ -165,6 +165,10 @@ const ResultBox kResultPlaces[Traits2V::kResults.size()] = {
 
 }  // namespace
 
+// The table panel reads the frequency and the computed cells at fixed columns.
+static_assert(Panel2V::kN == Panel2V::kCountColumn &&
+              Panel2V::kXN == Panel2V::kFirstComputedColumn);
+
 Panel2V::Panel2V(Table2V& table, Stats2V& stats, shared::ProgramState& state,
                  shared::FrameWindow* window, QMenu* editMenu, QWidget* parent)
     : TablePanel(table, stats, state, window, editMenu, parent) {
