@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -72,6 +73,11 @@ struct ResultField {
   std::string Results::*text;
 };
 
+// Traits names the table's types (Table, Stats, Results, Cells), the panel's objectName,
+// task and graph button, where the window keeps the table and its statistics, the table's
+// view field, the core functions that read a row, compute a row's cells, select, deselect
+// and set Undo and Redo, and the computed cells, sums and result boxes in column order;
+// Traits1V (Panel1V.h) and Traits2V (Panel2V.h) are the two.
 template <class Traits>
 class TablePanel : public QWidget, public TableWindowView {
  public:
