@@ -2,33 +2,27 @@
 
 #include <QButtonGroup>
 #include <QKeyEvent>
-#include <QScrollBar>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shared/PictureButton.h"
-#include "shared/program_state.h"
 #include "graph/graph_handover.h"
 #include "platform/qt_whole_text.h"
-#include "tables/EditMenu.h"
-#include "tables/TableGrid.h"
-#include "tables/edit_commands.h"
 #include "tables/graph_window.h"
 #include "tables/quantiles.h"
-#include "tables/row_reading.h"
-#include "tables/row_text.h"
-#include "tables/undo.h"
 
 namespace tables {
 
 namespace {
 
-constexpr int kPanelWidth = 1012;
-constexpr int kPanelHeight = 660;
+using panel::Font;
+using panel::Q;
+using panel::Trimmed;
 
-GridDesign Design1V() {
+}  // namespace
+
+GridDesign Traits1V::Design() {
   GridDesign d;
   d.containerName = "Picture1VARDAT";
   d.headingStripName = "Picture5_6";
@@ -55,6 +49,8 @@ GridDesign Design1V() {
   };
   return d;
 }
+
+namespace {
 
 const Place kHidden{false, 0, 0};
 
@@ -87,57 +83,25 @@ GridLayout Layout1V(int16_t dataType) {
   return l;
 }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-std::string Trimmed(const QLineEdit* box) { return box->text().trimmed().toStdString(); }
-
-QFont PanelFont(double points, bool bold = false) {
-  QFont font("Arial");
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
-
 }  // namespace
+
+// The table panel reads the frequency and the computed cells at fixed columns.
+static_assert(Panel1V::kN == Panel1V::kCountColumn &&
+              Panel1V::kXM == Panel1V::kFirstComputedColumn);
 
 Panel1V::Panel1V(Table1V& table, Stats1V& stats, shared::ProgramState& state,
                  shared::FrameWindow* window, QMenu* editMenu, QWidget* parent)
-    : QWidget(parent),
-      TableWindowView(window),
-      table_(table),
-      stats_(stats),
-      state_(state),
-      editMenu_(editMenu) {
-  setObjectName("Panel1V");
-  setGeometry(0, 0, kPanelWidth, kPanelHeight);
-  grid_ = new TableGrid(Design1V(), this);
+    : TablePanel(table, stats, state, window, editMenu, parent) {
   grid_->ApplyLayout(Layout1V(table_.DataType1V));
-  grid_->onCellChanged = [this](int column, int row) {
-    if (column == kN) {
-      Txt1V_N_Change(row);
-    } else {
-      Txt1V_x_Change(column, row);
-    }
-  };
-  grid_->onCellFocused = [this] { DeseleccionarTABLA1V(table_); };
-  grid_->onRowMouse = [this](int what, int row, Qt::KeyboardModifiers modifiers, int y) {
-    RowMouseEvent(what, row, modifiers, y);
-  };
-  grid_->onScrolled = [this](int32_t value) { VScroll2_Change(value); };
-  grid_->rowCount = [this] { return table_.N1V; };
   BuildResults();
-  table_.View1V = this;
-}
-
-Panel1V::~Panel1V() {
-  if (table_.View1V == this) table_.View1V = nullptr;
+  Attach();
 }
 
 void Panel1V::BuildResults() {
   LblESTAD1 = new QLabel(this);
   LblESTAD1->setObjectName("LblESTAD1");
   LblESTAD1->setGeometry(19, 6, 600, 26);
-  LblESTAD1->setFont(PanelFont(12, true));
+  LblESTAD1->setFont(Font(12, true));
   LblESTAD1->setText(Q(LblESTAD1_Caption(table_.DataType1V)));
 
   auto radio = [this](const QString& name, const QString& caption, QRect place,
@@ -145,7 +109,7 @@ void Panel1V::BuildResults() {
     auto* option = new QRadioButton(caption, this);
     option->setObjectName(name);
     option->setGeometry(place);
-    option->setFont(PanelFont(9.75));
+    option->setFont(Font(9.75));
     group->addButton(option);
     return option;
   };
@@ -163,7 +127,7 @@ void Panel1V::BuildResults() {
     auto* l = new QLabel(text, this);
     if (!name.isEmpty()) l->setObjectName(name);
     l->setGeometry(place);
-    l->setFont(PanelFont(points));
+    l->setFont(Font(points));
     l->setAlignment(align);
     return l;
   };
@@ -173,7 +137,7 @@ void Panel1V::BuildResults() {
     b->setGeometry(place);
     b->setReadOnly(true);
     b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    b->setFont(PanelFont(11.25));
+    b->setFont(Font(11.25));
     platform::KeepTextWhole(b);
     return b;
   };
@@ -237,7 +201,7 @@ void Panel1V::BuildResults() {
   for (const auto& [b, name] : boxes) {
     b->setObjectName(name);
     b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    b->setFont(PanelFont(11.25));
+    b->setFont(Font(11.25));
     platform::KeepTextWhole(b);
     b->onKey = [this](QKeyEvent* event) {
       if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
@@ -264,13 +228,6 @@ void Panel1V::BuildResults() {
   connect(CmdCuantil, &QPushButton::clicked, this, [this] { CmdCuantil_Click(); });
 }
 
-QLineEdit* Panel1V::Box(const char* name) const { return findChild<QLineEdit*>(name); }
-
-void Panel1V::SetBox(QLineEdit* box, const std::string& text) {
-  const QString value = Q(text);
-  if (box->text() != value) box->setText(value);
-}
-
 int16_t Panel1V::CheckedIndex(const char* prefix, int count) const {
   for (int i = 0; i < count; ++i) {
     auto* option = findChild<QRadioButton*>(QString("%1_%2").arg(prefix).arg(i));
@@ -285,14 +242,7 @@ void Panel1V::Recompute() {
   const Results1V r =
       ProcesarDatos1VAR(table_, stats_, CheckedIndex("OptMOM", 5), CheckedIndex("OptMR", 2));
   UpdatingGuard guard(state_.Updating);
-  const std::string* sums[] = {&r.Txt1V_SN, &r.Txt1V_SX, &r.Txt1V_SX2, &r.Txt1V_SX3,
-                               &r.Txt1V_SX4};
-  for (int i = 0; i < 5; ++i) SetBox(grid_->SumBox(i), *sums[i]);
-  const std::pair<const char*, const std::string*> boxes[] = {
-      {"Txt1V_MX", &r.Txt1V_MX}, {"Txt1V_VX", &r.Txt1V_VX}, {"Txt1V_DX", &r.Txt1V_DX},
-      {"Txt1V_MO", &r.Txt1V_MO}, {"Txt1V_ME", &r.Txt1V_ME}, {"Txt1V_AS", &r.Txt1V_AS},
-      {"Txt1V_CU", &r.Txt1V_CU}, {"Txt1V_CV", &r.Txt1V_CV}};
-  for (const auto& [name, text] : boxes) SetBox(Box(name), *text);
+  ShowResults(r);
   Label1_68->setText(Q(r.Label1_68));
   Label1_69->setText(Q(r.Label1_69));
   SetBox(Txt1V_QQ, "");
@@ -305,38 +255,7 @@ void Panel1V::Recompute() {
   }
 }
 
-void Panel1V::Refresh() {
-  // A frequency in the last row reads that row back, which always leaves one empty row
-  // after it, as typing into it does.
-  const int32_t lastShown = table_.Top1V + kVisibleRows - 1;
-  if (lastShown >= table_.N1V && table_.N1V < kMaxRows && !IsEmpty(table_.Data1V_N[table_.N1V])) {
-    table_.N1V += 1;
-  }
-  grid_->SetScroll(table_.N1V - (kVisibleRows - 1), table_.Top1V);
-  table_.Top1V = grid_->ScrollBar()->value();
-  UpdatingGuard guard(state_.Updating);
-  for (int i = 1; i <= kVisibleRows; ++i) {
-    const int32_t r = table_.Top1V + i - 1;
-    SetBox(grid_->Cell(kITEM, i), std::to_string(r));
-    SetBox(grid_->Cell(kX1, i), InputCellText(table_.Data1V_X1[r]));
-    SetBox(grid_->Cell(kX2, i), InputCellText(table_.Data1V_X2[r]));
-    SetBox(grid_->Cell(kN, i), InputCellText(table_.Data1V_N[r]));
-    const DerivedCells1V d = DerivedCellsOf1V(table_, r);
-    SetBox(grid_->Cell(kXM, i), d.XM);
-    SetBox(grid_->Cell(kXN, i), d.XN);
-    SetBox(grid_->Cell(kX2N, i), d.X2N);
-    SetBox(grid_->Cell(kX3N, i), d.X3N);
-    SetBox(grid_->Cell(kX4N, i), d.X4N);
-  }
-  CmdCuantil->setEnabled(CmdCuantilEnabled(table_));
-  ShowSelection();
-}
-
-void Panel1V::ShowSelection() {
-  const bool any = table_.SelStart1V != -1 && table_.SelEnd1V != -1;
-  grid_->PaintRows(table_.Top1V, any ? std::min(table_.SelStart1V, table_.SelEnd1V) : -1,
-                   any ? std::max(table_.SelStart1V, table_.SelEnd1V) : -1);
-}
+void Panel1V::RefreshOwn() { CmdCuantil->setEnabled(CmdCuantilEnabled(table_)); }
 
 void Panel1V::LayoutKind() {
   UpdatingGuard guard(state_.Updating);
@@ -348,14 +267,8 @@ void Panel1V::LayoutKind() {
 
 void Panel1V::ClearPanel() {
   UpdatingGuard guard(state_.Updating);
-  for (int c = 0; c < grid_->ColumnCount(); ++c) {
-    for (int i = 1; i <= kVisibleRows; ++i) SetBox(grid_->Cell(c, i), "");
-  }
-  for (int i = 0; i < 5; ++i) SetBox(grid_->SumBox(i), "");
-  for (const char* name : {"Txt1V_MX", "Txt1V_VX", "Txt1V_DX", "Txt1V_MO", "Txt1V_ME",
-                           "Txt1V_AS", "Txt1V_CU", "Txt1V_CV", "Txt1V_MM"}) {
-    SetBox(Box(name), "");
-  }
+  ClearShown();
+  SetBox(Box("Txt1V_MM"), "");
   SetBox(Txt1V_QQ, "");
   SetBox(Txt1V_QPCT, "");
   Label1_68->clear();
@@ -363,64 +276,6 @@ void Panel1V::ClearPanel() {
   stats_.TipoQQ = 2;
   OptQQ[2]->setChecked(true);
   Label1_67->setText(Q(QuantileSymbol(2)));
-}
-
-void Panel1V::UndoRedoChanged() {
-  if (state_.CurrentTask == shared::kTask1V) ShowEditMenuState();
-}
-
-void Panel1V::ShowEditMenuState() { ShowUndoRedo(editMenu_, UndoRedoMenuOf(table_)); }
-
-// --- Grid handlers ------------------------------------------------------------------------
-
-void Panel1V::Txt1V_x_Change(int column, int index) {
-  if (state_.Updating) return;
-  SetSTATUSUndoRedo1V(table_, false, "", false, "");
-  table_.Modified1V = true;
-  QLineEdit* n = grid_->Cell(kN, index);
-  if (!Trimmed(grid_->Cell(column, index)).empty() && Trimmed(n).empty()) {
-    // A value typed into a new row counts once.
-    UpdatingGuard guard(state_.Updating);
-    n->setText("1");
-  }
-  ReadRow(index);
-}
-
-void Panel1V::Txt1V_N_Change(int index) {
-  if (state_.Updating) return;
-  table_.Modified1V = true;
-  SetSTATUSUndoRedo1V(table_, false, "", false, "");
-  ReadRow(index);
-}
-
-void Panel1V::ReadRow(int index) {
-  const auto cells =
-      LeerITEM1V(table_, index, grid_->Cell(kX1, index)->text().toStdString(),
-                 grid_->Cell(kX2, index)->text().toStdString(),
-                 grid_->Cell(kN, index)->text().toStdString());
-  if (!cells) return;
-  {
-    UpdatingGuard guard(state_.Updating);
-    SetBox(grid_->Cell(kXM, index), cells->XM);
-    SetBox(grid_->Cell(kXN, index), cells->XN);
-    SetBox(grid_->Cell(kX2N, index), cells->X2N);
-    SetBox(grid_->Cell(kX3N, index), cells->X3N);
-    SetBox(grid_->Cell(kX4N, index), cells->X4N);
-  }
-  const int32_t maximum = table_.N1V - (kVisibleRows - 1);
-  if (maximum > grid_->ScrollBar()->maximum()) grid_->SetScroll(maximum, table_.Top1V);
-}
-
-void Panel1V::VScroll2_Change(int32_t value) {
-  table_.Top1V = value;
-  Refresh();
-}
-
-void Panel1V::RowMouseEvent(int what, int row, Qt::KeyboardModifiers modifiers, int y) {
-  const RowSelection before{table_.SelStart1V, table_.SelEnd1V};
-  const RowSelection after =
-      RowMouseStep(mouse_, before, table_.Top1V, what, row, modifiers, y);
-  if (after != before) SetSelection1V(table_, after.start, after.end);
 }
 
 // --- Options, moments, quantiles, graph --------------------------------------------------
@@ -492,13 +347,7 @@ void Panel1V::CmdGRAF1V_Click() {
 // --- Joining the window ---------------------------------------------------------------------
 
 void InstallPanel1V(shared::PanelHost& form) {
-  InstallEditMenu(form);
-  auto* panel = new Panel1V(form.Table1V(), ProgramStats1V(), form.State(), &form.Window(),
-                            form.EditMenu(), form.Panel(shared::kTask1V));
-  // The picture buttons of the task stay above the panel.
-  panel->lower();
-  form.SetTableScrollBar(shared::kTask1V, panel->Grid()->ScrollBar());
-  form.Button(15)->SetCommand([panel] { panel->CmdGRAF1V_Click(); });
+  InstallTablePanel<Panel1V>(form, &Panel1V::CmdGRAF1V_Click);
 }
 
 }  // namespace tables

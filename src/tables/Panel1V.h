@@ -4,18 +4,17 @@
 // show again; no statistic is computed here.
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "shared/panel_host.h"
 
-#include "tables/row_mouse.h"
+#include "tables/TablePanel.h"
+#include "tables/edit_commands.h"
+#include "tables/row_reading.h"
 #include "tables/statistics1v.h"
 #include "tables/table_data.h"
-#include "tables/table_window_view.h"
-#include "tables/table_view.h"
 
 class QLabel;
 class QLineEdit;
@@ -23,31 +22,53 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
-namespace shared {
-struct ProgramState;
-class FrameWindow;
-}  // namespace shared
-
 namespace tables {
 
 class NumberBox;
-class TableGrid;
 
-// Sets a flag for as long as it lives and then puts back what it was, so that a nested
-// write does not clear the guard of the one around it.
-class UpdatingGuard {
- public:
-  explicit UpdatingGuard(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-  ~UpdatingGuard() { flag_ = previous_; }
-  UpdatingGuard(const UpdatingGuard&) = delete;
-  UpdatingGuard& operator=(const UpdatingGuard&) = delete;
+// The one-variable table as the table panel sees it.
+struct Traits1V {
+  using Table = Table1V;
+  using Stats = Stats1V;
+  using Results = Results1V;
+  using Cells = DerivedCells1V;
 
- private:
-  bool& flag_;
-  bool previous_;
+  static constexpr const char* kPanelName = "Panel1V";
+  static constexpr int16_t kTask = shared::kTask1V;
+  static constexpr int kGraphButton = 15;
+  static constexpr auto kTableOf = &shared::PanelHost::Table1V;
+  static constexpr auto kStatsOf = &ProgramStats1V;
+  static constexpr auto kView = &Table1V::View1V;
+
+  static constexpr auto kRead = &LeerITEM1V;
+  static constexpr auto kCellsOf = &DerivedCellsOf1V;
+  static constexpr auto kDeselect = &DeseleccionarTABLA1V;
+  static constexpr auto kSetSelection = &SetSelection1V;
+  static constexpr auto kSetUndoRedo = &SetSTATUSUndoRedo1V;
+  // A row refused at the row limit keeps the computed cells it showed.
+  static constexpr bool kClearsComputedFirst = false;
+
+  // The computed columns' cells, in column order.
+  static constexpr std::array kComputed = {&Cells::XM, &Cells::XN, &Cells::X2N, &Cells::X3N,
+                                           &Cells::X4N};
+  static constexpr std::array kSums = {&Results::Txt1V_SN, &Results::Txt1V_SX,
+                                       &Results::Txt1V_SX2, &Results::Txt1V_SX3,
+                                       &Results::Txt1V_SX4};
+  static constexpr std::array<ResultField<Results>, 8> kResults = {{
+      {"Txt1V_MX", &Results::Txt1V_MX},
+      {"Txt1V_VX", &Results::Txt1V_VX},
+      {"Txt1V_DX", &Results::Txt1V_DX},
+      {"Txt1V_MO", &Results::Txt1V_MO},
+      {"Txt1V_ME", &Results::Txt1V_ME},
+      {"Txt1V_AS", &Results::Txt1V_AS},
+      {"Txt1V_CU", &Results::Txt1V_CU},
+      {"Txt1V_CV", &Results::Txt1V_CV},
+  }};
+
+  static GridDesign Design();
 };
 
-class Panel1V : public QWidget, public TableWindowView {
+class Panel1V : public TablePanel<Traits1V> {
   Q_OBJECT
 
  public:
@@ -57,24 +78,15 @@ class Panel1V : public QWidget, public TableWindowView {
   // window and editMenu may be null (a panel without a main window).
   Panel1V(Table1V& table, Stats1V& stats, shared::ProgramState& state, shared::FrameWindow* window,
           QMenu* editMenu, QWidget* parent);
-  ~Panel1V() override;
-
-  TableGrid* Grid() const { return grid_; }
 
   // --- TableView ---
   void Recompute() override;
-  void Refresh() override;
-  void ShowSelection() override;
   void LayoutKind() override;
   void ClearPanel() override;
-  void UndoRedoChanged() override;
-
-  // The Edit menu shows this table's Undo and Redo (a click on the task's tab).
-  void ShowEditMenuState();
 
   // --- Handlers ---
-  void Txt1V_x_Change(int column, int index);
-  void Txt1V_N_Change(int index);
+  void Txt1V_x_Change(int column, int index) { ValueChanged(column, index); }
+  void Txt1V_N_Change(int index) { CountChanged(index); }
   void Opt1VAR_Click(int index);
   void OptMOM_Click(int index);
   void OptMR_Click(int index);
@@ -86,20 +98,9 @@ class Panel1V : public QWidget, public TableWindowView {
 
  private:
   void BuildResults();
-  void ReadRow(int index);
-  void RowMouseEvent(int what, int row, Qt::KeyboardModifiers modifiers, int y);
-  void VScroll2_Change(int32_t value);
+  void RefreshOwn() override;
   void ShowMoment(const Moment1V& moment);
   int16_t CheckedIndex(const char* prefix, int count) const;
-  void SetBox(QLineEdit* box, const std::string& text);
-  QLineEdit* Box(const char* name) const;
-
-  Table1V& table_;
-  Stats1V& stats_;
-  shared::ProgramState& state_;
-  QMenu* editMenu_;
-  TableGrid* grid_ = nullptr;
-  RowMouse mouse_;
 
   QLabel* LblESTAD1 = nullptr;
   std::array<QRadioButton*, 2> Opt1VAR{};

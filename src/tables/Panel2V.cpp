@@ -6,31 +6,22 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <tuple>
 
-#include "shared/PictureButton.h"
-#include "shared/program_state.h"
 #include "graph/graph_handover.h"
 #include "platform/qt_pictures.h"
 #include "platform/qt_whole_text.h"
-#include "tables/EditMenu.h"
-#include "tables/Panel1V.h"
-#include "tables/TableGrid.h"
-#include "tables/edit_commands.h"
 #include "tables/estimation.h"
 #include "tables/graph_window.h"
 #include "tables/model_captions.h"
-#include "tables/row_reading.h"
-#include "tables/row_text.h"
-#include "tables/undo.h"
 
 namespace tables {
 
 namespace {
 
-constexpr int kPanelWidth = 1012;
-constexpr int kPanelHeight = 660;
+using panel::Font;
+using panel::Q;
+
 const QColor kAreaBack(230, 238, 248);
 const QColor kResultBack(255, 255, 232);
 const QColor kCurveText(0, 0, 128);
@@ -93,13 +84,6 @@ QFont CaptionFont() {
   return font;
 }
 
-QFont PanelFont(double points, bool bold = false) {
-  QFont font("Arial");
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
-
 void PaintBack(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, colour);
@@ -107,7 +91,9 @@ void PaintBack(QWidget* widget, const QColor& colour) {
   widget->setAutoFillBackground(true);
 }
 
-GridDesign Design2V() {
+}  // namespace
+
+GridDesign Traits2V::Design() {
   GridDesign d;
   d.containerName = "Picture2VARDAT";
   d.headingStripName = "Picture5_0";
@@ -133,6 +119,8 @@ GridDesign Design2V() {
   return d;
 }
 
+namespace {
+
 // The columns never move; the model changes the captions of the computed columns and of
 // their sums.
 GridLayout Layout2V(const ModelCaptions2V& captions) {
@@ -154,79 +142,53 @@ GridLayout Layout2V(const ModelCaptions2V& captions) {
   return l;
 }
 
-// The result boxes: name, place, its caption label's name and place, and the name and Top
-// of its caption picture (the picture's Left follows its width).
+// Where the result boxes stand, in the order of Traits2V::kResults: the box's place, its
+// caption label's name and place, and the name and Top of its caption picture (the
+// picture's Left follows its width).
 struct ResultBox {
-  const char* box;
   QRect place;
   const char* label;
   QPoint labelAt;
   const char* picture;
   int pictureTop;
 };
-constexpr int kResultBoxCount = 8;
-const ResultBox kResults[kResultBoxCount] = {
-    {"Txt2V_MX", {56, 26, 96, 24}, "Label1_32", {8, 8}, "image4_14", 25},
-    {"Txt2V_MY", {214, 26, 96, 24}, "Label1_40", {164, 8}, "image4_19", 25},
-    {"Txt2V_DX", {57, 81, 96, 24}, "Label1_34", {9, 63}, "image4_15", 80},
-    {"Txt2V_DY", {215, 81, 96, 24}, "Label1_39", {165, 63}, "image4_18", 80},
-    {"Txt2V_VX", {56, 143, 96, 24}, "Label1_35", {8, 125}, "image4_16", 142},
-    {"Txt2V_VY", {214, 143, 96, 24}, "Label1_38", {164, 125}, "image4_17", 142},
-    {"Txt2V_COV", {396, 81, 141, 24}, "Label1_42", {331, 63}, "image4_21", 80},
-    {"Txt2V_R", {395, 143, 141, 24}, "Label1_41", {330, 125}, "image4_20", 150},
+const ResultBox kResultPlaces[Traits2V::kResults.size()] = {
+    {{56, 26, 96, 24}, "Label1_32", {8, 8}, "image4_14", 25},
+    {{214, 26, 96, 24}, "Label1_40", {164, 8}, "image4_19", 25},
+    {{57, 81, 96, 24}, "Label1_34", {9, 63}, "image4_15", 80},
+    {{215, 81, 96, 24}, "Label1_39", {165, 63}, "image4_18", 80},
+    {{56, 143, 96, 24}, "Label1_35", {8, 125}, "image4_16", 142},
+    {{214, 143, 96, 24}, "Label1_38", {164, 125}, "image4_17", 142},
+    {{396, 81, 141, 24}, "Label1_42", {331, 63}, "image4_21", 80},
+    {{395, 143, 141, 24}, "Label1_41", {330, 125}, "image4_20", 150},
 };
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-std::string Trimmed(const QLineEdit* box) { return box->text().trimmed().toStdString(); }
 
 }  // namespace
 
+// The table panel reads the frequency and the computed cells at fixed columns.
+static_assert(Panel2V::kN == Panel2V::kCountColumn &&
+              Panel2V::kXN == Panel2V::kFirstComputedColumn);
+
 Panel2V::Panel2V(Table2V& table, Stats2V& stats, shared::ProgramState& state,
                  shared::FrameWindow* window, QMenu* editMenu, QWidget* parent)
-    : QWidget(parent),
-      TableWindowView(window),
-      table_(table),
-      stats_(stats),
-      state_(state),
-      editMenu_(editMenu) {
-  setObjectName("Panel2V");
-  setGeometry(0, 0, kPanelWidth, kPanelHeight);
-  grid_ = new TableGrid(Design2V(), this);
-  grid_->onCellChanged = [this](int column, int row) {
-    if (column == kN) {
-      Txt2V_N_Change(row);
-    } else {
-      Txt2V_x_Change(column, row);
-    }
-  };
-  grid_->onCellFocused = [this] { DeseleccionarTABLA2V(table_); };
-  grid_->onRowMouse = [this](int what, int row, Qt::KeyboardModifiers modifiers, int y) {
-    RowMouseEvent(what, row, modifiers, y);
-  };
-  grid_->onScrolled = [this](int32_t value) { VScroll1_Change(value); };
-  grid_->rowCount = [this] { return table_.N2V; };
+    : TablePanel(table, stats, state, window, editMenu, parent) {
   BuildResults();
   LayoutKind();
-  table_.View2V = this;
-}
-
-Panel2V::~Panel2V() {
-  if (table_.View2V == this) table_.View2V = nullptr;
+  Attach();
 }
 
 void Panel2V::BuildResults() {
   LblESTAD2 = new QLabel(this);
   LblESTAD2->setObjectName("LblESTAD2");
   LblESTAD2->setGeometry(19, 6, 600, 26);
-  LblESTAD2->setFont(PanelFont(12, true));
+  LblESTAD2->setFont(Font(12, true));
 
   auto* models = new QButtonGroup(this);
   for (int16_t i = 0; i < 5; ++i) {
     OptREG[i] = new QRadioButton(Q(ModelCaption(i)), this);
     OptREG[i]->setObjectName(QString("OptREG_%1").arg(i));
     OptREG[i]->setGeometry(19 + 112 * i, 36, 108, 24);
-    OptREG[i]->setFont(PanelFont(9.75));
+    OptREG[i]->setFont(Font(9.75));
     models->addButton(OptREG[i]);
     connect(OptREG[i], &QRadioButton::clicked, this, [this, i] { OptREG_Click(i); });
   }
@@ -239,18 +201,19 @@ void Panel2V::BuildResults() {
   auto label = [this](const QString& name, const QString& text, QPoint at) {
     auto* l = new QLabel(text, resultArea_);
     l->setObjectName(name);
-    l->setFont(PanelFont(9.75));
+    l->setFont(Font(9.75));
     l->move(at);
     l->adjustSize();
     return l;
   };
-  for (const ResultBox& r : kResults) {
+  for (size_t i = 0; i < Traits2V::kResults.size(); ++i) {
+    const ResultBox& r = kResultPlaces[i];
     auto* box = new QLineEdit(resultArea_);
-    box->setObjectName(r.box);
+    box->setObjectName(Traits2V::kResults[i].name);
     box->setGeometry(r.place);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    box->setFont(PanelFont(9.75));
+    box->setFont(Font(9.75));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, kResultBack);
     box->setPalette(palette);
@@ -275,7 +238,7 @@ void Panel2V::BuildResults() {
   Txt2V_CUR->setObjectName("Txt2V_CUR");
   Txt2V_CUR->setGeometry(330, 26, 476, 27);
   Txt2V_CUR->setReadOnly(true);
-  Txt2V_CUR->setFont(PanelFont(11.25, true));
+  Txt2V_CUR->setFont(Font(11.25, true));
   QPalette curve = Txt2V_CUR->palette();
   curve.setColor(QPalette::Base, kResultBack);
   curve.setColor(QPalette::Text, kCurveText);
@@ -291,7 +254,7 @@ void Panel2V::BuildResults() {
 
 void Panel2V::BuildEstimation(QWidget* area) {
   auto* title = new QLabel("Estimation", area);
-  title->setFont(PanelFont(9.75));
+  title->setFont(Font(9.75));
   title->move(822, 8);
   title->adjustSize();
   Txt2V_ESTX = new NumberBox(area);
@@ -306,7 +269,7 @@ void Panel2V::BuildEstimation(QWidget* area) {
     symbol->adjustSize();
     box->setObjectName(name);
     box->setGeometry(852, top, 112, 24);
-    box->setFont(PanelFont(9.75));
+    box->setFont(Font(9.75));
     platform::KeepTextWhole(box);
     NumberBox* to = other;
     box->onKey = [this, to](QKeyEvent* event) { return EstimationKey(to, event); };
@@ -315,64 +278,18 @@ void Panel2V::BuildEstimation(QWidget* area) {
   connect(Txt2V_ESTY, &QLineEdit::textChanged, this, [this] { Txt2V_ESTY_Change(); });
 }
 
-QLineEdit* Panel2V::Box(const char* name) const { return findChild<QLineEdit*>(name); }
-
 QLabel* Panel2V::LabelNamed(const QString& name) const { return findChild<QLabel*>(name); }
-
-void Panel2V::SetBox(QLineEdit* box, const std::string& text) {
-  const QString value = Q(text);
-  if (box->text() != value) box->setText(value);
-}
 
 // --- TableView ---------------------------------------------------------------------------
 
 void Panel2V::Recompute() {
   const Results2V r = ProcesarDatos2VAR(table_, stats_);
   UpdatingGuard guard(state_.Updating);
-  const std::string* sums[] = {&r.Txt2V_SN,  &r.Txt2V_SX,  &r.Txt2V_SY,
-                               &r.Txt2V_SX2, &r.Txt2V_SY2, &r.Txt2V_SXY};
-  for (int i = 0; i < 6; ++i) SetBox(grid_->SumBox(i), *sums[i]);
-  const std::pair<const char*, const std::string*> boxes[] = {
-      {"Txt2V_MX", &r.Txt2V_MX}, {"Txt2V_MY", &r.Txt2V_MY},   {"Txt2V_VX", &r.Txt2V_VX},
-      {"Txt2V_VY", &r.Txt2V_VY}, {"Txt2V_DX", &r.Txt2V_DX},   {"Txt2V_DY", &r.Txt2V_DY},
-      {"Txt2V_COV", &r.Txt2V_COV}, {"Txt2V_R", &r.Txt2V_R}};
-  for (const auto& [name, text] : boxes) SetBox(Box(name), *text);
+  ShowResults(r);
   // The equation first: an estimate must never stand beside a changed curve.
   SetBox(Txt2V_CUR, r.Txt2V_CUR);
   SetBox(Txt2V_ESTX, "");
   SetBox(Txt2V_ESTY, "");
-}
-
-void Panel2V::Refresh() {
-  // A frequency in the last row reads that row back, which always leaves one empty row
-  // after it, as typing into it does.
-  const int32_t lastShown = table_.Top2V + kVisibleRows - 1;
-  if (lastShown >= table_.N2V && table_.N2V < kMaxRows && !IsEmpty(table_.Data2V_N[table_.N2V])) {
-    table_.N2V += 1;
-  }
-  grid_->SetScroll(table_.N2V - (kVisibleRows - 1), table_.Top2V);
-  table_.Top2V = grid_->ScrollBar()->value();
-  UpdatingGuard guard(state_.Updating);
-  for (int i = 1; i <= kVisibleRows; ++i) {
-    const int32_t r = table_.Top2V + i - 1;
-    SetBox(grid_->Cell(kITEM, i), std::to_string(r));
-    SetBox(grid_->Cell(kX, i), InputCellText(table_.Data2V_X[r]));
-    SetBox(grid_->Cell(kY, i), InputCellText(table_.Data2V_Y[r]));
-    SetBox(grid_->Cell(kN, i), InputCellText(table_.Data2V_N[r]));
-    const DerivedCells2V d = DerivedCellsOf2V(table_, r);
-    SetBox(grid_->Cell(kXN, i), d.XN);
-    SetBox(grid_->Cell(kYN, i), d.YN);
-    SetBox(grid_->Cell(kX2N, i), d.X2N);
-    SetBox(grid_->Cell(kY2N, i), d.Y2N);
-    SetBox(grid_->Cell(kXYN, i), d.XYN);
-  }
-  ShowSelection();
-}
-
-void Panel2V::ShowSelection() {
-  const bool any = table_.SelStart2V != -1 && table_.SelEnd2V != -1;
-  grid_->PaintRows(table_.Top2V, any ? std::min(table_.SelStart2V, table_.SelEnd2V) : -1,
-                   any ? std::max(table_.SelStart2V, table_.SelEnd2V) : -1);
 }
 
 void Panel2V::LayoutKind() {
@@ -395,7 +312,7 @@ void Panel2V::CargarImagenes2v() {
   }
   // Each caption picture stands 3 pixels left of its box, by its own width.
   for (size_t i = 0; i < c.results.size(); ++i) {
-    const ResultBox& r = kResults[i];
+    const ResultBox& r = kResultPlaces[i];
     QLabel* picture = LabelNamed(r.picture);
     picture->setText(CaptionPicture(c.results[i]));
     picture->adjustSize();
@@ -416,76 +333,10 @@ void Panel2V::CargarImagenes2v() {
 
 void Panel2V::ClearPanel() {
   UpdatingGuard guard(state_.Updating);
-  for (int c = 0; c < grid_->ColumnCount(); ++c) {
-    for (int i = 1; i <= kVisibleRows; ++i) SetBox(grid_->Cell(c, i), "");
-  }
-  for (int i = 1; i < 6; ++i) SetBox(grid_->SumBox(i), "");
-  for (const ResultBox& r : kResults) SetBox(Box(r.box), "");
+  ClearShown();
   SetBox(Txt2V_CUR, "");
   SetBox(Txt2V_ESTX, "");
   SetBox(Txt2V_ESTY, "");
-}
-
-void Panel2V::UndoRedoChanged() {
-  if (state_.CurrentTask == shared::kTask2V) ShowEditMenuState();
-}
-
-void Panel2V::ShowEditMenuState() { ShowUndoRedo(editMenu_, UndoRedoMenuOf(table_)); }
-
-// --- Grid handlers ------------------------------------------------------------------------
-
-void Panel2V::Txt2V_x_Change(int column, int index) {
-  if (state_.Updating) return;
-  SetSTATUSUndoRedo2V(table_, false, "", false, "");
-  table_.Modified2V = true;
-  QLineEdit* n = grid_->Cell(kN, index);
-  if (!Trimmed(grid_->Cell(column, index)).empty() && Trimmed(n).empty()) {
-    // A value typed into a new row counts once.
-    UpdatingGuard guard(state_.Updating);
-    n->setText("1");
-  }
-  ReadRow(index);
-}
-
-void Panel2V::Txt2V_N_Change(int index) {
-  if (state_.Updating) return;
-  table_.Modified2V = true;
-  SetSTATUSUndoRedo2V(table_, false, "", false, "");
-  ReadRow(index);
-}
-
-void Panel2V::ReadRow(int index) {
-  {
-    // Cleared first, so that a row refused at the row limit shows no stale products.
-    UpdatingGuard guard(state_.Updating);
-    for (int c : {kXN, kYN, kX2N, kY2N, kXYN}) SetBox(grid_->Cell(c, index), "");
-  }
-  const auto cells = LeerITEM2V(table_, index, grid_->Cell(kX, index)->text().toStdString(),
-                                grid_->Cell(kY, index)->text().toStdString(),
-                                grid_->Cell(kN, index)->text().toStdString());
-  if (!cells) return;
-  {
-    UpdatingGuard guard(state_.Updating);
-    SetBox(grid_->Cell(kXN, index), cells->XN);
-    SetBox(grid_->Cell(kYN, index), cells->YN);
-    SetBox(grid_->Cell(kX2N, index), cells->X2N);
-    SetBox(grid_->Cell(kY2N, index), cells->Y2N);
-    SetBox(grid_->Cell(kXYN, index), cells->XYN);
-  }
-  const int32_t maximum = table_.N2V - (kVisibleRows - 1);
-  if (maximum > grid_->ScrollBar()->maximum()) grid_->SetScroll(maximum, table_.Top2V);
-}
-
-void Panel2V::VScroll1_Change(int32_t value) {
-  table_.Top2V = value;
-  Refresh();
-}
-
-void Panel2V::RowMouseEvent(int what, int row, Qt::KeyboardModifiers modifiers, int y) {
-  const RowSelection before{table_.SelStart2V, table_.SelEnd2V};
-  const RowSelection after =
-      RowMouseStep(mouse_, before, table_.Top2V, what, row, modifiers, y);
-  if (after != before) SetSelection2V(table_, after.start, after.end);
 }
 
 // --- Model, estimation, graph ------------------------------------------------------------
@@ -532,13 +383,7 @@ void Panel2V::CmdGRAF2V_Click() {
 // --- Joining the window ---------------------------------------------------------------------
 
 void InstallPanel2V(shared::PanelHost& form) {
-  InstallEditMenu(form);
-  auto* panel = new Panel2V(form.Table2V(), ProgramStats2V(), form.State(), &form.Window(),
-                            form.EditMenu(), form.Panel(shared::kTask2V));
-  // The picture buttons of the task stay above the panel.
-  panel->lower();
-  form.SetTableScrollBar(shared::kTask2V, panel->Grid()->ScrollBar());
-  form.Button(12)->SetCommand([panel] { panel->CmdGRAF2V_Click(); });
+  InstallTablePanel<Panel2V>(form, &Panel2V::CmdGRAF2V_Click);
 }
 
 }  // namespace tables

@@ -5,18 +5,17 @@
 // is computed here.
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "shared/panel_host.h"
 
-#include "tables/row_mouse.h"
+#include "tables/TablePanel.h"
+#include "tables/edit_commands.h"
+#include "tables/row_reading.h"
 #include "tables/statistics2v.h"
 #include "tables/table_data.h"
-#include "tables/table_window_view.h"
-#include "tables/table_view.h"
 
 class QKeyEvent;
 class QLabel;
@@ -24,17 +23,54 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 
-namespace shared {
-struct ProgramState;
-class FrameWindow;
-}  // namespace shared
-
 namespace tables {
 
 class NumberBox;
-class TableGrid;
 
-class Panel2V : public QWidget, public TableWindowView {
+// The two-variable table as the table panel sees it.
+struct Traits2V {
+  using Table = Table2V;
+  using Stats = Stats2V;
+  using Results = Results2V;
+  using Cells = DerivedCells2V;
+
+  static constexpr const char* kPanelName = "Panel2V";
+  static constexpr int16_t kTask = shared::kTask2V;
+  static constexpr int kGraphButton = 12;
+  static constexpr auto kTableOf = &shared::PanelHost::Table2V;
+  static constexpr auto kStatsOf = &ProgramStats2V;
+  static constexpr auto kView = &Table2V::View2V;
+
+  static constexpr auto kRead = &LeerITEM2V;
+  static constexpr auto kCellsOf = &DerivedCellsOf2V;
+  static constexpr auto kDeselect = &DeseleccionarTABLA2V;
+  static constexpr auto kSetSelection = &SetSelection2V;
+  static constexpr auto kSetUndoRedo = &SetSTATUSUndoRedo2V;
+  // A row refused at the row limit shows no stale products.
+  static constexpr bool kClearsComputedFirst = true;
+
+  // The computed columns' cells, in column order.
+  static constexpr std::array kComputed = {&Cells::XN, &Cells::YN, &Cells::X2N, &Cells::Y2N,
+                                           &Cells::XYN};
+  static constexpr std::array kSums = {&Results::Txt2V_SN,  &Results::Txt2V_SX,
+                                       &Results::Txt2V_SY,  &Results::Txt2V_SX2,
+                                       &Results::Txt2V_SY2, &Results::Txt2V_SXY};
+  // In the order of the models' captions for them (model_captions.h).
+  static constexpr std::array<ResultField<Results>, 8> kResults = {{
+      {"Txt2V_MX", &Results::Txt2V_MX},
+      {"Txt2V_MY", &Results::Txt2V_MY},
+      {"Txt2V_DX", &Results::Txt2V_DX},
+      {"Txt2V_DY", &Results::Txt2V_DY},
+      {"Txt2V_VX", &Results::Txt2V_VX},
+      {"Txt2V_VY", &Results::Txt2V_VY},
+      {"Txt2V_COV", &Results::Txt2V_COV},
+      {"Txt2V_R", &Results::Txt2V_R},
+  }};
+
+  static GridDesign Design();
+};
+
+class Panel2V : public TablePanel<Traits2V> {
   Q_OBJECT
 
  public:
@@ -44,24 +80,15 @@ class Panel2V : public QWidget, public TableWindowView {
   // window and editMenu may be null (a panel without a main window).
   Panel2V(Table2V& table, Stats2V& stats, shared::ProgramState& state, shared::FrameWindow* window,
           QMenu* editMenu, QWidget* parent);
-  ~Panel2V() override;
-
-  TableGrid* Grid() const { return grid_; }
 
   // --- TableView ---
   void Recompute() override;
-  void Refresh() override;
-  void ShowSelection() override;
   void LayoutKind() override;
   void ClearPanel() override;
-  void UndoRedoChanged() override;
-
-  // The Edit menu shows this table's Undo and Redo.
-  void ShowEditMenuState();
 
   // --- Handlers ---
-  void Txt2V_x_Change(int column, int index);
-  void Txt2V_N_Change(int index);
+  void Txt2V_x_Change(int column, int index) { ValueChanged(column, index); }
+  void Txt2V_N_Change(int index) { CountChanged(index); }
   void OptREG_Click(int index);
   void Txt2V_ESTX_Change();
   void Txt2V_ESTY_Change();
@@ -73,21 +100,9 @@ class Panel2V : public QWidget, public TableWindowView {
   // Captions, caption pictures, the correlation's visibility and the formula picture of
   // the table's model.
   void CargarImagenes2v();
-  void ReadRow(int index);
-  void RowMouseEvent(int what, int row, Qt::KeyboardModifiers modifiers, int y);
-  void VScroll1_Change(int32_t value);
   // Tab, Up and Down in an estimation box jump to the other box.
   bool EstimationKey(NumberBox* other, QKeyEvent* event);
-  void SetBox(QLineEdit* box, const std::string& text);
-  QLineEdit* Box(const char* name) const;
   QLabel* LabelNamed(const QString& name) const;
-
-  Table2V& table_;
-  Stats2V& stats_;
-  shared::ProgramState& state_;
-  QMenu* editMenu_;
-  TableGrid* grid_ = nullptr;
-  RowMouse mouse_;
 
   QLabel* LblESTAD2 = nullptr;
   std::array<QRadioButton*, 5> OptREG{};
