@@ -80,16 +80,18 @@ struct Region {
   double lower = 0, upper = 0;
 };
 
-// The acceptance region of a statistic with the given distribution and tail.
+// The acceptance region of a statistic with the given distribution and tail. Each point
+// comes from the tail it cuts off, which is the small one: a point taken from 1 - alpha
+// would lose an alpha below the rounding of 1.
 Region Critical(Dist dist, int16_t side, double alpha, int32_t k1, int32_t k2, double df) {
   switch (dist) {
     case Dist::Normal:
       if (side == kTwoSided) {
-        const double c = NormalInversa(1 - alpha / 2);
+        const double c = -NormalInversa(alpha / 2);
         return {-c, c};
       }
-      if (side == kLeft) return {-NormalInversa(1 - alpha), kInfiniteEnd};
-      return {-kInfiniteEnd, NormalInversa(1 - alpha)};
+      if (side == kLeft) return {NormalInversa(alpha), kInfiniteEnd};
+      return {-kInfiniteEnd, -NormalInversa(alpha)};
     case Dist::Student:
       if (side == kTwoSided) {
         const double c = TStudentInversa(k1, alpha / 2);
@@ -98,15 +100,15 @@ Region Critical(Dist dist, int16_t side, double alpha, int32_t k1, int32_t k2, d
       if (side == kLeft) return {-TStudentInversa(k1, alpha), kInfiniteEnd};
       return {-kInfiniteEnd, TStudentInversa(k1, alpha)};
     case Dist::ChiSquare:
-      if (side == kTwoSided) return {Ji2Inversa(df, 1 - alpha / 2), Ji2Inversa(df, alpha / 2)};
-      if (side == kLeft) return {Ji2Inversa(df, 1 - alpha), kInfiniteEnd};
+      if (side == kTwoSided) return {Ji2AcumInversa(df, alpha / 2), Ji2Inversa(df, alpha / 2)};
+      if (side == kLeft) return {Ji2AcumInversa(df, alpha), kInfiniteEnd};
       return {0, Ji2Inversa(df, alpha)};
     case Dist::F:
       if (side == kTwoSided) {
-        const double lower = FSnedecorInversa(k1, k2, 1 - alpha / 2);
+        const double lower = FSnedecorAcumInversa(k1, k2, alpha / 2);
         return {lower, FSnedecorInversa(k1, k2, alpha / 2)};
       }
-      if (side == kLeft) return {FSnedecorInversa(k1, k2, 1 - alpha), kInfiniteEnd};
+      if (side == kLeft) return {FSnedecorAcumInversa(k1, k2, alpha), kInfiniteEnd};
       return {0, FSnedecorInversa(k1, k2, alpha)};
   }
   return {};
@@ -253,19 +255,19 @@ IntervalOutcome RunInterval(int16_t type, const PanelInput& in, PanelResult& res
     upper = centre + margin;
   };
   switch (type) {
-    case MVC: symmetric(in.X1, NormalInversa(1 - a2), std::sqrt(in.S1 / in.N1)); break;
+    case MVC: symmetric(in.X1, -NormalInversa(a2), std::sqrt(in.S1 / in.N1)); break;
     case MVD: symmetric(in.X1, TStudentInversa(k, a2), std::sqrt(in.S1 / in.N1)); break;
     case VAR:
       point1 = Ji2Inversa(in.N1 - 1, a2);
-      point2 = Ji2Inversa(in.N1 - 1, 1 - a2);
+      point2 = Ji2AcumInversa(in.N1 - 1, a2);
       lower = (in.N1 - 1) * in.S1 / point1;
       upper = (in.N1 - 1) * in.S1 / point2;
       break;
     case PRO:
-      symmetric(in.X1, NormalInversa(1 - a2), std::sqrt((1 - in.X1) * in.X1 / in.N1));
+      symmetric(in.X1, -NormalInversa(a2), std::sqrt((1 - in.X1) * in.X1 / in.N1));
       break;
     case M2C:
-      symmetric(in.X1 - in.X2, NormalInversa(1 - a2), std::sqrt(in.S1 / in.N1 + in.S2 / in.N2));
+      symmetric(in.X1 - in.X2, -NormalInversa(a2), std::sqrt(in.S1 / in.N1 + in.S2 / in.N2));
       break;
     case M2D:
       symmetric(in.X1 - in.X2, TStudentInversa(k, a2), std::sqrt(in.S1 / in.N1 + in.S2 / in.N2));
@@ -274,13 +276,13 @@ IntervalOutcome RunInterval(int16_t type, const PanelInput& in, PanelResult& res
       symmetric(in.X1 - in.X2, TStudentInversa(k, a2), aux * std::sqrt(1 / in.N1 + 1 / in.N2));
       break;
     case VA2:
-      point1 = FSnedecorInversa(k, k2, 1 - a2);
+      point1 = FSnedecorAcumInversa(k, k2, a2);
       point2 = FSnedecorInversa(k, k2, a2);
       lower = in.S1 / in.S2 * point1;
       upper = in.S1 / in.S2 * point2;
       break;
     case PR2:
-      symmetric(in.X1 - in.X2, NormalInversa(1 - a2),
+      symmetric(in.X1 - in.X2, -NormalInversa(a2),
                 std::sqrt(in.X1 * (1 - in.X1) / in.N1 + in.X2 * (1 - in.X2) / in.N2));
       break;
     default: return out;

@@ -29,8 +29,12 @@ constexpr double kLs2pi = 0.918938533204673;
 constexpr double kEul = 0.577215664901533;
 
 // The series and the continued fraction converge in a few times sqrt(a) passes near
-// x = a; this many means a (in the trillions) beyond what a double can sum in useful time.
+// x = a, a few thousand below kUniformFrom; this many means they never will.
 constexpr long kMaxPasses = 10'000'000;
+// From this shape on, both tails come from Temme's uniform expansion instead: as exact as
+// the sums there, in a handful of operations where the sums take thousands of passes
+// (millions for a chi-square of a billion degrees of freedom).
+constexpr double kUniformFrom = 1E5;
 
 // ln Gamma on [2, 3) as a ratio; C lists its leading 1.
 constexpr double kLgamB[] = {-1378.25152569121, -38801.6315134638, -331612.992738871,
@@ -68,6 +72,41 @@ double GammaIncFactor(double a, double x) {
   const double ax = Chk(a * Log(x) - x - LnGamma(a, sign));
   if (ax < -kMaxLog) return 0;
   return Exp(ax);
+}
+
+// Temme's uniform expansion of both regularized tails for large a, with its first two
+// correction terms: P = erfc(-eta sqrt(a/2))/2 - R and Q = erfc(eta sqrt(a/2))/2 + R, where
+// eta^2/2 = lambda - 1 - ln lambda for lambda = x/a. The terms left out are of relative
+// order 1/a^2.
+void UniformTails(double a, double x, double& lower, double& upper) {
+  const double mu = (x - a) / a;
+  // mu - ln(1 + mu), whose leading terms cancel near mu = 0: there by its series.
+  double d = 0;
+  if (std::fabs(mu) < 0.1) {
+    double power = mu * mu;
+    for (int k = 2; k < 40; ++k) {
+      const double term = (k % 2 == 0 ? power : -power) / k;
+      d += term;
+      if (std::fabs(term) <= 1E-17 * std::fabs(d)) break;
+      power *= mu;
+    }
+  } else {
+    d = mu - std::log1p(mu);
+  }
+  const double eta = std::copysign(std::sqrt(2 * d), mu);
+  // The two coefficients are differences of poles near eta = 0: there by their series.
+  double c0, c1;
+  if (std::fabs(eta) < 1E-2) {
+    c0 = -1.0 / 3 + eta / 12 - 2 * eta * eta / 135 + eta * eta * eta / 864;
+    c1 = -1.0 / 540 - eta / 288;
+  } else {
+    c0 = 1 / mu - 1 / eta;
+    c1 = 1 / (eta * eta * eta) - 1 / (mu * mu * mu) - 1 / (mu * mu) - 1 / (12 * mu);
+  }
+  const double r = std::exp(-0.5 * a * eta * eta) / std::sqrt(2 * kPi * a) * (c0 + c1 / a);
+  const double s = eta * std::sqrt(0.5 * a);
+  lower = std::fmax(0.0, 0.5 * std::erfc(-s) - r);
+  upper = std::fmax(0.0, 0.5 * std::erfc(s) + r);
 }
 
 }  // namespace
@@ -177,6 +216,11 @@ double Gamma(double x) {
 
 double GammaIncInf(double a, double x) {
   if (x <= 0 || a <= 0) return 0;
+  if (a >= kUniformFrom && std::isfinite(a)) {
+    double lower, upper;
+    UniformTails(a, x, lower, upper);
+    return Chk(lower);
+  }
   if (x > 1 && x > a) return 1 - GammaIncSup(a, x);
   const double ax = GammaIncFactor(a, x);
   if (ax == 0) return 0;
@@ -193,6 +237,11 @@ double GammaIncInf(double a, double x) {
 
 double GammaIncSup(double a, double x) {
   if (x <= 0 || a <= 0) return 1;
+  if (a >= kUniformFrom && std::isfinite(a)) {
+    double lower, upper;
+    UniformTails(a, x, lower, upper);
+    return Chk(upper);
+  }
   if (x < 1 || x < a) return 1 - GammaIncInf(a, x);
   const double ax = GammaIncFactor(a, x);
   if (ax == 0) return 0;

@@ -53,8 +53,12 @@ void Reject() { ErrorFlag = 1; }
 
 // A failure inside a routine, or a value that is no finite number, refuses the request
 // before anything is written.
+// A point the library can only give as its infinite mark, 1E+300, lies beyond what a box
+// holds: written there, it would read back as a blank box.
 bool Failed(std::initializer_list<double> values) {
-  if (ErrorFlag != 0 || !Finite(values)) {
+  bool reachable = true;
+  for (double value : values) reachable = reachable && std::fabs(value) < BlankDI;
+  if (ErrorFlag != 0 || !Finite(values) || !reachable) {
     Reject();
     return true;
   }
