@@ -199,7 +199,9 @@ TestOutcome RunTest(int16_t type, int16_t side, const PanelInput& in, PanelResul
     }
     default: return out;
   }
-  if (!Sound({statistic, aux})) return out;
+  // A statistic at or beyond the library's infinite mark cannot be set against a region
+  // whose open ends are marks just beyond it.
+  if (!Sound({statistic, aux}) || std::fabs(statistic) >= kLibraryInfinity) return out;
 
   const Region region = Critical(dist, side, in.Alpha, k1, k2, chiDf);
   if (!Sound({region.lower, region.upper})) return out;

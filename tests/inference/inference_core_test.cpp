@@ -118,6 +118,9 @@ TEST_F(InferenceCore, InputsThatFailTheChecksOrTheArithmeticAreInvalid) {
       {"degrees of freedom beyond a Long", MVD, {10, 3E+9, 0, 11, 0, 4, 0, 0.95, 0.05}, true},
       {"F degrees beyond a Long", VA2, {0, 10, 5E+9, 0, 0, 4, 9, 0.95, 0.05}, true},
       {"pooled degrees beyond a Long", M2I, {0, 2E+9, 2E+9, 1, 2, 4, 9, 0.95, 0.05}, true},
+      // The statistic 5.69E+300 lies beyond the marks of the region's open ends.
+      {"statistic beyond the infinite mark", VAR, {1, 6.324E+299, 0, 0, 0, 9, 0, 0.24, 0.76},
+       false},
   };
   for (const auto& [what, type, in, interval] : cases) {
     for (int16_t side = 0; side < 3; ++side) {
