@@ -42,6 +42,13 @@ bool Sound(std::initializer_list<double> values) {
   return true;
 }
 
+// A finite value past the library's infinite mark: shown, it would read as an open end.
+// The marks themselves (a point beyond the library's reach, a region's open end) are not.
+bool Beyond(double x) {
+  const double size = std::fabs(x);
+  return size > kLibraryInfinity && size != kInfiniteEnd;
+}
+
 // Degrees of freedom as the Long the t and F routines take; false outside its range.
 bool ToLong(double df, int32_t& k) {
   if (!(df >= 1 && df <= std::numeric_limits<int32_t>::max())) return false;
@@ -204,7 +211,9 @@ TestOutcome RunTest(int16_t type, int16_t side, const PanelInput& in, PanelResul
   if (!Sound({statistic, aux}) || std::fabs(statistic) >= kLibraryInfinity) return out;
 
   const Region region = Critical(dist, side, in.Alpha, k1, k2, chiDf);
-  if (!Sound({region.lower, region.upper})) return out;
+  if (!Sound({region.lower, region.upper}) || Beyond(region.lower) || Beyond(region.upper)) {
+    return out;
+  }
 
   out.reject = (statistic < region.lower || statistic > region.upper) ? 1 : 0;
   std::string lower, upper;
@@ -289,7 +298,9 @@ IntervalOutcome RunInterval(int16_t type, const PanelInput& in, PanelResult& res
       break;
     default: return out;
   }
-  if (!Sound({lower, upper, point1, point2, margin})) return out;
+  if (!Sound({lower, upper, point1, point2, margin}) || Beyond(lower) || Beyond(upper)) {
+    return out;
+  }
 
   std::string low, high;
   if (!Bound(lower, low) || !Bound(upper, high)) return out;

@@ -121,6 +121,11 @@ TEST_F(InferenceCore, InputsThatFailTheChecksOrTheArithmeticAreInvalid) {
       // The statistic 5.69E+300 lies beyond the marks of the region's open ends.
       {"statistic beyond the infinite mark", VAR, {1, 6.324E+299, 0, 0, 0, 9, 0, 0.24, 0.76},
        false},
+      // A region starting at 2.2E+300 and interval ends near 3E+300 would show as "+oo".
+      {"region beyond the infinite mark", VAR, {4, 2.2E+300, 0, 0, 0, 0.52, 0, 0.08, 0.92},
+       false},
+      {"interval beyond the infinite mark", VA2, {0, 9, 915, 0, 0, 5.6324E+300, 2, 0.09, 0.91},
+       true},
   };
   for (const auto& [what, type, in, interval] : cases) {
     for (int16_t side = 0; side < 3; ++side) {
