@@ -87,6 +87,34 @@ struct Region {
   double lower = 0, upper = 0;
 };
 
+// The chi-square and F points over a lower tail q or an upper tail p, each found from the
+// tail it cuts off while that tail is small: from 1 - q a small q would be lost. Near the
+// median both ends of a region come from one routine, so that two points a hair apart
+// stay in order.
+double Ji2Lower(double df, double q) {
+  return q < 0.25 ? Ji2AcumInversa(df, q) : Ji2Inversa(df, 1 - q);
+}
+double Ji2Upper(double df, double p) {
+  return p > 0.75 ? Ji2AcumInversa(df, 1 - p) : Ji2Inversa(df, p);
+}
+double FLower(int32_t k1, int32_t k2, double q) {
+  return q < 0.25 ? FSnedecorAcumInversa(k1, k2, q) : FSnedecorInversa(k1, k2, 1 - q);
+}
+double FUpper(int32_t k1, int32_t k2, double p) {
+  return p > 0.75 ? FSnedecorAcumInversa(k1, k2, 1 - p) : FSnedecorInversa(k1, k2, p);
+}
+
+// Two points a hair apart about the median (a level near 0) can come out of the inverses
+// crossed by their last digits; they then meet halfway, as the exact points nearly do.
+void Uncross(double& below, double& above) {
+  if (below > above) below = above = below / 2 + above / 2;
+}
+
+Region Uncrossed(double lower, double upper) {
+  Uncross(lower, upper);
+  return {lower, upper};
+}
+
 // The acceptance region of a statistic with the given distribution and tail. Each point
 // comes from the tail it cuts off, which is the small one: a point taken from 1 - alpha
 // would lose an alpha below the rounding of 1.
@@ -107,16 +135,15 @@ Region Critical(Dist dist, int16_t side, double alpha, int32_t k1, int32_t k2, d
       if (side == kLeft) return {-TStudentInversa(k1, alpha), kInfiniteEnd};
       return {-kInfiniteEnd, TStudentInversa(k1, alpha)};
     case Dist::ChiSquare:
-      if (side == kTwoSided) return {Ji2AcumInversa(df, alpha / 2), Ji2Inversa(df, alpha / 2)};
-      if (side == kLeft) return {Ji2AcumInversa(df, alpha), kInfiniteEnd};
-      return {0, Ji2Inversa(df, alpha)};
+      if (side == kTwoSided) return Uncrossed(Ji2Lower(df, alpha / 2), Ji2Upper(df, alpha / 2));
+      if (side == kLeft) return {Ji2Lower(df, alpha), kInfiniteEnd};
+      return {0, Ji2Upper(df, alpha)};
     case Dist::F:
       if (side == kTwoSided) {
-        const double lower = FSnedecorAcumInversa(k1, k2, alpha / 2);
-        return {lower, FSnedecorInversa(k1, k2, alpha / 2)};
+        return Uncrossed(FLower(k1, k2, alpha / 2), FUpper(k1, k2, alpha / 2));
       }
-      if (side == kLeft) return {FSnedecorAcumInversa(k1, k2, alpha), kInfiniteEnd};
-      return {0, FSnedecorInversa(k1, k2, alpha)};
+      if (side == kLeft) return {FLower(k1, k2, alpha), kInfiniteEnd};
+      return {0, FUpper(k1, k2, alpha)};
   }
   return {};
 }
@@ -269,8 +296,9 @@ IntervalOutcome RunInterval(int16_t type, const PanelInput& in, PanelResult& res
     case MVC: symmetric(in.X1, -NormalInversa(a2), std::sqrt(in.S1 / in.N1)); break;
     case MVD: symmetric(in.X1, TStudentInversa(k, a2), std::sqrt(in.S1 / in.N1)); break;
     case VAR:
-      point1 = Ji2Inversa(in.N1 - 1, a2);
-      point2 = Ji2AcumInversa(in.N1 - 1, a2);
+      point1 = Ji2Upper(in.N1 - 1, a2);
+      point2 = Ji2Lower(in.N1 - 1, a2);
+      Uncross(point2, point1);
       lower = (in.N1 - 1) * in.S1 / point1;
       upper = (in.N1 - 1) * in.S1 / point2;
       break;
@@ -287,8 +315,9 @@ IntervalOutcome RunInterval(int16_t type, const PanelInput& in, PanelResult& res
       symmetric(in.X1 - in.X2, TStudentInversa(k, a2), aux * std::sqrt(1 / in.N1 + 1 / in.N2));
       break;
     case VA2:
-      point1 = FSnedecorAcumInversa(k, k2, a2);
-      point2 = FSnedecorInversa(k, k2, a2);
+      point1 = FLower(k, k2, a2);
+      point2 = FUpper(k, k2, a2);
+      Uncross(point1, point2);
       lower = in.S1 / in.S2 * point1;
       upper = in.S1 / in.S2 * point2;
       break;

@@ -149,6 +149,15 @@ TEST_F(InferenceCore, DeepLevelsAndHugeSamplesKeepTheirPoints) {
   EXPECT_EQ(RunTest(MVC, kLeft, mean, result).region, "( -8.20954  ,   +oo )");
   EXPECT_EQ(RunTest(MVC, kRight, mean, result).region, "( -oo  ,   8.20954 )");
 
+  // A level near 0 leaves tails a hair below one half each: both ends of the region come
+  // from one routine and stay in order.
+  const PanelInput ratio{0, 10, 1.04446E+9, 0, 0, 4, 2, 5.4E-10, 1 - 5.4E-10};
+  const std::string region = RunTest(VA2, kTwoSided, ratio, result).region;
+  const size_t comma = region.find(',');
+  ASSERT_NE(comma, std::string::npos) << region;
+  EXPECT_LE(LeerNumero(region.substr(1, comma - 1)), LeerNumero(region.substr(comma + 1)))
+      << region;
+
   const PanelInput variance{4, 1E+17, 0, 0, 0, 6, 0, 0.95, 0.05};
   const IntervalOutcome wide = RunInterval(VAR, variance, result);
   ASSERT_TRUE(wide.ok);
