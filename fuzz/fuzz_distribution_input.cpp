@@ -88,7 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(now.find("nan") == std::string::npos && now.find("inf") == std::string::npos,
             "a result is a number");
     const double v = LeerNumero(now);
-    Require(std::isfinite(v) && v != NoValue && std::fabs(v) < 1E+299, "a result is finite");
+    // 1E+300 itself marks a blank box: every result lies below it.
+    Require(std::isfinite(v) && v != NoValue && std::fabs(v) < probability::BlankDI,
+            "a result is finite");
     if (static_cast<BoxDI>(i) == BoxDI::txt_PROB) {
       Require(v >= 0 && v <= 1, "a probability is in [0, 1]");
     }

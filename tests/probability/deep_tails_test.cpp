@@ -71,7 +71,8 @@ std::string Decode64(const std::string& text) {
 // The inputs that showed a fault, with the box the panel writes and the exact value there
 // (mpmath, 50 digits): a binomial interval whose upper cumulative value underflowed while
 // the lower one was a subnormal, written as a negative probability; and the t with 1 degree
-// of freedom right of a probability 6/2222E+222, written as the infinite mark. Right of
+// of freedom right of a probability 6/2222E+222, written as the infinite mark (right of
+// 6/222E+298 the point 1.17775E+299 still lies below that mark, and is shown). Right of
 // 6/2222E+299 the true point, 1.18E+301, lies beyond the infinite mark itself: written, it
 // would read back as a blank box, so the panel refuses it and keeps every box.
 TEST(DeepTails, FuzzFindingsGiveTheTrueValue) {
@@ -88,6 +89,10 @@ TEST(DeepTails, FuzzFindingsGiveTheTrueValue) {
        {std::string("1\0\0\xff" "5", 5), "\xf0", "06/2222e222e604", "", ""},
        BoxDI::TxtPP1,
        "1.17881E+224"},
+      {"/f0xAAD/NQr/CjA2LzIyMmUyOThlNjA0Cw==",
+       {std::string("1\0\0\xff" "5", 5), "\xff", "06/222e298e604\x0b", "", ""},
+       BoxDI::TxtPP1,
+       "1.17775E+299"},
       {"/f0xAAD/NQr/CjA2LzIyMjJlMjk5ZTYwNAs=",
        {std::string("1\0\0\xff" "5", 5), "\xff", "06/2222e299e604\x0b", "", ""},
        BoxDI::TxtPP1,
