@@ -54,10 +54,13 @@ void Reject() { ErrorFlag = 1; }
 // A failure inside a routine, or a value that is no finite number, refuses the request
 // before anything is written.
 // A point the library can only give as its infinite mark, 1E+300, lies beyond what a box
-// holds: written there, it would read back as a blank box.
+// holds: written there, it would read back as a blank box. So does a point just below the
+// mark that its six digits round up to it.
+constexpr double kLargestShown = 9.999995E+299;
+
 bool Failed(std::initializer_list<double> values) {
   bool reachable = true;
-  for (double value : values) reachable = reachable && std::fabs(value) < BlankDI;
+  for (double value : values) reachable = reachable && std::fabs(value) < kLargestShown;
   if (ErrorFlag != 0 || !Finite(values) || !reachable) {
     Reject();
     return true;
