@@ -476,8 +476,11 @@ void DistributionPanel::ContinuousCalculator(const Continuous& given) {
       if (CountGiven({x1, x2, P}) != 1) return Reject();
       if (gp) {
         const double tail = (1 - P) / 2;
-        const double end = d.Qinv(tail);
-        const double start = d.symmetric ? mirror(end) : d.Linv(tail);
+        double end = d.Qinv(tail);
+        double start = d.symmetric ? mirror(end) : d.Linv(tail);
+        // A tiny P leaves two points a hair apart about the median, which the inverses'
+        // last digits can cross: they then meet halfway, as the exact points nearly do.
+        if (start > end) start = end = start / 2 + end / 2;
         if (Failed({start, end})) return;
         Write(BoxDI::TxtPP1, start);
         Write(BoxDI::TxtPP2, end);

@@ -76,6 +76,17 @@ std::string Decode64(const std::string& text) {
 // 6/2222E+299 the true point, 1.18E+301, lies beyond the infinite mark itself: written, it
 // would read back as a blank box, so the panel refuses it and keeps every box; so it does
 // right of 1E-300 for F(4, 2), whose point 9.99999...E+299 shows as that mark.
+// A centred interval of P = 9E-12 about the median of F(4, 442090040): its two ends, a
+// hair apart, come out in order.
+TEST(DeepTails, ATinyCentredIntervalKeepsItsEndsInOrder) {
+  int messages = -1;
+  const Five now = Calculate(Decode64("//80ADY1MTEKNDQyMDkwMDQwCi45Lzk5OTk5OTk5OTk5kg=="),
+                             messages);
+  EXPECT_EQ(messages, 0);
+  ASSERT_FALSE(now[3].empty());
+  EXPECT_LE(LeerNumero(now[3]), LeerNumero(now[4])) << now[3] << " " << now[4];
+}
+
 TEST(DeepTails, FuzzFindingsGiveTheTrueValue) {
   struct Finding {
     const char* base64;
