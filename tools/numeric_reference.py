@@ -126,6 +126,23 @@ def t_upper(k, t):
     return tail if t >= 0 else 1 - tail
 
 
+def t_central(k, t):
+    """P(|T| <= t), from the central part itself (1 - 2 P(T > t) keeps no digit of a tiny
+    one)."""
+    k, t = mpf(k), abs(mpf(t))
+    if t == 0:
+        return mpf(0)
+    return ibeta(mpf(1) / 2, k / 2, t * t / (k + t * t), k / (k + t * t))
+
+
+def t_central_inverse(k, p):
+    """The t >= 0 with P(|T| <= t) = p."""
+    p = mpf(p)
+    if p >= mpf(1) / 2:
+        return t_inverse(k, (1 - p) / 2)
+    return mp.exp(solve(log_gap(lambda u: t_central(k, mp.exp(u)), p), mpf(-800), mpf(5)))
+
+
 def f_upper(ia, ib, x):
     ia, ib, x = mpf(ia), mpf(ib), mpf(x)
     return ibeta(ib / 2, ia / 2, ib / (ib + ia * x), ia * x / (ib + ia * x))
@@ -299,13 +316,21 @@ def grid():
     for x in xs + [-x for x in xs] + [0.0, 10.0, 12.0, -10.0, 30.0]:
         t.add("Erf", [x], mp.erf(mpf(x)))
     for x in frange(["-5", "-2", "-1", "-0.5", "-0.1", "0", "0.1", "0.3", "0.49", "0.5", "0.75",
-                     "1", "1.5", "2", "3", "4", "5", "6", "7", "8", "9", "9.99", "10", "15", "26"]):
+                     "1", "1.5", "2", "2.99", "3", "4", "5", "6", "7", "8", "9", "9.99", "10", "12",
+                     "15", "20", "25", "26", "26.5"]):
         t.add("ErfC", [x], mp.erfc(mpf(x)))
 
     for z in frange(["-40", "-10", "-8.3", "-5", "-3", "-1.96", "-1", "-0.5", "-1e-8", "0", "1e-8",
                      "0.1", "0.5", "1", "1.6448536269514722", "1.96", "2.5", "3", "4", "5", "6",
-                     "7", "8", "8.2", "8.3", "9", "10", "20", "40"]):
+                     "7", "8", "8.2", "8.3", "9", "10", "12", "15", "20", "25", "30", "37",
+                     "37.5", "40"]):
         t.add("NormalCola", [z], normal_upper(z))
+    for z in frange(["0", "1e-300", "1e-100", "1e-10", "1e-5", "0.0001", "0.001", "0.1", "0.5",
+                     "0.7", "1", "2", "5", "-1e-10", "-2"]):
+        t.add("NormalCentral", [z], mp.erf(abs(mpf(z)) / mp.sqrt(2)))
+    for p in frange(["1e-300", "1e-100", "1e-20", "1e-10", "1e-6", "9.9999999e-05", "0.0001",
+                     "0.001", "0.1", "0.5", "0.9", "0.95", "0.999999", "0.999999999999999"]):
+        t.add("NormalCentralInversa", [p], mp.sqrt(2) * mp.erfinv(mpf(p)))
     for y in frange(["1e-300", "1e-200", "1e-100", "1e-50", "1e-20", "1e-16", "1e-10", "1e-5",
                      "1e-3", "0.01", "0.025", "0.05", "0.1", "0.135", "0.13533528323661",
                      "0.1354", "0.2", "0.3", "0.4", "0.45", "0.49", "0.4999999999", "0.5",
@@ -345,10 +370,13 @@ def grid():
             if p >= TINY:
                 t.add("GammaIncInf", [a, x], p)
         for y in frange(["1e-300", "1e-100", "1e-20", "1e-8", "1e-3", "0.05", "0.5", "0.95",
-                         "0.999", "0.99999999"]):
+                         "0.999", "0.99999999", "0.9999999999", "0.999999999999999"]):
             x = gamma_q_inverse(a, y)
             if x > mpf("1e-290"):
                 t.add("GammaIncSupInversa", [a, y], x)
+            x = gamma_p_inverse(a, y)
+            if x > mpf("1e-290"):
+                t.add("GammaIncInfInversa", [a, y], x)
 
     dfs = frange(["0.5", "1", "2", "2.5", "3", "5", "10", "30", "100", "1000", "1e4", "1e5", "1e6"])
     for df in dfs:
@@ -360,7 +388,8 @@ def grid():
             if v >= TINY:
                 t.add("Ji2Cola", [df, x], v)
         for p in frange(["1e-300", "1e-100", "1e-10", "1e-5", "0.001", "0.01", "0.025", "0.05",
-                         "0.1", "0.5", "0.9", "0.95", "0.99", "0.999", "0.999999"]):
+                         "0.1", "0.5", "0.9", "0.95", "0.99", "0.999", "0.999999", "0.9999999999",
+                         "0.999999999999999"]):
             t.add("Ji2Inversa", [df, p], 2 * gamma_q_inverse(dm / 2, p))
 
     for k in [0, 1, 2, 5, 10, 100, 1000, 10000, 1000000]:
@@ -373,7 +402,7 @@ def grid():
 
     pairs = [(0.5, 0.5), (0.5, 5.0), (1.0, 1.0), (2.0, 3.0), (2.5, 0.5), (10.0, 20.0),
              (100.0, 3.0), (0.5, 500.0), (50.0, 0.5), (1000.0, 1000.0), (1e4, 5e5),
-             (5e5, 0.5), (0.5, 5e5), (5e5, 5e5)]
+             (5e5, 0.5), (0.5, 5e5), (5e5, 5e5), (1.0, 33.0), (0.5, 2.0)]
     for a, b in pairs:
         am, bm = mpf(a), mpf(b)
         mean = am / (am + bm)
@@ -389,7 +418,7 @@ def grid():
             if v >= TINY:
                 t.add("BetaInc", [a, b, x], v)
         for y in frange(["1e-300", "1e-100", "1e-20", "1e-8", "0.001", "0.05", "0.3", "0.5",
-                         "0.7", "0.95", "0.999", "0.99999999"]):
+                         "0.7", "0.95", "0.999", "0.99999999", "0.99999999999999545"]):
             x = beta_inverse(am, bm, y)
             if mpf("1e-290") < x < 1 - mpf("1e-15"):
                 t.add("BetaIncInversa", [a, b, y], x)
@@ -408,9 +437,18 @@ def grid():
             v = t_inverse(k, p)
             if abs(v) < mpf("1e153"):  # beyond, the routine answers its infinite mark
                 t.add("TStudentInversa", [k, p], v)
+        for tv in frange(["0", "1e-300", "1e-100", "1e-10", "1e-4", "0.5", "2", "2.5", "-3",
+                          "30"]):
+            t.add("TStudentCentral", [k, tv], t_central(k, tv))
+        for p in frange(["1e-300", "1e-100", "1e-10", "9.9999999e-05", "0.0001", "0.01", "0.5",
+                         "0.95", "0.999999999999999"]):
+            v = t_central_inverse(k, p)
+            if v < mpf("1e153"):
+                t.add("TStudentCentralInversa", [k, p], v)
 
     fpairs = [(1, 1), (1, 2), (2, 1), (3, 7), (5, 10), (10, 5), (30, 30), (1, 100000),
-              (100000, 1), (100, 1000), (1000, 100000), (1000000, 1000000), (7, 1000000)]
+              (100000, 1), (100, 1000), (1000, 100000), (1000000, 1000000), (7, 1000000),
+              (100000000, 1), (1, 100000000), (2000000, 3000000)]
     for ia, ib in fpairs:
         for x in frange(["0", "1e-6", "0.01", "0.1", "0.5", "1", "2", "5", "10", "100", "1e4",
                          "1e10", "1e50"]):
@@ -418,7 +456,7 @@ def grid():
             if v >= TINY:
                 t.add("FSnedecorCola", [ia, ib, x], v)
         for y in frange(["1e-300", "1e-100", "1e-20", "1e-7", "1e-4", "0.001", "0.01", "0.05",
-                         "0.1", "0.5", "0.9", "0.95", "0.99", "0.999", "0.9999999"]):
+                         "0.1", "0.26", "0.5", "0.9", "0.95", "0.99", "0.999", "0.9999999"]):
             x = f_inverse(ia, ib, y)
             if mpf("1e-290") < x < mpf("1e290"):
                 t.add("FSnedecorInversa", [ia, ib, y], x)
@@ -493,7 +531,7 @@ class PanelTable:
         if not (abs(value) < mpf("1e300")):
             return  # the infinite mark: no true point to compare
         if abs(value) < DBL_MIN:
-            if dist in "TXF" and prob != "-":
+            if dist in "NTXF" and prob != "-":
                 return  # a point below the doubles
             value = mpf(0)  # a probability the panel writes as 0
         texts = [str(v) for v in (par1, par2, prob, x1, x2)]
@@ -568,6 +606,7 @@ def deep_tails():
             for width in sorted({1, 10, int(sd) + 1}):
                 value = mp.fsum(poisson_term(lam, i) for i in range(k, k + width + 1))
                 t.add("P", "I", lam_text, "-", "-", k, k + width, value)
+    own_side_tails(t)
     # The cases the fuzzer and a 60-digit check found.
     t.add("B", "I", 2080, "0.3", "-", 1, 8,
           mp.fsum(binomial_term(2080, mpf(0.3), i) for i in range(1, 9)))
@@ -576,6 +615,54 @@ def deep_tails():
     t.add("T", "R", 1, "-", "1e-200", "-", "-", t_inverse(1, mpf(1e-200)))
     t.add("T", "L", 1, "-", "1e-200", "-", "-", -t_inverse(1, mpf(1e-200)))
     return t
+
+
+def own_side_tails(t):
+    """Every tail from its own side: far normal tails, Interval between far points, centred
+    intervals of a tiny probability or about a point near the centre, points over P near 1,
+    and F points past a million degrees of freedom."""
+    print("%8.1f s  tails from their own side" % (time.time() - START), file=sys.stderr,
+          flush=True)
+    for mu, sigma in [("0", "1"), ("100", "15")]:
+        m, sd = mpf(mu), mpf(sigma)
+        for z in ["8", "8.25", "9", "10", "12", "15", "20", "25", "30", "35", "37", "37.5"]:
+            x = mp.nstr(m + sd * mpf(z), 30)
+            t.add("N", "R", mu, sigma, "-", x, "-", normal_upper((mpf(x) - m) / sd))
+            x = mp.nstr(m - sd * mpf(z), 30)
+            t.add("N", "L", mu, sigma, "-", x, "-", mp.ncdf((mpf(x) - m) / sd))
+        for za, zb in [("8", "9"), ("10", "12"), ("-9", "-8"), ("20", "37"), ("-37", "-20")]:
+            xa, xb = mp.nstr(m + sd * mpf(za), 30), mp.nstr(m + sd * mpf(zb), 30)
+            t.add("N", "I", mu, sigma, "-", xa, xb,
+                  mp.ncdf((mpf(xb) - m) / sd) - mp.ncdf((mpf(xa) - m) / sd)
+                  if za.startswith("-") else
+                  normal_upper((mpf(xa) - m) / sd) - normal_upper((mpf(xb) - m) / sd))
+    tiny_p = ["1e-300", "1e-100", "1e-20", "1e-10", "1e-5", "0.0001", "0.001", "0.3"]
+    near_centre = ["1e-300", "1e-100", "1e-10", "1e-5", "0.001"]
+    for text in tiny_p:
+        p = mpf(float(text))
+        for sigma in ["1", "2.5"]:
+            half = mpf(sigma) * mp.sqrt(2) * mp.erfinv(p)
+            t.add("N", "C", "0", sigma, text, "-", "-", -half)
+        for k in [1, 2, 5, 30, 1000, 1000000]:
+            t.add("T", "C", k, "-", text, "-", "-", -t_central_inverse(k, p))
+    for text in near_centre:
+        h = mpf(float(text))
+        t.add("N", "C", "0", "1", "-", "-" + text, "-", mp.erf(h / mp.sqrt(2)))
+        for k in [1, 2, 5, 30, 1000]:
+            t.add("T", "C", k, "-", "-", "-" + text, "-", t_central(k, h))
+    near_one = ["0.9", "0.999999", "0.999999999", "0.9999999999999", "0.999999999999999"]
+    for text in near_one:
+        y = mpf(float(text))
+        for df in [1, 2, 5, 18, 30, 100]:
+            t.add("X", "R", df, "-", text, "-", "-", 2 * gamma_p_inverse(mpf(df) / 2, 1 - y))
+            t.add("X", "L", df, "-", text, "-", "-", 2 * gamma_q_inverse(mpf(df) / 2, 1 - y))
+        for k in [1, 3, 30]:
+            t.add("T", "R", k, "-", text, "-", "-", -t_inverse(k, 1 - y))
+        for ia, ib in [(1, 1), (3, 7), (30, 30), (1000, 100)]:
+            t.add("F", "R", ia, ib, text, "-", "-", f_lower_inverse(ia, ib, 1 - y))
+    for ia, ib in [(100000000, 1), (1, 100000000), (2000000, 3000000)]:
+        for text in ["0.01", "0.26", "0.5", "0.74", "0.99"]:
+            t.add("F", "R", ia, ib, text, "-", "-", f_inverse(ia, ib, mpf(float(text))))
 
 
 def main():

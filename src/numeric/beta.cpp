@@ -5,6 +5,7 @@
 
 #include "numeric/failure.h"
 #include "numeric/numeric.h"
+#include "numeric/quantile_polish.h"
 #include "numeric/special_internal.h"
 
 using numeric::Chk;
@@ -19,6 +20,8 @@ constexpr double kOneMinusMachep = 0.9999999999999994;  // the double nearest 1 
 constexpr double kMaxGam = 171.624376956303;
 constexpr double kBig = 4503599627370500;
 constexpr double kBigInv = 2.22044604925031E-16;
+// From this shape on, ln(Gamma(a+b) / Gamma(b)) is taken by Stirling's series.
+constexpr double kStirlingShape = 100;
 
 // The power series ends within a few thousand passes. The continued fractions need about
 // 0.16 sqrt(a) passes near the mean (80 000 at most for 32-bit degrees of freedom); a
@@ -96,14 +99,53 @@ double BetaContinuedFraction(double z, double (&k)[8], const double (&step)[8], 
 
 double numeric::LnBetaFactor(double a, double b) {
   double sign;
-  return Chk(LnGamma(a + b, sign) - LnGamma(a, sign) - LnGamma(b, sign));
+  const double small = std::fmin(a, b), large = std::fmax(a, b);
+  if (!(large >= kStirlingShape && small > 0) || !std::isfinite(large)) {
+    return Chk(LnGamma(a + b, sign) - LnGamma(a, sign) - LnGamma(b, sign));
+  }
+  // ln Gamma(large + small) - ln Gamma(large) by Stirling's series, term by term: the two
+  // logarithms are each about large * ln(large), and their difference kept only
+  // 1E-16 * large * ln(large) of its digits (2E-7 at 5E+7, where an F of 10^8 degrees of
+  // freedom lost its sixth digit).
+  const auto correction = [](double x) {
+    const double r = 1 / (x * x);
+    return (((-1.0 / 1680 * r + 1.0 / 1260) * r - 1.0 / 360) * r + 1.0 / 12) / x;
+  };
+  const double sum = large + small;
+  const double rise = (large - 0.5) * std::log1p(small / large) + small * (Log(sum) - 1) +
+                      (correction(sum) - correction(large));
+  return Chk(rise - LnGamma(small, sign));
 }
 
-double BetaInc(double a, double b, double x) {
+double numeric::BetaIncError(double a, double b, double x, double value) {
+  double sign;
+  const double ln_x = Log(x), ln_1x = std::log1p(-x);
+  const double small = std::fmin(a, b), large = std::fmax(a, b);
+  // The size of what LnBetaFactor adds and subtracts.
+  const double gamma_terms =
+      large >= kStirlingShape
+          ? small * (std::fabs(std::log(a + b)) + 2) + std::fabs(LnGamma(small, sign))
+          : std::fabs(LnGamma(a, sign)) + std::fabs(LnGamma(b, sign)) +
+                std::fabs(LnGamma(a + b, sign));
+  const double terms = std::fabs(a * ln_x) + std::fabs(b * ln_1x) + gamma_terms;
+  // x times the density, over the value: the relative change per relative change of x
+  const double slope = std::exp(a * ln_x + (b - 1) * ln_1x + LnBetaFactor(a, b) - Log(value));
+  constexpr double kEps = 2.2E-16;
+  return kEps * (terms + 2 * slope);
+}
+
+namespace {
+
+// I_x(a, b), or 1 - I_x(a, b) when upper is set. Each is taken directly where it is the
+// smaller one (above the mean the fractions compute the upper tail); the other as 1 minus
+// it, which never reaches 1 (at most 0.9999999999999994).
+double BetaIncTail(double a, double b, double x, bool upper) {
   const double maxlog = MaxLog();
-  if (x == 0) return 0;
-  if (x == 1) return 1;
-  if (Chk(b * x) <= 1 && x <= 0.95) return BetaIncSerie(a, b, x, kMaxGam);
+  if (x == 0) return upper ? 1 : 0;
+  if (x == 1) return upper ? 0 : 1;
+  // t is I_x(a, b), or its complement when flag is set.
+  const auto side = [upper](double t, bool flag) { return upper == flag ? t : Complement(t); };
+  if (Chk(b * x) <= 1 && x <= 0.95) return side(BetaIncSerie(a, b, x, kMaxGam), false);
 
   double w = 1 - x;
   double xc;
@@ -118,7 +160,7 @@ double BetaInc(double a, double b, double x) {
     xc = w;
     flag = false;
   }
-  if (flag && Chk(b * x) <= 1 && x <= 0.95) return Complement(BetaIncSerie(a, b, x, kMaxGam));
+  if (flag && Chk(b * x) <= 1 && x <= 0.95) return side(BetaIncSerie(a, b, x, kMaxGam), true);
 
   double y = Chk(x * (a + b - 2) - (a - 1));
   if (y < 0) {
@@ -133,13 +175,16 @@ double BetaInc(double a, double b, double x) {
     t = Chk(numeric::Pow(xc, b) * numeric::Pow(x, a) / a * w * BetaFactor(a, b));
   } else {
     // The gamma factors or the powers would overflow: add logarithms instead.
-    double sign;
-    y = Chk(y + t + LnGamma(a + b, sign) - LnGamma(a, sign) - LnGamma(b, sign));
+    y = Chk(y + t + LnBetaFactor(a, b));
     y = Chk(y + Log(Div(w, a)));
     t = y < UnderflowLog() ? 0 : numeric::Exp(y);
   }
-  return flag ? Complement(t) : t;
+  return side(t, flag);
 }
+
+}  // namespace
+
+double BetaInc(double a, double b, double x) { return BetaIncTail(a, b, x, false); }
 
 double BetaIncSerie(double a, double b, double x, double maxgam) {
   const double maxlog = MaxLog();
@@ -392,5 +437,36 @@ double BetaIncInversa(double a, double b, double y) {
   if (y == 0 || y == 1) return y;
   // Outside these the search would chase a root that does not exist.
   if (!(y > 0 && y < 1 && a > 0 && b > 0)) numeric::Fail();
-  return BetaInverseSearch(a, b, y).Run();
+  // The search stops on tolerances relative to its target and to x. Above y = 1/2 the
+  // target near 1 holds nothing of the small upper tail 1 - y, so that tail is searched,
+  // I_(1-x)(b, a) = 1 - y (exact here), in 1 - x, which holds the digits of a root above 1/2.
+  double x;
+  if (y > 0.5) {
+    const double reflected = BetaInverseSearch(b, a, 1 - y).Run();
+    if (reflected <= 0.5) return 1 - reflected;
+    x = BetaInverseSearch(a, b, y).Run();
+  } else {
+    x = BetaInverseSearch(a, b, y).Run();
+    if (x <= 0.5) return x;
+  }
+  // What is left: a root below 1/2 over a y above it (a tiny a), whose upper tail the search
+  // did not look at, and a root above 1/2 over a lower tail, whose 1 - x a tolerance
+  // relative to x does not resolve. Both are refined on the smaller tail, taken directly.
+  const bool upper = y > 0.5;
+  const double target = upper ? 1 - y : y;
+  const double lnbf = LnBetaFactor(a, b);
+  const numeric::Tail tail{[=](double at) {
+                             const double value = BetaIncTail(a, b, at, upper);
+                             if (!(value > 0) || !(at < 1)) return numeric::TailAt{};
+                             const double ln_density =
+                                 (a - 1) * Log(at) + (b - 1) * std::log1p(-at) + lnbf;
+                             return numeric::TailAt{true, Log(value), ln_density,
+                                                    numeric::BetaIncError(a, b, at, value)};
+                           },
+                           upper ? 1 : -1};
+  try {
+    return numeric::PolishQuantile(tail, x, target);
+  } catch (const numeric::NumericFailure&) {
+    return x;  // no better point than the search's
+  }
 }

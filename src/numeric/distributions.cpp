@@ -17,26 +17,11 @@ constexpr double kInfinite = 1E+300;
 
 void Reject() { ErrorFlag = 1; }
 
-// How far a computed I_x(a, b) = value can be from the true one, relative: the rounding of
-// the logarithms it adds and subtracts, and the rounding of x, which its caller computed
-// (next to 1 that rounding is all that is known of a small 1 - x).
-double BetaIncError(double a, double b, double x, double value) {
-  double sign;
-  const double ln_x = Log(x), ln_1x = std::log1p(-x);
-  const double lga = LnGamma(a, sign), lgb = LnGamma(b, sign), lgab = LnGamma(a + b, sign);
-  const double terms = std::fabs(a * ln_x) + std::fabs(b * ln_1x) + std::fabs(lga) +
-                       std::fabs(lgb) + std::fabs(lgab);
-  // x times the density, over the value: the relative change per relative change of x
-  const double slope = std::exp(a * ln_x + (b - 1) * ln_1x + lgab - lga - lgb - Log(value));
-  constexpr double kEps = 2.2E-16;
-  return kEps * (terms + 2 * slope);
-}
-
 // A tail that is c * I_x(a, b), with the density of the distribution at the point.
 numeric::TailAt BetaTail(double c, double a, double b, double x, double ln_density) {
   const double value = BetaInc(a, b, x);
   if (!(value > 0)) return {};
-  return {true, Log(c * value), ln_density, BetaIncError(a, b, x, value)};
+  return {true, Log(c * value), ln_density, numeric::BetaIncError(a, b, x, value)};
 }
 
 // Upper tail and density of Student's t with k degrees of freedom at t > 0.
@@ -73,13 +58,10 @@ numeric::Tail FTail(double ia, double ib, bool upper) {
           -1};
 }
 
-// The point the inverse found, confirmed against its tail, or refined when it misses
-// (the incomplete beta inverse can stop far from the root in a deep tail, and 1 - (1 - p)
-// loses the digits of a small p). Fails when no point reaches the target.
-double ConfirmedPoint(const numeric::Tail& tail, double x, double target) {
-  if (numeric::TailMatches(tail, x, target)) return x;
-  return numeric::PolishQuantile(tail, x, target);
-}
+// The point an inverse found is refined against its tail: the incomplete beta inverse can
+// stop far from the root in a deep tail, 1 - (1 - p) loses the digits of a small p, and a
+// point that merely comes within 1E-8 of the tail can be off in its sixth digit.
+using numeric::PolishQuantile;
 
 }  // namespace
 
@@ -103,20 +85,43 @@ double TStudentCola(int32_t k, double t) {
       const double z = Div(rk, Chk(rk + t * t));
       return 0.5 * BetaInc(0.5 * rk, 0.5, z);
     }
-    const double x = std::fabs(t);
-    const double z = Chk(1 + Chk(x * x) / rk);
-    double p;
-    const auto series = [&](double j) { return numeric::StudentSeries(k, z, j); };
-    if (k % 2 != 0) {
-      const double xsqk = x / numeric::Sqrt(rk);
-      p = std::atan(xsqk);
-      if (k > 1) p = p + series(3) * xsqk / z;
-      p = 2 * p / numeric::kPi;
-    } else {
-      p = series(2) * x / numeric::Sqrt(z * rk);
-    }
+    double p = Chk(numeric::StudentCentral(k, std::fabs(t)));
     if (t < 0) p = -p;
     return 0.5 - 0.5 * p;
+  });
+}
+
+double TStudentCentral(int32_t k, double t) {
+  if (k < 1) {
+    Reject();
+    return 0;
+  }
+  if (k > 1000000) return NormalCentral(t);
+  return numeric::HandlerStyle([&]() -> double {
+    const double x = std::fabs(t);
+    // Within 2 the series gives the central part itself; beyond, it is 1 minus the small
+    // tails.
+    if (x <= 2) return Chk(numeric::StudentCentral(k, x));
+    const double rk = k;
+    return 1 - BetaInc(0.5 * rk, 0.5, Div(rk, Chk(rk + x * x)));
+  });
+}
+
+double TStudentCentralInversa(int32_t k, double p) {
+  if (k < 1 || !(p >= 0 && p <= 1)) {
+    Reject();
+    return 0;
+  }
+  if (p == 1) return kInfinite;
+  // Below this the point is the first terms of the inverse of its series, 2 f(0) (t -
+  // (k + 1)/(6k) t^3 + ...) with f the density: 1/2 - p/2 would lose the digits of p.
+  constexpr double kSeriesBelow = 1E-4;
+  if (p >= kSeriesBelow) return TStudentInversa(k, (1 - p) / 2);
+  return numeric::HandlerStyle([&]() -> double {
+    const double rk = k;
+    const double density0 = numeric::Exp(numeric::LnBetaFactor(0.5, rk / 2)) / numeric::Sqrt(rk);
+    const double u = p / (2 * density0);
+    return u * (1 + (rk + 1) / (6 * rk) * u * u);
   });
 }
 
@@ -176,7 +181,7 @@ double TStudentInversa(int32_t k, double p) {
       if (far.ok && far.ln_tail >= Log(target)) return t;
       x = 1;
     }
-    return sign * ConfirmedPoint(tail, x, target);
+    return sign * PolishQuantile(tail, x, target);
   });
 }
 
@@ -220,8 +225,8 @@ double FSnedecorInversa(int32_t ia, int32_t ib, double y) {
     run.Step([&] {
       const double found = result;
       result = 0;  // a point that cannot be confirmed is not shown
-      result = y <= 0.5 ? ConfirmedPoint(FTail(a, b, true), found, y)
-                        : ConfirmedPoint(FTail(a, b, false), found, 1 - y);
+      result = y <= 0.5 ? PolishQuantile(FTail(a, b, true), found, y)
+                        : PolishQuantile(FTail(a, b, false), found, 1 - y);
     });
   }
   run.Finish();

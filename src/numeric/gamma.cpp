@@ -283,6 +283,9 @@ double GammaIncSupInversa(double a, double y0) {
   // Outside (0, 1) the start point overflows; fail before the normal inverse turns the
   // probability into its infinite mark.
   if (!(y0 > 0 && y0 < 1)) numeric::Fail();
+  // Near 1 the search below would stop within 5E-15 of y0, which is all there is of the
+  // small lower tail 1 - y0: that tail is searched instead, and 1 - y0 is exact here.
+  if (y0 > 0.5) return GammaIncInfInversa(a, 1 - y0);
   // Bracket [x1, x0] of the root, with the tails yh at x1 and yl at x0.
   double x0 = kBig, yl = 0, x1 = 0, yh = 1;
   const double dithresh = 5 * kMachep;
@@ -364,6 +367,31 @@ double GammaIncSupInversa(double a, double y0) {
   return x;
 }
 
+double GammaIncInfInversa(double a, double p) {
+  if (!(p > 0 && p < 1) || !(a > 0) || !std::isfinite(a)) numeric::Fail();
+  // From 1/2 on the upper tail 1 - p is the small one, and exact.
+  if (p >= 0.5) return GammaIncSupInversa(a, 1 - p);
+  double sign;
+  const double lga = LnGamma(a, sign);
+  // The lower tail near 0 is x^a e^-x / Gamma(a + 1): nearly a power of x, so Newton steps
+  // on its logarithm against ln x settle at once from the leading term.
+  const numeric::Tail lower{[a, lga](double x) {
+                              const double value = GammaIncInf(a, x);
+                              if (!(value > 0)) return numeric::TailAt{};
+                              const double ln_x = Log(x);
+                              const double ln_density = (a - 1) * ln_x - x - lga;
+                              const double error =
+                                  2.2E-16 * (std::fabs(a * ln_x) + x + std::fabs(lga) + 1);
+                              return numeric::TailAt{true, Log(value), ln_density, error};
+                            },
+                            -1};
+  const double ln_start = (std::log(p) + LnGamma(a + 1, sign)) / a;
+  // A point below the smallest normal double is no point to show.
+  if (ln_start < std::log(std::numeric_limits<double>::min()) - 1) return 0;
+  const double start = std::exp(std::fmin(ln_start, std::log(a + 0.5)));
+  return numeric::PolishQuantile(lower, start, p);
+}
+
 double Ji2Cola(double df, double x) {
   // No degrees of freedom, or a negative count of them, is no distribution at all.
   if (!(df > 0)) {
@@ -409,34 +437,10 @@ double Ji2AcumInversa(double df, double p) {
     return 0;
   }
   if (p == 0) return 0;
-  // 1 - p is exact from p = 1/2 on.
-  if (p >= 0.5) return Ji2Inversa(df, 1 - p);
-  const double a = df / 2;
-  // The lower tail near 0 is y^a e^-y / Gamma(a + 1) (y = x/2): nearly a power of x, so
-  // Newton steps on its logarithm against ln x settle at once from the leading term.
-  const numeric::Tail lower{[a](double x) {
-                              const double y = x / 2;
-                              const double value = GammaIncInf(a, y);
-                              if (!(value > 0)) return numeric::TailAt{};
-                              double sign;
-                              const double lga = LnGamma(a, sign);
-                              const double ln_y = Log(y);
-                              const double ln_density = (a - 1) * ln_y - y - lga - std::log(2.0);
-                              const double error =
-                                  2.2E-16 * (std::fabs(a * ln_y) + y + std::fabs(lga) + 1);
-                              return numeric::TailAt{true, Log(value), ln_density, error};
-                            },
-                            -1};
+  if (p == 1) return 1E+300;
   numeric::ContinueStyle run;
   double result = 0;
-  run.Step([&] {
-    double sign;
-    const double ln_start = std::log(2.0) + (std::log(p) + LnGamma(a + 1, sign)) / a;
-    // A point below the smallest normal double is no point to show.
-    if (ln_start < std::log(std::numeric_limits<double>::min()) - 1) return;
-    const double start = std::exp(std::fmin(ln_start, std::log(2 * a + 1)));
-    result = numeric::PolishQuantile(lower, start, p);
-  });
+  run.Step([&] { result = Chk(2 * GammaIncInfInversa(0.5 * df, p)); });
   run.Finish();
   return result;
 }

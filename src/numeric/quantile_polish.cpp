@@ -37,10 +37,6 @@ TailAt EvaluateTail(const Tail& tail, double x) {
   }
 }
 
-bool TailMatches(const Tail& tail, double x, double target) {
-  return Within(EvaluateTail(tail, x), std::log(target));
-}
-
 double PolishQuantile(const Tail& tail, double x_start, double target) {
   constexpr double kInf = std::numeric_limits<double>::infinity();
   // v = outward * ln x grows towards the tail; g(v) = ln T - ln target falls with it.
@@ -112,11 +108,6 @@ double StudentSeries(int32_t k, double z, double j) {
   return f;
 }
 
-namespace {
-
-// P(|T| < x) for x >= 0 by the finite series of the published Student t algorithm: k/2 cheap
-// passes, exact but for a few roundings (so a small tail 0.5 - P/2 keeps them as absolute
-// error).
 double StudentCentral(int32_t k, double x) {
   const double rk = k;
   const double z = 1 + x * x / rk;
@@ -129,6 +120,8 @@ double StudentCentral(int32_t k, double x) {
   }
   return series(2) * x / std::sqrt(z * rk);
 }
+
+namespace {
 
 // The series runs k/2 passes; beyond this the incomplete beta function is cheaper.
 constexpr int32_t kSeriesLimit = 200;

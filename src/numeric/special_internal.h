@@ -29,7 +29,12 @@ double HornerMonic(const double (&coef)[N], double x) {
   return Chk(r);
 }
 
-// ln(Gamma(a+b) / (Gamma(a) Gamma(b))) from LnGamma, for any size of a and b.
+// ln(Gamma(a+b) / (Gamma(a) Gamma(b))), for any size of a and b.
 double LnBetaFactor(double a, double b);
+
+// How far a computed I_x(a, b) = value can be from the true one, relative: the rounding of
+// the logarithms it adds and subtracts, and the rounding of x, which its caller computed
+// (next to 1 that rounding is all that is known of a small 1 - x).
+double BetaIncError(double a, double b, double x, double value);
 
 }  // namespace numeric

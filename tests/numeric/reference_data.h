@@ -82,4 +82,29 @@ inline double BetaSlope(double a, double b, double x) {
                   std::lgamma(a + b));
 }
 
+struct Accuracy {
+  double rel = 0, abs = 0;  // allowed error: rel * |exact| + abs
+};
+
+// Q(a, x) is taken as 1 - P(a, x) below x = a or x = 1, and P as 1 - Q above: those keep
+// an absolute error of a few roundings of 1, and the other's own error.
+inline Accuracy GammaAccuracy(double a, double x, bool upper) {
+  const bool reflected = upper ? x < 1 || x < a : x > 1 && x > a;
+  return {1E-13 + kEps * GammaLogTerms(a, x), reflected ? 1E-15 + kEps * GammaLogTerms(a, x) : 0};
+}
+// Above the mean the result is 1 - I_(1-x)(b, a), capped at 0.9999999999999994; where the
+// routine computes x itself, the rounding of x costs 2 kEps times the slope.
+inline Accuracy BetaAccuracy(double a, double b, double x, bool computed_x = false) {
+  return {1E-13 + kEps * BetaLogTerms(a, b, x),
+          (x > a / (a + b) ? 3 * kEps : 0) + (computed_x ? 2 * kEps * BetaSlope(a, b, x) : 0)};
+}
+// The inverses match the smaller tail, on whichever side it is, to the forward function's
+// error; near 0, where the tail is about x^a, a relative error of the tail is 1/a of x.
+inline Accuracy GammaInverseAccuracy(double a, double /*y*/, double x) {
+  return {1E-12 + kEps * GammaLogTerms(a, x) / std::fmin(a, 1), 0};
+}
+inline Accuracy BetaInverseAccuracy(double a, double b, double /*y*/, double x) {
+  return {1E-12 + kEps * BetaLogTerms(a, b, x) / std::fmin(a, 1), 0};
+}
+
 }  // namespace numeric_testing

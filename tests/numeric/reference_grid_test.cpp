@@ -22,38 +22,14 @@
 
 namespace {
 
+using numeric_testing::Accuracy;
+using numeric_testing::BetaAccuracy;
+using numeric_testing::BetaInverseAccuracy;
 using numeric_testing::BetaLogTerms;
-using numeric_testing::GammaLogTerms;
+using numeric_testing::GammaAccuracy;
+using numeric_testing::GammaInverseAccuracy;
 using numeric_testing::kEps;
 using numeric_testing::ReferenceRow;
-
-struct Accuracy {
-  double rel = 0, abs = 0;  // allowed error: rel * |exact| + abs
-};
-
-// Q(a, x) is taken as 1 - P(a, x) below x = a or x = 1, and P as 1 - Q above: those keep
-// an absolute error of a few roundings of 1.
-Accuracy GammaAccuracy(double a, double x, bool upper) {
-  const bool reflected = upper ? x < 1 || x < a : x > 1 && x > a;
-  return {1E-13 + kEps * GammaLogTerms(a, x), reflected ? 1E-15 : 0};
-}
-// Above the mean the result is 1 - I_(1-x)(b, a), capped at 0.9999999999999994; where the
-// routine computes x itself, the rounding of x costs 2 kEps times the slope.
-Accuracy BetaAccuracy(double a, double b, double x, bool computed_x = false) {
-  return {1E-13 + kEps * BetaLogTerms(a, b, x),
-          (x > a / (a + b) ? 3 * kEps : 0) +
-              (computed_x ? 2 * kEps * numeric_testing::BetaSlope(a, b, x) : 0)};
-}
-// The inverse of Q(a, .) stops its halving when Q is within 5E-15 of y, so near y = 1 it
-// knows the small P = 1 - y only to 5E-15 absolute, and x ~ P^(1/a).
-Accuracy GammaInverseAccuracy(double a, double y, double x) {
-  return {1E-12 + kEps * GammaLogTerms(a, x) + 1E-14 / ((1 - y) * std::fmin(a, 1)), 0};
-}
-// Beta and F inverses: the forward function's error, and above y = 0.5 the rounding of
-// values near 1 against the small 1 - y.
-Accuracy BetaInverseAccuracy(double a, double b, double y, double x) {
-  return {1E-12 + kEps * BetaLogTerms(a, b, x) + (y > 0.5 ? kEps / (1 - y) : 0), 0};
-}
 
 // Saturated, as the awkward arguments go beyond a Long.
 int32_t K(double v) {
@@ -83,15 +59,18 @@ const auto kTables = ACC({1E-13, 0});
 const RoutineCase kCases[] = {
     // The small-argument erf table as printed: 4E-11 at 0.3, 7E-9 just below 0.5.
     {"Erf", 1, VAL(Erf(a)), ACC(std::fabs(a) < 0.5 ? Accuracy{1E-8, 0} : Accuracy{2E-15, 0})},
-    // Below 0.5, 1 - Erf(x); the printed ratio's own accuracy falls towards 10 (3E-12 at 4,
-    // 1.6E-8 at 9.99); from 10 on erfc is taken as 0.
-    {"ErfC", 1, VAL(ErfC(a)),
-     ACC({std::fabs(a) < 0.5 ? 1E-8 : a < 3 ? 1E-14 : a < 10 ? 3E-8 : 1, 0})},
-    // 1 - 0.5(1 + erf) keeps an absolute error of one rounding of 1, and is 0 beyond about
-    // z = 8.25 (pinned in the edge tests).
+    // Below 0.5, 1 - Erf(x); above, the printed ratio to 3 and a continued fraction beyond,
+    // as far as a double holds erfc.
+    {"ErfC", 1, VAL(ErfC(a)), ACC({std::fabs(a) < 0.5 ? 1E-8 : 1E-14, 0})},
+    // erfc(z / sqrt 2) / 2 for the upper tail: the rounding of z / sqrt 2 costs z^2 of it.
     {"NormalCola", 1, VAL(NormalCola(a)),
-     ACC({(std::fabs(a) < 0.7072 ? 2E-10 : 0) + 2E-15, a >= 0 ? kEps : 0})},
+     ACC({(std::fabs(a) < 0.7072 ? 2E-10 : 0) + 1E-14 + kEps * a * a, 0})},
     {"NormalInversa", 1, VAL(NormalInversa(a)), ACC({2E-15, 0})},
+    // erf itself, as small as it gets; its inverse from the series below 1E-4, above from
+    // the tail (1 - p)/2, whose rounding costs 1.1E-16/p of it.
+    {"NormalCentral", 1, VAL(NormalCentral(a)),
+     ACC({std::fabs(a) < 0.7072 ? 1E-8 : 2E-15, 0})},
+    {"NormalCentralInversa", 1, VAL(NormalCentralInversa(a)), ACC({2E-15 + kEps / a, 0})},
     // absolute near its zeros at 1 and 2
     {"LnGamma", 1, VAL(LnGamma(a, sign)), ACC({1E-15, 2E-15})},
     {"LnGammaSign", 1, VAL((LnGamma(a, sign), sign)), ACC({})},
@@ -99,6 +78,7 @@ const RoutineCase kCases[] = {
     {"GammaIncInf", 2, VAL(GammaIncInf(a, b)), ACC(GammaAccuracy(a, b, false))},
     {"GammaIncSup", 2, VAL(GammaIncSup(a, b)), ACC(GammaAccuracy(a, b, true))},
     {"GammaIncSupInversa", 2, VAL(GammaIncSupInversa(a, b)), ACC(GammaInverseAccuracy(a, b, e))},
+    {"GammaIncInfInversa", 2, VAL(GammaIncInfInversa(a, b)), ACC(GammaInverseAccuracy(a, b, e))},
     {"Ji2Cola", 2, VAL(Ji2Cola(a, b)), ACC(GammaAccuracy(a / 2, std::fmax(b / 2, 1E-300), true))},
     {"Ji2Inversa", 2, VAL(Ji2Inversa(a, b)), ACC(GammaInverseAccuracy(a / 2, b, e / 2))},
     {"PoissonAcum", 2, VAL(PoissonAcum(K(a), b)), ACC(GammaAccuracy(a + 1, b, true))},
@@ -118,6 +98,17 @@ const RoutineCase kCases[] = {
        const double q = std::fmin(b, 1 - b);
        return {1E-12 + kEps * BetaLogTerms(a / 2, 0.5, a / (a + e * e)) +
                    std::fmin(kEps / q, 1E-8) + kEps / std::fabs(1 - 2 * q), 0};
+     })},
+    // The series' own k/2 roundings within 2, 1 minus the tails beyond; the inverse as
+    // TStudentInversa from p = 1E-4 on (with the rounding of (1 - p)/2), below from the
+    // density at 0.
+    {"TStudentCentral", 2, VAL(TStudentCentral(K(a), b)), ROW(Accuracy, {
+       if (std::fabs(b) <= 2) return Accuracy{1E-13 + 2 * kEps * a, 0};
+       return BetaAccuracy(a / 2, 0.5, a / (a + b * b), true);
+     })},
+    {"TStudentCentralInversa", 2, VAL(TStudentCentralInversa(K(a), b)), ROW(Accuracy, {
+       if (b < 1E-4) return Accuracy{1E-13, 0};
+       return {1E-12 + kEps / b + kEps * BetaLogTerms(a / 2, 0.5, a / (a + e * e)), 0};
      })},
     {"FSnedecorCola", 3, VAL(FSnedecorCola(K(a), K(b), c)),
      ACC(c == 0 ? Accuracy{} : BetaAccuracy(b / 2, a / 2, b / (b + a * c), true))},
