@@ -359,6 +359,15 @@ void DistributionPanel::DI_NOR() {
   // The point over an upper tail comes from that tail, not from 1 minus it, which would
   // lose a small tail entirely.
   normal.Qinv = [mu, sigma](double p) { return mu - sigma * NormalInversa(p); };
+  normal.C = [sigma](double h) {
+    const double z = h / sigma;
+    if (!std::isfinite(z)) {
+      Reject();
+      return 0.0;
+    }
+    return NormalCentral(z);
+  };
+  normal.Cinv = [sigma](double p) { return sigma * NormalCentralInversa(p); };
   normal.symmetric = true;
   normal.centre = mu;
   ContinuousCalculator(normal);
@@ -371,6 +380,8 @@ void DistributionPanel::DI_TST() {
   Continuous t;
   t.Q = [k](double x) { return TStudentCola(k, x); };
   t.Qinv = [k](double p) { return TStudentInversa(k, p); };
+  t.C = [k](double h) { return TStudentCentral(k, h); };
+  t.Cinv = [k](double p) { return TStudentCentralInversa(k, p); };
   t.symmetric = true;
   ContinuousCalculator(t);
 }
@@ -475,20 +486,30 @@ void DistributionPanel::ContinuousCalculator(const Continuous& given) {
     case kSideCentred: {
       if (CountGiven({x1, x2, P}) != 1) return Reject();
       if (gp) {
-        const double tail = (1 - P) / 2;
-        double end = d.Qinv(tail);
-        double start = d.symmetric ? mirror(end) : d.Linv(tail);
-        // A tiny P leaves two points a hair apart about the median, which the inverses'
-        // last digits can cross: they then meet halfway, as the exact points nearly do.
-        if (start > end) start = end = start / 2 + end / 2;
+        double start, end;
+        if (d.symmetric) {
+          // The half-width from the central part itself: (1 - P)/2 would lose a small P.
+          const double half = d.Cinv(P);
+          start = c - half;
+          end = c + half;
+        } else {
+          const double tail = (1 - P) / 2;
+          end = d.Qinv(tail);
+          start = d.Linv(tail);
+          // A tiny P leaves two points a hair apart about the median, which the inverses'
+          // last digits can cross: they then meet halfway, as the exact points nearly do.
+          if (start > end) start = end = start / 2 + end / 2;
+        }
         if (Failed({start, end})) return;
         Write(BoxDI::TxtPP1, start);
         Write(BoxDI::TxtPP2, end);
       } else if (g1) {
-        // Only a point below the centre (the median) starts a centred interval.
+        // Only a point below the centre (the median) starts a centred interval. A
+        // symmetric distribution gives the central part itself: 1 - 2 L(x1) keeps no
+        // digit of a small one.
         if (d.symmetric && !(x1 < c)) return Reject();
-        const double tail = d.L(x1);
-        const double p = 1 - 2 * tail;
+        const double tail = d.symmetric ? 0 : d.L(x1);
+        const double p = d.symmetric ? d.C(c - x1) : 1 - 2 * tail;
         // (A symmetric tail beyond the doubles' reach leaves p = 1; chi-square and F
         // give p = 1 only at x1 = 0, where no interval starts.)
         if (ErrorFlag != 0 || !(p > 0 && (d.symmetric || p < 1))) return Reject();
@@ -498,8 +519,8 @@ void DistributionPanel::ContinuousCalculator(const Continuous& given) {
         WriteProbability(p);
       } else {
         if (d.symmetric && !(x2 > c)) return Reject();
-        const double tail = d.Q(x2);
-        const double p = 1 - 2 * tail;
+        const double tail = d.symmetric ? 0 : d.Q(x2);
+        const double p = d.symmetric ? d.C(x2 - c) : 1 - 2 * tail;
         if (ErrorFlag != 0 || !(p > 0)) return Reject();
         const double start = d.symmetric ? mirror(x2) : d.Linv(tail);
         if (Failed({p, start})) return;

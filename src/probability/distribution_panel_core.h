@@ -141,6 +141,10 @@ class DistributionPanel {
     std::function<double(double)> Linv;
     bool symmetric = false;              // about centre: normal and Student t
     double centre = 0;
+    // A symmetric distribution's central part P(|X - centre| <= h) and the h over a central
+    // part p, each with its relative digits however small it is.
+    std::function<double(double)> C;
+    std::function<double(double)> Cinv;
   };
   void Write(BoxDI box, double value);
   void WriteProbability(double p);
