@@ -3,9 +3,11 @@
 #include <cctype>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "numeric/failure.h"
 #include "numeric/numeric.h"
+#include "numeric/vector_state.h"
 #include "tables/statistics_internal.h"
 
 namespace tables {
@@ -28,10 +30,19 @@ int CountEmpty(const Table2V& t, int32_t i) {
 double ModelX(int16_t model, double x) { return LogX(model) ? std::log(x) : x; }
 double ModelY(int16_t model, double y) { return LogY(model) ? std::log(y) : y; }
 
+// A complete row as the model sees it: X, Y (x and y themselves for the linear and
+// quadratic models) and the frequency. The first pass takes them, logarithms included, and
+// the later passes read them here: the table is not read again, nor a logarithm retaken.
+struct Point {
+  double X, Y, n;
+};
+
 struct Sums2V {
   double N = 0, SX = 0, SY = 0, SX2 = 0, SY2 = 0, SXY = 0;
   bool partial = false;
   bool notPositive = false;  // the loop stopped at a value the model cannot take ln of
+  // Every complete row, in table order; the later passes run only when the loop took all.
+  std::vector<Point> points;
   bool Finite() const {
     return std::isfinite(N) && std::isfinite(SX) && std::isfinite(SY) && std::isfinite(SX2) &&
            std::isfinite(SY2) && std::isfinite(SXY);
@@ -41,6 +52,9 @@ struct Sums2V {
 Sums2V SumRows(const Table2V& t) {
   const int16_t model = t.RegType2V;
   Sums2V s;
+  s.points.reserve(static_cast<size_t>(LastRow(t.N2V)));
+  // Up to two logarithms a row: at their full speed whatever the window did before.
+  numeric::ClearUpperVectorState();
   for (int32_t i = 1; i <= LastRow(t.N2V); ++i) {
     const int empty = CountEmpty(t, i);
     if (empty == 3) continue;
@@ -65,6 +79,7 @@ Sums2V SumRows(const Table2V& t) {
     s.SY += Y * n;
     s.SY2 += Y * Y * n;
     s.SXY += X * Y * n;
+    s.points.push_back({X, Y, n});
   }
   return s;
 }
@@ -75,16 +90,13 @@ struct Spread {
   double varX = 0, varY = 0, cov = 0;
 };
 
-// Runs only after the first pass took every complete row, so each can be transformed.
-Spread SpreadAbout(const Table2V& t, double meanX, double meanY, double N) {
+Spread SpreadAbout(const std::vector<Point>& points, double meanX, double meanY, double N) {
   double DX = 0, DY = 0, DXX = 0, DYY = 0, DXY = 0;
   detail::ConstantCheck constantX, constantY;
-  for (int32_t i = 1; i <= LastRow(t.N2V); ++i) {
-    if (CountEmpty(t, i) != 0) continue;
-    const double X = ModelX(t.RegType2V, t.Data2V_X[i]), Y = ModelY(t.RegType2V, t.Data2V_Y[i]);
-    const double n = t.Data2V_N[i], dx = X - meanX, dy = Y - meanY;
-    constantX.Take(X, n);
-    constantY.Take(Y, n);
+  for (const Point& p : points) {
+    const double n = p.n, dx = p.X - meanX, dy = p.Y - meanY;
+    constantX.Take(p.X, n);
+    constantY.Take(p.Y, n);
     DX += dx * n;
     DY += dy * n;
     DXX += dx * dx * n;
@@ -108,13 +120,14 @@ struct Coefficients {
 // Least-squares parabola. Solved on u = x − x̄ and converted back: on raw x the normal
 // equations of data such as years (x = 2000..2010) cancel to noise. Nothing when fewer than
 // three distinct x carry weight, or when the system is singular to working precision.
-std::optional<Coefficients> FitQuadratic(const Table2V& t, double N, double meanX) {
+// The points' X and Y are the rows' x and y: the model transforms neither.
+std::optional<Coefficients> FitQuadratic(const std::vector<Point>& points, double N,
+                                         double meanX) {
   double S1 = 0, S2 = 0, S3 = 0, S4 = 0, T0 = 0, T1 = 0, T2 = 0;
   double distinct[2] = {0, 0};
   int distinctCount = 0;
-  for (int32_t i = 1; i <= LastRow(t.N2V); ++i) {
-    if (CountEmpty(t, i) != 0) continue;
-    const double x = t.Data2V_X[i], y = t.Data2V_Y[i], n = t.Data2V_N[i];
+  for (const Point& p : points) {
+    const double x = p.X, y = p.Y, n = p.n;
     if (n != 0 && distinctCount < 3 &&
         (distinctCount == 0 || (x != distinct[0] && (distinctCount == 1 || x != distinct[1])))) {
       if (distinctCount < 2) distinct[distinctCount] = x;
@@ -184,7 +197,7 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
     r.Txt2V_MX = Fmt10(meanX);
     r.Txt2V_MY = Fmt10(meanY);
 
-    const Spread spread = SpreadAbout(t, meanX, meanY, N);
+    const Spread spread = SpreadAbout(s.points, meanX, meanY, N);
     const double varX = spread.varX, varY = spread.varY, cov = spread.cov;
     r.Txt2V_VX = Fmt10(varX);
     r.Txt2V_DX = Fmt10(numeric::Sqrt(varX));
@@ -211,7 +224,7 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
         c = {numeric::Exp(a), b, 0};
         break;
       case 4: {
-        const auto fit = FitQuadratic(t, N, meanX);
+        const auto fit = FitQuadratic(s.points, N, meanX);
         if (!fit) return r;
         c = *fit;
         break;
