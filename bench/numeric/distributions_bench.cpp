@@ -28,6 +28,8 @@ void RunSpecial(benchmark::State& state, Routine routine) {
 
 void BM_Erf(benchmark::State& s) { RunSpecial(s, [] { return Erf(0.3) + Erf(2.5); }); }
 void BM_NormalCola(benchmark::State& s) { Run(s, [] { return NormalCola(1.96); }); }
+// Far out: erfc by its continued fraction.
+void BM_NormalCola_FarTail(benchmark::State& s) { Run(s, [] { return NormalCola(20); }); }
 void BM_NormalInversa_Centre(benchmark::State& s) { Run(s, [] { return NormalInversa(0.7); }); }
 void BM_NormalInversa_Tail(benchmark::State& s) { Run(s, [] { return NormalInversa(1E-300); }); }
 void BM_LnGamma(benchmark::State& s) {
@@ -47,6 +49,10 @@ void BM_Ji2Cola_Typical(benchmark::State& s) { Run(s, [] { return Ji2Cola(10, 18
 void BM_Ji2Cola_1E8(benchmark::State& s) { Run(s, [] { return Ji2Cola(1E+8, 1E+8); }); }
 void BM_Ji2Inversa_Typical(benchmark::State& s) { Run(s, [] { return Ji2Inversa(10, 0.05); }); }
 void BM_Ji2Inversa_1E6(benchmark::State& s) { Run(s, [] { return Ji2Inversa(1E+6, 0.05); }); }
+// An upper tail near 1: the point from the lower tail.
+void BM_Ji2Inversa_NearOne(benchmark::State& s) {
+  Run(s, [] { return Ji2Inversa(5, 0.999999999); });
+}
 void BM_PoissonAcum_Typical(benchmark::State& s) { Run(s, [] { return PoissonAcum(5, 3.2); }); }
 void BM_PoissonAcum_1E6(benchmark::State& s) {
   Run(s, [] { return PoissonAcum(1000000, 1000000); });
@@ -54,6 +60,9 @@ void BM_PoissonAcum_1E6(benchmark::State& s) {
 void BM_BetaInc(benchmark::State& s) { RunSpecial(s, [] { return BetaInc(2.5, 7, 0.3); }); }
 void BM_BetaIncInversa(benchmark::State& s) {
   RunSpecial(s, [] { return BetaIncInversa(2.5, 7, 0.05); });
+}
+void BM_BetaIncInversa_NearOne(benchmark::State& s) {
+  RunSpecial(s, [] { return BetaIncInversa(1, 33, 0.99999999999999545); });
 }
 void BM_TStudentCola_Typical(benchmark::State& s) { Run(s, [] { return TStudentCola(10, 2.2); }); }
 // k = 1E+6 runs the series k/2 passes.
@@ -74,6 +83,10 @@ void BM_FSnedecorInversa_Typical(benchmark::State& s) {
 void BM_FSnedecorInversa_DeepTail(benchmark::State& s) {
   Run(s, [] { return FSnedecorInversa(1, 100000, 1E-7); });
 }
+// Past the fast path: the incomplete beta inverse, refined on the tail.
+void BM_FSnedecorInversa_HugeDf(benchmark::State& s) {
+  Run(s, [] { return FSnedecorInversa(100000000, 1, 0.26); });
+}
 void BM_BinomialAcum_Typical(benchmark::State& s) { Run(s, [] { return BinomialAcum(3, 10, 0.5); }); }
 void BM_BinomialAcum_Large(benchmark::State& s) {
   Run(s, [] { return BinomialAcum(50000, 100000, 0.5); });
@@ -83,6 +96,7 @@ void BM_BinomialAcum_Large(benchmark::State& s) {
 
 BENCHMARK(BM_Erf);
 BENCHMARK(BM_NormalCola);
+BENCHMARK(BM_NormalCola_FarTail);
 BENCHMARK(BM_NormalInversa_Centre);
 BENCHMARK(BM_NormalInversa_Tail);
 BENCHMARK(BM_LnGamma);
@@ -94,10 +108,12 @@ BENCHMARK(BM_Ji2Cola_Typical);
 BENCHMARK(BM_Ji2Cola_1E8);
 BENCHMARK(BM_Ji2Inversa_Typical);
 BENCHMARK(BM_Ji2Inversa_1E6);
+BENCHMARK(BM_Ji2Inversa_NearOne);
 BENCHMARK(BM_PoissonAcum_Typical);
 BENCHMARK(BM_PoissonAcum_1E6);
 BENCHMARK(BM_BetaInc);
 BENCHMARK(BM_BetaIncInversa);
+BENCHMARK(BM_BetaIncInversa_NearOne);
 BENCHMARK(BM_TStudentCola_Typical);
 BENCHMARK(BM_TStudentCola_1E6);
 BENCHMARK(BM_TStudentInversa_Typical);
@@ -106,5 +122,6 @@ BENCHMARK(BM_TStudentInversa_Polished);
 BENCHMARK(BM_FSnedecorCola);
 BENCHMARK(BM_FSnedecorInversa_Typical);
 BENCHMARK(BM_FSnedecorInversa_DeepTail);
+BENCHMARK(BM_FSnedecorInversa_HugeDf);
 BENCHMARK(BM_BinomialAcum_Typical);
 BENCHMARK(BM_BinomialAcum_Large);
