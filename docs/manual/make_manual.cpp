@@ -15,6 +15,8 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 #include <cstdio>
@@ -24,6 +26,24 @@ namespace {
 int Fail(const QString& message) {
   std::fprintf(stderr, "make_manual: %s\n", qPrintable(message));
   return 1;
+}
+
+bool HoldsPicture(const QTextBlock& block) {
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    if (it.fragment().charFormat().isImageFormat()) return true;
+  }
+  return false;
+}
+
+// A section that opens with a screenshot starts a page: the screenshot is half a page high,
+// and where it does not fit it would leave its heading alone at the foot of the page before.
+void StartPictureSectionsOnNewPages(QTextDocument& document) {
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    if (block.blockFormat().headingLevel() != 2 || !HoldsPicture(block.next())) continue;
+    QTextBlockFormat format = block.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(block).setBlockFormat(format);
+  }
 }
 
 }  // namespace
@@ -50,6 +70,7 @@ int main(int argc, char* argv[]) {
   }
   document.setDefaultFont(QFont("DejaVu Sans", 10));
   document.setHtml(html);
+  StartPictureSectionsOnNewPages(document);
 
   QPdfWriter writer(output);
   writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
