@@ -102,9 +102,9 @@ double ErfC(double x) {
   // The continued fraction 1/(x + (1/2)/(x + 1/(x + (3/2)/(x + ...)))), from a depth that
   // settles it to the last digit (4.2E-16 at the most from x = 3 on): 43 terms at 3, 10 far
   // out.
-  const int depth = 10 + static_cast<int>(300 / (x * x));
+  // (A NaN runs no term and fails below.)
   double fraction = x;
-  for (int k = depth; k >= 1; --k) fraction = x + 0.5 * k / fraction;
+  for (double k = std::floor(10 + 300 / (x * x)); k >= 1; --k) fraction = x + 0.5 * k / fraction;
   return Chk(ExpMinusSquare(x) * kOneOverSqrtPi / fraction);
 }
 
