@@ -169,11 +169,8 @@ double BinomialCola(double k, double n, double p) {
     return 0;
   }
   if (k == n) return 0;
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] { result = BetaInc(numeric::Chk(k + 1), numeric::Chk(n - k), p); });
-  run.Finish();
-  return result;
+  return numeric::ContinueStyleValue(
+      [&] { return BetaInc(numeric::Chk(k + 1), numeric::Chk(n - k), p); });
 }
 
 double PoissonCola(int32_t k, double lambda) {
@@ -182,11 +179,8 @@ double PoissonCola(int32_t k, double lambda) {
     ErrorFlag = 1;
     return 0;
   }
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] { result = GammaIncInf(static_cast<double>(k) + 1, lambda); });
-  run.Finish();
-  return result;
+  return numeric::ContinueStyleValue(
+      [&] { return GammaIncInf(static_cast<double>(k) + 1, lambda); });
 }
 
 double BinomialIntervalo(double k1, double k2, double n, double p) {
@@ -201,13 +195,9 @@ double BinomialIntervalo(double k1, double k2, double n, double p) {
   const double lower_below = BinomialAcum(k1 - 1, n, p), lower_upto = BinomialAcum(k2, n, p);
   const double upper_below = BinomialCola(k1 - 1, n, p), upper_upto = BinomialCola(k2, n, p);
   if (ErrorFlag != flag) return 0;
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] {
-    result = Region(Binomial(n, p), n, k1, k2, lower_below, lower_upto, upper_below, upper_upto);
+  return numeric::ContinueStyleValue([&] {
+    return Region(Binomial(n, p), n, k1, k2, lower_below, lower_upto, upper_below, upper_upto);
   });
-  run.Finish();
-  return result;
 }
 
 double PoissonIntervalo(int32_t k1, int32_t k2, double lambda) {
@@ -219,12 +209,8 @@ double PoissonIntervalo(int32_t k1, int32_t k2, double lambda) {
   const double lower_below = PoissonAcum(k1 - 1, lambda), lower_upto = PoissonAcum(k2, lambda);
   const double upper_below = PoissonCola(k1 - 1, lambda), upper_upto = PoissonCola(k2, lambda);
   if (ErrorFlag != flag) return 0;
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] {
-    result = Region(Poisson(lambda), std::fmax(lambda, k2), k1, k2, lower_below, lower_upto,
+  return numeric::ContinueStyleValue([&] {
+    return Region(Poisson(lambda), std::fmax(lambda, k2), k1, k2, lower_below, lower_upto,
                     upper_below, upper_upto);
   });
-  run.Finish();
-  return result;
 }

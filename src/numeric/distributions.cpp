@@ -102,8 +102,7 @@ double TStudentCentral(int32_t k, double t) {
     // Within 2 the series gives the central part itself; beyond, it is 1 minus the small
     // tails.
     if (x <= 2) return Chk(numeric::StudentCentral(k, x));
-    const double rk = k;
-    return 1 - BetaInc(0.5 * rk, 0.5, Div(rk, Chk(rk + x * x)));
+    return 1 - 2 * TStudentCola(k, x);
   });
 }
 
@@ -190,14 +189,10 @@ double FSnedecorCola(int32_t ia, int32_t ib, double x) {
     Reject();
     return 0;
   }
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] {
+  return numeric::ContinueStyleValue([&] {
     const double w = Div(static_cast<double>(ib), Chk(ib + static_cast<double>(ia) * x));
-    result = BetaInc(0.5 * ib, 0.5 * ia, w);
+    return BetaInc(0.5 * ib, 0.5 * ia, w);
   });
-  run.Finish();
-  return result;
 }
 
 double FSnedecorInversa(int32_t ia, int32_t ib, double y) {
@@ -239,14 +234,10 @@ double FSnedecorAcum(int32_t ia, int32_t ib, double x) {
     return 0;
   }
   if (x <= 0) return 0;
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] {
+  return numeric::ContinueStyleValue([&] {
     const double iax = numeric::Mul(ia, x);
-    result = BetaInc(0.5 * ia, 0.5 * ib, Div(iax, Chk(ib + iax)));
+    return BetaInc(0.5 * ia, 0.5 * ib, Div(iax, Chk(ib + iax)));
   });
-  run.Finish();
-  return result;
 }
 
 double FSnedecorAcumInversa(int32_t ia, int32_t ib, double p) {
@@ -282,16 +273,12 @@ double BinomialAcum(double k, double n, double p) {
     return 0;
   }
   if (k == n) return 1;
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] {
+  return numeric::ContinueStyleValue([&] {
     const double dn = Chk(n - k);
     if (k == 0) {
-      result = numeric::Pow(1 - p, dn);
+      return numeric::Pow(1 - p, dn);
     } else {
-      result = BetaInc(dn, Chk(k + 1), 1 - p);
+      return BetaInc(dn, Chk(k + 1), 1 - p);
     }
   });
-  run.Finish();
-  return result;
 }

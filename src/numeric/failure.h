@@ -71,4 +71,15 @@ class ContinueStyle {
   bool failed_ = false;
 };
 
+// A routine of one statement in the continue style: the statement's value, or 0 with
+// ErrorFlag = 1 when it failed.
+template <class Statement>
+double ContinueStyleValue(Statement&& statement) {
+  ContinueStyle run;
+  double result = 0;
+  run.Step([&] { result = std::forward<Statement>(statement)(); });
+  run.Finish();
+  return result;
+}
+
 }  // namespace numeric

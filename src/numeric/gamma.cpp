@@ -398,11 +398,7 @@ double Ji2Cola(double df, double x) {
     ErrorFlag = 1;
     return 0;
   }
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] { result = GammaIncSup(df / 2, x / 2); });
-  run.Finish();
-  return result;
+  return numeric::ContinueStyleValue([&] { return GammaIncSup(df / 2, x / 2); });
 }
 
 double Ji2Inversa(double df, double p) {
@@ -412,11 +408,7 @@ double Ji2Inversa(double df, double p) {
   }
   if (p == 1) return 0;
   if (p == 0) return 1E+300;
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] { result = Chk(2 * GammaIncSupInversa(0.5 * df, p)); });
-  run.Finish();
-  return result;
+  return numeric::ContinueStyleValue([&] { return Chk(2 * GammaIncSupInversa(0.5 * df, p)); });
 }
 
 double Ji2Acum(double df, double x) {
@@ -424,11 +416,7 @@ double Ji2Acum(double df, double x) {
     ErrorFlag = 1;
     return 0;
   }
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] { result = GammaIncInf(df / 2, x / 2); });
-  run.Finish();
-  return result;
+  return numeric::ContinueStyleValue([&] { return GammaIncInf(df / 2, x / 2); });
 }
 
 double Ji2AcumInversa(double df, double p) {
@@ -438,11 +426,7 @@ double Ji2AcumInversa(double df, double p) {
   }
   if (p == 0) return 0;
   if (p == 1) return 1E+300;
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] { result = Chk(2 * GammaIncInfInversa(0.5 * df, p)); });
-  run.Finish();
-  return result;
+  return numeric::ContinueStyleValue([&] { return Chk(2 * GammaIncInfInversa(0.5 * df, p)); });
 }
 
 double PoissonAcum(int32_t k, double lambda) {
@@ -452,13 +436,9 @@ double PoissonAcum(int32_t k, double lambda) {
     ErrorFlag = 1;
     return 0;
   }
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] {
+  return numeric::ContinueStyleValue([&] {
     // k + 1 as a 32-bit count: it overflows at the largest one.
     if (k == std::numeric_limits<int32_t>::max()) numeric::Fail();
-    result = GammaIncSup(static_cast<double>(k + 1), lambda);
+    return GammaIncSup(static_cast<double>(k + 1), lambda);
   });
-  run.Finish();
-  return result;
 }

@@ -109,20 +109,16 @@ double ErfC(double x) {
 }
 
 double NormalCola(double z) {
-  numeric::ContinueStyle run;
-  double result = 0;
-  run.Step([&] {
+  return numeric::ContinueStyleValue([&] {
     // Each tail from its own side: the upper one as 1 minus the lower would keep no digit
     // of a small tail and be exactly 0 from about z = 8.25.
     const double root2 = numeric::Sqrt(2);
     if (z < 0) {
-      result = 0.5 * (1 + Erf(-z / root2));
+      return 0.5 * (1 + Erf(-z / root2));
     } else {
-      result = 0.5 * ErfC(z / root2);
+      return 0.5 * ErfC(z / root2);
     }
   });
-  run.Finish();
-  return result;
 }
 
 double NormalInversa(double y) {

@@ -348,24 +348,22 @@ void DistributionPanel::DI_NOR() {
   const double sigma = fields_.Par2DI;
   if (!(sigma > 0)) return Reject();
   Continuous normal;
-  normal.Q = [mu, sigma](double x) {
-    const double z = (x - mu) / sigma;
-    if (!std::isfinite(z)) {
-      Reject();
-      return 0.0;
-    }
-    return NormalCola(z);
+  // A distance in standard deviations, or a refusal where it is no finite number.
+  const auto standard = [sigma](double distance) {
+    const double z = distance / sigma;
+    if (!std::isfinite(z)) Reject();
+    return z;
+  };
+  normal.Q = [mu, standard](double x) {
+    const double z = standard(x - mu);
+    return std::isfinite(z) ? NormalCola(z) : 0.0;
   };
   // The point over an upper tail comes from that tail, not from 1 minus it, which would
   // lose a small tail entirely.
   normal.Qinv = [mu, sigma](double p) { return mu - sigma * NormalInversa(p); };
-  normal.C = [sigma](double h) {
-    const double z = h / sigma;
-    if (!std::isfinite(z)) {
-      Reject();
-      return 0.0;
-    }
-    return NormalCentral(z);
+  normal.C = [standard](double h) {
+    const double z = standard(h);
+    return std::isfinite(z) ? NormalCentral(z) : 0.0;
   };
   normal.Cinv = [sigma](double p) { return sigma * NormalCentralInversa(p); };
   normal.symmetric = true;
