@@ -20,8 +20,10 @@ constexpr double kOneMinusMachep = 0.9999999999999994;  // the double nearest 1 
 constexpr double kMaxGam = 171.624376956303;
 constexpr double kBig = 4503599627370500;
 constexpr double kBigInv = 2.22044604925031E-16;
-// From this shape on, ln(Gamma(a+b) / Gamma(b)) is taken by Stirling's series.
-constexpr double kStirlingShape = 100;
+// From this shape on both tails come from IncompleteBeta.
+constexpr double kTailsShape = 0.5;
+// How far IncompleteBeta's tails can be from the true ones, relative.
+constexpr double kTailError = 1E-13;
 
 // The power series ends within a few thousand passes. The continued fractions need about
 // 0.16 sqrt(a) passes near the mean (80 000 at most for 32-bit degrees of freedom); a
@@ -37,20 +39,25 @@ double MinLog() { return Log(1E-300); }
 // small as 1E-304 and still be shown); below it, it is 0.
 double UnderflowLog() { return Log(DBL_MIN); }
 
-// Gamma(a+b) / (Gamma(a) Gamma(b)), for a + b below the overflow of Gamma.
-double BetaFactor(double a, double b) { return Div(Gamma(a + b), Chk(Gamma(a) * Gamma(b))); }
+// Gamma(a+b) / (Gamma(a) Gamma(b)), for a + b below the overflow of Gamma. The larger
+// gamma function divides first: with a small shape, Gamma(a) Gamma(b) alone can overflow
+// where the quotient does not.
+double BetaFactor(double a, double b) {
+  return Div(Div(Gamma(a + b), Gamma(std::fmax(a, b))), Gamma(std::fmin(a, b)));
+}
 
 // A result near 1 taken as 1 - t from a small t; it never reaches 1 itself.
 double Complement(double t) { return t <= kMachep ? kOneMinusMachep : 1 - t; }
 
-// The continued fraction both BetaIncFC1 and BetaIncFC2 evaluate: k holds k1..k8 at the
-// start, step how much each changes per pass.
-double BetaContinuedFraction(double z, double (&k)[8], const double (&step)[8], double big,
-                             double biginv) {
+
+}  // namespace
+
+double numeric::BetaContinuedFraction(double z, double (&k)[8], const double (&step)[8],
+                                      double big, double biginv) {
   const double thresh = 3 * kMachep;
   double pkm2 = 0, qkm2 = 1, pkm1 = 1, qkm1 = 1, ans = 1, r = 1;
   for (long n = 0;; ++n) {
-    if (n == kMaxFractionPasses) numeric::Fail();
+    if (n == kMaxFractionPasses) Fail();
     double xk = Div(-(z * k[0] * k[1]), k[2] * k[3]);
     double pk = Chk(pkm1 + pkm2 * xk);
     double qk = Chk(qkm1 + qkm2 * xk);
@@ -95,43 +102,15 @@ double BetaContinuedFraction(double z, double (&k)[8], const double (&step)[8], 
   return ans;
 }
 
-}  // namespace
-
 double numeric::LnBetaFactor(double a, double b) {
   double sign;
   const double small = std::fmin(a, b), large = std::fmax(a, b);
-  if (!(large >= kStirlingShape && small > 0) || !std::isfinite(large)) {
-    return Chk(LnGamma(a + b, sign) - LnGamma(a, sign) - LnGamma(b, sign));
-  }
-  // ln Gamma(large + small) - ln Gamma(large) by Stirling's series, term by term: the two
-  // logarithms are each about large * ln(large), and their difference kept only
-  // 1E-16 * large * ln(large) of its digits (2E-7 at 5E+7, where an F of 10^8 degrees of
-  // freedom lost its sixth digit).
-  const auto correction = [](double x) {
-    const double r = 1 / (x * x);
-    return (((-1.0 / 1680 * r + 1.0 / 1260) * r - 1.0 / 360) * r + 1.0 / 12) / x;
-  };
-  const double sum = large + small;
-  const double rise = (large - 0.5) * std::log1p(small / large) + small * (Log(sum) - 1) +
-                      (correction(sum) - correction(large));
-  return Chk(rise - LnGamma(small, sign));
-}
-
-double numeric::BetaIncError(double a, double b, double x, double value) {
-  double sign;
-  const double ln_x = Log(x), ln_1x = std::log1p(-x);
-  const double small = std::fmin(a, b), large = std::fmax(a, b);
-  // The size of what LnBetaFactor adds and subtracts.
-  const double gamma_terms =
-      large >= kStirlingShape
-          ? small * (std::fabs(std::log(a + b)) + 2) + std::fabs(LnGamma(small, sign))
-          : std::fabs(LnGamma(a, sign)) + std::fabs(LnGamma(b, sign)) +
-                std::fabs(LnGamma(a + b, sign));
-  const double terms = std::fabs(a * ln_x) + std::fabs(b * ln_1x) + gamma_terms;
-  // x times the density, over the value: the relative change per relative change of x
-  const double slope = std::exp(a * ln_x + (b - 1) * ln_1x + LnBetaFactor(a, b) - Log(value));
-  constexpr double kEps = 2.2E-16;
-  return kEps * (terms + 2 * slope);
+  if (!std::isfinite(large)) return Chk(LnGamma(a + b, sign) - LnGamma(a, sign) - LnGamma(b, sign));
+  // ln Gamma(large + small) - ln Gamma(large) by Stirling's series term by term for a large
+  // shape: the two logarithms are each about large * ln(large), and their difference kept
+  // only 1E-16 * large * ln(large) of its digits (2E-7 at 5E+7, where an F of 10^8 degrees
+  // of freedom lost its sixth digit).
+  return Chk(LnGammaRatio(large, small) - LnGamma(small, sign));
 }
 
 namespace {
@@ -143,6 +122,10 @@ double BetaIncTail(double a, double b, double x, bool upper) {
   const double maxlog = MaxLog();
   if (x == 0) return upper ? 1 : 0;
   if (x == 1) return upper ? 0 : 1;
+  if (std::fmin(a, b) >= kTailsShape) {
+    const numeric::BetaTails tails = numeric::IncompleteBeta(a, b, x, 1 - x);
+    return upper ? tails.upper : tails.lower;
+  }
   // t is I_x(a, b), or its complement when flag is set.
   const auto side = [upper](double t, bool flag) { return upper == flag ? t : Complement(t); };
   if (Chk(b * x) <= 1 && x <= 0.95) return side(BetaIncSerie(a, b, x, kMaxGam), false);
@@ -215,15 +198,19 @@ double BetaIncSerie(double a, double b, double x, double maxgam) {
 }
 
 double BetaIncFC1(double a, double b, double x, double big, double biginv) {
+  return numeric::BetaFractionInRatio(a, b, Div(x, 1 - x), big, biginv);
+}
+
+double numeric::BetaFractionInRatio(double a, double b, double z, double big, double biginv) {
   double k[8] = {a, b - 1, a, a + 1, 1, a + b, a + 1, a + 2};
   static constexpr double step[8] = {1, -1, 2, 2, 1, 1, 2, 2};
-  return BetaContinuedFraction(Div(x, 1 - x), k, step, big, biginv);
+  return BetaContinuedFraction(z, k, step, big, biginv);
 }
 
 double BetaIncFC2(double a, double b, double x, double big, double biginv) {
   double k[8] = {a, a + b, a, a + 1, 1, b - 1, a + 1, a + 2};
   static constexpr double step[8] = {1, 1, 2, 2, 1, -1, 2, 2};
-  return BetaContinuedFraction(x, k, step, big, biginv);
+  return numeric::BetaContinuedFraction(x, k, step, big, biginv);
 }
 
 namespace {
@@ -441,31 +428,41 @@ double BetaIncInversa(double a, double b, double y) {
   // target near 1 holds nothing of the small upper tail 1 - y, so that tail is searched,
   // I_(1-x)(b, a) = 1 - y (exact here), in 1 - x, which holds the digits of a root above 1/2.
   double x;
-  if (y > 0.5) {
-    const double reflected = BetaInverseSearch(b, a, 1 - y).Run();
-    if (reflected <= 0.5) return 1 - reflected;
-    x = BetaInverseSearch(a, b, y).Run();
-  } else {
-    x = BetaInverseSearch(a, b, y).Run();
-    if (x <= 0.5) return x;
+  try {
+    if (y > 0.5) {
+      const double reflected = BetaInverseSearch(b, a, 1 - y).Run();
+      x = reflected <= 0.5 ? 1 - reflected : BetaInverseSearch(a, b, y).Run();
+    } else {
+      x = BetaInverseSearch(a, b, y).Run();
+    }
+  } catch (const numeric::NumericFailure&) {
+    x = Div(a, a + b);  // the refinement below starts from the mean instead
   }
-  // What is left: a root below 1/2 over a y above it (a tiny a), whose upper tail the search
-  // did not look at, and a root above 1/2 over a lower tail, whose 1 - x a tolerance
-  // relative to x does not resolve. Both are refined on the smaller tail, taken directly.
+  // The search's tolerances leave the point good to about 1E-8 where the shapes are large;
+  // it is refined on the smaller tail, until it is as good as that tail. A root above 1/2 is
+  // refined in u = 1 - x, on I_u(b, a) = 1 - I_x(a, b), which keeps the digits of 1 - x.
   const bool upper = y > 0.5;
   const double target = upper ? 1 - y : y;
+  const bool reflect = x > 0.5;
+  const double p = reflect ? b : a, q = reflect ? a : b;  // the shapes in the variable used
+  const bool upper_in_variable = upper != reflect;
   const double lnbf = LnBetaFactor(a, b);
   const numeric::Tail tail{[=](double at) {
-                             const double value = BetaIncTail(a, b, at, upper);
-                             if (!(value > 0) || !(at < 1)) return numeric::TailAt{};
+                             if (!(at > 0 && at < 1)) return numeric::TailAt{};
                              const double ln_density =
-                                 (a - 1) * Log(at) + (b - 1) * std::log1p(-at) + lnbf;
-                             return numeric::TailAt{true, Log(value), ln_density,
-                                                    numeric::BetaIncError(a, b, at, value)};
+                                 (p - 1) * Log(at) + (q - 1) * std::log1p(-at) + lnbf;
+                             const double ln_tail =
+                                 std::fmin(a, b) >= kTailsShape
+                                     ? numeric::LnIncompleteBeta(p, q, at, 1 - at,
+                                                                 upper_in_variable)
+                                     : Log(BetaIncTail(p, q, at, upper_in_variable));
+                             return numeric::TailAt{true, ln_tail, ln_density, kTailError};
                            },
-                           upper ? 1 : -1};
+                           upper_in_variable ? 1 : -1};
+  const double start = reflect ? 1 - x : x;
   try {
-    return numeric::PolishQuantile(tail, x, target);
+    const double found = numeric::PolishQuantile(tail, start > 0 ? start : 0.5, target);
+    return reflect ? std::fmin(1 - found, kOneMinusMachep) : found;
   } catch (const numeric::NumericFailure&) {
     return x;  // no better point than the search's
   }

@@ -11,6 +11,7 @@
 
 #include "numeric/failure.h"
 #include "numeric/numeric.h"
+#include "numeric/special_internal.h"
 
 namespace {
 
@@ -169,8 +170,10 @@ double BinomialCola(double k, double n, double p) {
     return 0;
   }
   if (k == n) return 0;
-  return numeric::ContinueStyleValue(
-      [&] { return BetaInc(numeric::Chk(k + 1), numeric::Chk(n - k), p); });
+  // The upper tail itself, from p and 1 - p as given (1 - p would round a small p away).
+  return numeric::ContinueStyleValue([&] {
+    return numeric::IncompleteBeta(numeric::Chk(n - k), numeric::Chk(k + 1), 1 - p, p).upper;
+  });
 }
 
 double PoissonCola(int32_t k, double lambda) {

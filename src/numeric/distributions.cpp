@@ -1,4 +1,12 @@
 // Student t, F and binomial distributions on the incomplete beta function.
+//
+// Each hands the incomplete beta function its point and that point's complement, each
+// computed directly (k/(k + t^2) and t^2/(k + t^2); ib/(ib + ia x) and ia x/(ib + ia x);
+// 1 - p and p): next to 1 a rounded point keeps nothing of its small complement, on which a
+// tail with degrees of freedom in the millions depends. A percentage point is found on the
+// tail it is small in, from the logarithm of that tail, so that a probability as small as a
+// double holds (subnormal ones included) has its point.
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 
@@ -14,54 +22,166 @@ using numeric::Log;
 namespace {
 
 constexpr double kInfinite = 1E+300;
+constexpr double kLnHalf = -0.693147180559945309417232121458;
 
 void Reject() { ErrorFlag = 1; }
 
-// A tail that is c * I_x(a, b), with the density of the distribution at the point.
-numeric::TailAt BetaTail(double c, double a, double b, double x, double ln_density) {
-  const double value = BetaInc(a, b, x);
-  if (!(value > 0)) return {};
-  return {true, Log(c * value), ln_density, numeric::BetaIncError(a, b, x, value)};
+// Up to this many degrees of freedom the central part of the t comes from the published
+// finite series, k/2 cheap passes; beyond, the incomplete beta function is cheaper.
+constexpr int32_t kSeriesDf = 40;
+// The series gives an upper tail as 1/2 - P/2, which keeps its digits while the tail is
+// above this: it loses at most two of sixteen, to the roundings of P and of the series'
+// 15-digit pi.
+constexpr double kSeriesTail = 1E-2;
+
+// A point and its complement, each computed directly.
+struct Split {
+  double x, y;
+};
+
+// k/(k + t^2) and t^2/(k + t^2).
+Split StudentSplit(double k, double t) {
+  const double t2 = numeric::Mul(t, t);
+  const double s = numeric::Add(k, t2);
+  return {k / s, t2 / s};
 }
 
-// Upper tail and density of Student's t with k degrees of freedom at t > 0.
-numeric::Tail StudentUpperTail(double k) {
-  return {[k](double t) {
-            const double t2 = numeric::Mul(t, t);
-            const double ln_density = numeric::LnBetaFactor(k / 2, 0.5) - 0.5 * Log(k) -
-                                      (k + 1) / 2 * std::log1p(t2 / k);
-            return BetaTail(0.5, k / 2, 0.5, Div(k, k + t2), ln_density);
+// ib/(ib + ia x) and ia x/(ib + ia x).
+Split FSplit(double ia, double ib, double x) {
+  const double iax = numeric::Mul(ia, x);
+  const double s = numeric::Add(ib, iax);
+  return {Div(ib, s), Div(iax, s)};
+}
+
+// What the t needs of its degrees of freedom, computed once: ln f(t) = ln_c - (k+1)/2
+// ln(1 + t^2/k).
+struct Student {
+  int32_t df;
+  double k, ln_c;
+  explicit Student(int32_t df)
+      : df(df), k(df), ln_c(numeric::LnBetaFactor(k / 2, 0.5) - 0.5 * std::log(k)) {}
+
+  double LnDensity(double t) const { return ln_c - (k + 1) / 2 * std::log1p(t / k * t); }
+
+  // Below this the central part is the first terms of its series, 2 f(0) (t - (k + 1)/(6k)
+  // t^3), exact to the last digit; t^2 itself may be lost below the doubles there.
+  static constexpr double kSeriesBelow = 1E-5;
+  double CentralSeries(double t) const {
+    return 2 * std::exp(ln_c) * t * (1 - (k + 1) / (6 * k) * t * t);
+  }
+
+  // ln P(|T| <= t) and ln P(|T| > t) for t > 0, each from its own side.
+  double LnCentral(double t) const {
+    if (df <= kSeriesDf) return Log(numeric::StudentCentral(df, t));
+    if (t < kSeriesBelow) return Log(CentralSeries(t));
+    const Split s = StudentSplit(k, t);
+    return numeric::LnIncompleteBeta(k / 2, 0.5, s.x, s.y, true);
+  }
+  double LnUpper(double t) const {
+    if (df <= kSeriesDf) {
+      const double central = numeric::StudentCentral(df, t);
+      if (1 - central >= 2 * kSeriesTail) return Log(0.5 * (1 - central));
+    }
+    const Split s = StudentSplit(k, t);
+    return kLnHalf + numeric::LnIncompleteBeta(k / 2, 0.5, s.x, s.y, false);
+  }
+};
+
+// The tail of the incomplete beta function computes its value to about 1E-14; the point is
+// refined to that.
+constexpr double kTailError = 1E-13;
+
+// P(T > t) on t > 0, for the point search.
+numeric::Tail StudentUpperTail(const Student& st) {
+  return {[st](double t) {
+            return numeric::TailAt{true, st.LnUpper(t), st.LnDensity(t), kTailError};
           },
           1};
 }
 
-// Density of F(ia, ib) at x > 0, in logarithms.
-double FLnDensity(double ia, double ib, double x) {
-  return numeric::LnBetaFactor(ia / 2, ib / 2) + ia / 2 * Log(ia / ib) + (ia / 2 - 1) * Log(x) -
-         (ia + ib) / 2 * std::log1p(numeric::Mul(ia, x) / ib);
-}
-
-// The upper tail of F(ia, ib), or its lower tail, each computed directly (the lower one as
-// 1 - upper would lose every digit where it is small).
-numeric::Tail FTail(double ia, double ib, bool upper) {
-  if (upper) {
-    return {[=](double x) {
-              const double w = Div(ib, ib + numeric::Mul(ia, x));
-              return BetaTail(1, ib / 2, ia / 2, w, FLnDensity(ia, ib, x));
-            },
-            1};
-  }
-  return {[=](double x) {
-            const double iax = numeric::Mul(ia, x);
-            return BetaTail(1, ia / 2, ib / 2, Div(iax, ib + iax), FLnDensity(ia, ib, x));
+// P(|T| <= t) on t > 0, which shrinks towards 0 as a lower tail does, with density 2 f(t).
+numeric::Tail StudentCentralTail(const Student& st) {
+  return {[st](double t) {
+            return numeric::TailAt{true, st.LnCentral(t), std::log(2.0) + st.LnDensity(t),
+                                   kTailError};
           },
           -1};
 }
 
-// The point an inverse found is refined against its tail: the incomplete beta inverse can
-// stop far from the root in a deep tail, 1 - (1 - p) loses the digits of a small p, and a
-// point that merely comes within 1E-8 of the tail can be off in its sixth digit.
-using numeric::PolishQuantile;
+// The t > 0 with P(|T| <= t) = c, for 0 < c <= 1/2, with its relative digits however small c
+// is. Newton steps on ln P against ln t, from the density at 0 for a small c and from the
+// normal point corrected in powers of 1/k (Cornish-Fisher) otherwise.
+double StudentCentralPoint(const Student& st, double c) {
+  double start = c / (2 * std::exp(st.ln_c));
+  if (c > 1E-4) {
+    const double z = -NormalInversa(0.5 - c / 2);
+    start = z * (1 + (z * z + 1) / (4 * st.k));
+  }
+  return numeric::PolishQuantile(StudentCentralTail(st), start, c);
+}
+
+// The t > 0 with P(T > t) = q, for 0 < q < 1/4.
+double StudentUpperPoint(const Student& st, double q) {
+  const double k = st.k;
+  const double z = -NormalInversa(q);
+  const double z2 = z * z;
+  double start;
+  if (z2 <= 2 * k || q >= 1E-4) {
+    // Cornish-Fisher: the normal point corrected in powers of 1/k.
+    start = z + (z2 + 1) * z / (4 * k) + ((5 * z2 + 16) * z2 + 3) * z / (96 * k * k) +
+            (((3 * z2 + 19) * z2 + 17) * z2 - 15) * z / (384 * k * k * k) +
+            ((((79 * z2 + 776) * z2 + 1482) * z2 - 1920) * z2 - 945) * z /
+                (92160 * k * k * k * k);
+  } else {
+    // Far out the tail is nearly a power, k^(k/2) / (k B(k/2, 1/2)) t^-k.
+    start = std::exp(((k / 2 - 1) * std::log(k) + st.ln_c + 0.5 * std::log(k) - std::log(q)) / k);
+  }
+  return numeric::PolishQuantile(StudentUpperTail(st), start, q);
+}
+
+// Density of F(ia, ib) at x > 0, in logarithms.
+double FLnDensity(double ia, double ib, double lnbf, double x) {
+  return lnbf + ia / 2 * std::log(ia / ib) + (ia / 2 - 1) * std::log(x) -
+         (ia + ib) / 2 * std::log1p(ia / ib * x);
+}
+
+// The upper tail of F(ia, ib), or its lower tail, each computed directly.
+numeric::Tail FTail(double ia, double ib, bool upper) {
+  const double lnbf = numeric::LnBetaFactor(ia / 2, ib / 2);
+  return {[=](double x) {
+            const Split s = FSplit(ia, ib, x);
+            return numeric::TailAt{true,
+                                   numeric::LnIncompleteBeta(ib / 2, ia / 2, s.x, s.y, !upper),
+                                   FLnDensity(ia, ib, lnbf, x), kTailError};
+          },
+          upper ? 1 : -1};
+}
+
+// The x > 0 with the given tail of F(ia, ib), q <= 1/2: Newton steps on the logarithm of the
+// tail against ln x, from Paulson's approximation (the cube root of F is nearly normal) or,
+// where it does not hold, from the leading term of the tail.
+double FPoint(double ia, double ib, double q, bool upper) {
+  double x = 0;
+  {
+    const double z = -NormalInversa(q) * (upper ? 1 : -1);
+    const double a = 2 / (9 * ia), b = 2 / (9 * ib);
+    const double den = (1 - b) * (1 - b) - b * z * z;
+    const double rad = (1 - a) * (1 - a) * b + (1 - b) * (1 - b) * a - a * b * z * z;
+    if (den > 0 && rad >= 0) {
+      const double root = ((1 - a) * (1 - b) + z * std::sqrt(rad)) / den;
+      if (root > 0) x = root * root * root;
+    }
+  }
+  if (!(x > 0 && std::isfinite(x))) {
+    // I_w(a, b) ~ w^a / (a B(a, b)) for a small w.
+    const double a = upper ? ib / 2 : ia / 2, b = upper ? ia / 2 : ib / 2;
+    const double ln_w = (std::log(q) + std::log(a) - numeric::LnBetaFactor(a, b)) / a;
+    const double w = std::exp(ln_w);
+    x = upper ? ib * -std::expm1(ln_w) / (ia * w) : ib * w / (ia * (1 - w));
+  }
+  if (!(x > 0 && std::isfinite(x))) x = 1;
+  return numeric::PolishQuantile(FTail(ia, ib, upper), x, q);
+}
 
 }  // namespace
 
@@ -71,23 +191,18 @@ double TStudentCola(int32_t k, double t) {
     return 0;
   }
   return numeric::HandlerStyle([&]() -> double {
-    if (k > 1000000) return NormalCola(t);
     if (t == 0) return 0.5;
-    const double rk = k;
-    if (t < -2) {
-      const double z = Div(rk, Chk(rk + t * t));
-      return 1 - 0.5 * BetaInc(0.5 * rk, 0.5, z);
+    const double x = std::fabs(t);
+    if (k <= kSeriesDf) {
+      // Below kSeriesTail the difference keeps too few digits of the tail (and the series'
+      // rounded pi could take 1/2 + P/2 past 1).
+      const double central = Chk(numeric::StudentCentral(k, x));
+      if (1 - central >= 2 * kSeriesTail) return t > 0 ? 0.5 - 0.5 * central : 0.5 + 0.5 * central;
     }
-    // The small upper tail, taken the same way. The series below gives the central part p
-    // and the tail as 0.5 - 0.5 p; beyond t = 2 that difference keeps no correct digit
-    // (and can come out negative) once the tail is below the rounding error of p.
-    if (t > 2) {
-      const double z = Div(rk, Chk(rk + t * t));
-      return 0.5 * BetaInc(0.5 * rk, 0.5, z);
-    }
-    double p = Chk(numeric::StudentCentral(k, std::fabs(t)));
-    if (t < 0) p = -p;
-    return 0.5 - 0.5 * p;
+    const Split s = StudentSplit(k, x);
+    // I_x(k/2, 1/2) is P(|T| > t).
+    const double two_sided = numeric::IncompleteBeta(k / 2.0, 0.5, s.x, s.y).lower;
+    return t > 0 ? 0.5 * two_sided : 1 - 0.5 * two_sided;
   });
 }
 
@@ -96,13 +211,13 @@ double TStudentCentral(int32_t k, double t) {
     Reject();
     return 0;
   }
-  if (k > 1000000) return NormalCentral(t);
   return numeric::HandlerStyle([&]() -> double {
     const double x = std::fabs(t);
-    // Within 2 the series gives the central part itself; beyond, it is 1 minus the small
-    // tails.
-    if (x <= 2) return Chk(numeric::StudentCentral(k, x));
-    return 1 - 2 * TStudentCola(k, x);
+    if (x == 0) return 0;
+    if (k <= kSeriesDf) return Chk(numeric::StudentCentral(k, x));
+    if (x < Student::kSeriesBelow) return Student(k).CentralSeries(x);
+    const Split s = StudentSplit(k, x);
+    return numeric::IncompleteBeta(k / 2.0, 0.5, s.x, s.y).upper;
   });
 }
 
@@ -112,15 +227,19 @@ double TStudentCentralInversa(int32_t k, double p) {
     return 0;
   }
   if (p == 1) return kInfinite;
-  // Below this the point is the first terms of the inverse of its series, 2 f(0) (t -
-  // (k + 1)/(6k) t^3 + ...) with f the density: 1/2 - p/2 would lose the digits of p.
-  constexpr double kSeriesBelow = 1E-4;
-  if (p >= kSeriesBelow) return TStudentInversa(k, (1 - p) / 2);
+  if (p == 0) return 0;
+  // Above 1/2 the point is that of the tail (1 - p)/2, exact there.
+  if (p > 0.5) return TStudentInversa(k, (1 - p) / 2);
   return numeric::HandlerStyle([&]() -> double {
-    const double rk = k;
-    const double density0 = numeric::Exp(numeric::LnBetaFactor(0.5, rk / 2)) / numeric::Sqrt(rk);
-    const double u = p / (2 * density0);
-    return u * (1 + (rk + 1) / (6 * rk) * u * u);
+    const Student st(k);
+    // Below this the point is the first terms of the inverse of its series, 2 f(0) (t -
+    // (k + 1)/(6k) t^3 + ...) with f the density, exact to the last digit.
+    constexpr double kSeriesBelow = 1E-5;
+    if (p < kSeriesBelow) {
+      const double u = p / (2 * numeric::Exp(st.ln_c));
+      return u * (1 + (st.k + 1) / (6 * st.k) * u * u);
+    }
+    return StudentCentralPoint(st, p);
   });
 }
 
@@ -129,58 +248,23 @@ double TStudentInversa(int32_t k, double p) {
     Reject();
     return 0;
   }
+  if (p == 0.5) return 0;
+  if (p == 0) return kInfinite;
+  if (p == 1) return -kInfinite;
+  // The point on the side where the tail is small; 1 - p is exact from 1/2 on.
+  const double q = p < 0.5 ? p : 1 - p;
+  const double sign = p < 0.5 ? 1 : -1;
   // 1 and 2 degrees of freedom have closed forms, good to the deepest tail a double holds
-  // (for 1 degree of freedom the point is 1/(pi q) there, far beyond what the incomplete
-  // beta inverse reaches).
-  if (k <= 2 && p > 0 && p < 1) {
-    const double t = numeric::StudentPointClosed(k, p < 0.5 ? p : 1 - p);
-    const double x = t < kInfinite ? t : kInfinite;
-    return p < 0.5 ? x : -x;
-  }
-  // The common case: a point found from the forward probability alone.
-  if (p != 0.5) {
-    double t;
-    if (numeric::StudentPointFast(k, p < 0.5 ? p : 1 - p, t)) return p < 0.5 ? t : -t;
+  // (for 1 degree of freedom the point is 1/(pi q) there).
+  if (k <= 2) {
+    const double t = numeric::StudentPointClosed(k, q);
+    return sign * (t < kInfinite ? t : kInfinite);
   }
   return numeric::HandlerStyle([&]() -> double {
-    double q = 1 - p;
-    const double rk = k;
-    double t;
-    if (q > 0.25 && q < 0.75) {
-      if (q == 0.5) return 0;
-      double z = 1 - 2 * q;
-      z = BetaIncInversa(0.5, 0.5 * rk, std::fabs(z));
-      t = numeric::Sqrt(Div(rk * z, 1 - z));
-      if (q < 0.5) t = -t;
-    } else {
-      double rflg = -1;
-      if (q >= 0.5) {
-        q = 1 - q;
-        rflg = 1;
-      }
-      const double z = BetaIncInversa(0.5 * rk, 0.5, 2 * q);
-      if (kInfinite * z < rk) {
-        t = rflg * kInfinite;
-      } else {
-        t = rflg * numeric::Sqrt(Chk(Div(rk, z) - rk));
-      }
-    }
-    if (p == 0 || p == 1) return t;
-
-    // Confirm the point on the side of the distribution the probability is small on.
-    const double target = p < 0.5 ? p : 1 - p;
-    const double sign = p < 0.5 ? 1 : -1;
-    const numeric::Tail tail = StudentUpperTail(rk);
-    double x = std::fabs(t);
-    if (x == kInfinite) {
-      // The infinite mark stands for a point beyond what t = sqrt(k/z - k) can reach, about
-      // 1E+153; only a point short of that is looked for.
-      constexpr double kReach = 1E+153;
-      const numeric::TailAt far = numeric::EvaluateTail(tail, kReach);
-      if (far.ok && far.ln_tail >= Log(target)) return t;
-      x = 1;
-    }
-    return sign * PolishQuantile(tail, x, target);
+    const Student st(k);
+    // Near the centre the point is the small difference 1 - 2q, exact from q = 1/4 on.
+    const double t = q >= 0.25 ? StudentCentralPoint(st, 1 - 2 * q) : StudentUpperPoint(st, q);
+    return sign * std::fmin(t, kInfinite);
   });
 }
 
@@ -190,8 +274,20 @@ double FSnedecorCola(int32_t ia, int32_t ib, double x) {
     return 0;
   }
   return numeric::ContinueStyleValue([&] {
-    const double w = Div(static_cast<double>(ib), Chk(ib + static_cast<double>(ia) * x));
-    return BetaInc(0.5 * ib, 0.5 * ia, w);
+    const Split s = FSplit(ia, ib, x);
+    return numeric::IncompleteBeta(0.5 * ib, 0.5 * ia, s.x, s.y).lower;
+  });
+}
+
+double FSnedecorAcum(int32_t ia, int32_t ib, double x) {
+  if (ia < 1 || ib < 1) {
+    Reject();
+    return 0;
+  }
+  if (x <= 0) return 0;
+  return numeric::ContinueStyleValue([&] {
+    const Split s = FSplit(ia, ib, x);
+    return numeric::IncompleteBeta(0.5 * ib, 0.5 * ia, s.x, s.y).upper;
   });
 }
 
@@ -202,41 +298,12 @@ double FSnedecorInversa(int32_t ia, int32_t ib, double y) {
   }
   if (y == 1) return 0;
   if (y == 0) return kInfinite;
-  // The common case: a point found from the forward probability alone.
-  if (double x; numeric::FPointFast(ia, ib, y, x)) return x;
-  const double a = ia, b = ib;
-  numeric::ContinueStyle run;
-  double result = 0;
-  double w = 0;
-  run.Step([&] { w = BetaInc(0.5 * b, 0.5 * a, 0.5); });
-  if (w > y || y < 0.001) {
-    run.Step([&] { w = BetaIncInversa(0.5 * b, 0.5 * a, y); });
-    run.Step([&] { result = Div(b - b * w, a * w); });
-  } else {
-    run.Step([&] { w = BetaIncInversa(0.5 * a, 0.5 * b, 1 - y); });
-    run.Step([&] { result = Div(b * w, a * (1 - w)); });
-  }
-  if (!run.Failed()) {
-    run.Step([&] {
-      const double found = result;
-      result = 0;  // a point that cannot be confirmed is not shown
-      result = y <= 0.5 ? PolishQuantile(FTail(a, b, true), found, y)
-                        : PolishQuantile(FTail(a, b, false), found, 1 - y);
-    });
-  }
-  run.Finish();
-  return result;
-}
-
-double FSnedecorAcum(int32_t ia, int32_t ib, double x) {
-  if (ia < 1 || ib < 1) {
-    Reject();
-    return 0;
-  }
-  if (x <= 0) return 0;
+  // The point on the side where the tail is small: 1 - y is exact from 1/2 on.
   return numeric::ContinueStyleValue([&] {
-    const double iax = numeric::Mul(ia, x);
-    return BetaInc(0.5 * ia, 0.5 * ib, Div(iax, Chk(ib + iax)));
+    const double x = y <= 0.5 ? FPoint(ia, ib, y, true) : FPoint(ia, ib, 1 - y, false);
+    // Beyond the infinite mark a point is no number to show.
+    if (!(x < kInfinite)) numeric::Fail();
+    return x;
   });
 }
 
@@ -246,15 +313,12 @@ double FSnedecorAcumInversa(int32_t ia, int32_t ib, double p) {
     return 0;
   }
   if (p == 0) return 0;
-  // 1 - p is exact from p = 1/2 on; below, F(ia, ib) <= x is 1/F (an F(ib, ia)) >= 1/x,
-  // whose small upper tail the inverse finds itself.
   if (p >= 0.5) return FSnedecorInversa(ia, ib, 1 - p);
-  const int16_t flag = ErrorFlag;
-  const double reciprocal = FSnedecorInversa(ib, ia, p);
-  if (ErrorFlag != flag) return 0;
-  // Beyond the infinite mark the point is below every double worth showing.
-  if (!(reciprocal < kInfinite)) return 0;
-  return 1 / reciprocal;
+  return numeric::ContinueStyleValue([&] {
+    const double x = FPoint(ia, ib, p, false);
+    // A point below the smallest normal double is no point to show.
+    return x >= DBL_MIN ? x : 0.0;
+  });
 }
 
 double BinomialAcum(double k, double n, double p) {
@@ -275,10 +339,9 @@ double BinomialAcum(double k, double n, double p) {
   if (k == n) return 1;
   return numeric::ContinueStyleValue([&] {
     const double dn = Chk(n - k);
-    if (k == 0) {
-      return numeric::Pow(1 - p, dn);
-    } else {
-      return BetaInc(dn, Chk(k + 1), 1 - p);
-    }
+    // (1 - p)^n: 1 - p is exact from p = 1/2 on; below, it would round away digits of p that
+    // n times over cost digits of the result.
+    if (k == 0) return p >= 0.5 ? numeric::Pow(1 - p, dn) : std::exp(dn * std::log1p(-p));
+    return numeric::IncompleteBeta(dn, Chk(k + 1), 1 - p, p).lower;
   });
 }

@@ -26,9 +26,10 @@ TailAt EvaluateTail(const Tail& tail, double x);
 
 // The x > 0 with T(x) = target, by Newton steps on ln T against ln x, kept inside a
 // bracket that grows outward or inward until it holds the root. Starts from x_start
-// (any x > 0 that is not too far out, else 1). Fails (NumericFailure) when it cannot bring
-// T(x) within 1E-8 of the target, or within what T can tell where it is less accurate than
-// that (at most 1E-4).
+// (any x > 0 that is not too far out, else 1). Done when a Newton step moves the point by
+// less than 1E-9 of itself, which leaves it about 1E-18 from the root. Fails
+// (NumericFailure) when it cannot bring T(x) within 1E-8 of the target, or within what T can
+// tell where it is less accurate than that (at most 1E-4).
 double PolishQuantile(const Tail& tail, double x_start, double target);
 
 // The finite series of the published Student t algorithm, 1 + sum of its terms from j on
@@ -44,19 +45,5 @@ double StudentCentral(int32_t k, double x);
 // Student's t point with upper tail q (0 < q <= 0.5) for 1 or 2 degrees of freedom, from
 // their closed forms; infinite where it lies beyond the doubles.
 double StudentPointClosed(int32_t k, double q);
-
-// Student's t point with upper tail q (0 < q < 0.5, so the point is positive) for k degrees
-// of freedom, without the incomplete beta inverse: closed forms for 1 and 2 degrees of
-// freedom, otherwise Newton steps from the Cornish-Fisher expansion on the forward
-// probability until a step moves the point by less than 1E-9 of itself. False where it does
-// not apply or does not settle (deep tails, a failure inside): the caller then takes the
-// general inverse.
-bool StudentPointFast(int32_t k, double q, double& t);
-
-// The F point with upper tail y for ia, ib degrees of freedom, the same way: Halley steps on
-// the logarithm of the smaller tail against ln x, from Paulson's approximation or, where it
-// does not hold, from the leading term of the tail, until a step moves the point by less
-// than 1E-6 of itself. False where it does not apply or does not settle.
-bool FPointFast(int32_t ia, int32_t ib, double y, double& x);
 
 }  // namespace numeric

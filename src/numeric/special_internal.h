@@ -32,9 +32,44 @@ double HornerMonic(const double (&coef)[N], double x) {
 // ln(Gamma(a+b) / (Gamma(a) Gamma(b))), for any size of a and b.
 double LnBetaFactor(double a, double b);
 
-// How far a computed I_x(a, b) = value can be from the true one, relative: the rounding of
-// the logarithms it adds and subtracts, and the rounding of x, which its caller computed
-// (next to 1 that rounding is all that is known of a small 1 - x).
-double BetaIncError(double a, double b, double x, double value);
+// ln Gamma(a + s) - ln Gamma(a), for a > 0 and s >= 0, with its digits however large a is.
+double LnGammaRatio(double a, double s);
+
+// ln Gamma(x) - ((x - 1/2) ln x - x + ln sqrt(2 pi)), the error of Stirling's formula, for
+// x >= 8; and its combination for a beta function, e(a) + e(b) - e(a + b).
+double StirlingCorrection(double x);
+double StirlingCorrectionSum(double a, double b);
+
+// x - ln(1 + x) for x > -1, without the cancellation of its terms near 0.
+double XMinusLog1p(double x);
+
+// The continued fraction both published forms of I_x(a, b) evaluate, in z (x, or x/(1-x)):
+// k holds their eight coefficients at the start, step how much each changes per pass.
+double BetaContinuedFraction(double z, double (&k)[8], const double (&step)[8], double big,
+                             double biginv);
+// BetaIncFC1 from z = x/(1 - x) itself, which near x = 1 the caller can compute as x/y.
+double BetaFractionInRatio(double a, double b, double z, double big, double biginv);
+
+// The two tails of I_x(a, b): lower = I_x(a, b), upper = 1 - I_x(a, b).
+struct BetaTails {
+  double lower, upper;
+};
+
+// Both tails of I_x(a, b) for a, b > 0 (made for shapes from 1/2 into the billions), from x
+// and y = 1 - x, each computed directly by the caller: the smaller of the two must be good to
+// its last digit, and only it is used where a rounding would cost digits. The smaller tail
+// is computed directly, with its relative digits; the other is 1 minus it, at most
+// 0.9999999999999994. Fails (NumericFailure) on arguments outside the domain.
+BetaTails IncompleteBeta(double a, double b, double x, double y);
+
+// ln of the tail of I_x(a, b) that IncompleteBeta computes directly (lower tells which),
+// however small it is: a tail below the doubles still has its logarithm.
+struct SmallBetaTail {
+  double ln;
+  bool lower;
+};
+SmallBetaTail LnSmallBetaTail(double a, double b, double x, double y);
+// ln of the lower tail of I_x(a, b), or of the upper one.
+double LnIncompleteBeta(double a, double b, double x, double y, bool upper);
 
 }  // namespace numeric
