@@ -33,8 +33,8 @@ constexpr double kAccuracy = 1E-15;
 constexpr double kOneMinusMachep = 0.9999999999999994;
 constexpr double kMachep = 5E-16;
 constexpr double kLnSqrt2Pi = 0.918938533204672741780329736406;
-constexpr double kOneOverSqrt2Pi = 0.398942280401432677939946059934;
 constexpr double kTwoOverSqrtPi = 1.128379167095512573896158903122;
+constexpr double kSqrtPi = 1.772453850905516027298167483341;
 // Below this a probability is 0 (as the program shows it).
 const double kUnderflowLog = std::log(DBL_MIN);
 
@@ -49,33 +49,15 @@ double LogAdd(double p, double q) {
   return high + std::log1p(std::exp(std::min(p, q) - high));
 }
 
-// erf(x) for 0 <= x < 1/2 by its Taylor series, to the last digit.
-double ErfSmall(double x) {
-  const double x2 = x * x;
-  double term = x, sum = x;
-  for (int n = 1; n < 40; ++n) {
-    term *= -x2 / n;
-    const double add = term / (2 * n + 1);
-    sum += add;
-    if (std::fabs(add) < 1E-17 * sum) break;
-  }
-  return kTwoOverSqrtPi * sum;
-}
-
-// e^(x^2) erfc(x) for x >= 0, to about 1E-14, without under- or overflow.
-double ErfcScaled(double x) {
-  if (x < 0.5) return std::exp(x * x) * (1 - ErfSmall(x));
-  if (x < 26) return ErfC(x) * std::exp(x * x);
-  // The continued fraction alone: 1/(sqrt(pi) (x + (1/2)/(x + 1/(x + (3/2)/(x + ...))))).
-  double fraction = x;
-  for (double k = 12; k >= 1; --k) fraction = x + 0.5 * k / fraction;
-  return 1 / (1.772453850905516027 * fraction);
-}
-
 // Gamma(b, z) e^z z^(-b), the upper incomplete gamma function without its leading power and
 // exponential, for 0 < b <= 1 and z > 0.
 double UpperGammaScaled(double b, double z) {
   if (b == 1) return 1 / z;
+  // Gamma(1/2, z) = sqrt(pi) erfc(sqrt z): the t distribution's case, the common one.
+  if (b == 0.5) {
+    const double root = std::sqrt(z);
+    return kSqrtPi * ErfcScaled(root) / root;
+  }
   if (z >= 1) {
     // Legendre's continued fraction 1/(z + 1 - b - 1(1 - b)/(z + 3 - b - 2(2 - b)/(...))),
     // by the modified Lentz method.
@@ -104,6 +86,14 @@ double UpperGammaScaled(double b, double z) {
     if (term < 1E-17 * sum) break;
   }
   return Gamma(b) * std::exp(z - b * std::log(z)) - sum;
+}
+
+// ln Gamma(b) for 0 < b <= 1; 1/2 and 1, which the t, F and binomial hand over, at once.
+double LnGammaOfFraction(double b) {
+  if (b == 0.5) return 0.57236494292470008707;  // ln sqrt(pi)
+  if (b == 1) return 0;
+  double sign;
+  return LnGamma(b, sign);
 }
 
 // ln of the logarithms of x and of y = 1 - x, each from the smaller of the two, which the
@@ -182,9 +172,7 @@ double LnBetaGammaExpansion(double a, double b, double x, double y, double ln_w)
   const double z = -nu * lnx;
   if (!(z > 0)) Fail();
   // u = z^b e^-z Gamma(a + b) / (Gamma(a) Gamma(b) nu^b)
-  double sign;
-  const double ln_u =
-      b * std::log(z / nu) - z + LnGammaRatio(a, b) - LnGamma(b, sign);
+  const double ln_u = b * std::log(z / nu) - z + LnGammaRatio(a, b) - LnGammaOfFraction(b);
   // j_n = Gamma(b + 2n, z) / (z^b e^-z (2 nu)^(2n)), by the recurrence of Gamma(s, z).
   double j = UpperGammaScaled(b, z);
   const double v = 0.25 / (nu * nu);
@@ -390,7 +378,11 @@ SmallBetaTail LnSmallBetaTail(double a, double b, double x, double y) {
   bool complement = false;
   if (std::min(a, b) <= 1) {
     orient(x > 0.5);
-    if (std::max(a0, b0) <= 1 || b0 <= 1 || (x0 < 0.1 && std::pow(x0 * b0, a0) <= 0.7)) {
+    const auto small_product = [&] {
+      // (x0 b0)^a0 <= 0.7; a0 is 1/2 for the t and F with one degree of freedom.
+      return a0 == 0.5 ? x0 * b0 <= 0.49 : std::pow(x0 * b0, a0) <= 0.7;
+    };
+    if (std::max(a0, b0) <= 1 || b0 <= 1 || (x0 < 0.1 && small_product())) {
       ln = LnBetaSeries(a0, b0, x0, y0);
     } else {
       complement = true;

@@ -29,6 +29,9 @@ double HornerMonic(const double (&coef)[N], double x) {
   return Chk(r);
 }
 
+// e^(x^2) erfc(x) for x >= 0, to about 1E-14 relative, without under- or overflow.
+double ErfcScaled(double x);
+
 // ln(Gamma(a+b) / (Gamma(a) Gamma(b))), for any size of a and b.
 double LnBetaFactor(double a, double b);
 
