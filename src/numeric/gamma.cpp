@@ -35,6 +35,8 @@ constexpr long kMaxPasses = 10'000'000;
 // the sums there, in a handful of operations where the sums take thousands of passes
 // (millions for a chi-square of a billion degrees of freedom).
 constexpr double kUniformFrom = 1E5;
+// Below this an upper tail's point is searched for by the tail's logarithm.
+constexpr double kTinyTail = 1E-280;
 
 // ln Gamma on [2, 3) as a ratio; C lists its leading 1.
 constexpr double kLgamB[] = {-1378.25152569121, -38801.6315134638, -331612.992738871,
@@ -74,11 +76,9 @@ double GammaIncFactor(double a, double x) {
   return Exp(ax);
 }
 
-// Temme's uniform expansion of both regularized tails for large a, with its first two
-// correction terms: P = erfc(-eta sqrt(a/2))/2 - R and Q = erfc(eta sqrt(a/2))/2 + R, where
-// eta^2/2 = lambda - 1 - ln lambda for lambda = x/a. The terms left out are of relative
-// order 1/a^2.
-void UniformTails(double a, double x, double& lower, double& upper) {
+// eta, with eta^2/2 = lambda - 1 - ln lambda for lambda = x/a and the sign of x - a, and the
+// correction's coefficient c0 + c1/a.
+double UniformEta(double a, double x, double& c) {
   const double mu = (x - a) / a;
   // mu - ln(1 + mu), whose leading terms cancel near mu = 0: there by its series.
   double d = 0;
@@ -103,10 +103,81 @@ void UniformTails(double a, double x, double& lower, double& upper) {
     c0 = 1 / mu - 1 / eta;
     c1 = 1 / (eta * eta * eta) - 1 / (mu * mu * mu) - 1 / (mu * mu) - 1 / (12 * mu);
   }
-  const double r = std::exp(-0.5 * a * eta * eta) / std::sqrt(2 * kPi * a) * (c0 + c1 / a);
+  c = c0 + c1 / a;
+  return eta;
+}
+
+// Temme's uniform expansion of both regularized tails for large a, with its first two
+// correction terms: P = erfc(-eta sqrt(a/2))/2 - R and Q = erfc(eta sqrt(a/2))/2 + R, where
+// eta^2/2 = lambda - 1 - ln lambda for lambda = x/a. The terms left out are of relative
+// order 1/a^2.
+void UniformTails(double a, double x, double& lower, double& upper) {
+  double c;
+  const double eta = UniformEta(a, x, c);
+  const double r = std::exp(-0.5 * a * eta * eta) / std::sqrt(2 * kPi * a) * c;
   const double s = eta * std::sqrt(0.5 * a);
   lower = std::fmax(0.0, 0.5 * std::erfc(-s) - r);
   upper = std::fmax(0.0, 0.5 * std::erfc(s) + r);
+}
+
+// The series of the lower tail, P(a, x) e^x x^-a Gamma(a): sum x^n / (a (a+1) ... (a+n)).
+double LowerGammaSeries(double a, double x) {
+  double r = a, c = 1, s = 1;
+  long passes = 0;
+  do {
+    if (++passes > kMaxPasses) numeric::Fail();
+    r = r + 1;
+    c = c * x / r;
+    s = s + c;
+  } while (c / s > kMachep);
+  return Chk(s / a);
+}
+
+// The continued fraction of the upper tail, Q(a, x) e^x x^-a Gamma(a), for x >= 1 and x >= a.
+double UpperGammaFraction(double a, double x) {
+  double y = 1 - a, z = x + y + 1, c = 0;
+  double pkm2 = 1, qkm2 = x, pkm1 = x + 1, qkm1 = z * x;
+  double ans = Div(pkm1, qkm1);
+  double t;
+  long passes = 0;
+  do {
+    if (++passes > kMaxPasses) numeric::Fail();
+    c = c + 1;
+    y = y + 1;
+    z = z + 2;
+    const double yc = y * c;
+    const double pk = Chk(pkm1 * z - pkm2 * yc);
+    const double qk = Chk(qkm1 * z - qkm2 * yc);
+    if (qk != 0) {
+      const double r = Div(pk, qk);
+      t = std::fabs(Div(ans - r, r));
+      ans = r;
+    } else {
+      t = 1;
+    }
+    pkm2 = pkm1;
+    pkm1 = pk;
+    qkm2 = qkm1;
+    qkm1 = qk;
+    if (std::fabs(pk) > kBig) {
+      pkm2 = pkm2 * kBigInv;
+      pkm1 = pkm1 * kBigInv;
+      qkm2 = qkm2 * kBigInv;
+      qkm1 = qkm1 * kBigInv;
+    }
+  } while (t > kMachep);
+  return ans;
+}
+
+// The uniform expansion with e^(-s^2) taken out: the tail is e^(-s^2) bracket, where the
+// tail itself would be below the doubles.
+void UniformScaled(double a, double x, bool upper, double& s, double& bracket) {
+  double c;
+  const double eta = UniformEta(a, x, c);
+  s = eta * std::sqrt(0.5 * a);
+  const double correction = c / std::sqrt(2 * kPi * a);
+  bracket = upper ? 0.5 * numeric::ErfcScaled(std::fabs(s)) + correction
+                  : 0.5 * numeric::ErfcScaled(std::fabs(s)) - correction;
 }
 
 }  // namespace
@@ -224,15 +295,7 @@ double GammaIncInf(double a, double x) {
   if (x > 1 && x > a) return 1 - GammaIncSup(a, x);
   const double ax = GammaIncFactor(a, x);
   if (ax == 0) return 0;
-  double r = a, c = 1, s = 1;
-  long passes = 0;
-  do {
-    if (++passes > kMaxPasses) numeric::Fail();
-    r = r + 1;
-    c = c * x / r;
-    s = s + c;
-  } while (c / s > kMachep);
-  return Chk(s * ax / a);
+  return Chk(LowerGammaSeries(a, x) * ax);
 }
 
 double GammaIncSup(double a, double x) {
@@ -245,39 +308,51 @@ double GammaIncSup(double a, double x) {
   if (x < 1 || x < a) return 1 - GammaIncInf(a, x);
   const double ax = GammaIncFactor(a, x);
   if (ax == 0) return 0;
-  double y = 1 - a, z = x + y + 1, c = 0;
-  double pkm2 = 1, qkm2 = x, pkm1 = x + 1, qkm1 = z * x;
-  double ans = Div(pkm1, qkm1);
-  double t;
-  long passes = 0;
-  do {
-    if (++passes > kMaxPasses) numeric::Fail();
-    c = c + 1;
-    y = y + 1;
-    z = z + 2;
-    const double yc = y * c;
-    const double pk = Chk(pkm1 * z - pkm2 * yc);
-    const double qk = Chk(qkm1 * z - qkm2 * yc);
-    if (qk != 0) {
-      const double r = Div(pk, qk);
-      t = std::fabs(Div(ans - r, r));
-      ans = r;
-    } else {
-      t = 1;
-    }
-    pkm2 = pkm1;
-    pkm1 = pk;
-    qkm2 = qkm1;
-    qkm1 = qk;
-    if (std::fabs(pk) > kBig) {
-      pkm2 = pkm2 * kBigInv;
-      pkm1 = pkm1 * kBigInv;
-      qkm2 = qkm2 * kBigInv;
-      qkm1 = qkm1 * kBigInv;
-    }
-  } while (t > kMachep);
-  return Chk(ans * ax);
+  return Chk(UpperGammaFraction(a, x) * ax);
 }
+
+double numeric::LnGammaTail(double a, double x, bool upper) {
+  if (!(a > 0 && x > 0) || !std::isfinite(a)) Fail();
+  if (a >= kUniformFrom) {
+    // The expansion with e^(-a eta^2/2) taken out of both its terms.
+    double lower_value, upper_value;
+    UniformTails(a, x, lower_value, upper_value);
+    const double value = upper ? upper_value : lower_value;
+    if (value >= 1E-280) return Log(value);
+    double s, bracket;
+    UniformScaled(a, x, upper, s, bracket);
+    return Chk(-s * s + Log(bracket));
+  }
+  // Each tail from its own series or fraction times e^(a ln x - x) / Gamma(a), in logarithms,
+  // where it is the small one; the other is 1 minus it.
+  const bool fraction_side = x >= 1 && x >= a;
+  if (upper != fraction_side) return Log(upper ? GammaIncSup(a, x) : GammaIncInf(a, x));
+  double sign;
+  const double ln_factor = Chk(a * Log(x) - x - LnGamma(a, sign));
+  return Chk(ln_factor + Log(upper ? UpperGammaFraction(a, x) : LowerGammaSeries(a, x)));
+}
+
+namespace {
+
+// The x with Q(a, x) = y0 for a y0 too small for its value to keep digits.
+double DeepUpperGammaPoint(double a, double y0) {
+  double sign;
+  const double lga = LnGamma(a, sign);
+  const numeric::Tail upper{[a, lga](double x) {
+                              const double ln_x = Log(x);
+                              const double error =
+                                  2.2E-16 * (std::fabs(a * ln_x) + x + std::fabs(lga) + 1);
+                              return numeric::TailAt{true, numeric::LnGammaTail(a, x, true),
+                                                     (a - 1) * ln_x - x - lga, error};
+                            },
+                            1};
+  // Far out Q(a, x) is about x^(a-1) e^-x / Gamma(a).
+  const double l = -std::log(y0) - lga;
+  const double start = l > 1 ? l + (a - 1) * std::log(l) : a + 1;
+  return numeric::PolishQuantile(upper, start > 0 ? start : a + 1, y0);
+}
+
+}  // namespace
 
 double GammaIncSupInversa(double a, double y0) {
   // Outside (0, 1) the start point overflows; fail before the normal inverse turns the
@@ -286,6 +361,9 @@ double GammaIncSupInversa(double a, double y0) {
   // Near 1 the search below would stop within 5E-15 of y0, which is all there is of the
   // small lower tail 1 - y0: that tail is searched instead, and 1 - y0 is exact here.
   if (y0 > 0.5) return GammaIncInfInversa(a, 1 - y0);
+  // A tail this small (subnormal ones included) is searched for by its logarithm: its value
+  // keeps few digits or none.
+  if (y0 < kTinyTail) return DeepUpperGammaPoint(a, y0);
   // Bracket [x1, x0] of the root, with the tails yh at x1 and yl at x0.
   double x0 = kBig, yl = 0, x1 = 0, yh = 1;
   const double dithresh = 5 * kMachep;
@@ -376,13 +454,12 @@ double GammaIncInfInversa(double a, double p) {
   // The lower tail near 0 is x^a e^-x / Gamma(a + 1): nearly a power of x, so Newton steps
   // on its logarithm against ln x settle at once from the leading term.
   const numeric::Tail lower{[a, lga](double x) {
-                              const double value = GammaIncInf(a, x);
-                              if (!(value > 0)) return numeric::TailAt{};
+                              const double ln_tail = numeric::LnGammaTail(a, x, false);
                               const double ln_x = Log(x);
                               const double ln_density = (a - 1) * ln_x - x - lga;
                               const double error =
                                   2.2E-16 * (std::fabs(a * ln_x) + x + std::fabs(lga) + 1);
-                              return numeric::TailAt{true, Log(value), ln_density, error};
+                              return numeric::TailAt{true, ln_tail, ln_density, error};
                             },
                             -1};
   const double ln_start = (std::log(p) + LnGamma(a + 1, sign)) / a;

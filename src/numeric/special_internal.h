@@ -32,6 +32,10 @@ double HornerMonic(const double (&coef)[N], double x) {
 // e^(x^2) erfc(x) for x >= 0, to about 1E-14 relative, without under- or overflow.
 double ErfcScaled(double x);
 
+// ln Q(a, x) (upper) or ln P(a, x), for a, x > 0, however small the tail is: a tail below
+// the doubles still has its logarithm.
+double LnGammaTail(double a, double x, bool upper);
+
 // ln(Gamma(a+b) / (Gamma(a) Gamma(b))), for any size of a and b.
 double LnBetaFactor(double a, double b);
 

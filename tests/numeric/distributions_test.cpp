@@ -152,6 +152,30 @@ TEST(FaultDecisions, ShownValuesDeepTailsAndHugeShapes) {
   EXPECT_EQ(ErrorFlag, 0);
 }
 
+// A probability a double holds, subnormal ones included, has its point in every distribution
+// (as the normal's has always had): the t, chi-square and F inverses refused them. Exact
+// values from mpmath at 50 digits.
+TEST(FaultDecisions, SubnormalProbabilitiesHaveTheirPoints) {
+  constexpr double kSubnormal = 1E-310, kLeast = 4.9406564584124654E-324;
+  const struct {
+    const char* what;
+    double got, exact;
+  } points[] = {
+      {"normal", NormalInversa(kSubnormal), -37.6630603319495},
+      {"t", TStudentInversa(10, kSubnormal), 2.5645257189482E+31},
+      {"t left", TStudentInversa(10, 1 - 0x1p-53), -TStudentInversa(10, 0x1p-53)},
+      {"chi-square", Ji2Inversa(5, kSubnormal), 1446.78940257805},
+      {"chi-square least", Ji2Inversa(1, kLeast), 1481.12665475536},
+      {"chi-square lower", Ji2AcumInversa(200, kLeast), 0.0444389123661241},
+      {"F", FSnedecorInversa(5, 10, kSubnormal), 3.27260107749732E+62},
+      {"F least", FSnedecorInversa(5, 10, kLeast), 1.50015501323288E+65},
+  };
+  for (const auto& point : points) {
+    EXPECT_NEAR(point.got, point.exact, 1E-12 * std::fabs(point.exact)) << point.what;
+  }
+  EXPECT_EQ(ErrorFlag, 0);
+}
+
 TEST(FaultDecisions, PolishFailsRatherThanReturnAWrongPoint) {
   using numeric::Tail;
   using numeric::TailAt;
