@@ -22,8 +22,6 @@ constexpr double kBig = 4503599627370500;
 constexpr double kBigInv = 2.22044604925031E-16;
 // From this shape on both tails come from IncompleteBeta.
 constexpr double kTailsShape = 0.5;
-// How far IncompleteBeta's tails can be from the true ones, relative.
-constexpr double kTailError = 1E-13;
 
 // The power series ends within a few thousand passes. The continued fractions need about
 // 0.16 sqrt(a) passes near the mean (80 000 at most for 32-bit degrees of freedom); a
@@ -456,7 +454,7 @@ double BetaIncInversa(double a, double b, double y) {
                                      ? numeric::LnIncompleteBeta(p, q, at, 1 - at,
                                                                  upper_in_variable)
                                      : Log(BetaIncTail(p, q, at, upper_in_variable));
-                             return numeric::TailAt{true, ln_tail, ln_density, kTailError};
+                             return numeric::TailAt{true, ln_tail, ln_density, numeric::kBetaTailError};
                            },
                            upper_in_variable ? 1 : -1};
   const double start = reflect ? 1 - x : x;

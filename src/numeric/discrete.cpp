@@ -80,9 +80,10 @@ struct Counts {
 
 // The sum of the terms from k1 to k2 (whole, k1 <= k2, inside the support): outward from
 // the largest of them, relative to it, until the rest cannot change a digit. Fails where
-// that takes more passes than is worth it (only for a spread of many millions).
+// that takes more passes than is worth it (tens of thousands: a spread so wide that the
+// tails keep the region's digits).
 double SumOfTerms(const Counts& c, double k1, double k2) {
-  constexpr long kMaxPasses = 4'000'000;
+  constexpr long kMaxPasses = 20'000;
   const double peak = std::fmin(std::fmax(c.mode, k1), k2);
   double sum = 1;
   long passes = 0;
@@ -125,11 +126,12 @@ Counts Poisson(double lambda) {
 }
 
 // P(k1 <= X <= k2) from the cumulative probabilities below k1 and up to k2 (lower_*) and
-// the upper tails beyond them (upper_*), taken on the side where both are small. A region
-// that is a small part of that side's tail is the sum of its terms instead, and so is one
-// that the tails' own error would blur: they add and subtract logarithms as large as the
-// count's size (the trials, or the mean), and keep about 1E-16 of that size, relative.
-double Region(const Counts& c, double size, double k1, double k2, double lower_below,
+// the upper tails beyond them (upper_*), taken on the side where both are small. Where the
+// difference of the tails would keep fewer than ten digits (they cancel, or their own
+// relative error tail_error is too large beside the region), the region's terms are added
+// instead. That takes few terms where the tails cancel, as the region is then a small part
+// of a tail's span; and the tails are trusted again where the terms would be too many.
+double Region(const Counts& c, double tail_error, double k1, double k2, double lower_below,
               double lower_upto, double upper_below, double upper_upto) {
   double p, scale;
   if (lower_upto <= 0.5) {
@@ -142,7 +144,7 @@ double Region(const Counts& c, double size, double k1, double k2, double lower_b
     p = 1 - lower_below - upper_upto;
     scale = 1;
   }
-  if (!(p > 0.1 * scale) || size * scale > 1E4 * p) {
+  if (!(p > 0) || tail_error * scale > 1E-10 * p) {
     try {
       return std::fmin(SumOfTerms(c, k1, k2), 1.0);
     } catch (const numeric::NumericFailure&) {
@@ -199,7 +201,8 @@ double BinomialIntervalo(double k1, double k2, double n, double p) {
   const double upper_below = BinomialCola(k1 - 1, n, p), upper_upto = BinomialCola(k2, n, p);
   if (ErrorFlag != flag) return 0;
   return numeric::ContinueStyleValue([&] {
-    return Region(Binomial(n, p), n, k1, k2, lower_below, lower_upto, upper_below, upper_upto);
+    return Region(Binomial(n, p), numeric::kBetaTailError, k1, k2, lower_below, lower_upto,
+                  upper_below, upper_upto);
   });
 }
 
@@ -213,7 +216,8 @@ double PoissonIntervalo(int32_t k1, int32_t k2, double lambda) {
   const double upper_below = PoissonCola(k1 - 1, lambda), upper_upto = PoissonCola(k2, lambda);
   if (ErrorFlag != flag) return 0;
   return numeric::ContinueStyleValue([&] {
-    return Region(Poisson(lambda), std::fmax(lambda, k2), k1, k2, lower_below, lower_upto,
+    const double tail_error = std::fmax(numeric::GammaTailError(k1), numeric::GammaTailError(k2 + 1.0));
+    return Region(Poisson(lambda), tail_error, k1, k2, lower_below, lower_upto,
                     upper_below, upper_upto);
   });
 }

@@ -87,14 +87,11 @@ struct Student {
   }
 };
 
-// The tail of the incomplete beta function computes its value to about 1E-14; the point is
-// refined to that.
-constexpr double kTailError = 1E-13;
 
 // P(T > t) on t > 0, for the point search.
 numeric::Tail StudentUpperTail(const Student& st) {
   return {[st](double t) {
-            return numeric::TailAt{true, st.LnUpper(t), st.LnDensity(t), kTailError};
+            return numeric::TailAt{true, st.LnUpper(t), st.LnDensity(t), numeric::kBetaTailError};
           },
           1};
 }
@@ -103,7 +100,7 @@ numeric::Tail StudentUpperTail(const Student& st) {
 numeric::Tail StudentCentralTail(const Student& st) {
   return {[st](double t) {
             return numeric::TailAt{true, st.LnCentral(t), std::log(2.0) + st.LnDensity(t),
-                                   kTailError};
+                                   numeric::kBetaTailError};
           },
           -1};
 }
@@ -152,7 +149,7 @@ numeric::Tail FTail(double ia, double ib, bool upper) {
             const Split s = FSplit(ia, ib, x);
             return numeric::TailAt{true,
                                    numeric::LnIncompleteBeta(ib / 2, ia / 2, s.x, s.y, !upper),
-                                   FLnDensity(ia, ib, lnbf, x), kTailError};
+                                   FLnDensity(ia, ib, lnbf, x), numeric::kBetaTailError};
           },
           upper ? 1 : -1};
 }
@@ -315,8 +312,11 @@ double FSnedecorAcumInversa(int32_t ia, int32_t ib, double p) {
   if (p == 0) return 0;
   if (p >= 0.5) return FSnedecorInversa(ia, ib, 1 - p);
   return numeric::ContinueStyleValue([&] {
+    // A point below the smallest normal double is no point to show; the search would only
+    // chase it into the subnormal numbers.
+    const numeric::TailAt least = numeric::EvaluateTail(FTail(ia, ib, false), DBL_MIN);
+    if (least.ok && least.ln_tail >= std::log(p)) return 0.0;
     const double x = FPoint(ia, ib, p, false);
-    // A point below the smallest normal double is no point to show.
     return x >= DBL_MIN ? x : 0.0;
   });
 }

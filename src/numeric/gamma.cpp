@@ -32,9 +32,10 @@ constexpr double kEul = 0.577215664901533;
 // x = a, a few thousand below kUniformFrom; this many means they never will.
 constexpr long kMaxPasses = 10'000'000;
 // From this shape on, both tails come from Temme's uniform expansion instead: as exact as
-// the sums there, in a handful of operations where the sums take thousands of passes
-// (millions for a chi-square of a billion degrees of freedom).
-constexpr double kUniformFrom = 1E5;
+// the sums there (about 2E-3/a^2 relative, 2E-11 at the start, where the sums' logarithms
+// of a in size keep 2.5E-11), in a handful of operations where the sums take thousands of
+// passes (millions for a chi-square of a billion degrees of freedom).
+constexpr double kUniformFrom = 1E4;
 // Below this an upper tail's point is searched for by the tail's logarithm.
 constexpr double kTinyTail = 1E-280;
 
@@ -311,6 +312,10 @@ double GammaIncSup(double a, double x) {
   return Chk(UpperGammaFraction(a, x) * ax);
 }
 
+double numeric::GammaTailError(double a) {
+  return a >= kUniformFrom ? 1E-13 + 2E-3 / (a * a) : 1E-13 + 2.5E-15 * std::fabs(a);
+}
+
 double numeric::LnGammaTail(double a, double x, bool upper) {
   if (!(a > 0 && x > 0) || !std::isfinite(a)) Fail();
   if (a >= kUniformFrom) {
@@ -465,7 +470,15 @@ double GammaIncInfInversa(double a, double p) {
   const double ln_start = (std::log(p) + LnGamma(a + 1, sign)) / a;
   // A point below the smallest normal double is no point to show.
   if (ln_start < std::log(std::numeric_limits<double>::min()) - 1) return 0;
-  const double start = std::exp(std::fmin(ln_start, std::log(a + 0.5)));
+  double start = std::exp(std::fmin(ln_start, std::log(a + 0.5)));
+  // Away from 0 the Wilson-Hilferty point (the cube root of x/a is nearly normal) starts
+  // within a few Newton steps where the leading term would take dozens, each a long sum
+  // for a large shape.
+  if (a >= 1 && (p >= 1E-8 || a >= 10)) {
+    const double d = 1 / (9 * a);
+    const double root = 1 - d + NormalInversa(p) * std::sqrt(d);
+    if (root > 0) start = a * root * root * root;
+  }
   return numeric::PolishQuantile(lower, start, p);
 }
 

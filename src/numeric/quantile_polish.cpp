@@ -66,21 +66,24 @@ double PolishQuantile(const Tail& tail, double x_start, double target) {
         best = t;
       }
       if (std::fabs(g) <= 1E-15) break;
+      // dg/dv = -x f(x) / T(x)
+      const double slope = -std::exp(std::log(x) + t.ln_density - t.ln_tail);
+      step = -g / slope;
+      // A Newton step this small, relative to the point, leaves an error of about its
+      // square: the point is then as accurate as its tail lets it be. Steps any smaller
+      // would only chase the tail's last rounding (and one that small can no longer land
+      // strictly inside the bracket it closes).
+      if (std::isfinite(step) && slope != 0 && std::fabs(step) <= kSettled) {
+        return x * std::exp(tail.outward * step);
+      }
       if (g > 0) {
         inner = v;
       } else {
         outer = v;
       }
-      // dg/dv = -x f(x) / T(x)
-      const double slope = -std::exp(std::log(x) + t.ln_density - t.ln_tail);
-      step = -g / slope;
       next_v = v + step;
       newton = std::isfinite(step) && slope != 0 && std::fabs(step) <= 16 && next_v > inner &&
                next_v < outer;
-      // A Newton step this small, relative to the point, leaves an error of about its
-      // square: the point is then as accurate as its tail lets it be. Steps any smaller
-      // would only chase the tail's last rounding.
-      if (newton && std::fabs(step) <= kSettled) return x * std::exp(tail.outward * step);
       if (!newton) {
         if (std::isfinite(inner) && std::isfinite(outer)) {
           next_v = 0.5 * (inner + outer);

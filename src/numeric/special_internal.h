@@ -57,6 +57,12 @@ double BetaContinuedFraction(double z, double (&k)[8], const double (&step)[8], 
 // BetaIncFC1 from z = x/(1 - x) itself, which near x = 1 the caller can compute as x/y.
 double BetaFractionInRatio(double a, double b, double z, double big, double biginv);
 
+// How far IncompleteBeta's tails can be from the true ones, relative, at any shapes.
+inline constexpr double kBetaTailError = 1E-13;
+// How far GammaIncSup and GammaIncInf can be from the true tails at shape a, relative: they
+// add logarithms as large as a below the shapes where the uniform expansion takes over.
+double GammaTailError(double a);
+
 // The two tails of I_x(a, b): lower = I_x(a, b), upper = 1 - I_x(a, b).
 struct BetaTails {
   double lower, upper;
