@@ -65,7 +65,7 @@ void BM_BetaIncInversa_NearOne(benchmark::State& s) {
   RunSpecial(s, [] { return BetaIncInversa(1, 33, 0.99999999999999545); });
 }
 void BM_TStudentCola_Typical(benchmark::State& s) { Run(s, [] { return TStudentCola(10, 2.2); }); }
-// k = 1E+6 runs the series k/2 passes.
+// k = 1E+6 ran the series k/2 passes.
 void BM_TStudentCola_1E6(benchmark::State& s) { Run(s, [] { return TStudentCola(1000000, 1); }); }
 void BM_TStudentInversa_Typical(benchmark::State& s) {
   Run(s, [] { return TStudentInversa(10, 0.025); });
@@ -87,6 +87,32 @@ void BM_FSnedecorInversa_DeepTail(benchmark::State& s) {
 void BM_FSnedecorInversa_HugeDf(benchmark::State& s) {
   Run(s, [] { return FSnedecorInversa(100000000, 1, 0.26); });
 }
+// The slowest paths at huge degrees of freedom: near the centre, and points far out.
+void BM_TStudentInversa_2E6(benchmark::State& s) {
+  Run(s, [] { return TStudentInversa(2000000, 0.025); });
+}
+void BM_TStudentInversa_MaxDf_DeepTail(benchmark::State& s) {
+  Run(s, [] { return TStudentInversa(2147483647, 1E-300); });
+}
+void BM_FSnedecorInversa_1_1E9(benchmark::State& s) {
+  Run(s, [] { return FSnedecorInversa(1, 1000000000, 0.3); });
+}
+void BM_FSnedecorInversa_1E9_1E9(benchmark::State& s) {
+  Run(s, [] { return FSnedecorInversa(1000000000, 1000000000, 0.05); });
+}
+void BM_BinomialAcum_MaxN_Centre(benchmark::State& s) {
+  Run(s, [] { return BinomialAcum(1073741823, 2147483647, 0.5); });
+}
+// A region of a few hundred counts a billion trials out: the tails cancel, the terms are
+// summed.
+void BM_BinomialIntervalo_1E9(benchmark::State& s) {
+  Run(s, [] { return BinomialIntervalo(500010000, 500010300, 1E9, 0.5); });
+}
+void BM_PoissonIntervalo_1E5(benchmark::State& s) {
+  Run(s, [] { return PoissonIntervalo(99000, 101000, 1E5); });
+}
+// A probability below the normal doubles.
+void BM_Ji2Inversa_Subnormal(benchmark::State& s) { Run(s, [] { return Ji2Inversa(5, 1E-310); }); }
 void BM_BinomialAcum_Typical(benchmark::State& s) { Run(s, [] { return BinomialAcum(3, 10, 0.5); }); }
 void BM_BinomialAcum_Large(benchmark::State& s) {
   Run(s, [] { return BinomialAcum(50000, 100000, 0.5); });
@@ -123,5 +149,13 @@ BENCHMARK(BM_FSnedecorCola);
 BENCHMARK(BM_FSnedecorInversa_Typical);
 BENCHMARK(BM_FSnedecorInversa_DeepTail);
 BENCHMARK(BM_FSnedecorInversa_HugeDf);
+BENCHMARK(BM_TStudentInversa_2E6);
+BENCHMARK(BM_TStudentInversa_MaxDf_DeepTail);
+BENCHMARK(BM_FSnedecorInversa_1_1E9);
+BENCHMARK(BM_FSnedecorInversa_1E9_1E9);
+BENCHMARK(BM_BinomialAcum_MaxN_Centre);
+BENCHMARK(BM_BinomialIntervalo_1E9);
+BENCHMARK(BM_PoissonIntervalo_1E5);
+BENCHMARK(BM_Ji2Inversa_Subnormal);
 BENCHMARK(BM_BinomialAcum_Typical);
 BENCHMARK(BM_BinomialAcum_Large);

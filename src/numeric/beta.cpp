@@ -22,6 +22,8 @@ constexpr double kBig = 4503599627370500;
 constexpr double kBigInv = 2.22044604925031E-16;
 // From this shape on both tails come from IncompleteBeta.
 constexpr double kTailsShape = 0.5;
+// Up to this shape the inverse's search settles its point without a refinement.
+constexpr double kSearchShape = 100;
 
 // The power series ends within a few thousand passes. The continued fractions need about
 // 0.16 sqrt(a) passes near the mean (80 000 at most for 32-bit degrees of freedom); a
@@ -104,11 +106,51 @@ double numeric::LnBetaFactor(double a, double b) {
   double sign;
   const double small = std::fmin(a, b), large = std::fmax(a, b);
   if (!std::isfinite(large)) return Chk(LnGamma(a + b, sign) - LnGamma(a, sign) - LnGamma(b, sign));
+  // The t and the F of one degree of freedom: ln Gamma(1/2) = ln sqrt(pi).
+  if (small == 0.5) return Chk(LnGammaRatio(large, small) - 0.57236494292470008707);
   // ln Gamma(large + small) - ln Gamma(large) by Stirling's series term by term for a large
   // shape: the two logarithms are each about large * ln(large), and their difference kept
   // only 1E-16 * large * ln(large) of its digits (2E-7 at 5E+7, where an F of 10^8 degrees
   // of freedom lost its sixth digit).
   return Chk(LnGammaRatio(large, small) - LnGamma(small, sign));
+}
+
+numeric::BetaTails numeric::PublishedBetaTails(double a, double b, double x, double xc) {
+  const double maxlog = MaxLog();
+  // t is I_x(a, b), or its complement when flag is set; the other tail is 1 minus it.
+  const auto tails = [](double t, bool flag) {
+    return flag ? BetaTails{Complement(t), t} : BetaTails{t, Complement(t)};
+  };
+  if (Chk(b * x) <= 1 && x <= 0.95) return tails(BetaIncSerie(a, b, x, kMaxGam), false);
+
+  bool flag = false;
+  // Work in the tail that is the smaller one, where the fractions converge.
+  if (x > Div(a, a + b)) {
+    std::swap(a, b);
+    std::swap(x, xc);
+    flag = true;
+  }
+  if (flag && Chk(b * x) <= 1 && x <= 0.95) return tails(BetaIncSerie(a, b, x, kMaxGam), true);
+
+  double y = Chk(x * (a + b - 2) - (a - 1));
+  double w;
+  if (y < 0) {
+    w = BetaIncFC2(a, b, x, kBig, kBigInv);
+  } else {
+    w = Div(BetaFractionInRatio(a, b, Div(x, xc), kBig, kBigInv), xc);
+  }
+
+  y = Chk(a * Log(x));
+  double t = Chk(b * Log(xc));
+  if (a + b < kMaxGam && std::fabs(y) < maxlog && std::fabs(t) < maxlog) {
+    t = Chk(Pow(xc, b) * Pow(x, a) / a * w * BetaFactor(a, b));
+  } else {
+    // The gamma factors or the powers would overflow: add logarithms instead.
+    y = Chk(y + t + LnBetaFactor(a, b));
+    y = Chk(y + Log(Div(w, a)));
+    t = y < UnderflowLog() ? 0 : Exp(y);
+  }
+  return tails(t, flag);
 }
 
 namespace {
@@ -117,50 +159,12 @@ namespace {
 // smaller one (above the mean the fractions compute the upper tail); the other as 1 minus
 // it, which never reaches 1 (at most 0.9999999999999994).
 double BetaIncTail(double a, double b, double x, bool upper) {
-  const double maxlog = MaxLog();
   if (x == 0) return upper ? 1 : 0;
   if (x == 1) return upper ? 0 : 1;
-  if (std::fmin(a, b) >= kTailsShape) {
-    const numeric::BetaTails tails = numeric::IncompleteBeta(a, b, x, 1 - x);
-    return upper ? tails.upper : tails.lower;
-  }
-  // t is I_x(a, b), or its complement when flag is set.
-  const auto side = [upper](double t, bool flag) { return upper == flag ? t : Complement(t); };
-  if (Chk(b * x) <= 1 && x <= 0.95) return side(BetaIncSerie(a, b, x, kMaxGam), false);
-
-  double w = 1 - x;
-  double xc;
-  bool flag;
-  // Work in the tail that is the smaller one, where the fractions converge.
-  if (x > Div(a, a + b)) {
-    std::swap(a, b);
-    xc = x;
-    x = w;
-    flag = true;
-  } else {
-    xc = w;
-    flag = false;
-  }
-  if (flag && Chk(b * x) <= 1 && x <= 0.95) return side(BetaIncSerie(a, b, x, kMaxGam), true);
-
-  double y = Chk(x * (a + b - 2) - (a - 1));
-  if (y < 0) {
-    w = BetaIncFC2(a, b, x, kBig, kBigInv);
-  } else {
-    w = Div(BetaIncFC1(a, b, x, kBig, kBigInv), xc);
-  }
-
-  y = Chk(a * Log(x));
-  double t = Chk(b * Log(xc));
-  if (a + b < kMaxGam && std::fabs(y) < maxlog && std::fabs(t) < maxlog) {
-    t = Chk(numeric::Pow(xc, b) * numeric::Pow(x, a) / a * w * BetaFactor(a, b));
-  } else {
-    // The gamma factors or the powers would overflow: add logarithms instead.
-    y = Chk(y + t + LnBetaFactor(a, b));
-    y = Chk(y + Log(Div(w, a)));
-    t = y < UnderflowLog() ? 0 : numeric::Exp(y);
-  }
-  return side(t, flag);
+  const numeric::BetaTails tails = std::fmin(a, b) >= kTailsShape
+                                       ? numeric::IncompleteBeta(a, b, x, 1 - x)
+                                       : numeric::PublishedBetaTails(a, b, x, 1 - x);
+  return upper ? tails.upper : tails.lower;
 }
 
 }  // namespace
@@ -425,20 +429,25 @@ double BetaIncInversa(double a, double b, double y) {
   // The search stops on tolerances relative to its target and to x. Above y = 1/2 the
   // target near 1 holds nothing of the small upper tail 1 - y, so that tail is searched,
   // I_(1-x)(b, a) = 1 - y (exact here), in 1 - x, which holds the digits of a root above 1/2.
+  // Up to moderate shapes the search settles a root below 1/2 (in x or in 1 - x) to its last
+  // digits; beyond, its tolerances leave it good to about 1E-8.
+  const bool settled = std::fmax(a, b) <= kSearchShape;
   double x;
   try {
     if (y > 0.5) {
       const double reflected = BetaInverseSearch(b, a, 1 - y).Run();
+      if (settled && reflected <= 0.5) return 1 - reflected;
       x = reflected <= 0.5 ? 1 - reflected : BetaInverseSearch(a, b, y).Run();
     } else {
       x = BetaInverseSearch(a, b, y).Run();
+      if (settled && x <= 0.5) return x;
     }
   } catch (const numeric::NumericFailure&) {
     x = Div(a, a + b);  // the refinement below starts from the mean instead
   }
-  // The search's tolerances leave the point good to about 1E-8 where the shapes are large;
-  // it is refined on the smaller tail, until it is as good as that tail. A root above 1/2 is
-  // refined in u = 1 - x, on I_u(b, a) = 1 - I_x(a, b), which keeps the digits of 1 - x.
+  // The rest is refined on the smaller tail, until it is as good as that tail. A root above
+  // 1/2 is refined in u = 1 - x, on I_u(b, a) = 1 - I_x(a, b), which keeps the digits of
+  // 1 - x (a tolerance relative to x does not resolve them).
   const bool upper = y > 0.5;
   const double target = upper ? 1 - y : y;
   const bool reflect = x > 0.5;

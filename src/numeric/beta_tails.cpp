@@ -28,6 +28,8 @@ namespace numeric {
 
 namespace {
 
+// Up to this shape both tails go the published way where both shapes are above 1.
+constexpr double kPublishedShape = 100;
 // The relative accuracy the series and expansions are carried to.
 constexpr double kAccuracy = 1E-15;
 constexpr double kOneMinusMachep = 0.9999999999999994;
@@ -96,15 +98,9 @@ double LnGammaOfFraction(double b) {
   return LnGamma(b, sign);
 }
 
-// ln of the logarithms of x and of y = 1 - x, each from the smaller of the two, which the
-// caller computed directly.
-struct LogPair {
-  double x, y;
-};
-LogPair Logs(double x, double y) {
-  if (x <= y) return {std::log(x), std::log1p(-x)};
-  return {std::log1p(-y), std::log(y)};
-}
+// ln x, from x itself or from y = 1 - x, whichever of the two the caller computed directly
+// (the smaller).
+double LnX(double x, double y) { return x <= y ? std::log(x) : std::log1p(-y); }
 
 // ln(x^a y^b / B(a, b)). Where both shapes are large it is -(a phi(-lambda/a) +
 // b phi(lambda/b)) with phi(e) = e - ln(1 + e) and lambda = a - (a + b) x, the distance of x
@@ -122,8 +118,7 @@ double LogBetaPowers(double a, double b, double x, double y) {
     return -(a * u + b * v) - kLnSqrt2Pi + 0.5 * std::log(a * b / (a + b)) -
            StirlingCorrectionSum(a, b);
   }
-  const LogPair l = Logs(x, y);
-  return a * l.x + b * l.y + LnBetaFactor(a, b);
+  return a * LnX(x, y) + b * LnX(y, x) + LnBetaFactor(a, b);
 }
 
 // ln I_x(a, b) by its power series x^a / (a B(a, b)) (1 + a sum c_n / (a + n)), c_n =
@@ -139,7 +134,7 @@ double LnBetaSeries(double a, double b, double x, double y) {
     w = c / (a + n);
     sum += w;
   } while (std::fabs(w) > tol);
-  return a * Logs(x, y).x + LnBetaFactor(a, b) - std::log(a) + std::log1p(a * sum);
+  return a * LnX(x, y) + LnBetaFactor(a, b) - std::log(a) + std::log1p(a * sum);
 }
 
 // ln(I_x(a, b) - I_x(a + n, b)): the n positive terms x^(a+i) y^b / ((a+i) B(a+i, b)), each
@@ -168,7 +163,7 @@ double LnBetaSteps(double a, double b, double x, double y, int n) {
 double LnBetaGammaExpansion(double a, double b, double x, double y, double ln_w) {
   const double bm1 = b - 1;
   const double nu = a + 0.5 * bm1;
-  const double lnx = Logs(x, y).x;
+  const double lnx = LnX(x, y);
   const double z = -nu * lnx;
   if (!(z > 0)) Fail();
   // u = z^b e^-z Gamma(a + b) / (Gamma(a) Gamma(b) nu^b)
@@ -352,16 +347,31 @@ double LnGammaRatio(double a, double s) {
          StirlingCorrection(a);
 }
 
-SmallBetaTail LnSmallBetaTail(double a, double b, double x, double y) {
+namespace {
+
+// The arguments checked, and the larger of x and y made 1 minus the smaller, which the
+// caller computed to its last digit. False at the ends x = 0 and y = 0.
+bool Inside(double a, double b, double& x, double& y) {
   if (!(a > 0 && b > 0 && x >= 0 && y >= 0 && std::isfinite(a) && std::isfinite(b))) Fail();
-  if (x == 0) return {-HUGE_VAL, true};
-  if (y == 0) return {-HUGE_VAL, false};
-  // The larger of x and y from the smaller, which the caller computed to its last digit.
+  if (x == 0 || y == 0) return false;
   if (x <= y) {
     y = 1 - x;
   } else {
     x = 1 - y;
   }
+  return true;
+}
+
+// Moderate shapes above 1 go the published way, which is quicker there and as exact, unless
+// the smaller tail is too small for its value to keep digits. False where they do not.
+bool PublishedWay(double a, double b, double x, double y, BetaTails& tails) {
+  if (!(std::min(a, b) > 1 && std::max(a, b) <= kPublishedShape)) return false;
+  tails = PublishedBetaTails(a, b, x, y);
+  return std::min(tails.lower, tails.upper) >= 1E-290;
+}
+
+// ln of the smaller tail by the expansions, series and fractions, for x, y inside (0, 1).
+SmallBetaTail LnSmallTailInside(double a, double b, double x, double y) {
   // The case is worked as I_x0(a0, b0): the caller's shapes and point, or (b, a) at y, whose
   // lower tail is the caller's upper one. Of w = I_x0(a0, b0) and w1 = 1 - w, the one
   // computed is the smaller, or close to it.
@@ -436,12 +446,26 @@ SmallBetaTail LnSmallBetaTail(double a, double b, double x, double y) {
   return {std::min(ln, 0.0), swapped == complement};
 }
 
+}  // namespace
+
+SmallBetaTail LnSmallBetaTail(double a, double b, double x, double y) {
+  if (!Inside(a, b, x, y)) return {-HUGE_VAL, x == 0};
+  BetaTails tails;
+  if (PublishedWay(a, b, x, y, tails)) {
+    const bool lower = tails.lower <= tails.upper;
+    return {std::log(lower ? tails.lower : tails.upper), lower};
+  }
+  return LnSmallTailInside(a, b, x, y);
+}
+
 BetaTails IncompleteBeta(double a, double b, double x, double y) {
-  const SmallBetaTail tail = LnSmallBetaTail(a, b, x, y);
-  const double small = tail.ln < kUnderflowLog ? 0 : std::exp(tail.ln);
   // At x = 0 and x = 1 the other tail is exactly 1.
-  const double large = tail.ln == -HUGE_VAL ? 1 : Complement(small);
-  return tail.lower ? BetaTails{small, large} : BetaTails{large, small};
+  if (!Inside(a, b, x, y)) return x == 0 ? BetaTails{0, 1} : BetaTails{1, 0};
+  BetaTails tails;
+  if (PublishedWay(a, b, x, y, tails)) return tails;
+  const SmallBetaTail tail = LnSmallTailInside(a, b, x, y);
+  const double small = tail.ln < kUnderflowLog ? 0 : std::exp(tail.ln);
+  return tail.lower ? BetaTails{small, Complement(small)} : BetaTails{Complement(small), small};
 }
 
 double LnIncompleteBeta(double a, double b, double x, double y, bool upper) {

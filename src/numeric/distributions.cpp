@@ -70,12 +70,26 @@ struct Student {
     return 2 * std::exp(ln_c) * t * (1 - (k + 1) / (6 * k) * t * t);
   }
 
-  // ln P(|T| <= t) and ln P(|T| > t) for t > 0, each from its own side.
+  // P(|T| <= t) and P(T > t) for t > 0, each from its own side, and their logarithms, which
+  // keep their digits where the values are below the doubles.
+  double Central(double t) const {
+    if (df <= kSeriesDf) return Chk(numeric::StudentCentral(df, t));
+    if (t < kSeriesBelow) return CentralSeries(t);
+    const Split s = StudentSplit(k, t);
+    return numeric::IncompleteBeta(k / 2, 0.5, s.x, s.y).upper;
+  }
   double LnCentral(double t) const {
-    if (df <= kSeriesDf) return Log(numeric::StudentCentral(df, t));
-    if (t < kSeriesBelow) return Log(CentralSeries(t));
+    if (df <= kSeriesDf || t < kSeriesBelow) return Log(Central(t));
     const Split s = StudentSplit(k, t);
     return numeric::LnIncompleteBeta(k / 2, 0.5, s.x, s.y, true);
+  }
+  double Upper(double t) const {
+    if (df <= kSeriesDf) {
+      const double central = numeric::StudentCentral(df, t);
+      if (1 - central >= 2 * kSeriesTail) return 0.5 * (1 - central);
+    }
+    const Split s = StudentSplit(k, t);
+    return 0.5 * numeric::IncompleteBeta(k / 2, 0.5, s.x, s.y).lower;
   }
   double LnUpper(double t) const {
     if (df <= kSeriesDf) {
@@ -86,6 +100,31 @@ struct Student {
     return kLnHalf + numeric::LnIncompleteBeta(k / 2, 0.5, s.x, s.y, false);
   }
 };
+
+// Newton steps on a point from a good start, until a step moves it by less than 1E-9 of
+// itself (which leaves it about 1E-18 from the root): step(x) gives the next point's ratio
+// to x. False where it does not settle within a dozen steps: the caller then takes the
+// bracketed search of PolishQuantile.
+template <class Step>
+bool Settle(double& x, Step step) {
+  try {
+    for (int i = 0; i < 12; ++i) {
+      if (!(x > 0 && std::isfinite(x))) return false;
+      const double ratio = step(x);
+      if (!std::isfinite(ratio)) return false;
+      x *= ratio;
+      if (std::fabs(ratio - 1) <= 1E-9) return x > 0 && std::isfinite(x);
+    }
+  } catch (const numeric::NumericFailure&) {
+  }
+  return false;
+}
+
+// Where the tail keeps its value's digits the point comes from values, not logarithms.
+constexpr double kValueTail = 1E-10;
+// Up to this many degrees of freedom a point's Newton steps take the series: a few steps
+// of k/2 cheap passes cost less than the incomplete beta function's.
+constexpr int32_t kPointSeriesDf = 200;
 
 
 // P(T > t) on t > 0, for the point search.
@@ -114,6 +153,16 @@ double StudentCentralPoint(const Student& st, double c) {
     const double z = -NormalInversa(0.5 - c / 2);
     start = z * (1 + (z * z + 1) / (4 * st.k));
   }
+  // Near 0 the point is the small difference of probabilities near 1/2: step on the central
+  // probability itself.
+  double x = start;
+  if (c >= kValueTail && Settle(x, [&](double t) {
+        const double central = st.df <= kPointSeriesDf ? Chk(numeric::StudentCentral(st.df, t))
+                                                       : st.Central(t);
+        return 1 + (c - central) / (2 * std::exp(st.LnDensity(t)) * t);
+      })) {
+    return x;
+  }
   return numeric::PolishQuantile(StudentCentralTail(st), start, c);
 }
 
@@ -132,6 +181,19 @@ double StudentUpperPoint(const Student& st, double q) {
   } else {
     // Far out the tail is nearly a power, k^(k/2) / (k B(k/2, 1/2)) t^-k.
     start = std::exp(((k / 2 - 1) * std::log(k) + st.ln_c + 0.5 * std::log(k) - std::log(q)) / k);
+  }
+  // In the tail, ln T against ln t: nearly straight however heavy the tail.
+  double x = start;
+  // Up to kPointSeriesDf the series serves a tail down to 1E-3: it keeps 1E-13 of it, and the
+  // point as many of its digits.
+  const bool series = st.df <= kPointSeriesDf && q >= 1E-3;
+  const double ln_q = std::log(q);
+  if (q >= kValueTail && Settle(x, [&](double t) {
+        const double tail = series ? 0.5 - 0.5 * Chk(numeric::StudentCentral(st.df, t)) : st.Upper(t);
+        if (!(tail > 0)) numeric::Fail();
+        return std::exp((std::log(tail) - ln_q) * tail / (t * std::exp(st.LnDensity(t))));
+      })) {
+    return x;
   }
   return numeric::PolishQuantile(StudentUpperTail(st), start, q);
 }
@@ -177,7 +239,31 @@ double FPoint(double ia, double ib, double q, bool upper) {
     x = upper ? ib * -std::expm1(ln_w) / (ia * w) : ib * w / (ia * (1 - w));
   }
   if (!(x > 0 && std::isfinite(x))) x = 1;
-  return numeric::PolishQuantile(FTail(ia, ib, upper), x, q);
+  const double start = x;
+  // Halley steps on the logarithm of the tail against ln x, which converge in two or three
+  // from Paulson's point.
+  const double lnbf = numeric::LnBetaFactor(ia / 2, ib / 2);
+  const double s = upper ? -1 : 1;  // the sign of the tail's slope
+  const double ln_q = std::log(q);
+  if (q >= kValueTail && Settle(x, [&](double at) {
+        const Split split = FSplit(ia, ib, at);
+        const numeric::BetaTails tails = numeric::IncompleteBeta(ib / 2, ia / 2, split.x, split.y);
+        const double tail = upper ? tails.lower : tails.upper;
+        if (!(tail > 0)) numeric::Fail();
+        const double ln_tail = std::log(tail);
+        const double h = std::exp(std::log(at) + FLnDensity(ia, ib, lnbf, at) - ln_tail);
+        const double d = (ia / 2 - 1) - (ia + ib) / 2 * split.y;  // x f'(x) / f(x)
+        const double g = ln_tail - ln_q;
+        const double g1 = s * h;
+        const double g2 = s * h * (1 + d) - h * h;
+        const double halley = 2 * g1 * g1 - g * g2;
+        double dv = halley > 0 ? -2 * g * g1 / halley : -g / g1;
+        if (std::fabs(dv) > 2) dv = dv > 0 ? 2 : -2;
+        return std::exp(dv);
+      })) {
+    return x;
+  }
+  return numeric::PolishQuantile(FTail(ia, ib, upper), start, q);
 }
 
 }  // namespace
