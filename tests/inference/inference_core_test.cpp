@@ -158,6 +158,14 @@ TEST_F(InferenceCore, DeepLevelsAndHugeSamplesKeepTheirPoints) {
   EXPECT_LE(LeerNumero(region.substr(1, comma - 1)), LeerNumero(region.substr(comma + 1)))
       << region;
 
+  // A tiny significance puts the lower end of a variance ratio's region at a tiny lower
+  // tail, which only its own routine keeps: from 1 - 1E-12 it would be 2.46729E-24.
+  const double tiny = 1E-12;
+  EXPECT_EQ(RunTest(VA2, kLeft, {0, 2, 2, 0, 0, 1, 1, 1 - tiny, tiny}, result).region,
+            "( 2.4674E-24  ,   +oo )");
+  EXPECT_EQ(RunTest(VA2, kLeft, {0, 5, 10, 0, 0, 1, 1, 1 - tiny, tiny}, result).region,
+            "( 6.39603E-07  ,   +oo )");
+
   const PanelInput variance{4, 1E+17, 0, 0, 0, 6, 0, 0.95, 0.05};
   const IntervalOutcome wide = RunInterval(VAR, variance, result);
   ASSERT_TRUE(wide.ok);

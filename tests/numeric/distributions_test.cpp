@@ -152,6 +152,31 @@ TEST(FaultDecisions, ShownValuesDeepTailsAndHugeShapes) {
   EXPECT_EQ(ErrorFlag, 0);
 }
 
+// Points with degrees of freedom in the hundreds of millions, as the panel shows them (each
+// one of them was off in its sixth digit, or refused, on some road to it), and chi-square
+// points next to the smallest normal double, which are no zero.
+TEST(FaultDecisions, PointsAtHugeDegreesOfFreedomShowTheirDigits) {
+  const struct {
+    const char* what;
+    double point;
+    const char* shown;
+  } points[] = {
+      {"t 1E9 upper 0.45", TStudentInversa(1000000000, 0.45), "0.125661"},
+      {"t max upper 0.3", TStudentInversa(kMaxLong, 0.3), "0.524401"},
+      {"t 1E8 centred 0.001", TStudentCentralInversa(100000000, 0.001), "0.00125331"},
+      {"F(1, 1E8) lower 0.025", FSnedecorAcumInversa(1, 100000000, 0.025), "0.000982069"},
+      {"F(max, 2) upper 0.7", FSnedecorInversa(kMaxLong, 2, 0.7), "0.830584"},
+      {"F(1E8, 1E8) upper 0.5", FSnedecorInversa(100000000, 100000000, 0.5), "1"},
+      {"F(1E8, 1E9) upper 0.05", FSnedecorInversa(100000000, 1000000000, 0.05), "1.00024"},
+      {"F(1, 1E9) upper 0.05", FSnedecorInversa(1, 1000000000, 0.05), "3.84146"},
+      {"F(1, 1E8) upper 0.3", FSnedecorInversa(1, 100000000, 0.3), "1.07419"},
+      {"chi-square 2 lower 1.5E-308", Ji2AcumInversa(2, 1.5E-308), "3E-308"},
+      {"chi-square 1 lower 1.3E-154", Ji2AcumInversa(1, 1.3E-154), "2.65465E-308"},
+  };
+  for (const auto& p : points) EXPECT_EQ(FormatoCifras(p.point, 6), p.shown) << p.what;
+  EXPECT_EQ(ErrorFlag, 0);
+}
+
 // A probability a double holds, subnormal ones included, has its point in every distribution
 // (as the normal's has always had): the t, chi-square and F inverses refused them. Exact
 // values from mpmath at 50 digits.

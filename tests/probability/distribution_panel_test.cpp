@@ -76,6 +76,16 @@ TEST(DistributionCalculators, ReferenceCasesGiveTheirBoxes) {
   EXPECT_EQ(byHand, 10);
 }
 
+// A centred interval given by one point of a normal whose mean is not 0: the central part
+// is that of the point's distance from the mean (from 0 it would be P = 1), and the other
+// end is the point's mirror image about the mean.
+TEST(DistributionCalculators, ACentredIntervalFromOnePointAboutItsMean) {
+  Panel panel(0, probability::kSideCentred);
+  panel.Calculate({"100", "15", "", "70", ""}, {"100", "15", "0.9545", "70", "130"});
+  Panel above(0, probability::kSideCentred);
+  above.Calculate({"100", "15", "", "", "145"}, {"100", "15", "0.9973", "55", "145"});
+}
+
 TEST(DistributionCalculators, LeftOversOfAnEarlierCalculation) {
   // A negative second point left by a normal interval does not stop a chi-square Left.
   Panel panel(0, 2);
