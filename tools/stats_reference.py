@@ -384,7 +384,8 @@ def pass_1v(t, st, k, about):
     complete = []
     for i in rows:
         empty = sum(c is None for c in t.cells(i))
-        if 0 < empty < len(t.cells(i)):
+        # A partly filled row, or a negative frequency, leaves every box empty.
+        if 0 < empty < len(t.cells(i)) or (empty == 0 and t.get(i)[2] < 0):
             ERROR_FLAG[0] = 1
             return out
         if empty == 0:
@@ -583,7 +584,7 @@ def pass_2v(t, st):
         empty = sum(c is None for c in (x, y, n))
         if empty == 3:
             continue
-        if empty:
+        if empty or n < 0:
             ERROR_FLAG[0] = 1
             return out
         N += n
@@ -959,7 +960,16 @@ def one_variable(w):
     run_1v(w, "partly filled row", u, [("1", None, "1"), ("2", None, None), ("4", None, "1")],
            [P(2, 1), M])
     run_1v(w, "zero total frequency", u, [("3", None, "0")], [P(0, 0, preset=1), M])
-    run_1v(w, "negative variance", u, [("0", None, "2"), ("10", None, "-1")], [P(2, 1), M])
+    # A negative frequency leaves every box empty, whatever the rest of the table would give:
+    # a negative variance, a mean outside the data, or numbers that merely look possible.
+    run_1v(w, "negative variance", u, [("0", None, "2"), ("10", None, "-1")], [P(2, 1), M, G])
+    run_1v(w, "negative frequency", u,
+           [("1", None, "2"), ("2", None, "2"), ("3", None, "1"), ("43", None, "-1")],
+           [P(2, 1), M, G, Q(2, "50", "")])
+    run_1v(w, "negative frequency, positive variance", u,
+           [("1", None, "3"), ("2", None, "-1"), ("5", None, "2")], [P(2, 0), M])
+    run_1v(w, "negative frequency of a class", g,
+           [("0", "10", "2"), ("10", "20", "-1"), ("20", "30", "3")], [P(2, 1), G])
     run_1v(w, "power overflow", u, [("1E+100", None, "1"), ("2", None, "1")], [P(), M])
     run_1v(w, "far from zero (1000000.x)", u,
            [("1000000.1", None, "1"), ("1000000.2", None, "1"), ("1000000.3", None, "1")],
@@ -1123,6 +1133,16 @@ def two_variables(w):
     run_2v(w, "single row", L, [("4", "7", "2")], [("pass",), G])
     run_2v(w, "partly filled row", L, [("1", "2", "1"), ("2", None, "1")], [("pass",), G])
     run_2v(w, "zero total frequency", L, [("1", "2", "0"), ("3", "2", "0")], [("pass", 1)])
+    # A negative frequency leaves every box empty and the last fit's coefficients as they were;
+    # the graph still shows the points, without a curve.
+    run_2v(w, "negative frequency", L, [("1", "3", "1"), ("2", "5", "1"), ("4", "9", "2")],
+           [("pass",), ("row", 2, ("2", "5", "-1")), ("pass",), ("estx", "3"), G])
+    run_2v(w, "negative frequency, every model", L,
+           [("1", "1.5", "2"), ("2", "2.2", "-1"), ("3", "3.9", "2")],
+           [("pass",), ("model", LOG), ("pass",), ("model", EXP), ("pass",), ("model", POW),
+            ("pass",), ("model", QUA), ("pass",)])
+    run_2v(w, "negative frequency after x = 0", LOG, [("0", "2", "1"), ("1", "3", "-1")],
+           [("pass",)])
     run_2v(w, "empty table", L, [], [("pass", 1), G])
     run_2v(w, "row count beyond the arrays", L, [None] * 10000 + [("1", "2", "3")],
            [("pass",), G], rows_in_use=50000)

@@ -37,7 +37,8 @@ double RowValue(const Table1V& t, int32_t i) {
 struct PowerSums {
   double N = 0, S1 = 0, S2 = 0, S3 = 0, S4 = 0;
   bool anyComplete = false;
-  bool partial = false;
+  // A row the statistics cannot take: partly filled, or counted a negative number of times.
+  bool unusable = false;
 };
 
 PowerSums SumRows(const Table1V& t) {
@@ -46,11 +47,17 @@ PowerSums SumRows(const Table1V& t) {
   for (int32_t i = 1; i <= LastRow(t.N1V); ++i) {
     const RowState state = Classify(t, i);
     if (state == RowState::Partial) {
-      s.partial = true;
+      s.unusable = true;
       return s;
     }
     if (state == RowState::Blank) continue;
     const double v = RowValue(t, i), n = t.Data1V_N[i];
+    // Summed as it stands, a negative frequency gives a negative variance and a mean outside
+    // the data: no statistic at all is better than a wrong one.
+    if (n < 0) {
+      s.unusable = true;
+      return s;
+    }
     s.anyComplete = true;
     N += n;
     S1 += v * n;
@@ -104,7 +111,7 @@ Results1V ProcesarDatos1VAR(const Table1V& t, Stats1V& stats, int16_t k, int16_t
   r.CmdCuantil_Enabled = CmdCuantilEnabled(t);
 
   const PowerSums s = SumRows(t);
-  if (s.partial) {
+  if (s.unusable) {
     ErrorFlag = 1;
     return r;
   }

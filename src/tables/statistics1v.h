@@ -61,8 +61,8 @@ struct Results1V {
 
 // Recomputes every statistic of the table. k (0..4) and about (0 origin, 1 mean) are the
 // panel's moment options. Failures are reported through ErrorFlag only: a partly filled
-// row sets it and leaves every box empty; a run-time failure sets it and stops the pass
-// with the boxes written so far.
+// row, or a negative frequency, sets it and leaves every box empty; a run-time failure sets
+// it and stops the pass with the boxes written so far.
 Results1V ProcesarDatos1VAR(const Table1V& table, Stats1V& stats, int16_t k, int16_t about);
 
 // True when the table is fit for order statistics: rows 1..M1V complete, frequencies not

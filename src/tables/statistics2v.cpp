@@ -39,7 +39,7 @@ struct Point {
 
 struct Sums2V {
   double N = 0, SX = 0, SY = 0, SX2 = 0, SY2 = 0, SXY = 0;
-  bool partial = false;
+  bool unusable = false;     // a partly filled row, or a negative frequency
   bool notPositive = false;  // the loop stopped at a value the model cannot take ln of
   // Every complete row, in table order; the later passes run only when the loop took all.
   std::vector<Point> points;
@@ -58,11 +58,12 @@ Sums2V SumRows(const Table2V& t) {
   for (int32_t i = 1; i <= LastRow(t.N2V); ++i) {
     const int empty = CountEmpty(t, i);
     if (empty == 3) continue;
-    if (empty > 0) {
-      s.partial = true;
+    const double x = t.Data2V_X[i], y = t.Data2V_Y[i], n = t.Data2V_N[i];
+    // A negative frequency would give negative variances and a fit to no data at all.
+    if (empty > 0 || n < 0) {
+      s.unusable = true;
       return s;
     }
-    const double x = t.Data2V_X[i], y = t.Data2V_Y[i], n = t.Data2V_N[i];
     s.N += n;
     if (LogX(model) && !(x > 0)) {
       s.notPositive = true;
@@ -174,7 +175,7 @@ Results2V ProcesarDatos2VAR(const Table2V& t, Stats2V& stats) {
   Results2V r;
   const int16_t model = t.RegType2V;
   const Sums2V s = SumRows(t);
-  if (s.partial || !s.Finite()) {
+  if (s.unusable || !s.Finite()) {
     ErrorFlag = 1;
     return r;
   }

@@ -33,10 +33,11 @@ struct Results2V {
 };
 
 // Recomputes every statistic and fits the table's model RegType2V (0 linear, 1 logarithmic,
-// 2 exponential, 3 power, 4 quadratic). A partly filled row, or an x (y) that the model
-// takes the logarithm of and is not positive, sets ErrorFlag and leaves every box empty; a
-// run-time failure sets it and stops the pass with the boxes written so far. All x equal,
-// or a parabola not determined by the data: no equation, coefficients untouched.
+// 2 exponential, 3 power, 4 quadratic). A partly filled row, a negative frequency, or an x
+// (y) that the model takes the logarithm of and is not positive, sets ErrorFlag and leaves
+// every box empty; a run-time failure sets it and stops the pass with the boxes written so
+// far. All x equal, or a parabola not determined by the data: no equation, coefficients
+// untouched.
 Results2V ProcesarDatos2VAR(const Table2V& table, Stats2V& stats);
 
 // The equation text of a model with coefficients A, B, C, as the equation box shows it.

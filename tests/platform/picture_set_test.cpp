@@ -1,11 +1,13 @@
 // Pictures are found whatever the case of their name. Of the shipped set: every name the
 // panels build is found in images/, decodes as a GIF and fits the box it is shown in;
-// nothing is shipped that no panel builds; and the two margin pictures whose absence hides
-// the margin box are absent.
+// nothing is shipped that no panel builds; the two margin pictures whose absence hides the
+// margin box are absent; and no label or glyph is cut by its picture's edge.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -112,6 +114,85 @@ TEST(PictureSet, EveryNameThePanelsBuildIsShippedDecodesAndFitsItsBox) {
     EXPECT_EQ(built.count(Lower(file.path().filename().string())), 1u)
         << file.path() << " is shipped for nothing";
   }
+}
+
+// A picture's ink: every pixel that is not the white behind it.
+class Ink {
+ public:
+  explicit Ink(const QImage& image) : image_(image.convertToFormat(QImage::Format_RGB32)) {}
+  bool At(int x, int y) const { return (image_.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF; }
+  bool InRow(int y, int x0, int x1) const {
+    for (int x = x0; x < x1; ++x) if (At(x, y)) return true;
+    return false;
+  }
+  bool InColumn(int x, int y0, int y1) const {
+    for (int y = y0; y < y1; ++y) if (At(x, y)) return true;
+    return false;
+  }
+  int Width() const { return image_.width(); }
+  int Height() const { return image_.height(); }
+
+ private:
+  QImage image_;
+};
+
+// Graphs and formulas keep every label whole inside the frame: no ink on their outermost
+// pixels. A symbol's height is the panel's and its glyphs may fill it, so the manifest gives
+// the box each line's glyphs were typeset in: each box lies inside the picture with ink on
+// all four of its sides (no glyph lost a row or a column), and nothing is drawn outside them.
+TEST(PictureSet, LabelsStayInsideTheirFrameAndSymbolGlyphsWhole) {
+  const fs::path root = fs::path(ORVALIS_TEST_DATA_DIR).parent_path().parent_path();
+  std::ifstream in(root / "tools" / "pictures" / "manifest.tsv");
+  int framed = 0, symbols = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string name, kind, glyphs;
+    int width = 0, hmin = 0, hmax = 0;
+    ASSERT_TRUE(fields >> name >> kind >> width >> hmin >> hmax >> glyphs) << line;
+    if (kind == "absent") continue;
+    SCOPED_TRACE(name);
+    const QImage image(QString::fromStdString((root / "images" / name).string()), "GIF");
+    ASSERT_FALSE(image.isNull());
+    const Ink ink(image);
+    const int w = ink.Width(), h = ink.Height();
+    if (kind != "symbol") {
+      ++framed;
+      EXPECT_FALSE(ink.InRow(0, 0, w) || ink.InRow(h - 1, 0, w) || ink.InColumn(0, 0, h) ||
+                   ink.InColumn(w - 1, 0, h));
+      continue;
+    }
+    ++symbols;
+    std::vector<QRect> boxes;
+    std::istringstream list(glyphs);
+    for (std::string box; std::getline(list, box, ';');) {
+      int left = 0, top = 0, bw = 0, bh = 0;
+      char comma = 0;
+      std::istringstream numbers(box);
+      ASSERT_TRUE(numbers >> left >> comma >> top >> comma >> bw >> comma >> bh) << box;
+      boxes.emplace_back(left, top, bw, bh);
+    }
+    ASSERT_FALSE(boxes.empty());
+    for (const QRect& b : boxes) {
+      ASSERT_TRUE(QRect(1, 0, w - 2, h).contains(b)) << "a glyph beyond the picture or its sides";
+      EXPECT_TRUE(ink.InRow(b.top(), b.left(), b.right() + 1) &&
+                  ink.InRow(b.bottom(), b.left(), b.right() + 1) &&
+                  ink.InColumn(b.left(), b.top(), b.bottom() + 1) &&
+                  ink.InColumn(b.right(), b.top(), b.bottom() + 1))
+          << "a glyph lost an edge";
+    }
+    int outside = 0;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const bool inBox = std::any_of(boxes.begin(), boxes.end(),
+                                       [&](const QRect& b) { return b.contains(x, y); });
+        outside += ink.At(x, y) && !inBox;
+      }
+    }
+    EXPECT_EQ(outside, 0) << "ink outside the glyphs";
+  }
+  EXPECT_GT(framed, 100);
+  EXPECT_GT(symbols, 50);
 }
 
 }  // namespace

@@ -98,4 +98,27 @@ TEST(RegressionTexts, ANonPositiveValueOnTheLastRowRefusesTheTable) {
   }
 }
 
+// One row counted a negative number of times, anywhere in the long table, under every model:
+// no box shows a number (the variances it would give may even look plausible) and the
+// previous fit is kept.
+TEST(RegressionTexts, ANegativeFrequencyRefusesTheTable) {
+  for (int16_t model = 0; model < 5; ++model) {
+    Table2V t = Scattered(model);
+    Stats2V stats;
+    ProcesarDatos2VAR(t, stats);
+    const Stats2V before = stats;
+    for (int32_t row : {1, 150, kRows}) {
+      Table2V negative = t;
+      negative.Data2V_N[row] = -0.5;
+      ErrorFlag = 0;
+      const Results2V r = ProcesarDatos2VAR(negative, stats);
+      EXPECT_EQ(ErrorFlag, 1) << ModelCaption(model) << ", row " << row;
+      for (auto box : kBoxes) EXPECT_EQ(r.*box, "") << ModelCaption(model) << ", row " << row;
+      EXPECT_EQ(stats.RegCoefA, before.RegCoefA);
+      EXPECT_EQ(stats.RegCoefB, before.RegCoefB);
+      EXPECT_EQ(stats.RegCoefC, before.RegCoefC);
+    }
+  }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@
 #include "frame/FormMain.h"
 #include "frame/panels.h"
 #include "graph/graph_handover.h"
+#include "support/fake_printers.h"
 #include "support/scripted_ui.h"
 #include "tables/Panel1V.h"
 #include "tables/graph_window.h"
@@ -477,6 +479,70 @@ TEST_F(Panel2VTest, SwapUndoNewAndASavedTableWithItsModel) {
   EXPECT_TRUE(Find<QRadioButton>("OptREG_2")->isChecked());
   EXPECT_EQ(Text("Label1_40"), "Mean of ln y");
   EXPECT_EQ(Text("Txt2V_CUR"), before);
+}
+
+// A frequency typed as negative, in either table: every result box stays empty, so File >
+// Print puts no result on paper (its rows are the table's, as the grid shows them), and the
+// graph still opens on the points, without a curve.
+TEST_F(PanelTest, ANegativeFrequencyShowsNoResultOnScreenOrPaperAndTheGraphStillOpens) {
+  testing_support::FakePrinters printers({"A"}, "A");
+  const auto print = [&] {
+    ui.ExpectModal("frmImprimir", [](platform::ModalWindow& w) {
+      auto* dialog = dynamic_cast<QWidget*>(&w);
+      QTest::mouseClick(dialog->findChild<QWidget*>("cmdImprimir"), Qt::LeftButton);
+    });
+    emit Find<QMenu>("mnu_archivo")->aboutToShow();
+    Find<QAction>("mnu_archivo_Imprimir")->trigger();
+    if (printers.jobs.empty()) {
+      ADD_FAILURE() << "nothing printed";
+      return testing_support::RecordedJob();
+    }
+    EXPECT_TRUE(printers.jobs.back().ended);
+    return printers.jobs.back();
+  };
+  const auto empty = [&](std::initializer_list<const char*> boxes) {
+    for (const char* name : boxes) EXPECT_EQ(Text(name), "") << name;
+  };
+
+  Click("LblTASK_2");
+  // Taken as it stands, this table has the mean -8.5 and the variance -529.75.
+  TypeRows("Txt1V_x1", {{1, 2}, {2, 2}, {3, 1}, {43, -1}});
+  EXPECT_EQ(Cell("Txt1V_N", 4)->text(), "-1");
+  empty({"Txt1V_SN", "Txt1V_SX", "Txt1V_SX2", "Txt1V_SX3", "Txt1V_SX4", "Txt1V_MX", "Txt1V_VX",
+         "Txt1V_DX", "Txt1V_CV", "Txt1V_MO", "Txt1V_ME", "Txt1V_AS", "Txt1V_CU", "Txt1V_MM",
+         "Label1_68", "Label1_69"});
+  Type(Find("Txt1V_QPCT"), "50");
+  empty({"Txt1V_QQ"});
+  const testing_support::RecordedJob one = print();
+  EXPECT_NE(one.Find("-43"), nullptr) << "the row's n x, as the grid shows it";
+  // Neither the sums Σ n x and Σ n x² of the rows as they stand, nor the mean or variance.
+  for (const char* result : {"-34", "-1830", "-8.5", "-529.75"}) {
+    EXPECT_EQ(one.Find(result), nullptr) << result;
+  }
+  Click("Image15");
+  EXPECT_EQ(opened, 1);
+  // Made positive again, the same rows have statistics.
+  Type(Cell("Txt1V_N", 4), "1");
+  EXPECT_EQ(Text("Txt1V_MX"), "8.666666667");
+
+  Click("LblTASK_3");
+  TypeRows("Txt2V_x", {{1, 3}, {2, 5}, {4, 9}}, 1);
+  EXPECT_EQ(Text("Txt2V_CUR"), " y = 1  +  2 x");
+  Type(Cell("Txt2V_N", 2), "-1");
+  empty({"Txt2V_SN", "Txt2V_SX", "Txt2V_SY", "Txt2V_SX2", "Txt2V_SY2", "Txt2V_SXY", "Txt2V_MX",
+         "Txt2V_MY", "Txt2V_VX", "Txt2V_VY", "Txt2V_DX", "Txt2V_DY", "Txt2V_COV", "Txt2V_R",
+         "Txt2V_CUR"});
+  Type(Find("Txt2V_ESTX"), "3");
+  empty({"Txt2V_ESTY"});
+  const testing_support::RecordedJob two = print();
+  // Neither the fit of before nor Σ n x², Σ n y², Σ n x y or the mean of y of the rows as they
+  // stand.
+  for (const char* result : {" y = 1  +  2 x", "13", "65", "29", "7"}) {
+    EXPECT_EQ(two.Find(result), nullptr) << result;
+  }
+  Click("Image12");
+  EXPECT_EQ(opened, 2);
+  EXPECT_EQ(graph::ProgramGraphHandover().GraphFormula, "");
 }
 
 }  // namespace

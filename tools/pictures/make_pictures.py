@@ -22,6 +22,8 @@ import matplotlib
 matplotlib.use("Agg")
 from matplotlib.backends.backend_agg import FigureCanvasAgg
 from matplotlib.figure import Figure
+from matplotlib.text import Annotation
+from matplotlib.transforms import Affine2D
 from PIL import Image, ImageDraw, ImageFont
 from scipy import stats
 
@@ -50,6 +52,7 @@ ACCEPT = "#dbe8f7"  # acceptance region of a test
 CENTRE = "#8fb8e6"  # the area of an interval or a probability
 TAIL = "#f3c4c6"    # the tails of an interval
 CURVE = "#1a1a1a"
+EDGE = 3            # white pixels at least between a graph's labels and its frame
 
 
 # --------------------------------------------------------------------------- typesetting
@@ -137,24 +140,31 @@ def symbol_layout(group):
 
 
 def baseline_align(group, layout):
-    """Re-centre single-line symbols of a family on one baseline where the slot allows."""
+    """Re-centre single-line symbols of a family on one baseline where the slot allows.
+
+    Returns the pictures and, for each, the box (left, top, width, height) of every line's
+    glyphs as typeset: the panels fix a symbol's height, and its glyphs may fill it to the
+    edge, so the manifest keeps these boxes for a test to find each glyph whole."""
     asc = max(b for p in group for a, b in layout[p.name])
     desc = max(a.shape[0] - b for p in group for a, b in layout[p.name])
-    images = {}
+    images, glyphs = {}, {}
     for p in group:
         parts = layout[p.name]
         width = max(a.shape[1] for a, _ in parts) + 4
         out = np.full((p.hmax, width), 255, np.uint8)
         top = 0
+        boxes = []
         for (a, b), slot in zip(parts, p.slots):
             if asc + desc <= slot:
                 y = top + (slot - asc - desc) // 2 + asc - b
             else:
                 y = top + (slot - a.shape[0]) // 2
             out[y:y + a.shape[0], 2:2 + a.shape[1]] = a
+            boxes.append((2, y, a.shape[1], a.shape[0]))
             top += slot
         images[p.name] = out
-    return images
+        glyphs[p.name] = boxes
+    return images, glyphs
 
 
 # --------------------------------------------------------------------------- graphs
@@ -328,7 +338,35 @@ def graph_image(p):
     w, h = p.width, p.hmax
     g = p.graph
     fig = (discrete_graph if g["dist"] in ("binom", "poisson") else continuous_graph)(g, w, h)
+    keep_labels_inside(fig, w, h)
     return exact_size(fig, w, h)
+
+
+def keep_labels_inside(fig, w, h):
+    """Moves each label that would cross the picture's edge back inside it, EDGE pixels in.
+
+    A point's label is centred under its tick; near the end of the axis a wide one (the
+    chi-square point of the lower tail) would lose its first letter to the frame."""
+    fig.canvas.draw()
+    renderer = fig.canvas.get_renderer()
+    texts = list(fig.texts)
+    for ax in fig.axes:
+        texts += list(ax.texts) + ax.get_xticklabels()
+    for t in texts:
+        if not t.get_visible() or not t.get_text():
+            continue
+        box = t.get_window_extent(renderer)
+        dx = max(EDGE - box.x0, 0) + min(w - EDGE - box.x1, 0)
+        dy = max(EDGE - box.y0, 0) + min(h - EDGE - box.y1, 0)
+        if not (dx or dy):
+            continue
+        if isinstance(t, Annotation):
+            # An annotation sets its own transform when drawn: move where its text stands.
+            to_data = t.axes.transData
+            x, y = to_data.transform(t.xyann)
+            t.xyann = tuple(to_data.inverted().transform((x + dx, y + dy)))
+        else:
+            t.set_transform(t.get_transform() + Affine2D().translate(dx, dy))
 
 
 def exact_size(fig, w, h):
@@ -409,11 +447,36 @@ def contact_sheet(entries, path):
     sheet.save(path)
 
 
-def write_manifest(pictures, path):
+def write_manifest(pictures, glyphs, path):
     with open(path, "w", encoding="utf-8") as f:
-        f.write("# file\tkind\twidth\thmin\thmax\tcontent\n")
+        f.write("# file\tkind\twidth\thmin\thmax\tglyphs\tcontent\n")
         for p in pictures:
-            f.write(f"{p.name}\t{p.kind}\t{p.width}\t{p.hmin}\t{p.hmax}\t{p.content()}\n")
+            boxes = ";".join(",".join(map(str, b)) for b in glyphs.get(p.name, [])) or "-"
+            f.write(f"{p.name}\t{p.kind}\t{p.width}\t{p.hmin}\t{p.hmax}\t{boxes}\t"
+                    f"{p.content()}\n")
+
+
+def check_edges(name, kind, picture, boxes):
+    """Refuses a picture whose ink reaches its outermost pixels, or a symbol glyph cut.
+
+    Graphs and formulas keep their ink off all four edges. A symbol's height is the panel's,
+    and its glyphs may fill it: each glyph's box must lie inside the picture with ink on all
+    four of its sides, and nothing may be drawn outside the boxes."""
+    ink = np.asarray(picture.convert("L")) < 255
+    if kind != "symbol":
+        if ink[0].any() or ink[-1].any() or ink[:, 0].any() or ink[:, -1].any():
+            raise SystemExit(f"{name}: ink on the picture's edge")
+        return
+    inside = np.zeros_like(ink)
+    for left, top, width, height in boxes:
+        if left < 1 or top < 0 or left + width > ink.shape[1] - 1 or top + height > ink.shape[0]:
+            raise SystemExit(f"{name}: a glyph does not fit the picture")
+        box = ink[top:top + height, left:left + width]
+        if not (box[0].any() and box[-1].any() and box[:, 0].any() and box[:, -1].any()):
+            raise SystemExit(f"{name}: a glyph lost its edge")
+        inside[top:top + height, left:left + width] = True
+    if (ink & ~inside).any():
+        raise SystemExit(f"{name}: ink outside its glyphs")
 
 
 def main():
@@ -428,10 +491,16 @@ def main():
             if f.lower().endswith(".gif"):
                 os.remove(os.path.join(IMAGES, f))
     images = {}
+    glyphs = {}
     families = {}
     for p in pictures:
         families.setdefault((p.kind, p.family), []).append(p)
     for (kind, fam), group in families.items():
+        if kind == "symbol":
+            # Every symbol's glyph boxes go into the manifest, drawn this time or not.
+            size, layout = symbol_layout(group)
+            drawn, boxes = baseline_align(group, layout)
+            glyphs.update(boxes)
         if args.only and not any(args.only in p.name for p in group):
             continue
         if kind == "formula":
@@ -439,8 +508,7 @@ def main():
             for p in group:
                 images[p.name] = formula_image(p, size)
         elif kind == "symbol":
-            size, layout = symbol_layout(group)
-            images.update(baseline_align(group, layout))
+            images.update(drawn)
         elif kind == "graph":
             for p in group:
                 images[p.name] = graph_image(p)
@@ -455,8 +523,10 @@ def main():
         h, w = a.shape[:2]
         if not (w <= p.width and p.hmin <= h <= p.hmax):
             raise SystemExit(f"{p.name}: {w}x{h} does not fit {p.width}x{p.hmin}-{p.hmax}")
-        entries.append((p.name, to_gif(a, os.path.join(IMAGES, p.name))))
-    write_manifest(pictures, os.path.join(HERE, "manifest.tsv"))
+        gif = to_gif(a, os.path.join(IMAGES, p.name))
+        check_edges(p.name, p.kind, gif, glyphs.get(p.name, []))
+        entries.append((p.name, gif))
+    write_manifest(pictures, glyphs, os.path.join(HERE, "manifest.tsv"))
     contact_sheet(entries, args.sheet)
     print(f"{len(entries)} pictures in {IMAGES}; contact sheet {args.sheet}")
 
