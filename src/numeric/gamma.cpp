@@ -36,6 +36,8 @@ constexpr long kMaxPasses = 10'000'000;
 // of a in size keep 2.5E-11), in a handful of operations where the sums take thousands of
 // passes (millions for a chi-square of a billion degrees of freedom).
 constexpr double kUniformFrom = 1E4;
+// A Newton step of the inverse below this, relative to the point, settles it.
+constexpr double kSettled = 1E-9;
 // Below this an upper tail's point is searched for by the tail's logarithm.
 constexpr double kTinyTail = 1E-280;
 
@@ -394,7 +396,10 @@ double GammaIncSupInversa(double a, double y0) {
     if (d < -kMaxLog) break;
     d = -Exp(d);
     d = Div(y - y0, d);
-    if (std::fabs(Div(d, x)) < kMachep) return x;
+    // A Newton step this small, relative to the point, leaves it about its square from the
+    // root: done. (Waiting for a step below 1E-15 waited on the tail's last rounding, which
+    // with a large shape never comes, and fell through to four hundred halvings.)
+    if (std::fabs(Div(d, x)) < kSettled) return Chk(x - d);
     x = Chk(x - d);
   }
 

@@ -133,6 +133,11 @@ TEST(FaultDecisions, ShownValuesDeepTailsAndHugeShapes) {
   // fraction needs about 0.16 sqrt(a) passes: stopped after 300 it gave 0.11 at a = 1E+9,
   // and its logarithms of 1E+9 in size left 0.4999997809 at 5E+8.
   for (double a : {1000.0, 5E+5, 5E+8, 1E+9}) EXPECT_NEAR(BetaInc(a, a, 0.5), 0.5, 1E-15) << a;
+  // Gamma(a) Gamma(b) overflowed where Gamma(a + b) / Gamma(b) / Gamma(a) does not; the
+  // inverse's search lost a root of 1E-200 (mpmath, 40 digits).
+  EXPECT_NEAR(BetaInc(0.072175865935223252, 171.18093204739449, 4.0612666977375315E-10),
+              0.31592455919066014, 1E-12);
+  EXPECT_NEAR(BetaIncInversa(1, 1, 1E-200), 1E-200, 1E-212);
   // The root lies above 0.75 where the probability is tiny: reflecting to 1 - y lost the
   // digits of y, and stopping where the density underflows left the point far off
   // (81.65 and 6667 for the two points pinned below).
