@@ -2,7 +2,7 @@
 """Reference values for the distribution routines of the number library.
 
 Computes every value at 40 significant digits with mpmath (Debian's python3-mpmath) and
-writes three tab-separated files that the numeric tests read:
+writes four tab-separated files that the numeric tests read:
 
   tests/data/numeric_reference.tsv  routine, up to three arguments, the exact value, and
                                     how far that value lies from a tie of its rounding to
@@ -13,8 +13,14 @@ writes three tab-separated files that the numeric tests read:
                                     0.05, 0.025 and 0.01, and normal points
   tests/data/deep_tails.tsv         the distribution panel's deep tails at 50 digits: t,
                                     chi-square and F points at P = 1E-20 to 1E-300, binomial
-                                    (n up to 10^6) and Poisson (mean up to 10^5) regions;
-                                    --deep-tails writes only this file
+                                    (n up to 10^6) and Poisson (mean up to 10^5) regions, and
+                                    a few dozen t, F and binomial requests each from a million
+                                    degrees of freedom or trials on; --deep-tails writes only
+                                    this file
+  tests/data/large_df_reference.tsv the t, F and binomial from a million to 2147483647
+                                    degrees of freedom or trials, as numeric_reference.tsv
+                                    but with a fourth argument column (BinomialIntervalo);
+                                    --large-df writes only this file
 
 The arguments are doubles, written with 17 significant digits, and each value is the exact
 value at that double (not at the decimal it was typed as). The build never runs this;
@@ -281,14 +287,16 @@ def arg_text(x):
 
 
 class Table:
-    def __init__(self):
+    def __init__(self, columns=3, floor=TINY):
         self.rows = []
+        self.columns = columns  # argument columns
+        self.floor = floor
 
     def add(self, routine, args, value):
         if not self.rows or self.rows[-1][0] != routine:
             print("%8.1f s  %s" % (time.time() - START, routine), file=sys.stderr, flush=True)
         value = mpf(value)
-        if 0 < abs(value) < TINY:
+        if 0 < abs(value) < self.floor:
             return  # below the doubles the routines work in
         self.rows.append((routine, [arg_text(a) for a in args], mp.nstr(value, 22),
                           mp.nstr(tie_distance(value), 3)))
@@ -297,7 +305,7 @@ class Table:
         with open(path, "w") as f:
             f.write(header)
             for routine, args, value, tie in self.rows:
-                args = args + ["-"] * (3 - len(args))
+                args = args + ["-"] * (self.columns - len(args))
                 f.write("\t".join([routine] + args + [value, tie]) + "\n")
 
 
@@ -538,6 +546,12 @@ class PanelTable:
         self.rows.append([dist, mode] + texts + [mp.nstr(value, 22),
                                                  mp.nstr(tie_distance(value), 3)])
 
+    def request(self, dist, mode, par1, par2, prob, x1, x2="-"):
+        """Adds the request these texts make, with its exact value, and returns that."""
+        value = panel_value(dist, mode, par1, par2, prob, x1, x2)
+        self.add(dist, mode, par1, par2, prob, x1, x2, value)
+        return value
+
     def write(self, path, header):
         with open(path, "w") as f:
             f.write(header)
@@ -614,6 +628,7 @@ def deep_tails():
     t.add("P", "R", "2.5", "-", "-", 30, "-", gamma_p(30, mpf(2.5)))
     t.add("T", "R", 1, "-", "1e-200", "-", "-", t_inverse(1, mpf(1e-200)))
     t.add("T", "L", 1, "-", "1e-200", "-", "-", -t_inverse(1, mpf(1e-200)))
+    large_shape_panel(t)
     return t
 
 
@@ -665,9 +680,280 @@ def own_side_tails(t):
             t.add("F", "R", ia, ib, text, "-", "-", f_inverse(ia, ib, mpf(float(text))))
 
 
+def panel_value(dist, mode, par1, par2, prob, x1, x2="-"):
+    """The exact value of the box the panel fills from these texts, for the t, F and
+    binomial requests of large_shape_panel."""
+    if dist == "B":
+        n, p, k = int(par1), mpf(float(par2)), int(x1)
+        if mode == "L":
+            return ibeta(n - k, k + 1, 1 - p, p)
+        if mode == "R":  # P(X >= k)
+            return ibeta(k, n - k + 1, p, 1 - p)
+        return binomial_sum(n, p, k, k if mode == "P" else int(x2))
+    if prob == "-":
+        x = mpf(float(x1))
+        if dist == "T":
+            return t_central(par1, x) if mode == "C" else t_upper(par1, x if mode == "R" else -x)
+        return f_upper(par1, par2, x) if mode == "R" else f_lower(par1, par2, x)
+    P = mpf(float(prob))
+    if dist == "T":
+        if mode == "C":  # the start, -half the width
+            return -t_central_inverse(par1, P)
+        return t_inverse(par1, P) if mode == "R" else -t_inverse(par1, P)
+    if mode == "C":  # the start, leaving (1 - P)/2 below it (exact for P >= 0.5)
+        return f_lower_inverse(par1, par2, (1 - P) / 2)
+    return f_inverse(par1, par2, P) if mode == "R" else f_lower_inverse(par1, par2, P)
+
+
+# Requests from a million degrees of freedom or trials on whose shown text was known before
+# this sweep: the exact value decides, and a text that disagrees with it is printed.
+SHOWN_LARGE = [
+    ("T", "R", 1000001, "-", "-", "1.96", "-", "0.024998"),
+    ("T", "R", 1000001, "-", "-", "3", "-", "0.00134993"),
+    ("T", "R", 3000000, "-", "-", "30", "-", "5.25007E-198"),
+    ("T", "R", 10**7, "-", "0.49999", "-", "-", "2.50663E-05"),
+    ("T", "C", 1112594390, "-", "0.00125919", "-", "-", "-0.00157816"),
+    ("T", "C", 1000001, "-", "0.0001", "-", "-", "-0.000125331"),
+    ("T", "C", 10**7, "-", "0.0001", "-", "-", "-0.000125331"),
+    ("T", "R", 10**9, "-", "0.475", "-", "-", "0.0627068"),
+    ("T", "R", 953185741, "-", "0.495", "-", "-", "0.0125335"),
+    ("T", "R", 2147483647, "-", "0.4999", "-", "-", "0.000250663"),
+    ("T", "C", 10**9, "-", "0.0001", "-", "-", "-0.000125331"),
+    ("F", "R", 1, 70372557, "-", "0.00000203375", "-", "0.998862"),
+    ("F", "R", 1, 10**9, "-", "0.000982069", "-", "0.975"),
+    ("F", "R", 1, 10**6, "-", "1E-12", "-", "0.999999"),
+    ("F", "L", 1, 10**9, "-", "1", "-", "0.682689"),
+    ("F", "R", 1, 10**9, "-", "1", "-", "0.317311"),
+    ("F", "R", 10**8, 10**8, "-", "1.0003", "-", "0.0668363"),
+    ("B", "L", 1418358123, "0.66431051795459495", "-", "942218457", "-", "0.254195"),
+]
+
+
+def large_shape_panel(t):
+    """A few dozen requests of each of the t, F and binomial from a million degrees of
+    freedom or trials to 2147483647, and the requests of SHOWN_LARGE."""
+    print("%8.1f s  large shapes" % (time.time() - START), file=sys.stderr, flush=True)
+    for k in [1000001, 10**8, 2147483647]:
+        for x in ["1e-8", "1.96", "10", "37"]:
+            t.request("T", "R", k, "-", "-", x)
+        for x in ["-3", "2"]:
+            t.request("T", "L", k, "-", "-", x)
+        for p in ["1e-300", "1e-20", "0.025", "0.499999999"]:
+            t.request("T", "R", k, "-", p, "-")
+        for p in ["1e-300", "0.025"]:
+            t.request("T", "L", k, "-", p, "-")
+        for p in ["1e-300", "1e-10", "0.95", "0.999999999999999"]:
+            t.request("T", "C", k, "-", p, "-")
+        for x in ["-1e-8", "-2"]:
+            t.request("T", "C", k, "-", "-", x)
+    for ia, ib in [(1, 10**9), (10**6, 1), (10**8, 10**8), (5, 2147483647),
+                   (2147483647, 2147483647)]:
+        xs = ["1"]
+        for p in ["1e-300", "1e-20", "0.05", "0.499999999"]:
+            for mode in "RL":
+                x = t.request("F", mode, ia, ib, p, "-")
+                if p == "1e-20":
+                    xs.append(mp.nstr(x, 6))
+        for p in ["0.5", "0.99"]:
+            t.request("F", "C", ia, ib, p, "-")
+        for x in xs:
+            for mode in "RL":
+                t.request("F", mode, ia, ib, "-", x)
+    for n, ptext in [(10**7, "0.3"), (2147483647, "0.5")]:
+        p = mpf(float(ptext))
+        mean, sd = n * p, mp.sqrt(n * p * (1 - p))
+
+        def at(c, plus=0):
+            return str(int(mp.floor(mean + c * sd)) + plus)
+        for c in [-30, -3, 0, 3, 30]:
+            for mode in "LR":
+                t.request("B", mode, n, ptext, "-", at(c))
+        for c in [0, 5]:
+            t.request("B", "P", n, ptext, "-", at(c))
+        t.request("B", "I", n, ptext, "-", at(-1), at(1))
+        t.request("B", "I", n, ptext, "-", at(5), at(5, 10))
+    for case in SHOWN_LARGE:
+        value = t.request(*case[:7])
+        if float(mp.nstr(value, 6)) != float(case[7]):
+            print("note: %s shows %s, not %s" % (case[:7], mp.nstr(value, 6), case[7]),
+                  file=sys.stderr, flush=True)
+
+
+# --- Degrees of freedom and counts into the billions -----------------------------------
+#
+# Shapes of half a billion put the continued fraction's terms in the tens of thousands near
+# the mean, which it still sums in a fraction of a second at 40 digits; the sums of the
+# binomial's own terms and quadrature of the t density check it there (large_shape_check).
+
+LARGE_K = [1000001, 3000000, 10**7, 10**8, 10**9, 2147483647]
+# F pairs with one or both degrees of freedom from a million up; the last ones both large.
+LARGE_F = [(1, 1000000), (1000000, 1), (1, 70372557), (1, 10**9), (10**9, 1),
+           (1, 2147483647), (2147483647, 1), (5, 10**7), (10**7, 5), (30, 2147483647),
+           (2147483647, 30), (1000000, 1000000), (3000000, 10**8), (10**8, 10**8),
+           (10**9, 2147483647), (2147483647, 2147483647)]
+LARGE_BINOMIAL = [(1000000, "0.01"), (1000000, "0.5"), (10**7, "0.9"), (10**8, "0.3"),
+                  (10**9, "0.5"), (1418358123, "0.66431051795459495"), (2147483647, "1e-6"),
+                  (2147483647, "0.01"), (2147483647, "0.5"), (2147483647, "0.9")]
+# Upper-tail probabilities from 1E-300 to 0.5 - 1E-9; a Left point of P is the t of 1 - P.
+LARGE_P = ["1e-300", "1e-250", "1e-200", "1e-150", "1e-100", "1e-50", "1e-20", "1e-10",
+           "1e-6", "0.001", "0.01", "0.025", "0.05", "0.1", "0.25", "0.4", "0.475", "0.49",
+           "0.495", "0.499", "0.4999", "0.49999", "0.4999999", "0.499999999"]
+
+
+def binomial_sum(n, p, k1, k2):
+    """P(k1 <= X <= k2) as the sum of its terms, each from the one before."""
+    n, p = int(n), mpf(p)
+    ratio = p / (1 - p)
+    term, total = binomial_term(n, p, k1), mpf(0)
+    for i in range(k1, k2 + 1):
+        total += term
+        term *= mpf(n - i) / (i + 1) * ratio
+    return total
+
+
+def binomial_tail_sum(n, p, k, upper):
+    """P(X <= k), or P(X >= k) when upper, as its terms summed from k outward until they
+    no longer count: the check on the continued fraction at counts in the billions."""
+    n, p = int(n), mpf(p)
+    step, ratio = (1, p / (1 - p)) if upper else (-1, (1 - p) / p)
+    term, total, i = binomial_term(n, p, k), mpf(0), k
+    while 0 <= i <= n and term > total * mpf(10) ** -(mp.mp.dps + 3):
+        total += term
+        term *= (mpf(n - i) / (i + 1) if upper else mpf(i) / (n - i + 1)) * ratio
+        i += step
+    return total
+
+
+def t_density_tail(k, t):
+    """P(T > t), or P(|T| <= t) for a negative t, by quadrature of the t density."""
+    k, t = mpf(k), mpf(t)
+    log_c = mp.loggamma((k + 1) / 2) - mp.loggamma(k / 2) - mp.log(k * mp.pi) / 2
+
+    def log_density(s):  # less log_c
+        return -(k + 1) / 2 * mp.log1p(s * s / k)
+    if t < 0:
+        return 2 * mp.exp(log_c) * mp.quad(lambda s: mp.exp(log_density(s)), [0, -t / 2, -t])
+    # Relative to the density at t, as quad's tolerance is absolute, and in steps of the
+    # length over which the density falls by about e.
+    at, step = log_density(t), 1 / max(t, 1)
+    return mp.exp(log_c + at) * mp.quad(lambda s: mp.exp(log_density(s) - at),
+                                        [t] + [t + step * 2**j for j in range(-2, 12)] +
+                                        [mp.inf])
+
+
+def large_shape_check():
+    """The continued fraction at shapes into the billions against two other roads."""
+    print("%8.1f s  large shapes checked" % (time.time() - START), file=sys.stderr, flush=True)
+    mp.mp.dps = 40
+    close = mpf(10) ** -25
+    for n, ptext, k in [(1418358123, "0.66431051795459495", 942218457),
+                        (2147483647, "0.5", 1073700000), (2147483647, "0.01", 21474836),
+                        (10**9, "0.5", 500150000)]:
+        p = mpf(float(ptext))
+        mine = ibeta(n - k, k + 1, 1 - p, p)
+        theirs = binomial_tail_sum(n, p, k, False)
+        assert abs(mine - theirs) <= close * theirs, (n, ptext, k, mine, theirs)
+        mine = ibeta(k + 1, n - k, p, 1 - p)
+        theirs = binomial_tail_sum(n, p, k + 1, True)
+        assert abs(mine - theirs) <= close * theirs, (n, ptext, k, mine, theirs)
+    for k, tv in [(1000001, 1.96), (3000000, 30.0), (10**9, 3.0), (2147483647, 0.5),
+                  (2147483647, 37.0), (2147483647, -1e-8), (1112594390, -0.00157816)]:
+        mine = t_upper(k, tv) if tv > 0 else t_central(k, tv)
+        theirs = t_density_tail(k, tv)
+        assert abs(mine - theirs) <= close * theirs, (k, tv, mine, theirs)
+    # An F of even degrees of freedom is a binomial tail: I_x(a, b) = P(Bin(a+b-1, x) >= a).
+    ia, ib, x = 10**8, 10**8, mpf(1.0003)
+    theirs = binomial_tail_sum(ia // 2 + ib // 2 - 1, ib / (ib + ia * x), ib // 2, True)
+    assert abs(f_upper(ia, ib, x) - theirs) <= close * theirs, theirs
+
+
+def round6(x):
+    """x to six significant digits, as a double: a point as it would be typed."""
+    return float(mp.nstr(x, 6))
+
+
+def large_df():
+    """The t, F and binomial with degrees of freedom and counts from a million to
+    2147483647, each probability to the last one a normal double holds."""
+    mp.mp.dps = 40
+    t = Table(columns=4, floor=DBL_MIN)
+    for k in LARGE_K:
+        last = mp.floor(t_inverse(k, DBL_MIN) * 10**4) / 10**4  # the last nonzero tail
+        for tv in frange(["1e-8", "1e-4", "0.01", "0.1", "0.5", "1", "1.5", "1.96", "2",
+                          "2.5", "3", "4", "5", "6", "8", "10", "12", "15", "20", "25",
+                          "30", "33", "35", "36", "37", "37.5", "-1e-8", "-1", "-3",
+                          "-10", "-38"]) + [float(last)]:
+            t.add("TStudentCola", [k, tv], t_upper(k, tv))
+        for tv in frange(["1e-300", "1e-100", "1e-20", "1e-8", "1e-4", "0.001", "0.01",
+                          "0.1", "0.5", "1", "1.96", "3", "5", "-2"]):
+            t.add("TStudentCentral", [k, tv], t_central(k, tv))
+        for p in frange(LARGE_P + ["0.500000001", "0.6", "0.9", "0.975", "0.999", "0.999999",
+                                   "0.9999999999"]):
+            t.add("TStudentInversa", [k, p], t_inverse(k, p))
+        for p in frange(["1e-300", "1e-200", "1e-100", "1e-50", "1e-20", "1e-10", "1e-5",
+                         "0.0001", "0.00125919", "0.01", "0.1", "0.3", "0.5",
+                         "0.6826894921370859", "0.9", "0.95", "0.99", "0.999999",
+                         "0.9999999999", "0.999999999999999"]):
+            t.add("TStudentCentralInversa", [k, p], t_central_inverse(k, p))
+
+    probs = ["1e-300", "1e-100", "1e-20", "1e-8", "0.001", "0.05", "0.25", "0.499999999"]
+    extra_x = {(1, 70372557): [2.03375e-6], (1, 10**9): [0.000982069],
+               (1, 1000000): [1e-12], (10**8, 10**8): [1.0003]}
+    for ia, ib in LARGE_F:
+        xs = {1.0, *extra_x.get((ia, ib), [])}
+        for routine, inverse in [("FSnedecorInversa", f_inverse),
+                                 ("FSnedecorAcumInversa", f_lower_inverse)]:
+            for y in frange(probs + ["0.75", "0.975", "0.999999"]):
+                x = inverse(ia, ib, y)
+                if mpf("1e-290") < x < mpf("1e290"):
+                    t.add(routine, [ia, ib, y], x)
+                    if y < 0.5:
+                        xs.add(round6(x))
+        for routine, tail in [("FSnedecorCola", f_upper), ("FSnedecorAcum", f_lower)]:
+            for x in sorted(xs):
+                t.add(routine, [ia, ib, x], tail(ia, ib, x))
+
+    for n, ptext in LARGE_BINOMIAL:
+        print("%8.1f s  binomial %d %s" % (time.time() - START, n, ptext), file=sys.stderr,
+              flush=True)
+        p = mpf(float(ptext))
+        mean, sd = n * p, mp.sqrt(n * p * (1 - p))
+
+        def at(c):
+            return min(max(int(mp.floor(mean + c * sd)), 0), n - 1)
+        counts = sorted({0, n - 1} | {at(c) for c in [-37, -30, -20, -10, -5, -3, -1, -0.5, 0,
+                                                       0.5, 1, 3, 5, 10, 20, 30, 37]})
+        for k in counts:
+            t.add("BinomialAcum", [float(k), float(n), float(p)], ibeta(n - k, k + 1, 1 - p, p))
+        for k in counts:
+            t.add("BinomialCola", [float(k), float(n), float(p)], ibeta(k + 1, n - k, p, 1 - p))
+        intervals = set()
+        for w in [0, 1, int(sd / 10), int(sd), int(3 * sd)]:  # about the mean
+            intervals.add((at(0) - w, at(0) + w))
+        for c in [-20, 5, 20, 35]:  # within one tail
+            for w in [0, 10, int(sd)]:
+                intervals.add((at(c), at(c) + w))
+        for k1, k2 in sorted(intervals):
+            if 0 <= k1 <= k2 <= n:
+                t.add("BinomialIntervalo", [float(k1), float(k2), float(n), float(p)],
+                      binomial_sum(n, p, k1, k2))
+    return t
+
+
+LARGE_DF_HEADER = (
+    "# routine\targ1\targ2\targ3\targ4\texact value\tdistance to a 6-digit tie\n"
+    "# the t, F and binomial from a million to 2147483647 degrees of freedom or trials; a\n"
+    "# probability below the smallest normal double has no row.\n"
+    "# Written by tools/numeric_reference.py (mpmath, 40 digits); do not edit\n")
+
+
 def main():
     if sys.argv[1:] == ["--deep-tails"]:
         deep_tails().write(os.path.join(DATA, "deep_tails.tsv"), DEEP_TAILS_HEADER)
+        return 0
+    if sys.argv[1:] == ["--large-df"]:
+        large_shape_check()
+        large_df().write(os.path.join(DATA, "large_df_reference.tsv"), LARGE_DF_HEADER)
         return 0
     self_check()
     os.makedirs(DATA, exist_ok=True)
@@ -679,6 +965,8 @@ def main():
                             "# written by tools/numeric_reference.py (mpmath, 40 digits); "
                             "do not edit\n")
     deep_tails().write(os.path.join(DATA, "deep_tails.tsv"), DEEP_TAILS_HEADER)
+    large_shape_check()
+    large_df().write(os.path.join(DATA, "large_df_reference.tsv"), LARGE_DF_HEADER)
     return 0
 
 

@@ -16,7 +16,7 @@ namespace numeric_testing {
 
 struct ReferenceRow {
   std::string routine;  // the routine, or the table of a critical-value row
-  double arg[3] = {0, 0, 0};  // "-" (not used) reads as 0
+  double arg[4] = {0, 0, 0, 0};  // "-" (not used) reads as 0
   double exact = 0;     // the exact value, rounded to the nearest double
   // The last column. In the exact-value files, how far exact lies from a tie of its
   // rounding to 6 digits, relative to it: a value closer to exact than that has the same
@@ -26,27 +26,30 @@ struct ReferenceRow {
 };
 
 // Every row of tests/data/<name>, after those of rows; a missing or malformed file fails
-// the calling test.
+// the calling test. A file has 3 argument columns, or as many as arguments says (at most 4).
 inline std::vector<ReferenceRow> LoadReference(const std::string& name,
-                                               std::vector<ReferenceRow> rows = {}) {
+                                               std::vector<ReferenceRow> rows = {},
+                                               int arguments = 3) {
   const std::string path = std::string(ORVALIS_TEST_DATA_DIR) + "/" + name;
   std::ifstream in(path);
   EXPECT_TRUE(in) << "cannot read " << path;
+  const int fields = arguments + 3;  // routine, arguments, exact value, last column
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
     if (line.empty() || line[0] == '#') continue;
     std::istringstream split(line);
-    std::string field[7];  // one more than a row has, to catch an extra column
-    for (auto& f : field) split >> f;
+    std::string field[8];  // one more than a row has, to catch an extra column
+    for (int i = 0; i <= fields; ++i) split >> field[i];
     ReferenceRow row{field[0], {}, 0, 1, number};
-    double* const out[] = {&row.arg[0], &row.arg[1], &row.arg[2], &row.exact, &row.last};
-    bool ok = field[6].empty();
-    for (int i = 0; ok && i < 5; ++i) {
+    double* const out[] = {&row.arg[0], &row.arg[1], &row.arg[2], &row.arg[3]};
+    bool ok = field[fields].empty();
+    for (int i = 0; ok && i < fields - 1; ++i) {
       const std::string& f = field[i + 1];
       const char* end = f.data() + f.size();
-      const auto result = std::from_chars(f.data(), end, *out[i]);
-      ok = (i < 3 && f == "-") || (result.ec == std::errc() && result.ptr == end);
+      double* const value = i < arguments ? out[i] : i == arguments ? &row.exact : &row.last;
+      const auto result = std::from_chars(f.data(), end, *value);
+      ok = (i < arguments && f == "-") || (result.ec == std::errc() && result.ptr == end);
     }
     EXPECT_TRUE(ok) << path << ":" << number << ": malformed row: " << line;
     if (ok) rows.push_back(row);

@@ -4,8 +4,9 @@
 // with the exact value to the six digits the panel shows. The sweep takes every tail from
 // its own side: normal tails out to 37.5 standard deviations and intervals between far
 // points, centred intervals of a probability down to 1E-300 or about a point a hair from
-// the centre, points over a probability near 1, and F points past a million degrees of
-// freedom.
+// the centre, points over a probability near 1, F points past a million degrees of
+// freedom, and the t, F and binomial from a million degrees of freedom or trials to
+// 2147483647.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -25,15 +26,40 @@ namespace {
 using probability::BoxDI;
 using Five = std::array<std::string, probability::kBoxCount>;
 
-// As the fuzz target reads its input: byte 0 chooses the distribution, byte 1 the mode, and
-// the rest are the five boxes, one per line, typed with the change handlers quiet.
-Five Calculate(const std::string& input, int& messages, const char* expected = nullptr) {
+// The five boxes after Calculate on a distribution and a mode, with the boxes typed with
+// the change handlers quiet; a message other than the one expected fails the test.
+Five Request(int16_t tipo, int16_t side, const Five& typed, int& messages,
+             const char* expected = nullptr) {
   shared::ProgramState frame;
   shared::FillDistributionTable(frame);
   probability::DistributionPanel panel(frame);
+  panel.OptDI_Click(tipo);
+  panel.OptSIDE_DI_Click(side);
+  frame.Updating = true;
+  for (size_t i = 0; i < typed.size(); ++i) panel.SetText(static_cast<BoxDI>(i), typed[i]);
+  frame.Updating = false;
+  testing_support::ScriptedUi ui;
+  if (expected != nullptr) ui.ExpectMsgBox(expected, platform::Answer::Ok);
+  panel.Cmd_DICalcular_Click();
+  messages = static_cast<int>(ui.Transcript().size());
+  Five now;
+  for (size_t i = 0; i < now.size(); ++i) now[i] = panel.Text(static_cast<BoxDI>(i));
+  return now;
+}
+
+// A distribution by its letter (of "NTXFBP") and a mode by its tag ("L", "R", "I", "C", or
+// "P" for Point), as deep_tails.tsv names them.
+Five Request(const std::string& dist, const std::string& mode, const Five& typed,
+             int& messages, const char* expected = nullptr) {
+  const auto tipo = static_cast<int16_t>(std::string("NTXFBP").find(dist));
+  const auto side = static_cast<int16_t>(mode == "P" ? 3 : std::string("LRIC").find(mode));
+  return Request(tipo, side, typed, messages, expected);
+}
+
+// As the fuzz target reads its input: byte 0 chooses the distribution, byte 1 the mode, and
+// the rest are the five boxes, one per line.
+Five Calculate(const std::string& input, int& messages, const char* expected = nullptr) {
   const auto byte = [&](size_t i) { return static_cast<unsigned char>(input[i]); };
-  panel.OptDI_Click(static_cast<int16_t>(byte(0) % probability::kDistributionsShown));
-  panel.OptSIDE_DI_Click(static_cast<int16_t>(byte(1) % 4));
   Five typed;
   size_t box = 0;
   for (size_t i = 2; i < input.size() && box < typed.size(); ++i) {
@@ -43,16 +69,8 @@ Five Calculate(const std::string& input, int& messages, const char* expected = n
       typed[box] += input[i];
     }
   }
-  frame.Updating = true;
-  for (size_t i = 0; i < typed.size(); ++i) panel.SetText(static_cast<BoxDI>(i), typed[i]);
-  frame.Updating = false;
-  testing_support::ScriptedUi ui;  // a message not expected fails the test
-  if (expected != nullptr) ui.ExpectMsgBox(expected, platform::Answer::Ok);
-  panel.Cmd_DICalcular_Click();
-  messages = static_cast<int>(ui.Transcript().size());
-  Five now;
-  for (size_t i = 0; i < now.size(); ++i) now[i] = panel.Text(static_cast<BoxDI>(i));
-  return now;
+  return Request(static_cast<int16_t>(byte(0) % probability::kDistributionsShown),
+                 static_cast<int16_t>(byte(1) % 4), typed, messages, expected);
 }
 
 std::string Decode64(const std::string& text) {
@@ -145,34 +163,22 @@ TEST(DeepTails, SweepAgreesWithTheExactValuesToTheDigitsShown) {
   for (const auto& f : testing_support::ReferenceRows("deep_tails.tsv")) {
     SCOPED_TRACE(testing::PrintToString(f));
     ASSERT_EQ(f.size(), 9u);
-    const auto tipo = static_cast<int16_t>(std::string("NTXFBP").find(f[0]));
-    const auto side = static_cast<int16_t>(f[1] == "P" ? 3 : std::string("LRIC").find(f[1]));
-    shared::ProgramState frame;
-    shared::FillDistributionTable(frame);
-    probability::DistributionPanel panel(frame);
-    panel.OptDI_Click(tipo);
-    panel.OptSIDE_DI_Click(side);
-    frame.Updating = true;
-    for (int i = 0; i < 5; ++i) {
-      panel.SetText(static_cast<BoxDI>(i), f[2 + i]);  // "-" reads as blank
-    }
-    frame.Updating = false;
-    const BoxDI asked = f[4].empty() ? BoxDI::txt_PROB : BoxDI::TxtPP1;
+    const Five typed = {f[2], f[3], f[4], f[5], f[6]};  // "-" reads as blank
+    const auto asked = static_cast<size_t>(f[4].empty() ? BoxDI::txt_PROB : BoxDI::TxtPP1);
     const double exact = std::stod(f[7]);
     const double tie = std::stod(f[8]);
     // A point whose six digits show as the blank-box mark 1E+300 is refused; any other
     // refusal's message fails the row.
     const bool beyond = std::fabs(LeerNumero(FormatoCifras(exact, 6))) >= probability::BlankDI;
-    testing_support::ScriptedUi ui;
-    if (beyond) ui.ExpectMsgBox("Invalid data", platform::Answer::Ok);
-    panel.Cmd_DICalcular_Click();
-    const std::string shown = panel.Text(asked);
+    int messages = 0;
+    const std::string shown =
+        Request(f[0], f[1], typed, messages, beyond ? "Invalid data" : nullptr)[asked];
     ++rows;
     if (beyond) {
       EXPECT_EQ(shown, "");
       continue;
     }
-    if (asked == BoxDI::txt_PROB) {
+    if (asked == static_cast<size_t>(BoxDI::txt_PROB)) {
       const double p = LeerNumero(shown);
       EXPECT_TRUE(p >= 0 && p <= 1) << shown;
     }
@@ -190,6 +196,55 @@ TEST(DeepTails, SweepAgreesWithTheExactValuesToTheDigitsShown) {
   EXPECT_GT(rows, 2500);
   EXPECT_GT(zeros, 0);
   EXPECT_LT(nearTies, 10);
+}
+
+// From a million degrees of freedom or trials to 2147483647, the panel shows the t, F and
+// binomial to their six digits, both ends of a centred interval included (each row is in
+// deep_tails.tsv too, with its exact value): a normal in place of the t, or shapes taken
+// in doubles past a million, would miss most of them.
+TEST(DeepTails, LargeDegreesOfFreedomShowTheirSixDigits) {
+  // What the panel writes: the probability from a point, or the point (a centred
+  // interval's two ends) from a probability; every other box keeps what was typed.
+  struct Shown {
+    const char* dist;
+    const char* mode;
+    Five typed;
+    const char* written;
+    const char* end = "";
+  };
+  const Shown cases[] = {
+      {"T", "R", {"1000001", "", "", "1.96", ""}, "0.024998"},
+      {"T", "R", {"1000001", "", "", "3", ""}, "0.00134993"},
+      {"T", "R", {"3000000", "", "", "30", ""}, "5.25007E-198"},
+      {"T", "R", {"10000000", "", "0.49999", "", ""}, "2.50663E-05"},
+      {"T", "C", {"1112594390", "", "0.00125919", "", ""}, "-0.00157816", "0.00157816"},
+      {"T", "C", {"1000001", "", "0.0001", "", ""}, "-0.000125331", "0.000125331"},
+      {"T", "C", {"10000000", "", "0.0001", "", ""}, "-0.000125331", "0.000125331"},
+      {"T", "C", {"1000000000", "", "0.0001", "", ""}, "-0.000125331", "0.000125331"},
+      {"T", "R", {"1000000000", "", "0.475", "", ""}, "0.0627068"},
+      {"T", "R", {"953185741", "", "0.495", "", ""}, "0.0125335"},
+      {"T", "R", {"2147483647", "", "0.4999", "", ""}, "0.000250663"},
+      {"F", "R", {"1", "70372557", "", "0.00000203375", ""}, "0.998862"},
+      {"F", "R", {"1", "1000000000", "", "0.000982069", ""}, "0.975"},
+      {"F", "R", {"1", "1000000", "", "1E-12", ""}, "0.999999"},
+      {"F", "L", {"1", "1000000000", "", "1", ""}, "0.682689"},
+      {"F", "R", {"1", "1000000000", "", "1", ""}, "0.317311"},
+      {"F", "R", {"100000000", "100000000", "", "1.0003", ""}, "0.0668363"},
+      {"B", "L", {"1418358123", "0.66431051795459495", "", "942218457", ""}, "0.254195"},
+  };
+  for (const Shown& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.typed));
+    Five shown = c.typed;
+    if (c.typed[2].empty()) {
+      shown[2] = c.written;
+    } else {
+      shown[3] = c.written;
+      shown[4] = c.end;
+    }
+    int messages = -1;
+    EXPECT_EQ(Request(c.dist, c.mode, c.typed, messages), shown) << c.dist << " " << c.mode;
+    EXPECT_EQ(messages, 0);
+  }
 }
 
 }  // namespace
