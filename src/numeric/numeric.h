@@ -115,21 +115,21 @@ double BetaIncFC2(double a, double b, double x, double big, double biginv);
 // The x with I_x(a, b) = y; y itself for y = 0 or 1.
 double BetaIncInversa(double a, double b, double y);
 
-// P(T > t) for Student's t with k >= 1 degrees of freedom (the normal above 1000000).
+// P(T > t) for Student's t with k >= 1 degrees of freedom, the t's own at every k.
 double TStudentCola(int32_t k, double t);
-// The t with P(T > t) = p (an upper-tail probability): 0 for p = 0.5, 1E+300 for p = 0,
-// -1E+300 for p = 1 and +-1E+300 only for a point beyond it (1 degree of freedom and a p
-// within about 3E-301 of 0 or 1).
+// The t with P(T > t) = p (an upper-tail probability, subnormal ones included): 0 for
+// p = 0.5, 1E+300 for p = 0, -1E+300 for p = 1 and +-1E+300 only for a point beyond it (1
+// degree of freedom and a p within about 3E-301 of 0 or 1).
 double TStudentInversa(int32_t k, double p);
-// P(|T| <= t), the central part itself, with its relative digits however small t is (the
-// normal's above 1000000 degrees of freedom, as TStudentCola).
+// P(|T| <= t), the central part itself, with its relative digits however small t is.
 double TStudentCentral(int32_t k, double t);
 // The t >= 0 with P(|T| <= t) = p, with its relative digits however small p is; 1E+300 for
 // p = 1.
 double TStudentCentralInversa(int32_t k, double p);
 // P(F > x) for Snedecor's F with ia, ib >= 1 degrees of freedom; 1 for x = 0.
 double FSnedecorCola(int32_t ia, int32_t ib, double x);
-// The x with P(F > x) = y (an upper-tail probability): 0 for y = 1, 1E+300 for y = 0.
+// The x with P(F > x) = y (an upper-tail probability, subnormal ones included): 0 for
+// y = 1, 1E+300 for y = 0; a point beyond 1E+300 fails.
 double FSnedecorInversa(int32_t ia, int32_t ib, double y);
 // P(F <= x), the lower tail itself (not 1 - FSnedecorCola, which keeps no digit of a small
 // lower tail); 0 for x <= 0.

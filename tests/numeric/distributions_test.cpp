@@ -138,6 +138,10 @@ TEST(FaultDecisions, ShownValuesDeepTailsAndHugeShapes) {
   EXPECT_NEAR(BetaInc(0.072175865935223252, 171.18093204739449, 4.0612666977375315E-10),
               0.31592455919066014, 1E-12);
   EXPECT_NEAR(BetaIncInversa(1, 1, 1E-200), 1E-200, 1E-212);
+  // A t this near the centre takes its central part from the first two terms of the
+  // series, exact to the last digit (quadrature in mpmath, 40 digits).
+  EXPECT_NEAR(TStudentCentral(41, 9.9E-6), 7.8510434586514382E-6, 1E-20);
+  EXPECT_NEAR(TStudentCentral(1000000000, 9.9E-6), 7.8990571498445717E-6, 2E-20);
   // The root lies above 0.75 where the probability is tiny: reflecting to 1 - y lost the
   // digits of y, and stopping where the density underflows left the point far off
   // (81.65 and 6667 for the two points pinned below).
