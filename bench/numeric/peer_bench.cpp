@@ -1,7 +1,7 @@
 // The normal, t, F and binomial routines over grids of arguments, side by side with R's
 // standalone math library (libRmath, Debian's r-mathlib) on the same points when it is
 // installed. Each benchmark runs the whole grid per iteration; the "per_call" counter is the
-// time of one call. The grids with "HugeDf" in their names take degrees of freedom and
+// time of one call. The grids with "GridHuge" in their names take degrees of freedom and
 // trials from 10^6 to 2147483647.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
@@ -179,10 +179,10 @@ void BM_TStudentCola_Grid(benchmark::State& state) {
 void BM_Rmath_pt_Grid(benchmark::State& state) {
   Theirs(state, R().pt, TValueGrid(false), [](const TPoint& t) { return R().pt(t.p, t.k, 0, 0); });
 }
-void BM_TStudentCola_HugeDf(benchmark::State& state) {
+void BM_TStudentCola_GridHugeDf(benchmark::State& state) {
   Ours(state, TValueGrid(true), [](const TPoint& t) { return TStudentCola(t.k, t.p); });
 }
-void BM_Rmath_pt_HugeDf(benchmark::State& state) {
+void BM_Rmath_pt_GridHugeDf(benchmark::State& state) {
   Theirs(state, R().pt, TValueGrid(true), [](const TPoint& t) { return R().pt(t.p, t.k, 0, 0); });
 }
 
@@ -192,10 +192,10 @@ void BM_TStudentInversa_Grid(benchmark::State& state) {
 void BM_Rmath_qt_Grid(benchmark::State& state) {
   Theirs(state, R().qt, TGrid(), [](const TPoint& t) { return R().qt(t.p, t.k, 0, 0); });
 }
-void BM_TStudentInversa_HugeDf(benchmark::State& state) {
+void BM_TStudentInversa_GridHugeDf(benchmark::State& state) {
   Ours(state, THugeGrid(), [](const TPoint& t) { return TStudentInversa(t.k, t.p); });
 }
-void BM_Rmath_qt_HugeDf(benchmark::State& state) {
+void BM_Rmath_qt_GridHugeDf(benchmark::State& state) {
   Theirs(state, R().qt, THugeGrid(), [](const TPoint& t) { return R().qt(t.p, t.k, 0, 0); });
 }
 
@@ -205,26 +205,26 @@ void BM_FSnedecorInversa_Grid(benchmark::State& state) {
 void BM_Rmath_qf_Grid(benchmark::State& state) {
   Theirs(state, R().qf, FGrid(), [](const FPoint& f) { return R().qf(f.p, f.ia, f.ib, 0, 0); });
 }
-void BM_FSnedecorInversa_HugeDf(benchmark::State& state) {
+void BM_FSnedecorInversa_GridHugeDf(benchmark::State& state) {
   Ours(state, FHugeGrid(), [](const FPoint& f) { return FSnedecorInversa(f.ia, f.ib, f.p); });
 }
-void BM_Rmath_qf_HugeDf(benchmark::State& state) {
+void BM_Rmath_qf_GridHugeDf(benchmark::State& state) {
   Theirs(state, R().qf, FHugeGrid(),
          [](const FPoint& f) { return R().qf(f.p, f.ia, f.ib, 0, 0); });
 }
 // The tail at the point of each F grid entry's probability, 1 for the upper one.
-void BM_FSnedecorCola_HugeDf(benchmark::State& state) {
+void BM_FSnedecorCola_GridHugeDf(benchmark::State& state) {
   Ours(state, FHugeGrid(), [](const FPoint& f) { return FSnedecorCola(f.ia, f.ib, 1 + f.p); });
 }
-void BM_Rmath_pf_HugeDf(benchmark::State& state) {
+void BM_Rmath_pf_GridHugeDf(benchmark::State& state) {
   Theirs(state, R().pf, FHugeGrid(),
          [](const FPoint& f) { return R().pf(1 + f.p, f.ia, f.ib, 0, 0); });
 }
 
-void BM_BinomialAcum_HugeN(benchmark::State& state) {
+void BM_BinomialAcum_GridHugeN(benchmark::State& state) {
   Ours(state, BinomialHugeGrid(), [](const BinomialPoint& b) { return BinomialAcum(b.k, b.n, b.p); });
 }
-void BM_Rmath_pbinom_HugeN(benchmark::State& state) {
+void BM_Rmath_pbinom_GridHugeN(benchmark::State& state) {
   Theirs(state, R().pbinom, BinomialHugeGrid(),
          [](const BinomialPoint& b) { return R().pbinom(b.k, b.n, b.p, 1, 0); });
 }
@@ -235,17 +235,17 @@ BENCHMARK(BM_NormalInversa_Grid);
 BENCHMARK(BM_Rmath_qnorm_Grid);
 BENCHMARK(BM_TStudentCola_Grid);
 BENCHMARK(BM_Rmath_pt_Grid);
-BENCHMARK(BM_TStudentCola_HugeDf);
-BENCHMARK(BM_Rmath_pt_HugeDf);
+BENCHMARK(BM_TStudentCola_GridHugeDf);
+BENCHMARK(BM_Rmath_pt_GridHugeDf);
 BENCHMARK(BM_TStudentInversa_Grid);
 BENCHMARK(BM_Rmath_qt_Grid);
-BENCHMARK(BM_TStudentInversa_HugeDf);
-BENCHMARK(BM_Rmath_qt_HugeDf);
+BENCHMARK(BM_TStudentInversa_GridHugeDf);
+BENCHMARK(BM_Rmath_qt_GridHugeDf);
 BENCHMARK(BM_FSnedecorInversa_Grid);
 BENCHMARK(BM_Rmath_qf_Grid);
-BENCHMARK(BM_FSnedecorInversa_HugeDf);
-BENCHMARK(BM_Rmath_qf_HugeDf);
-BENCHMARK(BM_FSnedecorCola_HugeDf);
-BENCHMARK(BM_Rmath_pf_HugeDf);
-BENCHMARK(BM_BinomialAcum_HugeN);
-BENCHMARK(BM_Rmath_pbinom_HugeN);
+BENCHMARK(BM_FSnedecorInversa_GridHugeDf);
+BENCHMARK(BM_Rmath_qf_GridHugeDf);
+BENCHMARK(BM_FSnedecorCola_GridHugeDf);
+BENCHMARK(BM_Rmath_pf_GridHugeDf);
+BENCHMARK(BM_BinomialAcum_GridHugeN);
+BENCHMARK(BM_Rmath_pbinom_GridHugeN);

@@ -161,9 +161,13 @@ namespace {
 double BetaIncTail(double a, double b, double x, bool upper) {
   if (x == 0) return upper ? 1 : 0;
   if (x == 1) return upper ? 0 : 1;
-  const numeric::BetaTails tails = std::fmin(a, b) >= kTailsShape
-                                       ? numeric::IncompleteBeta(a, b, x, 1 - x)
-                                       : numeric::PublishedBetaTails(a, b, x, 1 - x);
+  // The published algorithm wherever it serves (moderate shapes, and the smallest ones, for
+  // which the others are not made), and straight to it: the inverse's search calls this a
+  // dozen times.
+  const bool published = std::fmin(a, b) < kTailsShape ||
+                          (std::fmin(a, b) > 1 && std::fmax(a, b) <= numeric::kPublishedShape);
+  const numeric::BetaTails tails = published ? numeric::PublishedBetaTails(a, b, x, 1 - x)
+                                             : numeric::IncompleteBeta(a, b, x, 1 - x);
   return upper ? tails.upper : tails.lower;
 }
 

@@ -28,8 +28,6 @@ namespace numeric {
 
 namespace {
 
-// Up to this shape both tails go the published way where both shapes are above 1.
-constexpr double kPublishedShape = 100;
 // The relative accuracy the series and expansions are carried to.
 constexpr double kAccuracy = 1E-15;
 constexpr double kOneMinusMachep = 0.9999999999999994;

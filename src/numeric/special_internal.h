@@ -79,6 +79,9 @@ BetaTails IncompleteBeta(double a, double b, double x, double y);
 // fractions) from x and xc = 1 - x, each computed directly: quick and exact to about
 // 1E-16 (|a ln x| + |b ln xc| + ln Gamma(a + b)) where the shapes are moderate.
 BetaTails PublishedBetaTails(double a, double b, double x, double xc);
+// Up to this shape, with both shapes above 1, IncompleteBeta takes the published way: it is
+// quicker there and as exact.
+inline constexpr double kPublishedShape = 100;
 
 // ln of the tail of I_x(a, b) that IncompleteBeta computes directly (lower tells which),
 // however small it is: a tail below the doubles still has its logarithm.
