@@ -48,6 +48,12 @@ Split StudentSplit(double k, double t) {
 
 // ib/(ib + ia x) and ia x/(ib + ia x).
 Split FSplit(double ia, double ib, double x) {
+  // Far out, ia x alone can overflow where the two parts cannot: there they are r/(1 + r)
+  // and 1/(1 + r) with r = ib/(ia x).
+  if (x > 1 && ia * x > 1E300) {
+    const double r = ib / ia / x;
+    return {r / (1 + r), 1 / (1 + r)};
+  }
   const double iax = numeric::Mul(ia, x);
   const double s = numeric::Add(ib, iax);
   return {Div(ib, s), Div(iax, s)};
@@ -201,8 +207,11 @@ double StudentUpperPoint(const Student& st, double q) {
 
 // Density of F(ia, ib) at x > 0, in logarithms.
 double FLnDensity(double ia, double ib, double lnbf, double x) {
-  return lnbf + ia / 2 * std::log(ia / ib) + (ia / 2 - 1) * std::log(x) -
-         (ia + ib) / 2 * std::log1p(ia / ib * x);
+  const double ratio = ia / ib * x;
+  // ln(1 + ratio), also where ratio itself is beyond the doubles.
+  const double ln_one_plus =
+      ratio < 1E300 ? std::log1p(ratio) : std::log(ia / ib) + std::log(x) + std::log1p(ib / ia / x);
+  return lnbf + ia / 2 * std::log(ia / ib) + (ia / 2 - 1) * std::log(x) - (ia + ib) / 2 * ln_one_plus;
 }
 
 // The upper tail of F(ia, ib), or its lower tail, each computed directly.

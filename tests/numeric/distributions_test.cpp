@@ -158,6 +158,9 @@ TEST(FaultDecisions, ShownValuesDeepTailsAndHugeShapes) {
   EXPECT_NEAR(FSnedecorCola(kMaxLong, kMaxLong, 1), 0.5, 1E-15);
   EXPECT_NEAR(TStudentInversa(kMaxLong, 0.05), NormalInversa(0.95), 2E-9);
   EXPECT_EQ(FormatoCifras(TStudentInversa(kMaxLong, 0.4999), 6), "0.000250663");
+  // ia x beyond the doubles is no failure: the tail is that of ib/(ia x), about 1E-309 here
+  // (mpmath, 40 digits).
+  EXPECT_NEAR(FSnedecorCola(kMaxLong, 1, 1E+300), 7.9788456070997935E-151, 1E-162);
   EXPECT_EQ(ErrorFlag, 0);
 }
 
