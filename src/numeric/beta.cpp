@@ -12,11 +12,12 @@ using numeric::Chk;
 using numeric::Div;
 using numeric::LnBetaFactor;
 using numeric::Log;
+using numeric::Complement;
+using numeric::kOneMinusMachep;
 
 namespace {
 
 constexpr double kMachep = 5E-16;
-constexpr double kOneMinusMachep = 0.9999999999999994;  // the double nearest 1 - 5E-16
 constexpr double kMaxGam = 171.624376956303;
 constexpr double kBig = 4503599627370500;
 constexpr double kBigInv = 2.22044604925031E-16;
@@ -47,7 +48,7 @@ double BetaFactor(double a, double b) {
 }
 
 // A result near 1 taken as 1 - t from a small t; it never reaches 1 itself.
-double Complement(double t) { return t <= kMachep ? kOneMinusMachep : 1 - t; }
+
 
 
 }  // namespace
@@ -233,7 +234,7 @@ class BetaInverseSearch {
   double Run() {
     Step next = Start();
     while (next != Step::kDone) next = next == Step::kHalve ? Halve() : Newton();
-    if (rflg_) return x_ <= kMachep ? kOneMinusMachep : 1 - x_;
+    if (rflg_) return Complement(x_);
     return x_;
   }
 

@@ -25,13 +25,8 @@ double StirlingError(double n) {
     for (double i = 2; i <= n; ++i) factorial *= i;
     return std::log(factorial) - (n + 0.5) * std::log(n) + n - kLnSqrt2Pi;
   }
-  constexpr double s0 = 1.0 / 12, s1 = 1.0 / 360, s2 = 1.0 / 1260, s3 = 1.0 / 1680,
-                   s4 = 1.0 / 1188;
-  const double nn = n * n;
-  if (n > 500) return (s0 - s1 / nn) / n;
-  if (n > 80) return (s0 - (s1 - s2 / nn) / nn) / n;
-  if (n > 35) return (s0 - (s1 - (s2 - s3 / nn) / nn) / nn) / n;
-  return (s0 - (s1 - (s2 - (s3 - s4 / nn) / nn) / nn) / nn) / n;
+  // ln(n!) - ... = ln Gamma(n) - ((n - 1/2) ln n - n + ln sqrt(2 pi)).
+  return numeric::StirlingCorrection(n);
 }
 
 // x ln(x / m) + m - x, without the cancellation of its terms when x is near m.

@@ -83,19 +83,7 @@ double GammaIncFactor(double a, double x) {
 // correction's coefficient c0 + c1/a.
 double UniformEta(double a, double x, double& c) {
   const double mu = (x - a) / a;
-  // mu - ln(1 + mu), whose leading terms cancel near mu = 0: there by its series.
-  double d = 0;
-  if (std::fabs(mu) < 0.1) {
-    double power = mu * mu;
-    for (int k = 2; k < 40; ++k) {
-      const double term = (k % 2 == 0 ? power : -power) / k;
-      d += term;
-      if (std::fabs(term) <= 1E-17 * std::fabs(d)) break;
-      power *= mu;
-    }
-  } else {
-    d = mu - std::log1p(mu);
-  }
+  const double d = numeric::XMinusLog1p(mu);
   const double eta = std::copysign(std::sqrt(2 * d), mu);
   // The two coefficients are differences of poles near eta = 0: there by their series.
   double c0, c1;

@@ -29,6 +29,11 @@ double HornerMonic(const double (&coef)[N], double x) {
   return Chk(r);
 }
 
+// The double nearest 1 - 5E-16, where a result taken as 1 - t from a small t stops: such a
+// result never reaches 1 itself.
+inline constexpr double kOneMinusMachep = 0.9999999999999994;
+inline double Complement(double t) { return t <= 5E-16 ? kOneMinusMachep : 1 - t; }
+
 // e^(x^2) erfc(x) for x >= 0, to about 1E-14 relative, without under- or overflow.
 double ErfcScaled(double x);
 
