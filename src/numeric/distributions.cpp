@@ -90,20 +90,22 @@ struct Student {
     return numeric::LnIncompleteBeta(k / 2, 0.5, s.x, s.y, true);
   }
   double Upper(double t) const {
-    if (df <= kSeriesDf) {
-      const double central = numeric::StudentCentral(df, t);
-      if (1 - central >= 2 * kSeriesTail) return 0.5 * (1 - central);
-    }
+    if (const double tail = SeriesUpper(t); tail > 0) return tail;
     const Split s = StudentSplit(k, t);
     return 0.5 * numeric::IncompleteBeta(k / 2, 0.5, s.x, s.y).lower;
   }
   double LnUpper(double t) const {
-    if (df <= kSeriesDf) {
-      const double central = numeric::StudentCentral(df, t);
-      if (1 - central >= 2 * kSeriesTail) return Log(0.5 * (1 - central));
-    }
+    if (const double tail = SeriesUpper(t); tail > 0) return Log(tail);
     const Split s = StudentSplit(k, t);
     return kLnHalf + numeric::LnIncompleteBeta(k / 2, 0.5, s.x, s.y, false);
+  }
+
+ private:
+  // The upper tail from the series where it keeps its digits there, else 0.
+  double SeriesUpper(double t) const {
+    if (df > kSeriesDf) return 0;
+    const double central = numeric::StudentCentral(df, t);
+    return 1 - central >= 2 * kSeriesTail ? 0.5 * (1 - central) : 0;
   }
 };
 
@@ -132,7 +134,6 @@ constexpr double kValueTail = 1E-10;
 // Up to this many degrees of freedom a point's Newton steps take the series: a few steps
 // of k/2 cheap passes cost less than the incomplete beta function's.
 constexpr int32_t kPointSeriesDf = 200;
-
 
 // P(T > t) on t > 0, for the point search.
 numeric::Tail StudentUpperTail(const Student& st) {
@@ -215,8 +216,7 @@ double FLnDensity(double ia, double ib, double lnbf, double x) {
 }
 
 // The upper tail of F(ia, ib), or its lower tail, each computed directly.
-numeric::Tail FTail(double ia, double ib, bool upper) {
-  const double lnbf = numeric::LnBetaFactor(ia / 2, ib / 2);
+numeric::Tail FTail(double ia, double ib, double lnbf, bool upper) {
   return {[=](double x) {
             const Split s = FSplit(ia, ib, x);
             return numeric::TailAt{true,
@@ -241,10 +241,12 @@ double FPoint(double ia, double ib, double q, bool upper) {
       if (root > 0) x = root * root * root;
     }
   }
+  // ln(Gamma((ia + ib)/2) / (Gamma(ia/2) Gamma(ib/2))), the density's and the tail's factor.
+  const double lnbf = numeric::LnBetaFactor(ia / 2, ib / 2);
   if (!(x > 0 && std::isfinite(x))) {
     // I_w(a, b) ~ w^a / (a B(a, b)) for a small w.
-    const double a = upper ? ib / 2 : ia / 2, b = upper ? ia / 2 : ib / 2;
-    const double ln_w = (std::log(q) + std::log(a) - numeric::LnBetaFactor(a, b)) / a;
+    const double a = upper ? ib / 2 : ia / 2;
+    const double ln_w = (std::log(q) + std::log(a) - lnbf) / a;
     const double w = std::exp(ln_w);
     x = upper ? ib * -std::expm1(ln_w) / (ia * w) : ib * w / (ia * (1 - w));
   }
@@ -252,7 +254,6 @@ double FPoint(double ia, double ib, double q, bool upper) {
   const double start = x;
   // Halley steps on the logarithm of the tail against ln x, which converge in two or three
   // from Paulson's point.
-  const double lnbf = numeric::LnBetaFactor(ia / 2, ib / 2);
   const double s = upper ? -1 : 1;  // the sign of the tail's slope
   const double ln_q = std::log(q);
   // With shapes in the millions the curvature that Halley's step takes from x f'/f no
@@ -276,7 +277,7 @@ double FPoint(double ia, double ib, double q, bool upper) {
       }, cubic ? 1E-6 : 1E-9)) {
     return x;
   }
-  return numeric::PolishQuantile(FTail(ia, ib, upper), start, q);
+  return numeric::PolishQuantile(FTail(ia, ib, lnbf, upper), start, q);
 }
 
 }  // namespace
@@ -309,11 +310,7 @@ double TStudentCentral(int32_t k, double t) {
   }
   return numeric::HandlerStyle([&]() -> double {
     const double x = std::fabs(t);
-    if (x == 0) return 0;
-    if (k <= kSeriesDf) return Chk(numeric::StudentCentral(k, x));
-    if (x < Student::kSeriesBelow) return Student(k).CentralSeries(x);
-    const Split s = StudentSplit(k, x);
-    return numeric::IncompleteBeta(k / 2.0, 0.5, s.x, s.y).upper;
+    return x == 0 ? 0 : Student(k).Central(x);
   });
 }
 
@@ -413,7 +410,8 @@ double FSnedecorAcumInversa(int32_t ia, int32_t ib, double p) {
   return numeric::ContinueStyleValue([&] {
     // A point below the smallest normal double is no point to show; the search would only
     // chase it into the subnormal numbers.
-    const numeric::TailAt least = numeric::EvaluateTail(FTail(ia, ib, false), DBL_MIN);
+    const double lnbf = numeric::LnBetaFactor(ia / 2.0, ib / 2.0);
+    const numeric::TailAt least = numeric::EvaluateTail(FTail(ia, ib, lnbf, false), DBL_MIN);
     if (least.ok && least.ln_tail >= std::log(p)) return 0.0;
     const double x = FPoint(ia, ib, p, false);
     return x >= DBL_MIN ? x : 0.0;
