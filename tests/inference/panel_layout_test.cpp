@@ -1,7 +1,7 @@
 // Where the test and interval panels put their pictures, with the shipped pictures loaded:
 // in every view (each type, each tail of a test, with a result shown) no picture, caption or
-// box overlaps another, none is cut by the area that holds it, and the big pictures lie
-// inside their frames.
+// box overlaps another, none is cut by the area that holds it, the big pictures lie inside
+// their frames, and each line of a symbol stands beside the box it labels.
 #include <gtest/gtest.h>
 
 #include <QFrame>
@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <vector>
@@ -112,6 +113,58 @@ class PanelLayoutTest : public ::testing::Test {
     EXPECT_GE(pictures, 6);
   }
 
+  // A symbol reads as the label of the box or boxes 2 to 5 pixels right of it: the ink of
+  // each line (the rows nearer that box's middle than any other's) has its middle within the
+  // rows of its box. The margin's formula, whose box the panel puts at its top, is no symbol.
+  void ExpectLinesBesideTheirBoxes(QWidget* panel) {
+    int labelled = 0;
+    for (const QLabel* picture : panel->findChildren<QLabel*>()) {
+      if (!picture->isVisible() || picture->pixmap().isNull() ||
+          picture->objectName() == "Img_IC_Err") {
+        continue;
+      }
+      const QRect place(picture->mapTo(panel, QPoint(0, 0)), picture->size());
+      std::vector<QRect> boxes;
+      for (const QLineEdit* box : panel->findChildren<QLineEdit*>()) {
+        const QRect r(box->mapTo(panel, QPoint(0, 0)), box->size());
+        const int after = r.left() - place.right() - 1;
+        if (box->isVisible() && after >= 2 && after <= 5 && r.top() < place.bottom() &&
+            r.bottom() > place.top()) {
+          boxes.push_back(r);
+        }
+      }
+      if (boxes.empty()) continue;
+      ++labelled;
+      const QImage ink = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+      for (const QRect& box : boxes) {
+        long rows = 0, sum = 0;
+        for (int y = 0; y < ink.height(); ++y) {
+          const double middle = place.top() + y + 0.5;
+          auto distance = [middle](const QRect& b) {
+            return std::abs(middle - (b.top() + b.bottom() + 1) / 2.0);
+          };
+          bool nearest = true;
+          for (const QRect& other : boxes) nearest = nearest && distance(box) <= distance(other);
+          bool inked = false;
+          for (int x = 0; x < ink.width() && !inked; ++x) {
+            inked = (ink.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+          }
+          if (nearest && inked) {
+            ++rows;
+            sum += place.top() + y;
+          }
+        }
+        ASSERT_GT(rows, 0) << picture->objectName().toStdString() << " has no line by a box";
+        const double middle = static_cast<double>(sum) / rows;
+        EXPECT_TRUE(middle >= box.top() && middle <= box.bottom())
+            << picture->objectName().toStdString() << ": a line's middle at " << middle
+            << " beside a box over rows " << box.top() << " to " << box.bottom();
+      }
+    }
+    // The size row and the result's symbols at least.
+    EXPECT_GE(labelled, 3);
+  }
+
   testing_support::MemorySettings settings;
   testing_support::ScriptedUi ui;
   std::unique_ptr<FormMain> form = std::make_unique<FormMain>();
@@ -148,6 +201,7 @@ TEST_F(PanelLayoutTest, NoPictureCaptionOrBoxOverlapsAnotherInAnyView) {
         }
         ASSERT_TRUE(W(QString("PicRESULT_%1").arg(task))->isVisible());
         ExpectApart(panel, framed);
+        ExpectLinesBesideTheirBoxes(panel);
         ++views;
       }
     }

@@ -57,7 +57,8 @@ def formula(name, box, lines, family, size=15.0):
 
 def symbol(name, width, height, lines, family, hmin=None, slots=None, size=14.0, gap=0):
     slots = slots or [height]
-    assert sum(slots) + gap * (len(slots) - 1) == height, f"{name}: rows do not fill it"
+    # Rows run from the top; what they leave below stays white.
+    assert sum(slots) + gap * (len(slots) - 1) <= height, f"{name}: rows do not fit it"
     return Picture(name, "symbol", width, hmin if hmin is not None else height, height,
                    lines=lines, family=family, size=size, slots=slots, gap=gap)
 
@@ -281,9 +282,11 @@ def interval_symbols():
     out.append(symbol("ImgIC_PAR_2.gif", 260, 62,
                       [r"$\chi^2_{\alpha/2,\,n-1}\,=$", r"$\chi^2_{1-\alpha/2,\,n-1}\,=$"],
                       "icpar", slots=[31, 31], size=15.0))
+    # The two F points stand beside their boxes, 20 high and 32 apart; the panel's height
+    # of the picture leaves white rows below them.
     out.append(symbol("ImgIC_PAR_7.gif", 260, 73,
                       [r"$F_{1-\alpha/2,\,n_2-1,\,n_1-1}\,=$", r"$F_{\alpha/2,\,n_2-1,\,n_1-1}\,=$"],
-                      "icpar", slots=[36, 37], size=15.0))
+                      "icpar", slots=[20, 20], gap=12, size=15.0))
     return out
 
 
