@@ -1,7 +1,8 @@
 // Pictures are found whatever the case of their name. Of the shipped set: every name the
 // panels build is found in images/, decodes as a GIF and fits the box it is shown in;
 // nothing is shipped that no panel builds; the two margin pictures whose absence hides the
-// margin box are absent; and no label or glyph is cut by its picture's edge.
+// margin box are absent; no label or glyph is cut by its picture's edge; and the lines of a
+// symbol keep apart.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -136,6 +137,24 @@ class Ink {
   QImage image_;
 };
 
+// The manifest's glyph boxes of a symbol's lines, "left,top,width,height" each, ";" between;
+// none for a malformed list.
+std::vector<QRect> GlyphBoxes(const std::string& glyphs) {
+  std::vector<QRect> boxes;
+  std::istringstream list(glyphs);
+  for (std::string box; std::getline(list, box, ';');) {
+    int left = 0, top = 0, bw = 0, bh = 0;
+    char comma = 0;
+    std::istringstream numbers(box);
+    if (!(numbers >> left >> comma >> top >> comma >> bw >> comma >> bh)) {
+      ADD_FAILURE() << "glyph box " << box;
+      return {};
+    }
+    boxes.emplace_back(left, top, bw, bh);
+  }
+  return boxes;
+}
+
 // Graphs and formulas keep every label whole inside the frame: no ink on their outermost
 // pixels. A symbol's height is the panel's and its glyphs may fill it, so the manifest gives
 // the box each line's glyphs were typeset in: each box lies inside the picture with ink on
@@ -163,15 +182,7 @@ TEST(PictureSet, LabelsStayInsideTheirFrameAndSymbolGlyphsWhole) {
       continue;
     }
     ++symbols;
-    std::vector<QRect> boxes;
-    std::istringstream list(glyphs);
-    for (std::string box; std::getline(list, box, ';');) {
-      int left = 0, top = 0, bw = 0, bh = 0;
-      char comma = 0;
-      std::istringstream numbers(box);
-      ASSERT_TRUE(numbers >> left >> comma >> top >> comma >> bw >> comma >> bh) << box;
-      boxes.emplace_back(left, top, bw, bh);
-    }
+    const std::vector<QRect> boxes = GlyphBoxes(glyphs);
     ASSERT_FALSE(boxes.empty());
     for (const QRect& b : boxes) {
       ASSERT_TRUE(QRect(1, 0, w - 2, h).contains(b)) << "a glyph beyond the picture or its sides";
@@ -193,6 +204,51 @@ TEST(PictureSet, LabelsStayInsideTheirFrameAndSymbolGlyphsWhole) {
   }
   EXPECT_GT(framed, 100);
   EXPECT_GT(symbols, 50);
+}
+
+// The lines of a two-line symbol stand beside two boxes and must read apart: no ink of one
+// line comes within 2 pixels (across, down or aslant) of ink of the next, so at least two
+// white pixels part, say, the subscript 1 of one line from the superscript 2 below it. Ink
+// where two boxes overlap belongs to both lines.
+TEST(PictureSet, LinesOfASymbolKeepTwoWhitePixelsApart) {
+  constexpr int kGap = 2;
+  const fs::path root = fs::path(ORVALIS_TEST_DATA_DIR).parent_path().parent_path();
+  std::ifstream in(root / "tools" / "pictures" / "manifest.tsv");
+  int pairs = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string name, kind, glyphs, number;
+    ASSERT_TRUE(fields >> name >> kind >> number >> number >> number >> glyphs) << line;
+    if (kind != "symbol") continue;
+    const std::vector<QRect> boxes = GlyphBoxes(glyphs);
+    if (boxes.size() < 2) continue;
+    SCOPED_TRACE(name);
+    const QImage image(QString::fromStdString((root / "images" / name).string()), "GIF");
+    ASSERT_FALSE(image.isNull());
+    const Ink ink(image);
+    const QRect whole(0, 0, ink.Width(), ink.Height());
+    auto inkOf = [&](const QRect& box, int x, int y) {
+      return box.contains(x, y) && whole.contains(x, y) && ink.At(x, y);
+    };
+    for (size_t i = 0; i + 1 < boxes.size(); ++i) {
+      ++pairs;
+      const QRect& upper = boxes[i];
+      const QRect lower = boxes[i + 1] & whole;
+      int near = 0;
+      for (int y = lower.top(); y <= lower.bottom(); ++y) {
+        for (int x = lower.left(); x <= lower.right(); ++x) {
+          if (!ink.At(x, y)) continue;
+          for (int dy = -kGap; dy <= kGap; ++dy) {
+            for (int dx = -kGap; dx <= kGap; ++dx) near += inkOf(upper, x + dx, y + dy);
+          }
+        }
+      }
+      EXPECT_EQ(near, 0) << "line " << i + 1 << " touches line " << i + 2;
+    }
+  }
+  // ImgH0H1 (18), the two-sample ImgNMVP (5) and the two percentage points of ImgIC_PAR (2).
+  EXPECT_EQ(pairs, 25);
 }
 
 }  // namespace

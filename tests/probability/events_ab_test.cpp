@@ -44,6 +44,23 @@ TEST(EventsAB, ReferenceCasesWriteTheBlankBoxesOrAreRefused) {
   EXPECT_EQ(cases, 48);
 }
 
+// An event found from its conditional probability alone, where no other rule reaches it:
+// P(B) = P(A and B) / P(A/B) = 0.2 / 0.5 = 0.4, then P(B') = 0.6, P(B - A) = 0.4 - 0.2 = 0.2;
+// and P(A) = P(A - B) / (1 - P(B/A)) = 0.2 / 0.5 = 0.4 (since P(A - B) = P(A) (1 - P(B/A))),
+// then P(A') = 0.6, P(A and B) = 0.4 * 0.5 = 0.2. Either way the complement of A and B is 0.8.
+TEST(EventsAB, TwoBoxesReachAnEventThroughItsConditionalProbability) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"3=0.2 6=0.5", "2=0.4 9=0.6 10=0.8 12=0.8 14=0.2"},
+      {"7=0.5 13=0.2", "1=0.4 3=0.2 8=0.6 10=0.8 12=0.8"},
+  };
+  for (const auto& [typed, written] : cases) {
+    SCOPED_TRACE(typed);
+    const auto outcome = CalculatePAB(Boxes(typed));
+    EXPECT_FALSE(outcome.invalid);
+    EXPECT_EQ(outcome.written, Boxes(written));
+  }
+}
+
 TEST(EventsAB, DerivedValuesLoseOnlyTheirNoise) {
   probability::ValuesPAB known, none;
   known.fill(NoValue);

@@ -36,6 +36,7 @@ class Picture:
     family: str = ""          # pictures drawn at one common font size
     size: float = 13.0        # starting font size in points (100 dpi)
     slots: list = field(default_factory=list)    # symbol lines: heights of their rows
+    gap: int = 0              # symbol lines: white rows between one row and the next
     side_by_side: bool = False  # first line left of the others
 
     def content(self):
@@ -54,9 +55,18 @@ def formula(name, box, lines, family, size=15.0):
     return Picture(name, "formula", box[0], 1, box[1], lines=lines, family=family, size=size)
 
 
-def symbol(name, width, height, lines, family, hmin=None, slots=None, size=14.0):
+def symbol(name, width, height, lines, family, hmin=None, slots=None, size=14.0, gap=0):
+    slots = slots or [height]
+    # Rows run from the top; what they leave below stays white.
+    assert sum(slots) + gap * (len(slots) - 1) <= height, f"{name}: rows do not fit it"
     return Picture(name, "symbol", width, hmin if hmin is not None else height, height,
-                   lines=lines, family=family, size=size, slots=slots or [height])
+                   lines=lines, family=family, size=size, slots=slots, gap=gap)
+
+
+# A two-line symbol stands in front of two boxes 20 high whose tops are 22 apart: its lines
+# take the boxes' rows, so that the white rows between the boxes part them too (a "1" below
+# one line would otherwise sit on the "2" above the next).
+BOX_ROWS = dict(slots=[20, 20], gap=2)
 
 
 def graph(name, box, family, **g):
@@ -235,7 +245,7 @@ def test_symbols():
             else:
                 lines = [rf"$H_0\!:\ {par}={fixed}$", rf"$H_1\!:\ {par}{rel} {fixed}$"]
             out.append(symbol(f"ImgH0H1_{base + side}.gif", 130, 42, lines, "h0h1",
-                              slots=[21, 21]))
+                              **BOX_ROWS))
     stat = {0: "z_0", 10: "t_0", 20: r"\chi^2_0", 30: "F_0"}
     for base, s in stat.items():
         for off, rel in enumerate(("=", r"\in", r"\notin")):
@@ -249,7 +259,7 @@ def test_symbols():
         out.append(symbol(f"ImgNMVP_{i}.gif", 60, 17, [rf"${s}\,=$"], "nmvp", hmin=14))
     for i, (a, b) in two.items():
         out.append(symbol(f"ImgNMVP_{i}.gif", 60, 42, [rf"${a}\,=$", rf"${b}\,=$"], "nmvp2",
-                          slots=[21, 21]))
+                          **BOX_ROWS))
     for i, s in {5: r"\nu", 6: "S_p", 8: r"\hat{p}"}.items():
         out.append(symbol(f"ImgPESP_{i}.gif", 60, 22, [rf"${s}\,=$"], "pesp"))
     out.append(symbol("ImgALFA2.gif", 90, 24, [r"$\alpha/2\,=$"], "alfa"))
@@ -272,9 +282,11 @@ def interval_symbols():
     out.append(symbol("ImgIC_PAR_2.gif", 260, 62,
                       [r"$\chi^2_{\alpha/2,\,n-1}\,=$", r"$\chi^2_{1-\alpha/2,\,n-1}\,=$"],
                       "icpar", slots=[31, 31], size=15.0))
+    # The two F points stand beside their boxes, 20 high and 32 apart; the panel's height
+    # of the picture leaves white rows below them.
     out.append(symbol("ImgIC_PAR_7.gif", 260, 73,
                       [r"$F_{1-\alpha/2,\,n_2-1,\,n_1-1}\,=$", r"$F_{\alpha/2,\,n_2-1,\,n_1-1}\,=$"],
-                      "icpar", slots=[36, 37], size=15.0))
+                      "icpar", slots=[20, 20], gap=12, size=15.0))
     return out
 
 

@@ -53,6 +53,7 @@ CENTRE = "#8fb8e6"  # the area of an interval or a probability
 TAIL = "#f3c4c6"    # the tails of an interval
 CURVE = "#1a1a1a"
 EDGE = 3            # white pixels at least between a graph's labels and its frame
+LINE_GAP = 2        # white pixels at least between the glyphs of a symbol's line and the next
 
 
 # --------------------------------------------------------------------------- typesetting
@@ -161,7 +162,7 @@ def baseline_align(group, layout):
                 y = top + (slot - a.shape[0]) // 2
             out[y:y + a.shape[0], 2:2 + a.shape[1]] = a
             boxes.append((2, y, a.shape[1], a.shape[0]))
-            top += slot
+            top += slot + p.gap
         images[p.name] = out
         glyphs[p.name] = boxes
     return images, glyphs
@@ -461,7 +462,8 @@ def check_edges(name, kind, picture, boxes):
 
     Graphs and formulas keep their ink off all four edges. A symbol's height is the panel's,
     and its glyphs may fill it: each glyph's box must lie inside the picture with ink on all
-    four of its sides, and nothing may be drawn outside the boxes."""
+    four of its sides, nothing may be drawn outside the boxes, and no glyph of a line may
+    come nearer a glyph of the next line than LINE_GAP white pixels."""
     ink = np.asarray(picture.convert("L")) < 255
     if kind != "symbol":
         if ink[0].any() or ink[-1].any() or ink[:, 0].any() or ink[:, -1].any():
@@ -477,6 +479,30 @@ def check_edges(name, kind, picture, boxes):
         inside[top:top + height, left:left + width] = True
     if (ink & ~inside).any():
         raise SystemExit(f"{name}: ink outside its glyphs")
+    for line, (upper, lower) in enumerate(zip(boxes, boxes[1:]), start=1):
+        if lines_touch(ink, upper, lower):
+            raise SystemExit(f"{name}: a glyph of line {line} touches one of line {line + 1}")
+
+
+def lines_touch(ink, upper, lower):
+    """Whether ink in the box of one line comes within LINE_GAP pixels of ink in the next.
+
+    Pixels are near when they are within LINE_GAP rows and LINE_GAP columns of each other,
+    so a diagonal contact counts; ink where the two boxes overlap belongs to both."""
+    def within(box):
+        left, top, width, height = box
+        mask = np.zeros_like(ink)
+        mask[top:top + height, left:left + width] = ink[top:top + height, left:left + width]
+        return mask
+
+    near = within(upper)
+    h, w = ink.shape
+    grown = np.zeros_like(near)
+    for dy in range(-LINE_GAP, LINE_GAP + 1):
+        for dx in range(-LINE_GAP, LINE_GAP + 1):
+            grown[max(dy, 0):h + min(dy, 0), max(dx, 0):w + min(dx, 0)] |= \
+                near[max(-dy, 0):h + min(-dy, 0), max(-dx, 0):w + min(-dx, 0)]
+    return bool((grown & within(lower)).any())
 
 
 def main():
