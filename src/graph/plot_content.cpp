@@ -94,7 +94,7 @@ void DibujarHistograma(Surface& target, const PlotScene& scene) {
   const bool black = !target.IsScreen() && scene.Check1;
   // Solid black classes that touch would print as one block: each is edged in the
   // paper's colour, so that a line of paper parts it from its neighbours.
-  const double edge = black ? MmToPixels(kHistogramEdgeMm, target.TwipsPerPixel()) : 0;
+  const double edge = MmToPixels(kHistogramEdgeMm, target.TwipsPerPixel());
   const TargetSetup s = SetUpTarget(target, scene, 12, 3);
   const double m = s.width;
   target.SetDrawWidth(1);
@@ -109,7 +109,7 @@ void DibujarHistograma(Surface& target, const PlotScene& scene) {
     if (!(px1 > m && px1 <= s.W - 3 && px2 > m && px2 <= s.W - 3)) continue;
     if (!inside(py0, m, s.H - m) || !inside(pyn, m, s.H - m)) continue;
     target.FilledBox(px1, py0, px2, pyn, RowColour(i, black));
-    if (edge > 0) {
+    if (black) {
       // Its sides only: the class still stands on the axis.
       for (const double px : {px1, px2}) {
         target.FilledBox(px - edge / 2, py0, px + edge / 2, pyn, kWhite);

@@ -285,6 +285,11 @@ TEST(Histogram, InBlackAndWhiteEachClassIsEdgedInThePapersColour) {
       EXPECT_TRUE(edge.y1 == 700 && edge.y2 == rows[c]) << c << side;
     }
   }
+  // On a printer of 96 dpi (15 twips a pixel) 0.2 mm is 0.76 pixels: the edge keeps 1.
+  RecordingSurface coarse(1000, 800, false, 15);
+  graph::DibujarDatosPuntuales(coarse, sc.scene);
+  ASSERT_EQ(coarse.Of("Box").size(), 9u);
+  EXPECT_EQ(coarse.Of("Box")[1].x2 - coarse.Of("Box")[1].x1, 1);
   // In colour, and on screen whatever the box says, the classes are solid boxes alone.
   sc.scene.Check1 = false;
   RecordingSurface colour(1000, 800, false, 2.4);
