@@ -719,6 +719,13 @@ def graph_1v(t, st):
         rows = [t.get(i) for i in range(1, t.N + 1)]
         xs = [r[0] for r in rows if r[0] is not None]
     ns = [r[2] for r in rows if r[2] is not None]
+    if t.kind == 1 and rows:
+        # Classes of unequal width stand at their frequency density, so that their areas
+        # are the frequencies; widths equal but for the rounding of typed bounds are equal.
+        widths = [r[1] - r[0] for r in rows]
+        size = max(max(abs(r[0]), abs(r[1])) for r in rows)
+        if any(abs(w - widths[0]) > F(1, 10**12) * size for w in widths):
+            ns = [r[2] / w for r, w in zip(rows, widths)]
     x = window(xs)
     if ns:
         y = window([min(min(ns), F(0)), max(ns)])
@@ -1013,7 +1020,10 @@ def one_variable(w):
            [("10", "20", "3"), ("20", "36", "6"), ("36", "40", "1")],
            [P(1, 1), M, Q(0, "3", ""), Q(2, "", "33"), G])
     run_1v(w, "grouped unequal widths", g, [("0", "10", "10"), ("10", "12", "4"), ("12", "20", "2")],
-           [P(), Q(2, "90", "")])
+           [P(), Q(2, "90", ""), G])
+    run_1v(w, "grouped two unequal widths", g, [("0", "10", "3"), ("10", "30", "5")], [P(), G])
+    run_1v(w, "grouped tenths", g, [("0.1", "0.2", "2"), ("0.2", "0.3", "5"), ("0.3", "0.4", "1")],
+           [P(), G])
     run_1v(w, "grouped first class modal", g, [("0", "5", "9"), ("5", "10", "3"), ("10", "15", "1")],
            [P()])
     run_1v(w, "grouped density tie", g, [("0", "10", "4"), ("10", "15", "2"), ("15", "20", "1")],

@@ -1,6 +1,7 @@
 #include "graph/graph_handover.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "tables/statistics_internal.h"
@@ -54,7 +55,30 @@ void SetView(const AxisRange& x, const AxisRange& y, ViewBounds& view) {
   InitialWindow(y, view.ViewYmin, view.ViewYmax);
 }
 
+// Typed bounds are decimal fractions the doubles hold only nearly, so classes typed equally
+// wide (0.1-0.2 and 0.2-0.3) differ in width by a few units in the last place of their
+// bounds; anything more is a width of its own.
+bool SameWidth(double a1, double a2, double b1, double b2) {
+  const double wa = a2 - a1, wb = b2 - b1;
+  if (wa == wb) return true;
+  const double size = std::max({std::fabs(a1), std::fabs(a2), std::fabs(b1), std::fabs(b2)});
+  return std::fabs(wa - wb) <= 8 * DBL_EPSILON * size;
+}
+
 }  // namespace
+
+std::vector<double> HistogramHeights(const tables::Table1V& t, int32_t M1V) {
+  const int32_t last = LastRow(M1V);
+  const auto& x1 = t.Data1V_X1;
+  const auto& x2 = t.Data1V_X2;
+  bool equal = true;
+  for (int32_t i = 2; i <= last && equal; ++i) equal = SameWidth(x1[1], x2[1], x1[i], x2[i]);
+  std::vector<double> heights;
+  for (int32_t i = 1; i <= last; ++i) {
+    heights.push_back(equal ? t.Data1V_N[i] : t.Data1V_N[i] / (x2[i] - x1[i]));
+  }
+  return heights;
+}
 
 bool HandOverGraph1V(const tables::Table1V& t, const tables::Stats1V& stats, GraphHandover& h) {
   const bool grouped = t.DataType1V == 1;
@@ -63,9 +87,10 @@ bool HandOverGraph1V(const tables::Table1V& t, const tables::Stats1V& stats, Gra
   if (grouped) {
     // Only the classes the histogram draws: empty rows below them must not stretch the
     // window down to 0.
+    const std::vector<double> heights = HistogramHeights(t, stats.M1V);
     for (int32_t i = 1; i <= LastRow(stats.M1V); ++i) {
       x.Take(t.Data1V_X1[i], t.Data1V_X2[i]);
-      y.Take(t.Data1V_N[i]);
+      y.Take(heights[i - 1]);
     }
   } else {
     for (int32_t i = 1; i <= LastRow(t.N1V); ++i) {

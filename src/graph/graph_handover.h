@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "tables/statistics1v.h"
 #include "tables/statistics2v.h"
@@ -27,9 +28,15 @@ struct GraphHandover {
   ViewBounds View;
 };
 
+// The heights the histogram's classes 1..M1V stand at, class i's at [i - 1]: the frequencies
+// when every class is as wide as the first, otherwise the frequency densities (frequency
+// over width), so that each class's area stands for its frequency.
+std::vector<double> HistogramHeights(const tables::Table1V& table, int32_t M1V);
+
 // The graph command of the one-variable panel: false, with nothing written, for grouped
 // data whose classes are not fit; otherwise fills formula, kind and view (the coefficients
-// are left as they are) and the panel opens the graph window.
+// are left as they are) and the panel opens the graph window. The view of a histogram is
+// found from the heights its classes stand at.
 bool HandOverGraph1V(const tables::Table1V& table, const tables::Stats1V& stats,
                      GraphHandover& handover);
 

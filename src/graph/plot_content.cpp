@@ -92,19 +92,29 @@ void DibujarBARRAS(Surface& target, const PlotScene& scene) {
 void DibujarHistograma(Surface& target, const PlotScene& scene) {
   const tables::Table1V& t = *scene.table1;
   const bool black = !target.IsScreen() && scene.Check1;
+  // Solid black classes that touch would print as one block: each is edged in the
+  // paper's colour, so that a line of paper parts it from its neighbours.
+  const double edge = MmToPixels(kHistogramEdgeMm, target.TwipsPerPixel());
   const TargetSetup s = SetUpTarget(target, scene, 12, 3);
   const double m = s.width;
   target.SetDrawWidth(1);
   auto inside = [&](double p, double lo, double hi) { return p >= lo && p <= hi; };
+  const std::vector<double> heights = HistogramHeights(t, scene.M1V);
   for (int32_t i = 1; i <= LastRow(scene.M1V); ++i) {
     const double px1 = s.map.Px(t.Data1V_X1[i]);
     const double px2 = s.map.Px(t.Data1V_X2[i]);
     const double py0 = s.map.Py(0);
-    const double pyn = s.map.Py(t.Data1V_N[i]);
+    const double pyn = s.map.Py(heights[i - 1]);
     // A class is drawn whole or not at all.
     if (!(px1 > m && px1 <= s.W - 3 && px2 > m && px2 <= s.W - 3)) continue;
     if (!inside(py0, m, s.H - m) || !inside(pyn, m, s.H - m)) continue;
     target.FilledBox(px1, py0, px2, pyn, RowColour(i, black));
+    if (black) {
+      // Its sides only: the class still stands on the axis.
+      for (const double px : {px1, px2}) {
+        target.FilledBox(px - edge / 2, py0, px + edge / 2, pyn, kWhite);
+      }
+    }
   }
 }
 

@@ -27,7 +27,11 @@ double CurveStep(double slope, double cw);
 // zoom.
 double BarWidth(double W, int32_t N1V);
 
+// The width of the paper-coloured edge between solid black classes, in millimetres.
+inline constexpr double kHistogramEdgeMm = 0.2;
+
 void DibujarBARRAS(Surface& target, const PlotScene& scene);
+// One box per class, at the height HistogramHeights gives it.
 void DibujarHistograma(Surface& target, const PlotScene& scene);
 void DibujarNube(Surface& target, const PlotScene& scene);
 void DibujarCurva(Surface& target, const PlotScene& scene);

@@ -153,9 +153,12 @@ std::unique_ptr<PrintJob> QtPrinters::StartJob(Orientation orientation) {
     request.filter = "PDF file (*.pdf)|*.pdf";
     request.initDir = QDir::homePath().toStdString();
     request.fileName = "Orvalis.pdf";
+    // A name typed bare still makes a file that opens as a PDF; the question before
+    // replacing a file is about the name written.
+    request.extension = ".pdf";
     const std::optional<std::string> path = CurrentUi().ShowSave(request);
     if (!path) return nullptr;
-    return StartPdfJob(*path, orientation);
+    return StartPdfJob(WithExtension(*path, request.extension), orientation);
   }
   const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(current_));
   if (info.isNull()) throw Failed();

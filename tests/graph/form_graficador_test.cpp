@@ -88,6 +88,29 @@ TEST_F(FormGraficadorTest, FormulaBoxDraggedResizedAndHidden) {
   }
 }
 
+TEST_F(FormGraficadorTest, EachToolButtonStandsAtItsHomeInsideItsFrame) {
+  Open();
+  // Home of each picture in the tool panel, and its size, as the window's design gives them.
+  const int homes[12][4] = {{15, 24, 32, 32}, {60, 24, 32, 32},  {40, 83, 28, 21},
+                            {8, 108, 28, 21}, {72, 108, 28, 21}, {40, 133, 28, 21},
+                            {44, 183, 22, 32}, {8, 219, 32, 22}, {70, 219, 32, 22},
+                            {44, 245, 22, 32}, {15, 301, 32, 32}, {60, 301, 32, 32}};
+  for (int i = 0; i < 12; ++i) {
+    const auto [x, y, w, hgt] = homes[i];
+    auto* button = form->findChild<QWidget*>(QString("Image2_%1").arg(i));
+    auto* frame = form->findChild<QWidget*>(QString("Label1_%1").arg(i));
+    ASSERT_TRUE(button != nullptr && frame != nullptr) << i;
+    EXPECT_EQ(button->parentWidget(), form->Picture3(0)) << i;
+    EXPECT_EQ(button->geometry(), QRect(x, y, w, hgt)) << i;
+    EXPECT_EQ(frame->geometry(), QRect(x - 2, y - 2, w + 4, hgt + 4)) << i;
+    // Pressed, the picture sinks a pixel inside its frame; released, it is home again.
+    Mouse(button, QEvent::MouseButtonPress, {-1, -1}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(button->pos(), QPoint(x + 1, y + 1)) << i;
+    Mouse(button, QEvent::MouseButtonRelease, {-1, -1}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(button->pos(), QPoint(x, y)) << i;
+  }
+}
+
 TEST_F(FormGraficadorTest, ButtonsKeysAndMenuMoveTheView) {
   Open();
   auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) {

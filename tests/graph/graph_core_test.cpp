@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -172,7 +173,9 @@ TEST(Data, BarsAlternateByRowAndKeepTheirWidthHistogramClassesAreDrawnWholeOrNot
   // taller than the view, y = 0 lies below the plot.
   struct Case { ViewBounds v; size_t drawn; } cases[] = {
       {{0, 5, -1, 7}, 3},    {{1.1, 5, -1, 7}, 2},   {{0, 3.99, -1, 7}, 2},
-      {{0, 5, -1, 4.9}, 2},  {{0, 5, 0.5, 7}, 0}};
+      {{0, 5, -1, 4.9}, 2},  {{0, 5, 0.5, 7}, 0},
+      // y = 0 on row 400·7/6.9 = 405.8: below the plot's 388, though not past its margin.
+      {{0, 5, 0.1, 7}, 0}};
   Fill(sc.t1.Data1V_X1, {1, 2, 3});
   Fill(sc.t1.Data1V_X2, {2, 3, 4});
   Fill(sc.t1.Data1V_N, {2, 5, 3});
@@ -183,6 +186,121 @@ TEST(Data, BarsAlternateByRowAndKeepTheirWidthHistogramClassesAreDrawnWholeOrNot
     RecordingSurface h(500, 400);
     graph::DibujarDatosPuntuales(h, sc.scene);
     EXPECT_EQ(h.Of("Box").size(), c.drawn) << c.v.ViewXmin << " " << c.v.ViewYmax;
+  }
+}
+
+// A grouped table of classes (lower, upper, frequency), fit for the histogram.
+void Classes(Scene& sc, tables::Stats1V& stats,
+             std::initializer_list<std::array<double, 3>> rows) {
+  sc.t1.DataType1V = 1;
+  int32_t i = 0;
+  for (const auto& [x1, x2, n] : rows) {
+    ++i;
+    sc.t1.Data1V_X1[i] = x1, sc.t1.Data1V_X2[i] = x2, sc.t1.Data1V_N[i] = n;
+  }
+  stats.ClassesOK1V = true;
+  stats.M1V = sc.scene.M1V = i;
+  sc.h.GraphKind = 11;
+}
+
+TEST(Histogram, ClassesOfUnequalWidthStandAtTheirDensityOnScreenAndInTheFirstWindow) {
+  // 0-10 (3) and 10-30 (5): densities 3/10 = 0.3 and 5/20 = 0.25, so the window is x 0..30
+  // and y 0..0.3, each widened by a tenth of its range on both sides.
+  Scene sc({0, 1, 0, 1});
+  tables::Stats1V stats;
+  Classes(sc, stats, {{0, 10, 3}, {10, 30, 5}});
+  EXPECT_EQ(graph::HistogramHeights(sc.t1, 2), (std::vector<double>{0.3, 0.25}));
+  ASSERT_TRUE(graph::HandOverGraph1V(sc.t1, stats, sc.h));
+  const ViewBounds& v = sc.h.View;
+  EXPECT_NEAR(v.ViewXmin, -3, 1e-12);
+  EXPECT_NEAR(v.ViewXmax, 33, 1e-12);
+  EXPECT_NEAR(v.ViewYmin, -0.03, 1e-15);
+  EXPECT_NEAR(v.ViewYmax, 0.33, 1e-15);
+  // On 500 × 400 pixels x = 0, 10, 30 fall on columns 500·3/36, 500·13/36, 500·33/36, and
+  // y = 0, 0.3, 0.25 on rows 400·0.33/0.36, 400·0.03/0.36, 400·0.08/0.36.
+  RecordingSurface s(500, 400);
+  graph::DibujarDatosPuntuales(s, sc.scene);
+  const auto boxes = s.Of("Box");
+  ASSERT_EQ(boxes.size(), 2u);
+  const double want[2][4] = {{1500.0 / 36, 13200.0 / 36, 6500.0 / 36, 1200.0 / 36},
+                             {6500.0 / 36, 13200.0 / 36, 16500.0 / 36, 3200.0 / 36}};
+  for (int b = 0; b < 2; ++b) {
+    EXPECT_NEAR(boxes[b].x1, want[b][0], 1e-9) << b;
+    EXPECT_NEAR(boxes[b].y1, want[b][1], 1e-9) << b;
+    EXPECT_NEAR(boxes[b].x2, want[b][2], 1e-9) << b;
+    EXPECT_NEAR(boxes[b].y2, want[b][3], 1e-9) << b;
+  }
+  // Classes typed equally wide keep their frequencies, though the doubles of their bounds
+  // make 0.2-0.3 a little narrower than 0.1-0.2; so does a single class. One class that
+  // differs makes every class a density: 2/1, 4/1, 6/2.
+  struct Case { std::initializer_list<std::array<double, 3>> rows; std::vector<double> heights; };
+  const Case cases[] = {
+      {{{0.1, 0.2, 2}, {0.2, 0.3, 5}, {0.3, 0.4, 1}}, {2, 5, 1}},
+      {{{10000000, 10000000.2, 2}, {10000000.2, 10000000.4, 3}}, {2, 3}},
+      {{{2, 4, 5}}, {5}},
+      {{{0, 1, 2}, {1, 2, 4}, {2, 4, 6}}, {2, 4, 3}},
+      {{{0, 1e-300, 1e10}, {1e-300, 1, 1}}, {INFINITY, 1 / (1 - 1e-300)}}};
+  for (const Case& c : cases) {
+    Scene each({0, 1, 0, 1});
+    Classes(each, stats, c.rows);
+    EXPECT_EQ(graph::HistogramHeights(each.t1, stats.M1V), c.heights) << c.rows.begin()[0][1];
+  }
+  // The tenths' window is found from their frequencies, 0..5.
+  Scene tenths({0, 1, 0, 1});
+  Classes(tenths, stats, {{0.1, 0.2, 2}, {0.2, 0.3, 5}, {0.3, 0.4, 1}});
+  ASSERT_TRUE(graph::HandOverGraph1V(tenths.t1, stats, tenths.h));
+  EXPECT_NEAR(tenths.h.View.ViewYmin, -0.5, 1e-12);
+  EXPECT_NEAR(tenths.h.View.ViewYmax, 5.5, 1e-12);
+  // A density beyond the doubles: the window falls back to -1..11 and no class is drawn
+  // off every scale.
+  Scene huge({0, 1, 0, 1});
+  Classes(huge, stats, {{0, 1e-300, 1e10}, {1e-300, 1, 1}});
+  ASSERT_TRUE(graph::HandOverGraph1V(huge.t1, stats, huge.h));
+  EXPECT_TRUE(huge.h.View.ViewYmin == -1 && huge.h.View.ViewYmax == 11);
+}
+
+TEST(Histogram, InBlackAndWhiteEachClassIsEdgedInThePapersColour) {
+  // Classes 1-2, 2-3, 3-4 (2, 5, 3) over x 0..5 and y -1..7 on a page of 1000 × 800
+  // pixels: columns 200·x, rows 100·(7 − y). At 600 dpi (2.4 twips a pixel) 0.2 mm is 4.72
+  // pixels, so 5, and the 3 mm margin 71.
+  Scene sc({0, 5, -1, 7});
+  tables::Stats1V stats;
+  Classes(sc, stats, {{1, 2, 2}, {2, 3, 5}, {3, 4, 3}});
+  sc.scene.Check1 = true;
+  RecordingSurface paper(1000, 800, false, 2.4);
+  graph::DibujarDatosPuntuales(paper, sc.scene);
+  const auto boxes = paper.Of("Box");
+  ASSERT_EQ(boxes.size(), 9u);
+  const Rgb black{0, 0, 0}, white{255, 255, 255};
+  const double rows[] = {500, 200, 400};
+  for (int c = 0; c < 3; ++c) {
+    // The solid class, then a strip of paper down each of its sides from its top to the
+    // axis; the next class's own strip parts it again from what it covered.
+    const auto& solid = boxes[3 * c];
+    EXPECT_TRUE(solid.colour == black && solid.x1 == 200 * (c + 1) && solid.x2 == 200 * (c + 2));
+    for (int side = 0; side < 2; ++side) {
+      const auto& edge = boxes[3 * c + 1 + side];
+      const double x = 200 * (c + 1 + side);
+      EXPECT_TRUE(edge.colour == white && edge.x1 == x - 2.5 && edge.x2 == x + 2.5) << c << side;
+      EXPECT_TRUE(edge.y1 == 700 && edge.y2 == rows[c]) << c << side;
+    }
+  }
+  // On a printer of 96 dpi (15 twips a pixel) 0.2 mm is 0.76 pixels: the edge keeps 1.
+  RecordingSurface coarse(1000, 800, false, 15);
+  graph::DibujarDatosPuntuales(coarse, sc.scene);
+  ASSERT_EQ(coarse.Of("Box").size(), 9u);
+  EXPECT_EQ(coarse.Of("Box")[1].x2 - coarse.Of("Box")[1].x1, 1);
+  // In colour, and on screen whatever the box says, the classes are solid boxes alone.
+  sc.scene.Check1 = false;
+  RecordingSurface colour(1000, 800, false, 2.4);
+  graph::DibujarDatosPuntuales(colour, sc.scene);
+  sc.scene.Check1 = true;
+  RecordingSurface screen(1000, 800);
+  graph::DibujarDatosPuntuales(screen, sc.scene);
+  for (RecordingSurface* s : {&colour, &screen}) {
+    const auto solid = s->Of("Box");
+    ASSERT_EQ(solid.size(), 3u);
+    EXPECT_TRUE(solid[0].colour == (Rgb{140, 160, 255}) && solid[1].colour == (Rgb{60, 80, 255}));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -234,6 +235,42 @@ TEST_F(GraphWindowPrintTest, PdfPlotsTurnByShapeAndFailedReportsLeaveNoFileAndSa
   ui.ExpectSave(dir.filePath("no/such/folder.pdf").toStdString());
   ui.ExpectMsgBox("Printing Error: \nError  482\nPrinter error", platform::Answer::Ok);
   printing::Imprimir1VAR(printers, in1V);
+  platform::InstallPrinters(nullptr);
+}
+
+// The PDF printer writes its file under a name that ends in ".pdf", from the graph window
+// and from the reports alike; a name given with the ending, in any case, is kept.
+TEST_F(GraphWindowPrintTest, APdfFileNamedWithoutItsEndingGetsIt) {
+  QTemporaryDir dir;
+  platform::QtPrinters printers;
+  platform::InstallPrinters(&printers);
+  const std::vector<std::string> names = printers.DeviceNames();
+  printers.SetCurrent(static_cast<int>(names.size()) - 1);
+  auto asksForPdf = [](const platform::FileDialogRequest& r) { EXPECT_EQ(r.extension, ".pdf"); };
+  auto written = [&](const char* name) {
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+  };
+  Open(800, 600);
+  ui.ExpectSave(dir.filePath("graph").toStdString(), asksForPdf);
+  QTest::mouseClick(Get<QPushButton>("cmdPRINT"), Qt::LeftButton);
+  EXPECT_TRUE(written("graph.pdf"));
+  form.reset();
+  tables::Table1V table1V;
+  printing::Report1VInput in1V;
+  in1V.Table = &table1V;
+  tables::Table2V table2V;
+  printing::Report2VInput in2V;
+  in2V.Table = &table2V;
+  ui.ExpectSave(dir.filePath("report").toStdString(), asksForPdf);
+  printing::Imprimir1VAR(printers, in1V);
+  ui.ExpectSave(dir.filePath("Two.PDF").toStdString(), asksForPdf);
+  printing::Imprimir2VAR(printers, in2V);
+  EXPECT_TRUE(written("report.pdf"));
+  EXPECT_TRUE(written("Two.PDF"));
+  QStringList files = QDir(dir.path()).entryList(QDir::Files);
+  files.sort();
+  EXPECT_EQ(files.join(" ").toStdString(), "Two.PDF graph.pdf report.pdf");
   platform::InstallPrinters(nullptr);
 }
 
