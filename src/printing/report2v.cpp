@@ -5,6 +5,7 @@
 #include "platform/ui.h"
 #include "printing/report_page.h"
 #include "printing/reports.h"
+#include "tables/model_captions.h"
 
 namespace printing {
 namespace {
@@ -161,21 +162,22 @@ void Results(ReportPage& page, const Report2VInput& in, Sides s, int16_t m) {
     page.ImpriTML(102, y, side.name);
   }
 
-  // Covariance and correlation.
+  // Covariance and, where the panel shows it, correlation: the quadratic model has none.
+  const bool correlation = tables::CargarImagenes2v(m).correlationShown;
   page.L += 2.6;
   page.PageBreakCheck();
   page.SetFont(kResultFont);
   double y = page.Y();
   page.ImpriTML(0, y, "Covariance");
-  page.ImpriTML(100, y, "Coefficient of correlation");
+  if (correlation) page.ImpriTML(100, y, "Coefficient of correlation");
   page.L += 0.9;
   y = page.Y();
   const double covX = m == 3 ? 11 : (m == 1 || m == 2) ? 9 : 7;
   page.FitTML(covX, 100, y, {"= ", b.Txt2V_COV});
-  page.FitTML(103, kRuleLength, y, {"= ", b.Txt2V_R});
+  if (correlation) page.FitTML(103, kRuleLength, y, {"= ", b.Txt2V_R});
   page.SetFont(kCaptionFont);
   page.ImpriTML(0, y - 0.4, "s");
-  page.ImpriTML(100, y - 0.4, "r");
+  if (correlation) page.ImpriTML(100, y - 0.4, "r");
   page.SetSize(7);
   if (m == 1 || m == 2 || m == 3) {
     page.ImpriTML(2, y + 2.0, m == 1 ? "y lnx" : m == 2 ? "x lny" : "lnx lny");

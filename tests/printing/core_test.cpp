@@ -626,4 +626,25 @@ TEST(ReportApartTest, EveryColumnOfWideDataAndEveryResultKeepsItsRoom) {
   }
 }
 
+TEST(Report2VTest, TheQuadraticReportHasNoCorrelationAsItsPanelShowsNone) {
+  // x 1..5 against y 9, 16, 21, 24, 25: r = 0.9589266029707681 (numpy.corrcoef).
+  for (int16_t model = 0; model <= 4; ++model) {
+    SCOPED_TRACE(model);
+    const tables::Table2V table =
+        Table2V(model, {{1, 9, 1}, {2, 16, 1}, {3, 21, 1}, {4, 24, 1}, {5, 25, 1}});
+    const Report2VInput in = Computed(table);
+    const RecordedJob job = Printed(table, in);
+    const bool shown = model != 4;
+    EXPECT_EQ(job.Find("Coefficient of correlation") != nullptr, shown);
+    EXPECT_EQ(job.Find("r") != nullptr, shown);
+    EXPECT_EQ(job.Find("= " + in.Boxes.Txt2V_R) != nullptr, shown);
+    if (model == 0 || model == 4) {
+      EXPECT_EQ(in.Boxes.Txt2V_R, "0.958926603");
+    }
+    // The covariance and the curve stay under every model.
+    EXPECT_NE(job.Find("= " + in.Boxes.Txt2V_COV), nullptr);
+    EXPECT_NE(job.Find(in.Boxes.Txt2V_CUR), nullptr);
+  }
+}
+
 }  // namespace
