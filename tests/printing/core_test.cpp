@@ -124,13 +124,25 @@ RecordedJob Printed(const tables::Table2V& table, Report2VInput in = {}) {
   return printers.jobs.at(0);
 }
 
+// Rows 1, 2, ... of a table's three columns.
+void Fill(const std::array<std::vector<double>*, 3>& columns,
+          const std::vector<std::array<double, 3>>& rows) {
+  for (size_t i = 0; i < rows.size(); ++i) {
+    for (size_t c = 0; c < 3; ++c) (*columns[c])[i + 1] = rows[i][c];
+  }
+}
+
 tables::Table2V Table2V(int16_t model, const std::vector<std::array<double, 3>>& rows) {
   tables::Table2V table;
   table.RegType2V = model;
-  for (size_t i = 0; i < rows.size(); ++i) {
-    table.Data2V_X[i + 1] = rows[i][0], table.Data2V_Y[i + 1] = rows[i][1];
-    table.Data2V_N[i + 1] = rows[i][2];
-  }
+  Fill({&table.Data2V_X, &table.Data2V_Y, &table.Data2V_N}, rows);
+  return table;
+}
+
+tables::Table1V Table1V(int16_t kind, const std::vector<std::array<double, 3>>& rows) {
+  tables::Table1V table;
+  table.DataType1V = kind;
+  Fill({&table.Data1V_X1, &table.Data1V_X2, &table.Data1V_N}, rows);
   return table;
 }
 
@@ -153,13 +165,7 @@ TEST(Report1VTest, RowsOfCompleteCellsKeepTheirNumbersAndShowTheirPowers) {
       {0, {{1e100, NoValue, 1}}, {{"1", "1E+100", "1", "1E+100", "1E+200", "1E+300"}}},
   };
   for (const Case& c : cases) {
-    tables::Table1V table;
-    table.DataType1V = c.kind;
-    for (size_t i = 0; i < c.rows.size(); ++i) {
-      table.Data1V_X1[i + 1] = c.rows[i][0];
-      table.Data1V_X2[i + 1] = c.rows[i][1];
-      table.Data1V_N[i + 1] = c.rows[i][2];
-    }
+    const tables::Table1V table = Table1V(c.kind, c.rows);
     const RecordedJob job = Printed(Input1V(table));
     EXPECT_TRUE(job.ended && !job.aborted);
     // The first row on line 2.7 (21.2 mm), one line each, then TOTAL 0.2 line lower.
@@ -491,16 +497,6 @@ Report2VInput Computed(const tables::Table2V& table) {
   tables::Stats2V stats;
   in.Boxes = tables::ProcesarDatos2VAR(table, stats);
   return in;
-}
-
-tables::Table1V Table1V(int16_t kind, const std::vector<std::array<double, 3>>& rows) {
-  tables::Table1V table;
-  table.DataType1V = kind;
-  for (size_t i = 0; i < rows.size(); ++i) {
-    table.Data1V_X1[i + 1] = rows[i][0], table.Data1V_X2[i + 1] = rows[i][1];
-    table.Data1V_N[i + 1] = rows[i][2];
-  }
-  return table;
 }
 
 TEST(ReportApartTest, WideNumbersPrintSmallerAndThenRoundedButNeverTouch) {
