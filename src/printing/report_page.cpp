@@ -95,16 +95,12 @@ double ReportPage::Width(const std::string& s) { return job_.TextWidth(s); }
 std::string ReportPage::Fitted(const PrintedNumber& s, double room) {
   const std::string whole = s.before + s.text + s.after;
   if (job_.TextWidth(whole) <= room) return whole;
-  const double design = font_.Size;
-  for (double size = std::floor(design / kSizeStep) * kSizeStep; size > platform::kLeastPointSize;
-       size -= kSizeStep) {
-    if (size >= design) continue;
+  // The quarter points below the font's own size, down to the least the screen shows.
+  for (double size = std::ceil(font_.Size / kSizeStep) * kSizeStep - kSizeStep;
+       size >= platform::kLeastPointSize; size -= kSizeStep) {
     SetSize(size);
     if (job_.TextWidth(whole) <= room) return whole;
   }
-  if (design <= platform::kLeastPointSize) return whole;
-  SetSize(platform::kLeastPointSize);
-  if (job_.TextWidth(whole) <= room) return whole;
   // Even the least size cannot hold it: fewer digits, never a number cut or run together.
   const std::optional<double> value = s.value ? s.value : ValueOf(s.text);
   if (!value) return whole;
@@ -216,7 +212,7 @@ void TableRow(ReportPage& page, int32_t index, std::span<const double> edges,
     page.ImpriTML(0, y, number);
     previous = page.Width(number);
   });
-  for (size_t c = 0; c < cells.size() && c < edges.size(); ++c) {
+  for (size_t c = 0; c < cells.size(); ++c) {
     page.Step([&] { page.FitTMR(previous, edges[c], y, cells[c]()); });
     previous = edges[c];
   }

@@ -126,7 +126,8 @@ void PrintReport(platform::PrinterService& printers, bool resumeOnError, const s
                  const std::function<void(ReportPage&)>& body);
 
 // One table row on line L: the row number left-aligned at 0, then each cell right-aligned
-// at the end of its column (edges, rising) and clear of what ends before it. A cell is
+// at the end of its column (edges, rising, one for each cell) and clear of what ends
+// before it. A cell is
 // computed in its own step, so that the one-variable report leaves out only a cell that
 // fails.
 void TableRow(ReportPage& page, int32_t index, std::span<const double> edges,

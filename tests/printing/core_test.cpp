@@ -227,7 +227,8 @@ TEST(ReportTest, ResultsOfEmptyTablesSitOnTheirLinesAndNoPrinterPrintsNothing) {
   tables::Table1V table;
   Report1VInput in = Input1V(table);
   in.Boxes.Txt1V_MX = "mx", in.Boxes.Txt1V_DX = "dx", in.Boxes.Txt1V_CU = "cu";
-  in.Boxes.Label1_69 = "Mesokurtic";
+  in.Boxes.Txt1V_ME = "me", in.Boxes.Txt1V_MO = "mo", in.Boxes.Txt1V_VX = "vx";
+  in.Boxes.Txt1V_CV = "cv", in.Boxes.Label1_69 = "Mesokurtic";
   const tables::Table2V table2 = Table2V(3, {});
   Report2VInput in2;
   in2.Table = &table2;
@@ -237,6 +238,7 @@ TEST(ReportTest, ResultsOfEmptyTablesSitOnTheirLinesAndNoPrinterPrintsNothing) {
   const RecordedJob job = Printed(in), job2 = Printed(table2, in2);
   ExpectPlaced(job, "1V");
   ExpectPlaced(job2, "2V");
+  EXPECT_EQ(job.Find("S", 5), nullptr);  // five sum signs, no more
 
   ScriptedUi ui;  // any message fails the test
   FakePrinters none;
@@ -342,17 +344,24 @@ double PrintedWidth(const platform::PrintFont& f, const std::string& s) {
   return units / 2048 * f.Size * 25.4 / 72;
 }
 
-// A document that measures its texts as the printer does.
+// A document that measures its texts as the printer does, and fails to print one text.
 class MeasuredJob : public RecordedJob {
  public:
+  std::string failing;
   double TextWidth(const std::string& s) override { return PrintedWidth(font, s); }
+  void Text(double x, double y, const std::string& s) override {
+    if (s == failing) throw platform::PrinterError(platform::kPrinterErrorNumber, "Printer error");
+    RecordedJob::Text(x, y, s);
+  }
 };
 
 class MeasuredPrinters : public FakePrinters {
  public:
   MeasuredPrinters() : FakePrinters({"P"}, "P") {}
+  std::string failing;
   std::unique_ptr<platform::PrintJob> StartJob(platform::Orientation) override {
     auto job = std::make_unique<MeasuredJob>();
+    job->failing = failing;
     job->archive = &jobs;
     return job;
   }
@@ -444,6 +453,16 @@ std::vector<const DrawnItem*> OnLine(const RecordedJob& job, double L) {
   return out;
 }
 
+// The cells of line L end at the columns' ends (report x), after the row number.
+void ExpectColumnEnds(const RecordedJob& job, double L, const std::vector<double>& ends) {
+  const std::vector<const DrawnItem*> row = OnLine(job, L);
+  ASSERT_EQ(row.size(), ends.size() + 1);
+  for (size_t c = 0; c < ends.size(); ++c) {
+    const DrawnItem& cell = *row[c + 1];
+    EXPECT_NEAR(cell.x + PrintedWidth(cell.font, cell.text), 10 + ends[c], 1e-3) << cell.text;
+  }
+}
+
 // text is value rounded half up to the significant digits it shows, 10 at most.
 void ExpectRounding(const std::string& text, double value) {
   const size_t e = text.find('E');
@@ -465,8 +484,9 @@ void ExpectRounding(const std::string& text, double value) {
   EXPECT_LE(std::fabs(shown - value), unit * (0.5 + 1e-9)) << text << " for " << value;
 }
 
-RecordedJob PrintedApart(const Report1VInput& in) {
+RecordedJob PrintedApart(const Report1VInput& in, const std::string& failing = "") {
   MeasuredPrinters printers;
+  printers.failing = failing;
   printing::Imprimir1VAR(printers, in);
   return printers.jobs.at(0);
 }
@@ -507,15 +527,25 @@ TEST(ReportApartTest, WideNumbersPrintSmallerAndThenRoundedButNeverTouch) {
       Table1V(1, {{1000, 2000, 37}, {2000, 3000, 45}, {3000, 4000, 18}});
   RecordedJob job = PrintedApart(Computed(grouped, stats));
   ExpectApart(job);
+  const std::vector<double> groupedEnds = {20, 42, 62, 85, 107, 129, 152, 175};
+  ExpectColumnEnds(job, 2.7, groupedEnds);
+  // Fifteen digits of Arial are 15 * 1139/2048 em, 2.9431 mm a point: the 21.5 mm from
+  // 1.5 mm after the column at 152 to 175 hold 7.305 points, so the cell prints at 7.25,
+  // lowered by the 0.75 points of Arial's 0.905 em ascent it lost, onto the line's baseline.
   const DrawnItem* power = job.Find("187312500000000");
   ASSERT_NE(power, nullptr);
-  EXPECT_TRUE(power->font.Size < 8 && power->font.Size >= platform::kLeastPointSize);
-  EXPECT_GE(power->x - (10 + 152), printing::kTextGap);
+  EXPECT_EQ(power->font.Size, 7.25);
+  EXPECT_NEAR(power->y, LineY(2.7) + 0.75 * 0.905 * 25.4 / 72, 1e-4);
   // Its neighbour 37 * 1500^3 fits its column and keeps the cells' size and line.
   const DrawnItem* cube = job.Find("124875000000");
   ASSERT_NE(cube, nullptr);
   EXPECT_EQ(cube->font.Size, 8);
   EXPECT_NEAR(cube->y, LineY(2.7), 1e-4);
+  // A smaller cell that fails to print leaves the cells' size to the rows after it.
+  job = PrintedApart(Computed(grouped, stats), "187312500000000");
+  EXPECT_EQ(job.Find("187312500000000"), nullptr);
+  ASSERT_FALSE(OnLine(job, 3.7).empty());
+  EXPECT_EQ(OnLine(job, 3.7)[0]->font.Size, 8);
 
   // 12-digit data. Ungrouped, the third moment about the mean, -2.15959370478E+32 (mpmath,
   // 40 digits), needs all the room before the label of the fourth; grouped, the first
@@ -530,6 +560,7 @@ TEST(ReportApartTest, WideNumbersPrintSmallerAndThenRoundedButNeverTouch) {
     job = PrintedApart(Computed(table, twelveStats));
     ExpectApart(job);
     if (table.DataType1V == 1) continue;
+    ExpectColumnEnds(job, 2.7, {30, 59, 88, 117, 146, 175});
     const auto m3 = std::find_if(job.items.begin(), job.items.end(), [](const DrawnItem& item) {
       return item.text.rfind("-2.15959", 0) == 0;
     });
@@ -547,6 +578,7 @@ TEST(ReportApartTest, WideNumbersPrintSmallerAndThenRoundedButNeverTouch) {
     job = PrintedApart(in);
     ExpectApart(job);
     // The TOTAL row's sums stand apart, each the panel's number, whole or rounded.
+    ExpectColumnEnds(job, 2.7, groupedEnds);
     const std::vector<const DrawnItem*> total = OnLine(job, 2.7 + 3 + 0.2);
     const tables::Results2V& b = in.Boxes;
     const std::string* sums[] = {&b.Txt2V_SN,  &b.Txt2V_SX,  &b.Txt2V_SY,
@@ -620,6 +652,17 @@ TEST(ReportApartTest, EveryColumnOfWideDataAndEveryResultKeepsItsRoom) {
     in.Boxes = boxes2;
     ExpectApart(PrintedApart(in));
   }
+}
+
+TEST(ReportApartTest, WhereNoDigitFitsTheShortestRoundingPrints) {
+  MeasuredJob narrow;
+  printing::ReportPage page(narrow, false);
+  page.SetFont({"Arial", 8, false, false});
+  page.FitTMR(10, 12, 0, printing::Cell(-1.234567891e-100));
+  ASSERT_EQ(narrow.items.size(), 1u);
+  EXPECT_EQ(narrow.items[0].text, "-1E-100");
+  EXPECT_EQ(narrow.items[0].font.Size, platform::kLeastPointSize);
+  EXPECT_EQ(narrow.font.Size, 8);
 }
 
 TEST(Report2VTest, TheQuadraticReportHasNoCorrelationAsItsPanelShowsNone) {
