@@ -6,11 +6,11 @@
 #include <QFont>
 #include <QString>
 
+#include "platform/least_point_size.h"
+
 class QLineEdit;
 
 namespace platform {
-
-inline constexpr double kLeastPointSize = 7.0;
 
 // Whether text fits box's contents whole, without scrolling, when drawn in font.
 bool TextFitsBox(const QLineEdit* box, const QFont& font, const QString& text);

@@ -1,4 +1,5 @@
 #include <array>
+#include <span>
 
 #include "numeric/numeric.h"
 #include "printing/report_page.h"
@@ -14,13 +15,18 @@ struct Placed {
   double x;
 };
 
+// The right ends of the table's columns after the row number.
+constexpr double kUngroupedEdges[] = {30, 59, 88, 117, 146, 175};
+constexpr double kGroupedEdges[] = {20, 42, 62, 85, 107, 129, 152, 175};
+
 // The x at which the moment of order k starts: 0, 25, 65, 105, 145.
 double MomentX(int k) { return 40.0 * k - 15.0 * (k > 0 ? 1 : 0); }
 
 // Below the rows: the TOTAL line of the five sums at their columns' right edges, then the
 // line naming them (the sum sign, n·x to the power, its exponent).
-void TotalsAndSums(ReportPage& page, const tables::Results1V& b, const std::array<double, 5>& columns,
-                   const Placed (&exponents)[3], const std::array<double, 5>& signs) {
+void TotalsAndSums(ReportPage& page, const tables::Results1V& b, std::span<const double> edges,
+                   const std::array<double, 5>& columns, const Placed (&exponents)[3],
+                   const std::array<double, 5>& signs) {
   page.L += 0.2;
   page.Step([&] { page.Rule(2.0); });
   page.Step([&] { page.SetBold(true); });
@@ -29,7 +35,7 @@ void TotalsAndSums(ReportPage& page, const tables::Results1V& b, const std::arra
   const std::string* totals[] = {&b.Txt1V_SN, &b.Txt1V_SX, &b.Txt1V_SX2, &b.Txt1V_SX3,
                                  &b.Txt1V_SX4};
   for (size_t i = 0; i < columns.size(); ++i) {
-    page.Step([&] { page.ImpriTMR(columns[i], ty, *totals[i]); });
+    page.Step([&] { page.FitTMR(EdgeBefore(edges, columns[i]), columns[i], ty, *totals[i]); });
   }
 
   page.L += 0.9;
@@ -67,19 +73,16 @@ void UngroupedTable(ReportPage& page, const Report1VInput& in) {
     const double x = t.Data1V_X1[i];
     const double n = t.Data1V_N[i];
     if (IsEmpty(x) || IsEmpty(n)) continue;
-    const double ry = page.Y();
-    page.Step([&] { page.ImpriTML(0, ry, std::to_string(i)); });
-    page.Step([&] { page.ImpriTMR(30, ry, Cell(x)); });
-    page.Step([&] { page.ImpriTMR(59, ry, Cell(n)); });
-    page.Step([&] { page.ImpriTMR(88, ry, Cell(Times(x, n))); });
-    page.Step([&] { page.ImpriTMR(117, ry, Cell(Times(Times(x, x), n))); });
-    page.Step([&] { page.ImpriTMR(146, ry, Cell(Times(Times(Times(x, x), x), n))); });
-    page.Step([&] { page.ImpriTMR(175, ry, Cell(Times(Times(Times(Times(x, x), x), x), n))); });
+    TableRow(page, i, kUngroupedEdges,
+             {[&] { return Cell(x); }, [&] { return Cell(n); }, [&] { return Cell(Times(x, n)); },
+              [&] { return Cell(Times(Times(x, x), n)); },
+              [&] { return Cell(Times(Times(Times(x, x), x), n)); },
+              [&] { return Cell(Times(Times(Times(Times(x, x), x), x), n)); }});
     page.L += 1.0;
     page.Step([&] { page.PageBreakCheck(); });
   }
 
-  TotalsAndSums(page, in.Boxes, {59, 88, 117, 146, 175}, exponents,
+  TotalsAndSums(page, in.Boxes, kUngroupedEdges, {59, 88, 117, 146, 175}, exponents,
                 {54.0, 80.0, 108.0, 137.0, 166.0});
 }
 
@@ -107,23 +110,17 @@ void GroupedTable(ReportPage& page, const Report1VInput& in) {
     const double n = t.Data1V_N[i];
     if (IsEmpty(x1) || IsEmpty(x2) || IsEmpty(n)) continue;
     const double xm = (x1 + x2) / 2;
-    const double ry = page.Y();
-    page.Step([&] { page.ImpriTML(0, ry, std::to_string(i)); });
-    page.Step([&] { page.ImpriTMR(20, ry, Cell(x1)); });
-    page.Step([&] { page.ImpriTMR(42, ry, Cell(x2)); });
-    page.Step([&] { page.ImpriTMR(62, ry, Cell(n)); });
-    page.Step([&] { page.ImpriTMR(85, ry, Cell(xm)); });
-    page.Step([&] { page.ImpriTMR(107, ry, Cell(Times(xm, n))); });
-    page.Step([&] { page.ImpriTMR(129, ry, Cell(Times(Times(xm, xm), n))); });
-    page.Step([&] { page.ImpriTMR(152, ry, Cell(Times(Times(Times(xm, xm), xm), n))); });
-    page.Step([&] {
-      page.ImpriTMR(175, ry, Cell(Times(Times(Times(Times(xm, xm), xm), xm), n)));
-    });
+    TableRow(page, i, kGroupedEdges,
+             {[&] { return Cell(x1); }, [&] { return Cell(x2); }, [&] { return Cell(n); },
+              [&] { return Cell(xm); }, [&] { return Cell(Times(xm, n)); },
+              [&] { return Cell(Times(Times(xm, xm), n)); },
+              [&] { return Cell(Times(Times(Times(xm, xm), xm), n)); },
+              [&] { return Cell(Times(Times(Times(Times(xm, xm), xm), xm), n)); }});
     page.L += 1.0;
     page.Step([&] { page.PageBreakCheck(); });
   }
 
-  TotalsAndSums(page, in.Boxes, {62, 107, 129, 152, 175}, exponents,
+  TotalsAndSums(page, in.Boxes, kGroupedEdges, {62, 107, 129, 152, 175}, exponents,
                 {57.0, 99.0, 120.0, 143.0, 166.0});
 }
 
@@ -137,6 +134,11 @@ void Headings(ReportPage& page, std::initializer_list<Placed> headings) {
 
 void Left(ReportPage& page, double x, double y, const std::string& text) {
   page.Step([&] { page.ImpriTML(x, y, text); });
+}
+
+// A result value at x, clear of the label that starts at next.
+void Value(ReportPage& page, double x, double next, double y, const PrintedNumber& value) {
+  page.Step([&] { page.FitTML(x, next, y, value); });
 }
 
 void SectionEnd(ReportPage& page) {
@@ -154,7 +156,8 @@ void Moments(ReportPage& page, const Report1VInput& in, int16_t about) {
   for (int16_t k = 0; k <= 4; ++k) {
     page.Step([&] {
       const std::string value = in.Moment ? in.Moment(k, about) : std::string();
-      page.ImpriTML(MomentX(k) + (mean ? 9.8 : 8.9), y, value);
+      const double next = k < 4 ? MomentX(k + 1) : kRuleLength;
+      page.FitTML(MomentX(k) + (mean ? 9.8 : 8.9), next, y, value);
     });
   }
   page.Step([&] { page.SetSize(7); });
@@ -168,9 +171,9 @@ void Results(ReportPage& page, const Report1VInput& in) {
 
   Headings(page, {{"Mean", 0}, {"Median", 50}, {"Mode", 100}});
   double y = page.Y();
-  Left(page, 6.3, y, b.Txt1V_MX);
-  Left(page, 59.4, y, b.Txt1V_ME);
-  Left(page, 109.5, y, b.Txt1V_MO);
+  Value(page, 6.3, 50, y, b.Txt1V_MX);
+  Value(page, 59.4, 100, y, b.Txt1V_ME);
+  Value(page, 109.5, kRuleLength, y, b.Txt1V_MO);
   page.Step([&] { page.SetFont(kCaptionFont); });
   Left(page, 0, y - 0.4, "x =");
   page.Step([&] { page.Bar(kLeftMargin, y + kTopMargin + 0.5, 1.7); });
@@ -180,9 +183,9 @@ void Results(ReportPage& page, const Report1VInput& in) {
 
   Headings(page, {{"Standard deviation", 0}, {"Variance", 50}, {"Coefficient of variation", 100}});
   y = page.Y();
-  Left(page, 6.0, y, b.Txt1V_DX);
-  Left(page, 57.0, y, b.Txt1V_VX);
-  Left(page, 109.4, y, b.Txt1V_CV);
+  Value(page, 6.0, 50, y, b.Txt1V_DX);
+  Value(page, 57.0, 100, y, b.Txt1V_VX);
+  Value(page, 109.4, kRuleLength, y, b.Txt1V_CV);
   page.Step([&] { page.SetFont(kCaptionFont); });
   Left(page, 0, y - 0.4, "s = ");
   Left(page, 50, y - 0.4, "s\u00b2 = ");
@@ -191,8 +194,8 @@ void Results(ReportPage& page, const Report1VInput& in) {
 
   Headings(page, {{"Skewness", 0}, {"Kurtosis", 100}});
   y = page.Y();
-  Left(page, 8.4, y, b.Txt1V_AS + "  " + b.Label1_68);
-  Left(page, 108.4, y, b.Txt1V_CU + "  " + b.Label1_69);
+  Value(page, 8.4, 100, y, {"", b.Txt1V_AS, "  " + b.Label1_68});
+  Value(page, 108.4, kRuleLength, y, {"", b.Txt1V_CU, "  " + b.Label1_69});
   page.Step([&] { page.SetSize(7); });
   Left(page, 2.2, y + 1.8, "1");
   Left(page, 102.2, y + 1.8, "2");

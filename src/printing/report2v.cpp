@@ -5,6 +5,7 @@
 #include "platform/ui.h"
 #include "printing/report_page.h"
 #include "printing/reports.h"
+#include "tables/model_captions.h"
 
 namespace printing {
 namespace {
@@ -31,6 +32,8 @@ std::array<std::string, 5> ProductCaptions(Sides s) {
 }
 
 constexpr double kProductX[5] = {85, 107, 129, 152, 175};
+// The right ends of the table's columns after the row number.
+constexpr double kEdges[] = {20, 42, 62, 85, 107, 129, 152, 175};
 
 void Captions(ReportPage& page, Sides s, double y) {
   const std::array<std::string, 5> captions = ProductCaptions(s);
@@ -67,16 +70,12 @@ void Table(ReportPage& page, const Report2VInput& in, Sides s) {
     if ((s.logX && x <= 0) || (s.logY && yv <= 0)) continue;
     const double X = s.logX ? Ln(x) : x;
     const double Y = s.logY ? Ln(yv) : yv;
-    const double ry = page.Y();
-    page.ImpriTML(0, ry, std::to_string(i));
-    page.ImpriTMR(20, ry, Cell(x));
-    page.ImpriTMR(42, ry, Cell(yv));
-    page.ImpriTMR(62, ry, Cell(n));
-    page.ImpriTMR(85, ry, Cell(Times(X, n)));
-    page.ImpriTMR(107, ry, Cell(Times(Y, n)));
-    page.ImpriTMR(129, ry, Cell(Times(Times(X, X), n)));
-    page.ImpriTMR(152, ry, Cell(Times(Times(Y, Y), n)));
-    page.ImpriTMR(175, ry, Cell(Times(Times(X, Y), n)));
+    TableRow(page, i, kEdges,
+             {[&] { return Cell(x); }, [&] { return Cell(yv); }, [&] { return Cell(n); },
+              [&] { return Cell(Times(X, n)); }, [&] { return Cell(Times(Y, n)); },
+              [&] { return Cell(Times(Times(X, X), n)); },
+              [&] { return Cell(Times(Times(Y, Y), n)); },
+              [&] { return Cell(Times(Times(X, Y), n)); }});
     page.L += 1.0;
     page.PageBreakCheck();
   }
@@ -87,12 +86,10 @@ void Table(ReportPage& page, const Report2VInput& in, Sides s) {
   const tables::Results2V& b = in.Boxes;
   y = page.Y();
   page.ImpriTML(0, y, "TOTAL");
-  page.ImpriTMR(62, y, b.Txt2V_SN);
-  page.ImpriTMR(85, y, b.Txt2V_SX);
-  page.ImpriTMR(107, y, b.Txt2V_SY);
-  page.ImpriTMR(129, y, b.Txt2V_SX2);
-  page.ImpriTMR(152, y, b.Txt2V_SY2);
-  page.ImpriTMR(175, y, b.Txt2V_SXY);
+  const std::pair<double, const std::string*> totals[] = {
+      {62, &b.Txt2V_SN},  {85, &b.Txt2V_SX},   {107, &b.Txt2V_SY},
+      {129, &b.Txt2V_SX2}, {152, &b.Txt2V_SY2}, {175, &b.Txt2V_SXY}};
+  for (const auto& [x, text] : totals) page.FitTMR(EdgeBefore(kEdges, x), x, y, *text);
 
   page.L += 0.9;
   page.PageBreakCheck();
@@ -140,9 +137,9 @@ void Results(ReportPage& page, const Report2VInput& in, Sides s, int16_t m) {
   for (const Side& side : sides) {
     const double shift = side.log ? 2.5 : 0.0;
     const double y = side.line * kLinePitch;
-    page.ImpriTML(4.0 + shift, y, "= " + *side.mean);
-    page.ImpriTML(54.0 + shift, y, "= " + *side.deviation);
-    page.ImpriTML(104.5 + shift, y, "= " + *side.variance);
+    page.FitTML(4.0 + shift, 50, y, {"= ", *side.mean});
+    page.FitTML(54.0 + shift, 100, y, {"= ", *side.deviation});
+    page.FitTML(104.5 + shift, kRuleLength, y, {"= ", *side.variance});
   }
   page.SetFont(kCaptionFont);
   for (const Side& side : sides) {
@@ -165,21 +162,22 @@ void Results(ReportPage& page, const Report2VInput& in, Sides s, int16_t m) {
     page.ImpriTML(102, y, side.name);
   }
 
-  // Covariance and correlation.
+  // Covariance and, where the panel shows it, correlation: the quadratic model has none.
+  const bool correlation = tables::CargarImagenes2v(m).correlationShown;
   page.L += 2.6;
   page.PageBreakCheck();
   page.SetFont(kResultFont);
   double y = page.Y();
   page.ImpriTML(0, y, "Covariance");
-  page.ImpriTML(100, y, "Coefficient of correlation");
+  if (correlation) page.ImpriTML(100, y, "Coefficient of correlation");
   page.L += 0.9;
   y = page.Y();
   const double covX = m == 3 ? 11 : (m == 1 || m == 2) ? 9 : 7;
-  page.ImpriTML(covX, y, "= " + b.Txt2V_COV);
-  page.ImpriTML(103, y, "= " + b.Txt2V_R);
+  page.FitTML(covX, 100, y, {"= ", b.Txt2V_COV});
+  if (correlation) page.FitTML(103, kRuleLength, y, {"= ", b.Txt2V_R});
   page.SetFont(kCaptionFont);
   page.ImpriTML(0, y - 0.4, "s");
-  page.ImpriTML(100, y - 0.4, "r");
+  if (correlation) page.ImpriTML(100, y - 0.4, "r");
   page.SetSize(7);
   if (m == 1 || m == 2 || m == 3) {
     page.ImpriTML(2, y + 2.0, m == 1 ? "y lnx" : m == 2 ? "x lny" : "lnx lny");
@@ -193,7 +191,7 @@ void Results(ReportPage& page, const Report2VInput& in, Sides s, int16_t m) {
   page.SetFont(kCurveHeadingFont);
   page.ImpriTML(0, page.Y(), in.Label1_44);
   page.L += 1.0;
-  page.ImpriTML(0, page.Y(), b.Txt2V_CUR);
+  page.FitTML(0, kRuleLength, page.Y(), b.Txt2V_CUR);
 }
 
 }  // namespace

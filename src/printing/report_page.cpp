@@ -1,10 +1,57 @@
 #include "printing/report_page.h"
 
+#include <charconv>
 #include <cmath>
+#include <vector>
 
 #include "numeric/numeric.h"
+#include "platform/least_point_size.h"
 
 namespace printing {
+namespace {
+
+constexpr double kSizeStep = 0.25;  // points: a text shrinks by quarter points, as on screen
+// Millimetres of ascent per point of size of the fitted texts' font, Arial (0.905 em), by
+// which a smaller text moves down to stand on its line's baseline.
+constexpr double kAscentPerPoint = 0.905 * 25.4 / 72;
+
+// The value of a number's text, when the whole text is one number.
+std::optional<double> ValueOf(const std::string& text) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// d.ddE+xx for the number a rounded text stands for, with no digit more than it has.
+std::string ExponentForm(const std::string& rounded) {
+  const std::optional<double> value = ValueOf(rounded);
+  if (!value) return rounded;
+  char buffer[32];
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::scientific);
+  std::string text(buffer, written.ptr);
+  const size_t e = text.find('e');
+  if (e != std::string::npos) text[e] = 'E';
+  return text;
+}
+
+// The texts a number takes where its digits do not all fit, most digits first: rounded
+// half up to 10 significant digits down to 1, each plainly and in exponent form.
+std::vector<std::string> Roundings(double value) {
+  std::vector<std::string> texts;
+  for (int digits = 10; digits >= 1; --digits) {
+    const std::string plain = FormatoCifras(value, digits);
+    texts.push_back(plain);
+    texts.push_back(ExponentForm(plain));
+  }
+  return texts;
+}
+
+}  // namespace
 
 ReportPage::ReportPage(platform::PrintJob& job, bool resumeOnError)
     : job_(job), resume_(resumeOnError) {}
@@ -41,6 +88,58 @@ void ReportPage::ImpriTMR(double x, double y, const std::string& s) {
   const float px = static_cast<float>(x + kLeftMargin - width);
   const float py = static_cast<float>(y + kTopMargin);
   job_.Text(px, py, s);
+}
+
+double ReportPage::Width(const std::string& s) { return job_.TextWidth(s); }
+
+std::string ReportPage::Fitted(const PrintedNumber& s, double room) {
+  const std::string whole = s.before + s.text + s.after;
+  if (job_.TextWidth(whole) <= room) return whole;
+  // The quarter points below the font's own size, down to the least the screen shows.
+  for (double size = std::ceil(font_.Size / kSizeStep) * kSizeStep - kSizeStep;
+       size >= platform::kLeastPointSize; size -= kSizeStep) {
+    SetSize(size);
+    if (job_.TextWidth(whole) <= room) return whole;
+  }
+  // Even the least size cannot hold it: fewer digits, never a number cut or run together.
+  const std::optional<double> value = s.value ? s.value : ValueOf(s.text);
+  if (!value) return whole;
+  std::string shortest = whole;
+  for (const std::string& rounded : Roundings(*value)) {
+    std::string text = s.before + rounded + s.after;
+    if (job_.TextWidth(text) <= room) return text;
+    if (text.size() < shortest.size()) shortest = std::move(text);
+  }
+  return shortest;
+}
+
+void ReportPage::PlaceFitted(const PrintedNumber& s, double room,
+                             const std::function<void(const std::string&, double)>& place) {
+  const PrintFont design = font_;
+  try {
+    const std::string text = Fitted(s, room);
+    place(text, (design.Size - font_.Size) * kAscentPerPoint);
+  } catch (...) {
+    // A failed text must not leave its smaller size to the texts after it.
+    if (font_ != design) {
+      try {
+        SetFont(design);
+      } catch (const platform::PrinterError&) {
+      }
+    }
+    throw;
+  }
+  if (font_ != design) SetFont(design);
+}
+
+void ReportPage::FitTML(double x, double next, double y, const PrintedNumber& s) {
+  PlaceFitted(s, next - kTextGap - x,
+              [&](const std::string& text, double lower) { ImpriTML(x, y + lower, text); });
+}
+
+void ReportPage::FitTMR(double previous, double x, double y, const PrintedNumber& s) {
+  PlaceFitted(s, x - previous - kTextGap,
+              [&](const std::string& text, double lower) { ImpriTMR(x, y + lower, text); });
 }
 
 void ReportPage::SetLineThickness() {
@@ -104,9 +203,34 @@ void PrintReport(platform::PrinterService& printers, bool resumeOnError, const s
   }
 }
 
-std::string Cell(double value) {
+void TableRow(ReportPage& page, int32_t index, std::span<const double> edges,
+              const std::vector<std::function<PrintedNumber()>>& cells) {
+  const double y = page.Y();
+  const std::string number = std::to_string(index);
+  double previous = 0;
+  page.Step([&] {
+    page.ImpriTML(0, y, number);
+    previous = page.Width(number);
+  });
+  for (size_t c = 0; c < cells.size(); ++c) {
+    page.Step([&] { page.FitTMR(previous, edges[c], y, cells[c]()); });
+    previous = edges[c];
+  }
+}
+
+double EdgeBefore(std::span<const double> edges, double x) {
+  double before = 0;
+  for (double edge : edges) {
+    if (edge < x) before = edge;
+  }
+  return before;
+}
+
+PrintedNumber Cell(double value) {
   if (!std::isfinite(value)) throw platform::PrinterError(kOverflowErrorNumber, "Overflow");
-  return FormatoCifras(value, 10);
+  PrintedNumber cell(FormatoCifras(value, 10));
+  cell.value = value;
+  return cell;
 }
 
 double Times(double a, double b) {

@@ -4,7 +4,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/printers.h"
 
@@ -25,6 +29,22 @@ inline constexpr double kLeftMargin = 10.0;
 inline constexpr double kTopMargin = 5.0;
 inline constexpr double kRuleLength = 175.0;
 inline constexpr double kLineThickness = 0.2;  // mm, for rules and overbars
+// The least room between a text and its neighbour on the line: texts never run together.
+inline constexpr double kTextGap = 1.5;  // mm, two blanks of the 8-point cells
+
+// A number as a report prints it, with the texts that share its place ("= " before a
+// result, the class word after the skewness).
+struct PrintedNumber {
+  // A box's text stands for its number as it is.
+  PrintedNumber(std::string number) : text(std::move(number)) {}
+  PrintedNumber(std::string lead, std::string number, std::string trail = "")
+      : before(std::move(lead)), text(std::move(number)), after(std::move(trail)) {}
+
+  std::string before;
+  std::string text;  // the number: the report's own 10 digits, or a box's text as it stands
+  std::string after;
+  std::optional<double> value;  // the number itself, where the report computed it
+};
 
 // One run of a report on one document. The line counter L is the report's own.
 class ReportPage {
@@ -51,6 +71,18 @@ class ReportPage {
   // Right-aligned text: its right edge (trailing blanks included) at report x.
   void ImpriTMR(double x, double y, const std::string& s);
 
+  // The same, for a text that must keep kTextGap from its neighbours: left-aligned at x
+  // before the text that starts at next, or right-aligned at x after the one that ends at
+  // previous. A text too wide for that room prints smaller, in quarter points down to
+  // platform::kLeastPointSize, and past that its number is rounded to the significant
+  // digits that fit (in exponent form where that is shorter), on the same baseline. The
+  // font in force stays.
+  void FitTML(double x, double next, double y, const PrintedNumber& s);
+  void FitTMR(double previous, double x, double y, const PrintedNumber& s);
+
+  // Width in millimetres of s in the font in force.
+  double Width(const std::string& s);
+
   // The 0.2 mm line width in printer pixels; set once, after the title.
   void SetLineThickness();
   // A 175 mm rule at page y = L * 6 + 5 - lift.
@@ -73,6 +105,13 @@ class ReportPage {
   int LineWidth() const { return lineWidth_; }
 
  private:
+  // s as it fits room at the font in force, which it may leave smaller.
+  std::string Fitted(const PrintedNumber& s, double room);
+  // Prints through place the text that fits room, lowered by how much less its smaller
+  // size rises above the baseline, then puts the font in force back.
+  void PlaceFitted(const PrintedNumber& s, double room,
+                   const std::function<void(const std::string&, double lower)>& place);
+
   platform::PrintJob& job_;
   bool resume_;
   PrintFont font_;
@@ -86,9 +125,20 @@ class ReportPage {
 void PrintReport(platform::PrinterService& printers, bool resumeOnError, const std::string& title,
                  const std::function<void(ReportPage&)>& body);
 
-// The text of a number the report computes itself: 10 significant digits. A value out of
+// One table row on line L: the row number left-aligned at 0, then each cell right-aligned
+// at the end of its column (edges, rising, one for each cell) and clear of what ends
+// before it. A cell is
+// computed in its own step, so that the one-variable report leaves out only a cell that
+// fails.
+void TableRow(ReportPage& page, int32_t index, std::span<const double> edges,
+              const std::vector<std::function<PrintedNumber()>>& cells);
+
+// The end of the column before the one that ends at x (0 for the first).
+double EdgeBefore(std::span<const double> edges, double x);
+
+// A number the report computes itself, printed with 10 significant digits. A value out of
 // the range of a Double is a run-time error (PrinterError 6, "Overflow").
-std::string Cell(double value);
+PrintedNumber Cell(double value);
 // A product formed by the report; out of range it is the same run-time error.
 double Times(double a, double b);
 

@@ -2,8 +2,10 @@
 // printer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 
 #include "graph/recording_surface.h"
 #include "printing/graph_print.h"
@@ -12,6 +14,9 @@
 #include "support/fake_printers.h"
 #include "support/reference_rows.h"
 #include "support/scripted_ui.h"
+#include "platform/least_point_size.h"
+#include "tables/statistics1v.h"
+#include "tables/statistics2v.h"
 
 namespace {
 
@@ -119,13 +124,25 @@ RecordedJob Printed(const tables::Table2V& table, Report2VInput in = {}) {
   return printers.jobs.at(0);
 }
 
+// Rows 1, 2, ... of a table's three columns.
+void Fill(const std::array<std::vector<double>*, 3>& columns,
+          const std::vector<std::array<double, 3>>& rows) {
+  for (size_t i = 0; i < rows.size(); ++i) {
+    for (size_t c = 0; c < 3; ++c) (*columns[c])[i + 1] = rows[i][c];
+  }
+}
+
 tables::Table2V Table2V(int16_t model, const std::vector<std::array<double, 3>>& rows) {
   tables::Table2V table;
   table.RegType2V = model;
-  for (size_t i = 0; i < rows.size(); ++i) {
-    table.Data2V_X[i + 1] = rows[i][0], table.Data2V_Y[i + 1] = rows[i][1];
-    table.Data2V_N[i + 1] = rows[i][2];
-  }
+  Fill({&table.Data2V_X, &table.Data2V_Y, &table.Data2V_N}, rows);
+  return table;
+}
+
+tables::Table1V Table1V(int16_t kind, const std::vector<std::array<double, 3>>& rows) {
+  tables::Table1V table;
+  table.DataType1V = kind;
+  Fill({&table.Data1V_X1, &table.Data1V_X2, &table.Data1V_N}, rows);
   return table;
 }
 
@@ -148,13 +165,7 @@ TEST(Report1VTest, RowsOfCompleteCellsKeepTheirNumbersAndShowTheirPowers) {
       {0, {{1e100, NoValue, 1}}, {{"1", "1E+100", "1", "1E+100", "1E+200", "1E+300"}}},
   };
   for (const Case& c : cases) {
-    tables::Table1V table;
-    table.DataType1V = c.kind;
-    for (size_t i = 0; i < c.rows.size(); ++i) {
-      table.Data1V_X1[i + 1] = c.rows[i][0];
-      table.Data1V_X2[i + 1] = c.rows[i][1];
-      table.Data1V_N[i + 1] = c.rows[i][2];
-    }
+    const tables::Table1V table = Table1V(c.kind, c.rows);
     const RecordedJob job = Printed(Input1V(table));
     EXPECT_TRUE(job.ended && !job.aborted);
     // The first row on line 2.7 (21.2 mm), one line each, then TOTAL 0.2 line lower.
@@ -216,7 +227,8 @@ TEST(ReportTest, ResultsOfEmptyTablesSitOnTheirLinesAndNoPrinterPrintsNothing) {
   tables::Table1V table;
   Report1VInput in = Input1V(table);
   in.Boxes.Txt1V_MX = "mx", in.Boxes.Txt1V_DX = "dx", in.Boxes.Txt1V_CU = "cu";
-  in.Boxes.Label1_69 = "Mesokurtic";
+  in.Boxes.Txt1V_ME = "me", in.Boxes.Txt1V_MO = "mo", in.Boxes.Txt1V_VX = "vx";
+  in.Boxes.Txt1V_CV = "cv", in.Boxes.Label1_69 = "Mesokurtic";
   const tables::Table2V table2 = Table2V(3, {});
   Report2VInput in2;
   in2.Table = &table2;
@@ -226,6 +238,7 @@ TEST(ReportTest, ResultsOfEmptyTablesSitOnTheirLinesAndNoPrinterPrintsNothing) {
   const RecordedJob job = Printed(in), job2 = Printed(table2, in2);
   ExpectPlaced(job, "1V");
   ExpectPlaced(job2, "2V");
+  EXPECT_EQ(job.Find("S", 5), nullptr);  // five sum signs, no more
 
   ScriptedUi ui;  // any message fails the test
   FakePrinters none;
@@ -271,6 +284,406 @@ TEST(Report2VTest, ARunTimeErrorStopsTheReportDropsTheDocumentAndSaysWhy) {
   const RecordedJob job = Printed(Table2V(0, {{1, 1, 1}, {1e200, 1, 1}}));
   EXPECT_TRUE(job.aborted && !job.ended);
   EXPECT_EQ(job.Find("Covariance"), nullptr);
+}
+
+// --- Texts that never run together -----------------------------------------------------
+
+// Advance widths in 1/2048 em of the characters " " to "~", then of "²", "·" and "Σ" (which
+// the Symbol font's "S" stands for), as the hmtx tables of Liberation Sans and Serif give
+// them: the metric twins of Arial and Times New Roman that the program prints with.
+struct Face {
+  std::array<int, 95> ascii;
+  int sup2, middot, sigma;
+};
+const Face kSans = {{569, 569, 727, 1139, 1139, 1821, 1366, 391, 682, 682, 797, 1196, 569, 682,
+    569, 569, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 569, 569, 1196, 1196,
+    1196, 1139, 2079, 1366, 1366, 1479, 1479, 1366, 1251, 1593, 1479, 569, 1024, 1366, 1139, 1706,
+    1479, 1593, 1366, 1593, 1479, 1366, 1251, 1479, 1366, 1933, 1366, 1366, 1251, 569, 569, 569,
+    961, 1139, 682, 1139, 1139, 1024, 1139, 1139, 569, 1139, 1139, 455, 455, 1024, 455, 1706, 1139,
+    1139, 1139, 1139, 682, 1024, 569, 1139, 1024, 1479, 1024, 1024, 1024, 684, 532, 684, 1196},
+    682, 682, 1266};
+const Face kSansBold = {{569, 682, 971, 1139, 1139, 1821, 1479, 487, 682, 682, 797, 1196, 569,
+    682, 569, 569, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 682, 682, 1196,
+    1196, 1196, 1251, 1997, 1479, 1479, 1479, 1479, 1366, 1251, 1593, 1479, 569, 1139, 1479, 1251,
+    1706, 1479, 1593, 1366, 1593, 1479, 1366, 1251, 1479, 1366, 1933, 1366, 1366, 1251, 682, 569,
+    682, 1196, 1139, 682, 1139, 1251, 1139, 1251, 1139, 682, 1251, 1251, 569, 569, 1139, 569, 1821,
+    1251, 1251, 1251, 1251, 797, 1139, 682, 1251, 1139, 1593, 1139, 1139, 1024, 797, 573, 797,
+    1196}, 682, 682, 1229};
+const Face kSerif = {{512, 682, 836, 1024, 1024, 1706, 1593, 369, 682, 682, 1024, 1155, 512, 682,
+    512, 569, 1024, 1024, 1024, 1024, 1024, 1024, 1024, 1024, 1024, 1024, 569, 569, 1155, 1155,
+    1155, 909, 1886, 1479, 1366, 1366, 1479, 1251, 1139, 1479, 1479, 682, 797, 1479, 1251, 1821,
+    1479, 1479, 1139, 1479, 1366, 1139, 1251, 1479, 1479, 1933, 1479, 1479, 1251, 682, 569, 682,
+    961, 1024, 682, 909, 1024, 909, 1024, 909, 682, 1024, 1024, 569, 569, 1024, 569, 1593, 1024,
+    1024, 1024, 1024, 682, 797, 569, 1024, 1024, 1479, 1024, 1024, 909, 983, 410, 983, 1108},
+    614, 682, 1192};
+const Face kSerifItalic = {{512, 682, 860, 1024, 1024, 1706, 1593, 438, 682, 682, 1024, 1382,
+    512, 682, 512, 569, 1024, 1024, 1024, 1024, 1024, 1024, 1024, 1024, 1024, 1024, 682, 682,
+    1382, 1382, 1382, 1024, 1884, 1251, 1251, 1366, 1479, 1251, 1251, 1479, 1479, 682, 909, 1366,
+    1139, 1706, 1366, 1479, 1251, 1479, 1251, 1024, 1139, 1479, 1251, 1706, 1251, 1139, 1139, 797,
+    569, 797, 864, 1024, 682, 1024, 1024, 909, 1024, 909, 569, 1024, 1024, 569, 569, 909, 569, 1479,
+    1024, 1024, 1024, 1024, 797, 797, 569, 1024, 909, 1366, 909, 909, 797, 819, 563, 819, 1108},
+    614, 512, 1217};
+
+// Millimetres of s in font f, as the printer measures it.
+double PrintedWidth(const platform::PrintFont& f, const std::string& s) {
+  const bool sans = f.Name == "Arial";
+  EXPECT_TRUE(sans || f.Name == "Times New Roman" || f.Name == "Symbol") << f.Name;
+  const Face& face = sans ? (f.Bold ? kSansBold : kSans) : (f.Italic ? kSerifItalic : kSerif);
+  double units = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c >= 32 && c < 127) {
+      units += f.Name == "Symbol" && c == 'S' ? face.sigma : face.ascii[c - 32];
+    } else if (s.compare(i, 2, "\u00b2") == 0 || s.compare(i, 2, "\u00b7") == 0) {
+      units += s[i + 1] == '\xb2' ? face.sup2 : face.middot;
+      ++i;
+    } else {
+      ADD_FAILURE() << "no width for a character of " << s;
+    }
+  }
+  return units / 2048 * f.Size * 25.4 / 72;
+}
+
+// A document that measures its texts as the printer does, and fails to print one text.
+class MeasuredJob : public RecordedJob {
+ public:
+  std::string failing;
+  double TextWidth(const std::string& s) override { return PrintedWidth(font, s); }
+  void Text(double x, double y, const std::string& s) override {
+    if (s == failing) throw platform::PrinterError(platform::kPrinterErrorNumber, "Printer error");
+    RecordedJob::Text(x, y, s);
+  }
+};
+
+class MeasuredPrinters : public FakePrinters {
+ public:
+  MeasuredPrinters() : FakePrinters({"P"}, "P") {}
+  std::string failing;
+  std::unique_ptr<platform::PrintJob> StartJob(platform::Orientation) override {
+    auto job = std::make_unique<MeasuredJob>();
+    job->failing = failing;
+    job->archive = &jobs;
+    return job;
+  }
+};
+
+// The ink of one word of a printed text: across, from its first letter to its last; down,
+// from the height of a capital or a digit above the baseline (0.73 em; the baseline lies
+// 0.9 em below the text's top) to the depth of a "g" below it (0.21 em). A "²" is a word of
+// its own, as high as its ink: 0.26 to 0.66 em above the baseline.
+struct Word {
+  size_t item;
+  int page;
+  double left, right, top, bottom;
+  std::string text;
+};
+
+std::vector<Word> Words(const RecordedJob& job) {
+  const std::string squared = "\u00b2";
+  std::vector<Word> words;
+  for (size_t i = 0; i < job.items.size(); ++i) {
+    const DrawnItem& item = job.items[i];
+    if (item.kind != DrawnItem::Text) continue;
+    const std::string& s = item.text;
+    const double em = item.font.Size * 25.4 / 72;
+    const auto add = [&](size_t start, size_t end, double top, double bottom) {
+      words.push_back({i, item.page, item.x + PrintedWidth(item.font, s.substr(0, start)),
+                       item.x + PrintedWidth(item.font, s.substr(0, end)), top, bottom,
+                       s.substr(start, end - start)});
+    };
+    for (size_t start = s.find_first_not_of(' '); start != std::string::npos;) {
+      const size_t end = std::min(s.find(' ', start), s.size());
+      for (size_t from = start; from < end;) {
+        const size_t sup = std::min(s.find(squared, from), end);
+        if (sup > from) add(from, sup, item.y + 0.17 * em, item.y + 1.11 * em);
+        if (sup == end) break;
+        add(sup, sup + squared.size(), item.y + 0.24 * em, item.y + 0.64 * em);
+        from = sup + squared.size();
+      }
+      start = s.find_first_not_of(' ', end);
+    }
+  }
+  return words;
+}
+
+// Words of two texts that share a stretch of line and overlap or stand closer than 0.1 mm.
+std::vector<std::string> Collisions(const RecordedJob& job) {
+  const std::vector<Word> words = Words(job);
+  std::vector<std::string> found;
+  for (size_t a = 0; a < words.size(); ++a) {
+    for (size_t b = a + 1; b < words.size(); ++b) {
+      const Word& u = words[a];
+      const Word& v = words[b];
+      if (u.item == v.item || u.page != v.page) continue;
+      if (u.top >= v.bottom || v.top >= u.bottom) continue;
+      if (u.right + 0.1 > v.left && v.right + 0.1 > u.left) {
+        found.push_back("\"" + u.text + "\" and \"" + v.text + "\" on page " +
+                        std::to_string(u.page));
+      }
+    }
+  }
+  return found;
+}
+
+// Every text whole and apart: none smaller than the least size the screen shows, none
+// touching another.
+void ExpectApart(const RecordedJob& job) {
+  EXPECT_TRUE(job.ended);
+  for (const DrawnItem& item : job.items) {
+    if (item.kind == DrawnItem::Text) {
+      EXPECT_GE(item.font.Size, platform::kLeastPointSize) << item.text;
+    }
+  }
+  const std::vector<std::string> collisions = Collisions(job);
+  EXPECT_TRUE(collisions.empty()) << collisions.size() << " collisions, the first "
+                                  << collisions.front();
+}
+
+// The texts printed on the first page within a millimetre below the top of line L (a
+// smaller text stands lower, on the line's baseline), from left to right.
+std::vector<const DrawnItem*> OnLine(const RecordedJob& job, double L) {
+  std::vector<const DrawnItem*> out;
+  for (const DrawnItem& item : job.items) {
+    const double below = item.y - LineY(L);
+    if (item.kind == DrawnItem::Text && item.page == 1 && below > -1e-4 && below < 1) {
+      out.push_back(&item);
+    }
+  }
+  std::sort(out.begin(), out.end(), [](auto* a, auto* b) { return a->x < b->x; });
+  return out;
+}
+
+// The cells of line L end at the columns' ends (report x), after the row number.
+void ExpectColumnEnds(const RecordedJob& job, double L, const std::vector<double>& ends) {
+  const std::vector<const DrawnItem*> row = OnLine(job, L);
+  ASSERT_EQ(row.size(), ends.size() + 1);
+  for (size_t c = 0; c < ends.size(); ++c) {
+    const DrawnItem& cell = *row[c + 1];
+    EXPECT_NEAR(cell.x + PrintedWidth(cell.font, cell.text), 10 + ends[c], 1e-3) << cell.text;
+  }
+}
+
+// text is value rounded half up to the significant digits it shows, 10 at most.
+void ExpectRounding(const std::string& text, double value) {
+  const size_t e = text.find('E');
+  std::string digits;
+  for (char c : text.substr(0, e)) {
+    if (c >= '0' && c <= '9') digits += c;
+  }
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+  digits.erase(digits.find_last_not_of('0') + 1);
+  const double shown = std::stod(text);
+  if (value == 0) {
+    EXPECT_EQ(shown, 0) << text;
+    return;
+  }
+  ASSERT_FALSE(digits.empty()) << text;
+  EXPECT_LE(digits.size(), 10u) << text;
+  const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(shown))) -
+                                         static_cast<double>(digits.size()) + 1);
+  EXPECT_LE(std::fabs(shown - value), unit * (0.5 + 1e-9)) << text << " for " << value;
+}
+
+RecordedJob PrintedApart(const Report1VInput& in, const std::string& failing = "") {
+  MeasuredPrinters printers;
+  printers.failing = failing;
+  printing::Imprimir1VAR(printers, in);
+  return printers.jobs.at(0);
+}
+
+RecordedJob PrintedApart(const Report2VInput& in) {
+  MeasuredPrinters printers;
+  printing::Imprimir2VAR(printers, in);
+  return printers.jobs.at(0);
+}
+
+// A report of the table with the results its panel shows.
+Report1VInput Computed(const tables::Table1V& table, tables::Stats1V& stats) {
+  Report1VInput in;
+  in.Table = &table;
+  in.LblESTAD1 = tables::LblESTAD1_Caption(table.DataType1V);
+  in.Boxes = tables::ProcesarDatos1VAR(table, stats, 0, 0);
+  in.Moment = [&stats](int16_t k, int16_t about) {
+    return tables::CalculaMomento(stats, k, about).Txt1V_MM;
+  };
+  return in;
+}
+
+Report2VInput Computed(const tables::Table2V& table) {
+  Report2VInput in;
+  in.Table = &table;
+  in.LblESTAD2 = tables::LblESTAD2_Caption(table.RegType2V);
+  in.Label1_44 = tables::Label1_44_Caption(table.RegType2V);
+  tables::Stats2V stats;
+  in.Boxes = tables::ProcesarDatos2VAR(table, stats);
+  return in;
+}
+
+TEST(ReportApartTest, WideNumbersPrintSmallerAndThenRoundedButNeverTouch) {
+  // Grouped classes whose fourth powers need 15 digits: 37 * 1500^4 = 187312500000000
+  // prints whole, smaller than the cells' 8 points, with room left to its neighbour.
+  tables::Stats1V stats;
+  const tables::Table1V grouped =
+      Table1V(1, {{1000, 2000, 37}, {2000, 3000, 45}, {3000, 4000, 18}});
+  RecordedJob job = PrintedApart(Computed(grouped, stats));
+  ExpectApart(job);
+  const std::vector<double> groupedEnds = {20, 42, 62, 85, 107, 129, 152, 175};
+  ExpectColumnEnds(job, 2.7, groupedEnds);
+  // Fifteen digits of Arial are 15 * 1139/2048 em, 2.9431 mm a point: the 21.5 mm from
+  // 1.5 mm after the column at 152 to 175 hold 7.305 points, so the cell prints at 7.25,
+  // lowered by the 0.75 points of Arial's 0.905 em ascent it lost, onto the line's baseline.
+  const DrawnItem* power = job.Find("187312500000000");
+  ASSERT_NE(power, nullptr);
+  EXPECT_EQ(power->font.Size, 7.25);
+  EXPECT_NEAR(power->y, LineY(2.7) + 0.75 * 0.905 * 25.4 / 72, 1e-4);
+  // Its neighbour 37 * 1500^3 fits its column and keeps the cells' size and line.
+  const DrawnItem* cube = job.Find("124875000000");
+  ASSERT_NE(cube, nullptr);
+  EXPECT_EQ(cube->font.Size, 8);
+  EXPECT_NEAR(cube->y, LineY(2.7), 1e-4);
+  // A smaller cell that fails to print leaves the cells' size to the rows after it.
+  job = PrintedApart(Computed(grouped, stats), "187312500000000");
+  EXPECT_EQ(job.Find("187312500000000"), nullptr);
+  ASSERT_FALSE(OnLine(job, 3.7).empty());
+  EXPECT_EQ(OnLine(job, 3.7)[0]->font.Size, 8);
+
+  // 12-digit data. Ungrouped, the third moment about the mean, -2.15959370478E+32 (mpmath,
+  // 40 digits), needs all the room before the label of the fourth; grouped, the first
+  // class's lower bound all the room after its row number.
+  const tables::Table1V twelve[] = {
+      Table1V(0, {{123456789012, NoValue, 1}, {234567890123, NoValue, 3},
+                  {345678901234, NoValue, 3}}),
+      Table1V(1, {{-123456789012.5, -23456789012.25, 3}, {-23456789012.25, 76543210987.75, 1},
+                  {76543210987.75, 176543210987.125, 2}})};
+  for (const tables::Table1V& table : twelve) {
+    tables::Stats1V twelveStats;
+    job = PrintedApart(Computed(table, twelveStats));
+    ExpectApart(job);
+    if (table.DataType1V == 1) continue;
+    ExpectColumnEnds(job, 2.7, {30, 59, 88, 117, 146, 175});
+    const auto m3 = std::find_if(job.items.begin(), job.items.end(), [](const DrawnItem& item) {
+      return item.text.rfind("-2.15959", 0) == 0;
+    });
+    ASSERT_NE(m3, job.items.end());
+    ExpectRounding(m3->text, -2.15959370478e32);
+  }
+
+  // The two-variable table of seven-digit data, under every model.
+  for (int16_t model = 0; model <= 4; ++model) {
+    SCOPED_TRACE(model);
+    const tables::Table2V table = Table2V(model, {{1234567.5, 3456789.125, 10},
+                                                  {2345678.25, 4567890.5, 10},
+                                                  {3456789, 5678901.75, 10}});
+    const Report2VInput in = Computed(table);
+    job = PrintedApart(in);
+    ExpectApart(job);
+    // The TOTAL row's sums stand apart, each the panel's number, whole or rounded.
+    ExpectColumnEnds(job, 2.7, groupedEnds);
+    const std::vector<const DrawnItem*> total = OnLine(job, 2.7 + 3 + 0.2);
+    const tables::Results2V& b = in.Boxes;
+    const std::string* sums[] = {&b.Txt2V_SN,  &b.Txt2V_SX,  &b.Txt2V_SY,
+                                 &b.Txt2V_SX2, &b.Txt2V_SY2, &b.Txt2V_SXY};
+    ASSERT_EQ(total.size(), 7u);
+    EXPECT_EQ(total[0]->text, "TOTAL");
+    for (size_t c = 0; c < 6; ++c) ExpectRounding(total[c + 1]->text, std::stod(*sums[c]));
+  }
+}
+
+TEST(ReportApartTest, EveryColumnOfWideDataAndEveryResultKeepsItsRoom) {
+  // Rows far down the table, whose every cell needs sixteen or seventeen characters: a
+  // negative mantissa of ten digits and an exponent of two or three.
+  const double a = -1.234567891e-5, b = -9.876543219e70;
+  const double na = -9.876543211e-100, nb = -1.234567891e10;
+  const std::string wide = "-1.234567891E-100";
+  tables::Results1V boxes;
+  for (std::string* box : {&boxes.Txt1V_SN, &boxes.Txt1V_SX, &boxes.Txt1V_SX2, &boxes.Txt1V_SX3,
+                           &boxes.Txt1V_SX4, &boxes.Txt1V_MX, &boxes.Txt1V_ME, &boxes.Txt1V_MO,
+                           &boxes.Txt1V_DX, &boxes.Txt1V_VX, &boxes.Txt1V_CV, &boxes.Txt1V_AS,
+                           &boxes.Txt1V_CU}) {
+    *box = wide;
+  }
+  boxes.Label1_68 = "Negative: left-skewed", boxes.Label1_69 = "Platykurtic";
+  for (int16_t kind : {0, 1}) {
+    SCOPED_TRACE(kind);
+    tables::Table1V table;
+    table.DataType1V = kind;
+    table.N1V = 9999;
+    table.Data1V_X1[9998] = a, table.Data1V_X2[9998] = a * (1 - 1e-10), table.Data1V_N[9998] = na;
+    table.Data1V_X1[9999] = b, table.Data1V_X2[9999] = b * (1 - 1e-10), table.Data1V_N[9999] = nb;
+    Report1VInput in;
+    in.Table = &table;
+    in.LblESTAD1 = tables::LblESTAD1_Caption(kind);
+    in.Boxes = boxes;
+    in.Moment = [&](int16_t, int16_t) { return wide; };
+    const RecordedJob job = PrintedApart(in);
+    ExpectApart(job);
+    // Each cell is its value rounded to the digits it shows; the row number keeps the
+    // cells' size.
+    for (const auto& [L, x, n] : {std::tuple{2.7, a, na}, std::tuple{3.7, b, nb}}) {
+      const std::vector<const DrawnItem*> row = OnLine(job, L);
+      const double m = kind == 0 ? x : (x + x * (1 - 1e-10)) / 2;
+      std::vector<double> values = kind == 0 ? std::vector<double>{x, n}
+                                             : std::vector<double>{x, x * (1 - 1e-10), n, m};
+      values.insert(values.end(), {m * n, m * m * n, m * m * m * n, m * m * m * m * n});
+      ASSERT_EQ(row.size(), values.size() + 1);
+      EXPECT_EQ(row[0]->text, L == 2.7 ? "9998" : "9999");
+      EXPECT_EQ(row[0]->font.Size, kind == 0 ? 8.5 : 8);
+      for (size_t c = 0; c < values.size(); ++c) ExpectRounding(row[c + 1]->text, values[c]);
+    }
+  }
+
+  tables::Results2V boxes2;
+  for (std::string* box :
+       {&boxes2.Txt2V_SN, &boxes2.Txt2V_SX, &boxes2.Txt2V_SY, &boxes2.Txt2V_SX2, &boxes2.Txt2V_SY2,
+        &boxes2.Txt2V_SXY, &boxes2.Txt2V_MX, &boxes2.Txt2V_MY, &boxes2.Txt2V_VX, &boxes2.Txt2V_VY,
+        &boxes2.Txt2V_DX, &boxes2.Txt2V_DY, &boxes2.Txt2V_COV, &boxes2.Txt2V_R}) {
+    *box = wide;
+  }
+  boxes2.Txt2V_CUR = " y = - " + wide.substr(1) + "x\u00b2 - " + wide.substr(1) + "x - " +
+                     wide.substr(1);
+  for (int16_t model = 0; model <= 4; ++model) {
+    SCOPED_TRACE(model);
+    tables::Table2V table = Table2V(model, {{-a, -b, na}, {-b, -a, nb}});
+    table.N2V = 12;
+    Report2VInput in;
+    in.Table = &table;
+    in.LblESTAD2 = tables::LblESTAD2_Caption(model);
+    in.Label1_44 = tables::Label1_44_Caption(model);
+    in.Boxes = boxes2;
+    ExpectApart(PrintedApart(in));
+  }
+}
+
+TEST(ReportApartTest, WhereNoDigitFitsTheShortestRoundingPrints) {
+  MeasuredJob narrow;
+  printing::ReportPage page(narrow, false);
+  page.SetFont({"Arial", 8, false, false});
+  page.FitTMR(10, 12, 0, printing::Cell(-1.234567891e-100));
+  ASSERT_EQ(narrow.items.size(), 1u);
+  EXPECT_EQ(narrow.items[0].text, "-1E-100");
+  EXPECT_EQ(narrow.items[0].font.Size, platform::kLeastPointSize);
+  EXPECT_EQ(narrow.font.Size, 8);
+}
+
+TEST(Report2VTest, TheQuadraticReportHasNoCorrelationAsItsPanelShowsNone) {
+  // x 1..5 against y 9, 16, 21, 24, 25: r = 0.9589266029707681 (numpy.corrcoef).
+  for (int16_t model = 0; model <= 4; ++model) {
+    SCOPED_TRACE(model);
+    const tables::Table2V table =
+        Table2V(model, {{1, 9, 1}, {2, 16, 1}, {3, 21, 1}, {4, 24, 1}, {5, 25, 1}});
+    const Report2VInput in = Computed(table);
+    const RecordedJob job = Printed(table, in);
+    const bool shown = model != 4;
+    EXPECT_EQ(job.Find("Coefficient of correlation") != nullptr, shown);
+    EXPECT_EQ(job.Find("r") != nullptr, shown);
+    EXPECT_EQ(job.Find("= " + in.Boxes.Txt2V_R) != nullptr, shown);
+    if (model == 0 || model == 4) {
+      EXPECT_EQ(in.Boxes.Txt2V_R, "0.958926603");
+    }
+    // The covariance and the curve stay under every model.
+    EXPECT_NE(job.Find("= " + in.Boxes.Txt2V_COV), nullptr);
+    EXPECT_NE(job.Find(in.Boxes.Txt2V_CUR), nullptr);
+  }
 }
 
 }  // namespace
