@@ -87,10 +87,9 @@ Scaled Sqrt(Scaled a) {
 
 Scaled Root(double x) { return Sqrt(Of(x)); }
 
-// sqrt(a^2 + b^2), the smaller term scaled to the larger one's exponent.
+// sqrt(a^2 + b^2) of two terms that are not 0 (no error term here is), the smaller one
+// scaled to the larger one's exponent.
 Scaled Hypot(Scaled a, Scaled b) {
-  if (a.m == 0) return b;
-  if (b.m == 0) return a;
   const int top = std::max(a.e, b.e);
   Scaled s = Of(std::hypot(std::ldexp(a.m, a.e - top), std::ldexp(b.m, b.e - top)));
   s.e += top;
