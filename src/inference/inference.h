@@ -86,13 +86,17 @@ std::vector<std::string> AllPictureNames();
 
 // --- Reading the boxes ----------------------------------------------------------------
 
-// The texts of a panel's data boxes and of its confidence box.
+// The texts of a panel's data boxes and of its level pair. The level is the one the user
+// typed, in whichever box: the other one shows only its 6-digit partner.
 struct BoxTexts {
   std::string H0, N1, N2, X1, X2, S1, S2, Level;
+  std::string Significance{};
+  bool significanceTyped = false;
 };
 // Read the boxes the type shows into input, in the panels' order, and set ErrorFlag to 1 at
 // the first box that is blank (blanks only count as blank), unreadable, or a proportion
 // (or a proportion test's H0) outside (0, 1). Fields of hidden boxes keep their values.
+// The confidence box must hold a text; Level and Alpha come from the box the user typed.
 void Leerdatos_CH(const TypeTable& table, int16_t type, const BoxTexts& boxes, PanelInput& input);
 void Leerdatos_IC(const TypeTable& table, int16_t type, const BoxTexts& boxes, PanelInput& input);
 

@@ -106,7 +106,8 @@ void InferencePanel::Build() {
 BoxTexts InferencePanel::Texts() const {
   auto t = [](const QLineEdit* box) { return box->text().toStdString(); };
   return {h0_ != nullptr ? t(h0_) : "", t(first_[0]), t(second_[0]), t(first_[1]),
-          t(second_[1]), t(first_[2]), t(second_[2]), t(level_[0])};
+          t(second_[1]), t(first_[2]), t(second_[2]), t(level_[0]), t(level_[1]),
+          levelTyped_ == 1};
 }
 
 void InferencePanel::HideResult() { result_->hide(); }
@@ -212,6 +213,7 @@ void InferencePanel::EnterComputes(QLineEdit* box) {
 void InferencePanel::LevelChanged(int which) {
   if (frame_.Updating) return;
   frame_.Updating = true;
+  levelTyped_ = which;
   QLineEdit* box = level_[which];
   QLineEdit* partner = level_[1 - which];
   const LevelChange change = LevelPair(box->text().toStdString());

@@ -116,6 +116,7 @@ class InferencePanel : public QWidget {
   std::array<QLineEdit*, 3> first_{};   // N1, X1, S1
   std::array<QLineEdit*, 3> second_{};  // N2, X2, S2
   std::array<QLineEdit*, 2> level_{};   // confidence, significance
+  int levelTyped_ = 0;                  // the box of the pair the user typed the level in
   std::array<QFrame*, 2> frames_{};
   QLabel *graph_ = nullptr, *formula_ = nullptr;
   // The auxiliary value.

@@ -158,7 +158,13 @@ bool ReadData(const TypeTable& table, int16_t type, const BoxTexts& boxes, Panel
   if (visible.S1 && !ReadBox(boxes.S1, in.S1)) return false;
   if (visible.S2 && !ReadBox(boxes.S2, in.S2)) return false;
   if (!ReadBox(boxes.Level, in.Level)) return false;
-  in.Alpha = 1 - in.Level;
+  if (!boxes.significanceTyped) {
+    in.Alpha = 1 - in.Level;
+    return true;
+  }
+  // Read back, the confidence box's 6 digits would move a small significance.
+  if (!ReadBox(boxes.Significance, in.Alpha)) return false;
+  in.Level = 1 - in.Alpha;
   return true;
 }
 

@@ -2,6 +2,7 @@
 // readers, the level pair, the failures and the pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -33,6 +34,38 @@ BoxTexts Boxes8(const std::string& text) {
 class InferenceCore : public ::testing::Test {
  protected:
   InferenceCore() { FillTypeTable(table); }
+
+  // A test's shown texts against a reference row's from field i on: region, statistic,
+  // reject, the two semi-levels and the auxiliary value.
+  void ExpectTest(int16_t type, int16_t side, const BoxTexts& boxes,
+                  const std::vector<std::string>& f, size_t i) {
+    ErrorFlag = 1;
+    Leerdatos_CH(table, type, boxes, input);
+    ASSERT_EQ(ErrorFlag, 0);
+    const TestOutcome out = RunTest(type, side, input, result);
+    ASSERT_TRUE(out.ok);
+    EXPECT_EQ(std::tie(out.region, out.statistic), std::tie(f[i], f[i + 1]));
+    EXPECT_EQ(out.reject, std::stoi(f[i + 2]));
+    EXPECT_EQ(std::tie(out.ncon2, out.nsig2, out.auxText), std::tie(f[i + 3], f[i + 4], f[i + 5]));
+    EXPECT_EQ(out.aux, !f[i + 5].empty());
+  }
+
+  // An interval's: the interval, the semi-levels, the margin, the points and the auxiliary
+  // value.
+  void ExpectInterval(int16_t type, const BoxTexts& boxes, const std::vector<std::string>& f,
+                      size_t i) {
+    Leerdatos_IC(table, type, boxes, input);
+    ASSERT_EQ(ErrorFlag, 0);
+    const IntervalOutcome out = RunInterval(type, input, result);
+    ASSERT_TRUE(out.ok);
+    EXPECT_EQ(out.interval, f[i]);
+    EXPECT_EQ(std::tie(out.ncon2, out.nsig2, out.marginText),
+              std::tie(f[i + 1], f[i + 2], f[i + 3]));
+    EXPECT_EQ(out.margin, !f[i + 3].empty());
+    EXPECT_EQ(std::tie(out.point1, out.point2, out.auxText),
+              std::tie(f[i + 4], f[i + 5], f[i + 6]));
+  }
+
   TypeTable table;
   PanelInput input;
   PanelResult result;
@@ -48,31 +81,50 @@ TEST_F(InferenceCore, WorkedCasesMatchTheIndependentComputation) {
     if (f[0] == "test") {
       ASSERT_EQ(f.size(), 17u);
       const auto side = static_cast<int16_t>(std::stoi(f[2]));
-      ErrorFlag = 1;
-      Leerdatos_CH(table, type, {f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]}, input);
-      ASSERT_EQ(ErrorFlag, 0);
-      const TestOutcome out = RunTest(type, side, input, result);
-      ASSERT_TRUE(out.ok);
-      EXPECT_EQ(std::tie(out.region, out.statistic), std::tie(f[11], f[12]));
-      EXPECT_EQ(out.reject, std::stoi(f[13]));
-      EXPECT_EQ(std::tie(out.ncon2, out.nsig2, out.auxText), std::tie(f[14], f[15], f[16]));
-      EXPECT_EQ(out.aux, !f[16].empty());
+      ExpectTest(type, side, {f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]}, f, 11);
       testSides.insert({type, side});
     } else {
       ASSERT_EQ(f.size(), 16u);
-      Leerdatos_IC(table, type, {"", f[2], f[3], f[4], f[5], f[6], f[7], f[8]}, input);
-      ASSERT_EQ(ErrorFlag, 0);
-      const IntervalOutcome out = RunInterval(type, input, result);
-      ASSERT_TRUE(out.ok);
-      EXPECT_EQ(out.interval, f[9]);
-      EXPECT_EQ(std::tie(out.ncon2, out.nsig2, out.marginText), std::tie(f[10], f[11], f[12]));
-      EXPECT_EQ(out.margin, !f[12].empty());
-      EXPECT_EQ(std::tie(out.point1, out.point2, out.auxText), std::tie(f[13], f[14], f[15]));
+      ExpectInterval(type, {"", f[2], f[3], f[4], f[5], f[6], f[7], f[8]}, f, 9);
       ++intervals;
     }
   }
   EXPECT_EQ(testSides.size(), 27u) << "every test with every tail";
   EXPECT_GE(intervals, 18);
+}
+
+// The level pair as the user leaves it: the level typed into one box ("NCon" confidence,
+// "NSig" significance), the other showing its 6-digit partner.
+BoxTexts WithLevel(BoxTexts boxes, const std::string& box, const std::string& typed) {
+  const std::string partner = LevelPair(typed).partner;
+  boxes.significanceTyped = box == "NSig";
+  boxes.Level = boxes.significanceTyped ? partner : typed;
+  boxes.Significance = boxes.significanceTyped ? typed : partner;
+  return boxes;
+}
+
+// Cases at the ends of the boxes (tools/inference_reference.py, 40-digit mpmath): a level
+// typed in either box is computed as typed, not as its partner's 6 digits read back; and
+// variances next to the ends of the doubles give the results a double holds, where their
+// squares, their quotients by the sizes or Welch's terms squared do not.
+TEST_F(InferenceCore, ExtremeCasesMatchTheFortyDigitComputation) {
+  int significances = 0;
+  for (const auto& f : testing_support::ReferenceRows("inference_extremes.tsv")) {
+    SCOPED_TRACE(testing::PrintToString(f));
+    const auto type = static_cast<int16_t>(std::stoi(f[1]));
+    if (f[0] == "test") {
+      ASSERT_EQ(f.size(), 18u);
+      const auto side = static_cast<int16_t>(std::stoi(f[2]));
+      const BoxTexts boxes = {f[3], f[4], f[5], f[6], f[7], f[8], f[9], ""};
+      ExpectTest(type, side, WithLevel(boxes, f[10], f[11]), f, 12);
+    } else {
+      ASSERT_EQ(f.size(), 17u);
+      const BoxTexts boxes = {"", f[2], f[3], f[4], f[5], f[6], f[7], ""};
+      ExpectInterval(type, WithLevel(boxes, f[8], f[9]), f, 10);
+    }
+    significances += std::count(f.begin(), f.end(), "NSig");
+  }
+  EXPECT_GE(significances, 20);
 }
 
 // The auxiliary values' texts are in the worked cases; their captions and the verdict
@@ -113,8 +165,10 @@ TEST_F(InferenceCore, InputsThatFailTheChecksOrTheArithmeticAreInvalid) {
       {"level 95", MVC, {10, 25, 0, 11, 0, 4, 0, 95, -94}, true},
       {"statistic overflows", MVC, {-1E+308, 25, 0, 1E+308, 0, 4, 0, 0.95, 0.05}, false},
       {"interval end overflows", M2C, {0, 25, 10, 1.7E+308, -1.7E+308, 4, 9, 0.95, 0.05}, true},
-      {"Welch quotient overflows", M2D, {0, 2, 2, 1, 2, 1E+300, 1E+300, 0.95, 0.05}, true},
-      {"pooled variance overflows", M2I, {0, 2, 2, 1, 2, 1E+308, 1E+308, 0.95, 0.05}, true},
+      // Huge variances alone no longer fail (the 40-digit extreme cases); results past the
+      // doubles or the infinite mark still do.
+      {"Welch statistic overflows", M2D, {0, 2, 2, 1.7E+308, -1.7E+308, 1, 1, 0.95, 0.05}, true},
+      {"pooled statistic at the mark", M2I, {0, 2, 2, 1E+300, -1E+300, 1, 1, 0.95, 0.05}, true},
       {"degrees of freedom beyond a Long", MVD, {10, 3E+9, 0, 11, 0, 4, 0, 0.95, 0.05}, true},
       {"F degrees beyond a Long", VA2, {0, 10, 5E+9, 0, 0, 4, 9, 0.95, 0.05}, true},
       {"pooled degrees beyond a Long", M2I, {0, 2E+9, 2E+9, 1, 2, 4, 9, 0.95, 0.05}, true},
@@ -132,6 +186,44 @@ TEST_F(InferenceCore, InputsThatFailTheChecksOrTheArithmeticAreInvalid) {
       EXPECT_FALSE(RunTest(type, side, in, result).ok) << what << " side " << side;
     }
     EXPECT_TRUE(!interval || !RunInterval(type, in, result).ok) << what;
+  }
+}
+
+// Finite results the size of the infinite mark once showed as its open ends, "( +oo  ,   +oo )":
+// the inputs random fuzzing found (kept in fuzz/regressions/inference_input) and a t point
+// the library puts at the mark. They are refused; -oo and +oo stay the open end of a
+// one-sided region only.
+TEST_F(InferenceCore, FiniteResultsAtTheInfiniteMarkAreRefused) {
+  // H0|N1|N2|X1|X2|S1|S2|Level, the type, the tail, the test's statistic and region ("":
+  // refused), the level typed as a significance instead ("": none).
+  const std::tuple<const char*, int16_t, int16_t, const char*, const char*, const char*> cases[] = {
+      // (1E300 - 22) / sqrt(0.1/10 + 22222/12) = 2.32380E+298 (30-digit mpmath); the interval
+      // 1E300 -+ 84.3 is refused.
+      {"0|10|12|1E300|22|.1|22222|.95", M2C, kTwoSided, "2.3238E+298",
+       "( -1.95996  ,   1.95996 )", ""},
+      // The same with Welch's 11 degrees of freedom (11.0001, mpmath).
+      {"0|10|12|-1E300|22|.1|22222|.95", M2D, kTwoSided, "-2.3238E+298",
+       "( -2.20099  ,   2.20099 )", ""},
+      // 1E300 - 1 degrees of freedom put both chi-square points at the mark: the region's
+      // lower end and the interval's points.
+      {"2222|1E300||||5||0.8", VAR, kLeft, "", "", ""},
+      {"2222|1E300||||5||0.8", VAR, kRight, "", "", ""},
+      // One degree of freedom: the t point of 5E-302 is 1/(pi 5E-302) = 6.4E+300.
+      {"0|2||1||1||", MVD, kTwoSided, "", "", "1E-301"},
+      {"0|2||1||1||", MVD, kRight, "", "", "1E-301"},
+  };
+  for (const auto& [texts, type, side, statistic, region, significance] : cases) {
+    SCOPED_TRACE(texts);
+    BoxTexts boxes = Boxes8(texts);
+    if (*significance != '\0') boxes = WithLevel(boxes, "NSig", significance);
+    Leerdatos_CH(table, type, boxes, input);
+    ASSERT_EQ(ErrorFlag, 0);
+    const TestOutcome test = RunTest(type, side, input, result);
+    EXPECT_EQ(test.ok, *statistic != '\0');
+    EXPECT_EQ(std::tie(test.statistic, test.region), std::tie(statistic, region));
+    Leerdatos_IC(table, type, boxes, input);
+    ASSERT_EQ(ErrorFlag, 0);
+    EXPECT_FALSE(RunInterval(type, input, result).ok);
   }
 }
 

@@ -235,6 +235,82 @@ TEST_F(PanelsTest, EnterAndTailClicksComputeOnCompleteDataAndClearEmpties) {
   EXPECT_TRUE(Focused("TxtIC_N1"));
 }
 
+// A level typed into either box is the one computed with; the other box only shows its
+// 6 digits. Values from 40-digit mpmath (tests/data/inference_extremes.tsv): at the typed
+// significance 0.0001234 z is 3.83927, at the shown level 0.999877 3.84007.
+TEST_F(PanelsTest, TheLevelIsComputedAsTypedInEitherBox) {
+  Choose(0, "OptCH_0");
+  Fill({{"txtH0", "10"}, {"TxtCH_N1", "25"}, {"TxtCH_X1", "10.5"}, {"TxtCH_S1", "4"}});
+  QTest::keyClicks(W("txt_NSig_0"), "0.0001234");
+  EXPECT_EQ(Text("txt_NCon_0"), "0.999877");
+  Press(22);
+  EXPECT_EQ(Seen("txtCH_Acep"), "( -3.83927  ,   3.83927 )");
+  EXPECT_EQ(Seen("txt_NSig2_0"), "0.00617 %");
+  QTest::keyClick(W("txt_NSig_0"), Qt::Key_Return);  // Enter computes from the same box
+  EXPECT_EQ(Seen("txtCH_Acep"), "( -3.83927  ,   3.83927 )");
+
+  Choose(1, "OptIC_0");
+  Fill({{"TxtIC_N1", "25"}, {"TxtIC_X1", "10.5"}, {"TxtIC_S1", "4"}});
+  QTest::keyClicks(W("txt_NSig_1"), "0.0001234");
+  Press(16);
+  EXPECT_EQ(Seen("Txt_IC_ERR"), "1.53571");
+  // Typed in the confidence box, the level is that box's text.
+  W("txt_NCon_1")->clear();
+  QTest::keyClicks(W("txt_NCon_1"), "0.999877");
+  EXPECT_EQ(Text("txt_NSig_1"), "0.000123");
+  Press(16);
+  EXPECT_EQ(Seen("Txt_IC_ERR"), "1.53603");
+  EXPECT_EQ(Seen("Txt_IC"), " ( 8.96397  ,   12.036 )");
+}
+
+// Tab runs down the data rows, each row's first box before its second, then to the level
+// pair; boxes the type hides are passed over.
+TEST_F(PanelsTest, TabRunsDownTheRowsOfTwoSamples) {
+  const QStringList orders[2] = {
+      {"txtH0", "TxtCH_N1", "TxtCH_N2", "TxtCH_X1", "TxtCH_X2", "TxtCH_S1", "TxtCH_S2",
+       "txt_NCon_0", "txt_NSig_0"},
+      {"TxtIC_N1", "TxtIC_N2", "TxtIC_X1", "TxtIC_X2", "TxtIC_S1", "TxtIC_S2", "txt_NCon_1",
+       "txt_NSig_1"}};
+  for (int task : {0, 1}) {
+    for (const char* option : {"Opt%1_4", "Opt%1_8"}) {
+      Choose(task, QString(option).arg(task == 0 ? "CH" : "IC"));
+      QStringList visited = {QApplication::focusWidget()->objectName()};
+      for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+        if (visited.back().startsWith("txt_NSig")) break;
+      }
+      QStringList expected = orders[task];
+      if (QString(option).endsWith("8")) {  // no variances, and a fixed null value
+        expected.removeIf([](const QString& n) { return n.contains("_S") || n == "txtH0"; });
+      }
+      EXPECT_EQ(visited, expected) << option;
+    }
+  }
+}
+
+// Beside the interval stands the symbol of the parameter its caption names: the parameter
+// pictures are, in order, of a mean, a proportion, a variance, a mean difference, a variance
+// ratio and a proportion difference.
+TEST_F(PanelsTest, EachIntervalShowsItsParameterSymbol) {
+  const std::map<QString, int> symbol = {
+      {"Population mean", 0},            {"Population ratio", 1},
+      {"Population variance", 2},        {"Population mean difference", 3},
+      {"Population variance ratio", 4},  {"Population ratio difference", 5}};
+  for (int i = 0; i < 6; ++i) {  // told apart by their widths
+    QImage image(20 + 4 * i, 16, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    ASSERT_TRUE(image.save(folder.path() + QString("/images/ImgIC_%1.gif").arg(i), "PNG"));
+  }
+  for (int type = 0; type < 9; ++type) {
+    Choose(1, QString("OptIC_%1").arg(type));
+    const QString caption = Text("Label1_17").remove("Confidence interval: ");
+    ASSERT_TRUE(symbol.contains(caption)) << caption.toStdString();
+    EXPECT_EQ(W<QLabel>("ImgPARAM")->width(), 20 + 4 * symbol.at(caption)) << type;
+    EXPECT_EQ(W("Txt_IC")->x(), W<QLabel>("ImgPARAM")->x() + W<QLabel>("ImgPARAM")->width() + 2);
+  }
+}
+
 // Choosing a type whose margin picture is missing hides the margin box.
 TEST_F(PanelsTest, TheMarginBoxGoesWithItsPicture) {
   QImage image(50, 20, QImage::Format_RGB32);
