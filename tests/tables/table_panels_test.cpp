@@ -225,6 +225,17 @@ TEST_F(Panel1VTest, TheColumnsFollowTheDataKindAndKeysMoveBetweenTheVisibleOnesA
     EXPECT_EQ(QApplication::focusWidget(), Find(QString("%1_%2").arg(to).arg(c.toRow)));
     EXPECT_TRUE(Bar()->value() == c.top && Cell("Txt1V_ITEM", 1)->text().toInt() == c.top);
   }
+  // Tab, as a key, in the last input cell of the table's last row leads nowhere and keeps
+  // the focus there, rather than pass it on along the window.
+  for (int i = 12; i <= 41; ++i) table1V.Data1V_X1[i] = table1V.Data1V_N[i] = NoValue;
+  FillTable(11);
+  ASSERT_EQ(table1V.N1V, 12);
+  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    Cell("Txt1V_N", 12)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Cell("Txt1V_N", 12), key);
+    EXPECT_EQ(QApplication::focusWidget(), Cell("Txt1V_N", 12)) << key;
+    EXPECT_EQ(Bar()->value(), 1);
+  }
   // A click selects the text too, once the caret is placed; focus given back does not.
   QLineEdit* cell = Cell("Txt1V_x1", 2);
   for (Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::ActiveWindowFocusReason}) {
@@ -338,6 +349,25 @@ TEST_F(Panel1VTest, RowsAreSelectedCutPastedUndoneAndRedoneFromTheKeyboard) {
   QApplication::sendEvent(pressed, &move);
   QTest::mouseRelease(pressed, Qt::LeftButton, Qt::NoModifier, QPoint(10, 88));
   EXPECT_TRUE(table1V.SelStart1V == 7 && table1V.SelEnd1V == 10);
+}
+
+// A file of 13 rows whose last row is complete: that row is not on screen, so nothing reads
+// it back, and the table opens and is saved with its 13 rows.
+TEST_F(Panel1VTest, AFileWhoseCompleteLastRowIsOffScreenKeepsItsRowCount) {
+  std::string text = "'<FIL1VAR>  13 NOA\r\n";
+  for (int i = 1; i <= 13; ++i) text += " " + std::to_string(i * 10) + " <N>  1 \r\n";
+  const std::string path = folder.path().toStdString() + "/thirteen.e1v";
+  {
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+  }
+  Open(path);
+  EXPECT_EQ(table1V.N1V, 13);
+  EXPECT_EQ(Bar()->maximum(), 2);
+  QFile again(QString::fromStdString(SaveAs("again.e1v")));
+  ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+  EXPECT_EQ(again.readAll().toStdString(), text);
 }
 
 TEST_F(Panel1VTest, ClassesConvertQuantilesFollowMomentsAndSurviveNewSaveAndOpen) {
@@ -458,6 +488,16 @@ TEST_F(Panel2VTest, TheGraphTakesTheCurveAndEstimationBoxesAnswerEachKeystrokeBo
     const char* other = from->objectName() == "Txt2V_ESTX" ? "Txt2V_ESTY" : "Txt2V_ESTX";
     EXPECT_EQ(QApplication::focusWidget(), Find(other));
   }
+  // An estimate too long for its box at the box's font is drawn smaller, whole: 1 + 2 x at
+  // x = -1234567891234.5 is -2469135782468, to 10 digits -2469135782000.
+  Find("Txt2V_ESTX")->clear();
+  Type(Find("Txt2V_ESTX"), "-1234567891234.5");
+  QLineEdit* estimate = Find("Txt2V_ESTY");
+  EXPECT_EQ(estimate->text(), "-2469135782000");
+  EXPECT_TRUE(platform::TextFitsBox(estimate, estimate->font(), estimate->text()))
+      << estimate->font().pointSizeF();
+  EXPECT_EQ(platform::ShownText(estimate), estimate->text());
+  Find("Txt2V_ESTX")->clear();
   Type(Find("Txt2V_ESTX"), "4");
   // The line through (1, 3), (2, 7), (6, 13), by hand: 44/21 + 13/7 x.
   Type(Cell("Txt2V_y", 2), "7");
