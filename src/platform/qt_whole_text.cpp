@@ -45,8 +45,8 @@ QRect TextRect(const QLineEdit* box) {
 int TextRoom(const QLineEdit* box) { return TextRect(box).width(); }
 
 // Whether text, drawn in font, lies within the room box lays its text in: its advance and
-// its own ink. The line edit's rule is stricter by the widest overhang of any glyph of the
-// font, which only the caret of an edited text needs room for.
+// its own ink. TextFitsBox also keeps room for the widest overhang of any glyph of the font
+// and for the caret, which a text drawn here has no need of.
 bool InkFits(const QLineEdit* box, const QFont& font, const QString& text) {
   const QFontMetricsF metrics(font);
   const QRectF ink = metrics.boundingRect(text);

@@ -26,8 +26,8 @@ double WholeTextPointSize(const QLineEdit* box, const QFont& design, const QStri
 // becomes. Its design font is its font at this call, or the one it is given later.
 void KeepTextWhole(QLineEdit* box);
 
-// What box shows now: its text, or, for a box kept whole whose text does not fit at
-// kLeastPointSize and that does not have the focus, that number rounded to the digits that
+// What box shows now: its text, or, for a box kept whole that does not have the focus and
+// whose text no font down to kLeastPointSize holds, that number rounded to the digits that
 // fit (FittedNumber), or a text that is no number cut at its end with an ellipsis.
 QString ShownText(const QLineEdit* box);
 
