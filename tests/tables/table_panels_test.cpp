@@ -570,8 +570,8 @@ const QStringList k15Digits = {
     "1.2345678901235E+14", "1.234567890123E+14", "1.23456789012E+14", "1.2345678901E+14",
     "1.23456789E+14", "1.2345679E+14", "1.234568E+14", "1.23457E+14", "1.2346E+14",
     "1.235E+14", "1.23E+14", "1.2E+14", "1E+14"};
-const QStringList kSumOfN = {"1.23456889E+14", "1.2345689E+14", "1.234569E+14", "1.23457E+14", "1.2346E+14",
-                             "1.235E+14", "1.23E+14", "1.2E+14", "1E+14"};
+const QStringList kSumOfN = {"1.23456889E+14", "1.2345689E+14", "1.234569E+14", "1.23457E+14",
+                             "1.2346E+14", "1.235E+14", "1.23E+14", "1.2E+14", "1E+14"};
 
 // Typed long numbers in both grids: 1234567 and 98765432 in the narrow n columns and
 // -1234567.89012345 in the value columns show whole in a smaller font; a 15-digit frequency
@@ -584,13 +584,29 @@ TEST_F(PanelTest, LongNumbersShowWholeOrRoundedAndStayWholeInTheTableFileAndClip
     // Whatever else the rows hold (products, class marks, sums) shows whole too.
     for (const QLineEdit* box : form->findChildren<QLineEdit*>()) {
       if (!box->isVisible() || box->text().isEmpty()) continue;
-      const double width = QFontMetricsF(box->font()).horizontalAdvance(platform::ShownText(box));
+      const double width =
+          QFontMetricsF(box->font()).horizontalAdvance(platform::ShownText(box));
       if (width > (box->contentsRect() - box->textMargins()).width() - 4 ||
           box->font().pointSizeF() < platform::kLeastPointSize) {
         return box->objectName().toStdString() + " " + box->text().toStdString();
       }
     }
     return std::string();
+  };
+  // The long value in two cells of the grid, the three frequencies in its n column.
+  const auto expectGrid = [&](std::initializer_list<QLineEdit*> values, const char* n,
+                              const char* sumBox) {
+    for (QLineEdit* cell : values) ExpectFitted(cell, x);
+    ExpectFitted(Cell(n, 1), "1234567");
+    ExpectFitted(Cell(n, 2), "98765432");
+    ExpectFitted(Cell(n, 3), big, k15Digits);
+    ExpectFitted(Find(sumBox), sum, kSumOfN);
+    EXPECT_EQ(anyCellCut(), "");
+  };
+  const auto saved = [&](const char* name) {
+    QFile file(QString::fromStdString(SaveAs(name)));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll().toStdString();
   };
   const auto selectAllAndCopy = [&] {
     Find<QAction>("mnu_Edicion_SelALL")->trigger();
@@ -607,19 +623,10 @@ TEST_F(PanelTest, LongNumbersShowWholeOrRoundedAndStayWholeInTheTableFileAndClip
   Click("Opt1VAR_1");
   TypeTexts("Txt1V_x1", {"-2000000", x, "1234567", x, "0", "98765432", "0", "1000", big});
   Find("Txt1V_MX")->setFocus(Qt::TabFocusReason);
-  ExpectFitted(Cell("Txt1V_x2", 1), x);
-  ExpectFitted(Cell("Txt1V_x1", 2), x);
-  ExpectFitted(Cell("Txt1V_N", 1), "1234567");
-  ExpectFitted(Cell("Txt1V_N", 2), "98765432");
-  ExpectFitted(Cell("Txt1V_N", 3), big, k15Digits);
-  ExpectFitted(Find("Txt1V_SN"), sum, kSumOfN);
-  EXPECT_EQ(anyCellCut(), "");
+  expectGrid({Cell("Txt1V_x2", 1), Cell("Txt1V_x1", 2)}, "Txt1V_N", "Txt1V_SN");
   EXPECT_EQ(table1V.Data1V_N[3], 123456789012345.0);
   EXPECT_EQ(table1V.Data1V_X2[1], -1234567.89012345);
-  const std::string path1 = SaveAs("long.e1v");
-  QFile file1(QString::fromStdString(path1));
-  ASSERT_TRUE(file1.open(QIODevice::ReadOnly));
-  const std::string saved1 = file1.readAll().toStdString();
+  const std::string saved1 = saved("long.e1v");
   for (const char* whole : {" 123456789012345 ", "-1234567.89012345 ", " 98765432 "}) {
     EXPECT_NE(saved1.find(whole), std::string::npos) << whole;
   }
@@ -662,18 +669,9 @@ TEST_F(PanelTest, LongNumbersShowWholeOrRoundedAndStayWholeInTheTableFileAndClip
   Click("LblTASK_3");
   TypeTexts("Txt2V_x", {x, "2.5", "1234567", "1000", x, "98765432", "2000", "3", big});
   Find("Txt2V_MX")->setFocus(Qt::TabFocusReason);
-  ExpectFitted(Cell("Txt2V_x", 1), x);
-  ExpectFitted(Cell("Txt2V_y", 2), x);
-  ExpectFitted(Cell("Txt2V_N", 1), "1234567");
-  ExpectFitted(Cell("Txt2V_N", 2), "98765432");
-  ExpectFitted(Cell("Txt2V_N", 3), big, k15Digits);
-  ExpectFitted(Find("Txt2V_SN"), sum, kSumOfN);
-  EXPECT_EQ(anyCellCut(), "");
+  expectGrid({Cell("Txt2V_x", 1), Cell("Txt2V_y", 2)}, "Txt2V_N", "Txt2V_SN");
   EXPECT_EQ(table2V.Data2V_N[3], 123456789012345.0);
-  const std::string path2 = SaveAs("long.e2v");
-  QFile file2(QString::fromStdString(path2));
-  ASSERT_TRUE(file2.open(QIODevice::ReadOnly));
-  const std::string saved2 = file2.readAll().toStdString();
+  const std::string saved2 = saved("long.e2v");
   EXPECT_NE(saved2.find("-1234567.89012345  2.5  1234567 "), std::string::npos) << saved2;
   EXPECT_NE(saved2.find(" 2000  3  123456789012345 "), std::string::npos) << saved2;
   const std::string copied2 = selectAllAndCopy();
