@@ -111,13 +111,9 @@ class WholeText : public QObject {
     font.setPointSizeF(WholeTextPointSize(box_, design_, text));
     // A text the box would scroll even in the smallest font is drawn here, as it is when its
     // ink fits, else shorter.
-    const bool drawn = !TextFitsBox(box_, font, text);
-    const QString shown = !drawn || InkFits(box_, font, text) ? text : Shortened(box_, font, text);
-    if (drawn != drawn_ || shown != shown_) {
-      drawn_ = drawn;
-      shown_ = shown;
-      box_->update();
-    }
+    drawn_ = !TextFitsBox(box_, font, text);
+    shown_ = !drawn_ || InkFits(box_, font, text) ? text : Shortened(box_, font, text);
+    box_->update();
     if (font == box_->font()) return;
     fitting_ = true;
     box_->setFont(font);

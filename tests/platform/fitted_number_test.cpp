@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -55,6 +56,13 @@ TEST(FittedNumber, RoundsToTheDigitsThatFitPlainWhileTheWholePartStaysAndNeverCu
   for (const Case& c : cases) {
     EXPECT_EQ(Fitted(c.text, c.room), std::optional<std::string>(c.shown))
         << c.text << " in " << c.room;
+  }
+  // Only the characters of the text are read, not what follows them in memory.
+  const std::string longer = "15.57E+3";
+  for (size_t length : {1, 2, 4}) {
+    const std::string_view start = std::string_view(longer).substr(0, length);
+    EXPECT_EQ(platform::FittedNumber(start, [](const std::string&) { return true; }),
+              std::optional<std::string>(start)) << start;
   }
   // A text that is no plain number is left to the caller.
   for (const char* text : {"1/3", "5%", "abc", "", " ", "-", ".", "1e", "1E+", "12abc", "1,5",
