@@ -221,7 +221,8 @@ QLineEdit* TableGrid::MakeCell(const GridColumn& column, int columnIndex, int ro
                                                         : (Qt::AlignRight | Qt::AlignVCenter));
   cell->setTextMargins(2, 0, 2, 0);
   SetColours(cell, PlainBack(column.kind), Qt::black);
-  if (column.kind == CellKind::Computed) platform::KeepTextWhole(cell);
+  // Typed numbers as well as computed ones: a cell cut at one end shows another number.
+  if (column.kind != CellKind::RowNumber) platform::KeepTextWhole(cell);
   if (column.kind == CellKind::Input) {
     connect(cell, &QLineEdit::textChanged, this, [this, columnIndex, row] {
       if (onCellChanged) onCellChanged(columnIndex, row);

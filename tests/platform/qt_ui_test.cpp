@@ -242,6 +242,58 @@ TEST(QtUiTest, AnApplicationIsListedForATypeOnlyByName) {
   }
 }
 
+#if defined(Q_OS_LINUX)
+// Sets an environment variable for as long as it lives, then puts back what it was.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const QByteArray& value)
+      : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+    qputenv(name, value);
+  }
+  ~ScopedEnvironment() {
+    if (had_) {
+      qputenv(name_, old_);
+    } else {
+      qunsetenv(name_);
+    }
+  }
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  const char* name_;
+  bool had_;
+  QByteArray old_;
+};
+
+// With no association lists on the machine, the desktop's own xdg-mime decides: an
+// application it names, with success, handles the type; a name with a failure, or success
+// without a name, does not.
+TEST(QtUiTest, TheDesktopHandlesATypeThatXdgMimeNamesAnApplicationFor) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(QDir(folder.path()).mkpath("bin") && QDir(folder.path()).mkpath("empty"));
+  const QByteArray empty = QFile::encodeName(folder.filePath("empty"));
+  ScopedEnvironment path("PATH", QFile::encodeName(folder.filePath("bin")) + ":" + qgetenv("PATH"));
+  ScopedEnvironment dataHome("XDG_DATA_HOME", empty);
+  ScopedEnvironment dataDirs("XDG_DATA_DIRS", empty);
+  ScopedEnvironment configHome("XDG_CONFIG_HOME", empty);
+  ScopedEnvironment configDirs("XDG_CONFIG_DIRS", empty);
+  const std::pair<const char*, bool> cases[] = {
+      {"echo viewer.desktop; exit 0", true},
+      {"echo viewer.desktop; exit 1", false},
+      {"exit 0", false},
+  };
+  for (const auto& [script, handles] : cases) {
+    QFile tool(folder.filePath("bin/xdg-mime"));
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    tool.write(QByteArray("#!/bin/sh\n") + script + "\n");
+    tool.close();
+    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(platform::SystemShell().handles("application/pdf"), handles) << script;
+  }
+}
+#endif
+
 TEST(QtUiTest, ShellPointerClipboardAndSettings) {
   QTemporaryDir folder;
   platform::QtUi ui;

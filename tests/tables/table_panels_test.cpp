@@ -6,11 +6,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -22,6 +25,7 @@
 #include "frame/FormMain.h"
 #include "frame/panels.h"
 #include "graph/graph_handover.h"
+#include "platform/qt_whole_text.h"
 #include "support/fake_printers.h"
 #include "support/scripted_ui.h"
 #include "tables/Panel1V.h"
@@ -75,6 +79,15 @@ class PanelTest : public ::testing::Test {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
       }
       for (int i = 0; i < skip; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+  }
+  // Types each text into the focused cell and moves on with Enter, from the column's first
+  // cell on.
+  void TypeTexts(const char* column, const QStringList& texts) {
+    Cell(column, 1)->setFocus(Qt::MouseFocusReason);
+    for (const QString& text : texts) {
+      QTest::keyClicks(QApplication::focusWidget(), text);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
   }
   void Wheel(QWidget* cell, int delta) {
@@ -212,6 +225,17 @@ TEST_F(Panel1VTest, TheColumnsFollowTheDataKindAndKeysMoveBetweenTheVisibleOnesA
     EXPECT_EQ(QApplication::focusWidget(), Find(QString("%1_%2").arg(to).arg(c.toRow)));
     EXPECT_TRUE(Bar()->value() == c.top && Cell("Txt1V_ITEM", 1)->text().toInt() == c.top);
   }
+  // Tab, as a key, in the last input cell of the table's last row leads nowhere and keeps
+  // the focus there, rather than pass it on along the window.
+  for (int i = 12; i <= 41; ++i) table1V.Data1V_X1[i] = table1V.Data1V_N[i] = NoValue;
+  FillTable(11);
+  ASSERT_EQ(table1V.N1V, 12);
+  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    Cell("Txt1V_N", 12)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Cell("Txt1V_N", 12), key);
+    EXPECT_EQ(QApplication::focusWidget(), Cell("Txt1V_N", 12)) << key;
+    EXPECT_EQ(Bar()->value(), 1);
+  }
   // A click selects the text too, once the caret is placed; focus given back does not.
   QLineEdit* cell = Cell("Txt1V_x1", 2);
   for (Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::ActiveWindowFocusReason}) {
@@ -325,6 +349,25 @@ TEST_F(Panel1VTest, RowsAreSelectedCutPastedUndoneAndRedoneFromTheKeyboard) {
   QApplication::sendEvent(pressed, &move);
   QTest::mouseRelease(pressed, Qt::LeftButton, Qt::NoModifier, QPoint(10, 88));
   EXPECT_TRUE(table1V.SelStart1V == 7 && table1V.SelEnd1V == 10);
+}
+
+// A file of 13 rows whose last row is complete: that row is not on screen, so nothing reads
+// it back, and the table opens and is saved with its 13 rows.
+TEST_F(Panel1VTest, AFileWhoseCompleteLastRowIsOffScreenKeepsItsRowCount) {
+  std::string text = "'<FIL1VAR>  13 NOA\r\n";
+  for (int i = 1; i <= 13; ++i) text += " " + std::to_string(i * 10) + " <N>  1 \r\n";
+  const std::string path = folder.path().toStdString() + "/thirteen.e1v";
+  {
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+  }
+  Open(path);
+  EXPECT_EQ(table1V.N1V, 13);
+  EXPECT_EQ(Bar()->maximum(), 2);
+  QFile again(QString::fromStdString(SaveAs("again.e1v")));
+  ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+  EXPECT_EQ(again.readAll().toStdString(), text);
 }
 
 TEST_F(Panel1VTest, ClassesConvertQuantilesFollowMomentsAndSurviveNewSaveAndOpen) {
@@ -445,6 +488,16 @@ TEST_F(Panel2VTest, TheGraphTakesTheCurveAndEstimationBoxesAnswerEachKeystrokeBo
     const char* other = from->objectName() == "Txt2V_ESTX" ? "Txt2V_ESTY" : "Txt2V_ESTX";
     EXPECT_EQ(QApplication::focusWidget(), Find(other));
   }
+  // An estimate too long for its box at the box's font is drawn smaller, whole: 1 + 2 x at
+  // x = -1234567891234.5 is -2469135782468, to 10 digits -2469135782000.
+  Find("Txt2V_ESTX")->clear();
+  Type(Find("Txt2V_ESTX"), "-1234567891234.5");
+  QLineEdit* estimate = Find("Txt2V_ESTY");
+  EXPECT_EQ(estimate->text(), "-2469135782000");
+  EXPECT_TRUE(platform::TextFitsBox(estimate, estimate->font(), estimate->text()))
+      << estimate->font().pointSizeF();
+  EXPECT_EQ(platform::ShownText(estimate), estimate->text());
+  Find("Txt2V_ESTX")->clear();
   Type(Find("Txt2V_ESTX"), "4");
   // The line through (1, 3), (2, 7), (6, 13), by hand: 44/21 + 13/7 x.
   Type(Cell("Txt2V_y", 2), "7");
@@ -479,6 +532,151 @@ TEST_F(Panel2VTest, SwapUndoNewAndASavedTableWithItsModel) {
   EXPECT_TRUE(Find<QRadioButton>("OptREG_2")->isChecked());
   EXPECT_EQ(Text("Label1_40"), "Mean of ln y");
   EXPECT_EQ(Text("Txt2V_CUR"), before);
+}
+
+// A long number in a cell or sum box that does not have the focus: the box holds it whole and
+// shows it whole in a smaller font (rounded empty) or, at the smallest font, as the first of
+// `rounded` (the number to fewer and fewer digits, worked by hand) that fits. The room is
+// measured apart from the code under test, as the line edit lays its text out: its contents
+// less its margins and the 2 pixels it keeps on either side.
+void ExpectFitted(const QLineEdit* box, const QString& full, const QStringList& rounded = {}) {
+  SCOPED_TRACE(box->objectName().toStdString() + " holding " + full.toStdString());
+  ASSERT_FALSE(box->hasFocus());
+  EXPECT_EQ(box->text(), full);
+  const QString shown = platform::ShownText(box);
+  const double size = box->font().pointSizeF();
+  EXPECT_TRUE(size < 11.25 && size >= platform::kLeastPointSize) << size;
+  const auto width = [&](const QString& text) {
+    return QFontMetricsF(box->font()).horizontalAdvance(text);
+  };
+  const int room = (box->contentsRect() - box->textMargins()).width() - 4;
+  EXPECT_LE(width(shown), room) << shown.toStdString();
+  if (rounded.isEmpty()) {
+    EXPECT_EQ(shown, full) << "a number that fits a smaller font is not rounded";
+    return;
+  }
+  EXPECT_EQ(size, platform::kLeastPointSize) << "rounded only when no font holds it";
+  const qsizetype at = rounded.indexOf(shown);
+  ASSERT_GE(at, 0) << shown.toStdString();
+  if (at > 0) {
+    EXPECT_GT(width(rounded[at - 1]), room)
+        << "rounded further than its room asks: " << rounded[at - 1].toStdString();
+  }
+}
+
+// 123456789012345 and the sum 1234567 + 98765432 + 123456789012345 = 123456889012344 (shown
+// "123456889000000" at 10 digits), each rounded half away from zero to fewer digits.
+const QStringList k15Digits = {
+    "1.2345678901235E+14", "1.234567890123E+14", "1.23456789012E+14", "1.2345678901E+14",
+    "1.23456789E+14", "1.2345679E+14", "1.234568E+14", "1.23457E+14", "1.2346E+14",
+    "1.235E+14", "1.23E+14", "1.2E+14", "1E+14"};
+const QStringList kSumOfN = {"1.23456889E+14", "1.2345689E+14", "1.234569E+14", "1.23457E+14",
+                             "1.2346E+14", "1.235E+14", "1.23E+14", "1.2E+14", "1E+14"};
+
+// Typed long numbers in both grids: 1234567 and 98765432 in the narrow n columns and
+// -1234567.89012345 in the value columns show whole in a smaller font; a 15-digit frequency
+// and its sum no font can hold show rounded; the table, its file and the clipboard keep
+// every digit, and the focus brings the whole number back to be edited.
+TEST_F(PanelTest, LongNumbersShowWholeOrRoundedAndStayWholeInTheTableFileAndClipboard) {
+  const QString x = "-1234567.89012345", big = "123456789012345";
+  const QString sum = "123456889000000";
+  const auto anyCellCut = [&] {
+    // Whatever else the rows hold (products, class marks, sums) shows whole too.
+    for (const QLineEdit* box : form->findChildren<QLineEdit*>()) {
+      if (!box->isVisible() || box->text().isEmpty()) continue;
+      const double width =
+          QFontMetricsF(box->font()).horizontalAdvance(platform::ShownText(box));
+      if (width > (box->contentsRect() - box->textMargins()).width() - 4 ||
+          box->font().pointSizeF() < platform::kLeastPointSize) {
+        return box->objectName().toStdString() + " " + box->text().toStdString();
+      }
+    }
+    return std::string();
+  };
+  // The long value in two cells of the grid, the three frequencies in its n column.
+  const auto expectGrid = [&](std::initializer_list<QLineEdit*> values, const char* n,
+                              const char* sumBox) {
+    for (QLineEdit* cell : values) ExpectFitted(cell, x);
+    ExpectFitted(Cell(n, 1), "1234567");
+    ExpectFitted(Cell(n, 2), "98765432");
+    ExpectFitted(Cell(n, 3), big, k15Digits);
+    ExpectFitted(Find(sumBox), sum, kSumOfN);
+    EXPECT_EQ(anyCellCut(), "");
+  };
+  const auto saved = [&](const char* name) {
+    QFile file(QString::fromStdString(SaveAs(name)));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll().toStdString();
+  };
+  const auto selectAllAndCopy = [&] {
+    Find<QAction>("mnu_Edicion_SelALL")->trigger();
+    Find<QAction>("mnu_Edicion_Copiar")->trigger();
+    return ui.ClipboardText();
+  };
+  const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+  const auto highlighted = [&](const QLineEdit* cell) {
+    return cell->palette().color(QPalette::Base) == highlight;
+  };
+
+  // Grouped one-variable data: touching classes, the long bound in x1 and in x2.
+  Click("LblTASK_2");
+  Click("Opt1VAR_1");
+  TypeTexts("Txt1V_x1", {"-2000000", x, "1234567", x, "0", "98765432", "0", "1000", big});
+  Find("Txt1V_MX")->setFocus(Qt::TabFocusReason);
+  expectGrid({Cell("Txt1V_x2", 1), Cell("Txt1V_x1", 2)}, "Txt1V_N", "Txt1V_SN");
+  EXPECT_EQ(table1V.Data1V_N[3], 123456789012345.0);
+  EXPECT_EQ(table1V.Data1V_X2[1], -1234567.89012345);
+  const std::string saved1 = saved("long.e1v");
+  for (const char* whole : {" 123456789012345 ", "-1234567.89012345 ", " 98765432 "}) {
+    EXPECT_NE(saved1.find(whole), std::string::npos) << whole;
+  }
+  const std::string copied1 = selectAllAndCopy();
+  EXPECT_NE(copied1.find(" 123456789012345 "), std::string::npos);
+  EXPECT_NE(copied1.find("-1234567.89012345 "), std::string::npos);
+  // Select all and a row click paint what they choose, and the rounded cell with it.
+  EXPECT_TRUE(highlighted(Cell("Txt1V_N", 3)) && highlighted(Cell("Txt1V_x1", 12)));
+  QTest::mouseClick(Cell("Txt1V_ITEM", 3), Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_TRUE(table1V.SelStart1V == 3 && table1V.SelEnd1V == 3);
+  EXPECT_TRUE(highlighted(Cell("Txt1V_N", 3)) && !highlighted(Cell("Txt1V_N", 2)));
+  ExpectFitted(Cell("Txt1V_N", 3), big, k15Digits);
+
+  // The focus shows the whole number; leaving again changes nothing and runs no handler.
+  QLineEdit* n = Cell("Txt1V_N", 3);
+  const std::string undo = Text("mnu_Edicion_Deshacer");
+  QSignalSpy changes(n, &QLineEdit::textChanged);
+  n->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(platform::ShownText(n), big);
+  EXPECT_EQ(n->selectedText(), big) << "typing replaces the whole number";
+  Find("Txt1V_MX")->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(changes.count(), 0);
+  EXPECT_FALSE(table1V.Modified1V);
+  EXPECT_EQ(Text("mnu_Edicion_Deshacer"), undo);
+  ExpectFitted(n, big, k15Digits);
+  // An edit of the whole number: its last digit deleted.
+  n->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(n, Qt::Key_End);
+  QTest::keyClick(n, Qt::Key_Backspace);
+  EXPECT_EQ(platform::ShownText(n), "12345678901234");
+  EXPECT_EQ(table1V.Data1V_N[3], 12345678901234.0);
+  EXPECT_TRUE(table1V.Modified1V);
+  Find("Txt1V_MX")->setFocus(Qt::TabFocusReason);
+  ExpectFitted(n, "12345678901234",
+               {"1.2345678901234E+13", "1.234567890123E+13", "1.23456789012E+13",
+                "1.2345678901E+13", "1.23456789E+13", "1.2345679E+13", "1.234568E+13",
+                "1.23457E+13", "1.2346E+13", "1.235E+13", "1.23E+13", "1.2E+13", "1E+13"});
+
+  // The two-variable grid: the long value in x and in y.
+  Click("LblTASK_3");
+  TypeTexts("Txt2V_x", {x, "2.5", "1234567", "1000", x, "98765432", "2000", "3", big});
+  Find("Txt2V_MX")->setFocus(Qt::TabFocusReason);
+  expectGrid({Cell("Txt2V_x", 1), Cell("Txt2V_y", 2)}, "Txt2V_N", "Txt2V_SN");
+  EXPECT_EQ(table2V.Data2V_N[3], 123456789012345.0);
+  const std::string saved2 = saved("long.e2v");
+  EXPECT_NE(saved2.find("-1234567.89012345  2.5  1234567 "), std::string::npos) << saved2;
+  EXPECT_NE(saved2.find(" 2000  3  123456789012345 "), std::string::npos) << saved2;
+  const std::string copied2 = selectAllAndCopy();
+  EXPECT_NE(copied2.find(" 1000 -1234567.89012345  98765432 "), std::string::npos) << copied2;
+  EXPECT_NE(copied2.find(" 123456789012345 "), std::string::npos);
 }
 
 // A frequency typed as negative, in either table: every result box stays empty, so File >
