@@ -79,13 +79,15 @@ constexpr double kGauss[4] = {
     0.129484966168869693270611432679082, 0.279705391489276667901467771423780,
     0.381830050505118944950369775488975, 0.417959183673469387755102040816327};
 
-// Halving stops here: a short interval, the only kind integrated, needs one piece or a few.
-constexpr int kMaxDepth = 12;
+// Halving stops after this many pieces: a short interval, the only kind integrated, needs
+// one or a few (more only where its points are subnormal numbers, which hold too few digits
+// for any rule).
+constexpr int kMaxPieces = 64;
 
 // The mean of g over [a, b] by the Kronrod rule, halving a piece where the Gauss rule inside
-// it disagrees by more than tolerance.
+// it disagrees by more than tolerance, while pieces are left.
 double MeanOf(const std::function<double(double)>& g, double a, double b, double tolerance,
-              int depth) {
+              int& pieces) {
   const double centre = a + (b - a) / 2, half = (b - a) / 2;
   double kronrod = kKronrod[7] * g(centre), gauss = kGauss[3] * g(centre);
   for (int i = 0; i < 7; ++i) {
@@ -97,9 +99,10 @@ double MeanOf(const std::function<double(double)>& g, double a, double b, double
   kronrod /= 2;
   gauss /= 2;
   if (!std::isfinite(kronrod)) Fail();
-  if (std::fabs(kronrod - gauss) <= tolerance || depth >= kMaxDepth) return kronrod;
-  return (MeanOf(g, a, centre, tolerance, depth + 1) + MeanOf(g, centre, b, tolerance, depth + 1)) /
-         2;
+  if (std::fabs(kronrod - gauss) <= tolerance || pieces < 2) return kronrod;
+  pieces -= 2;
+  const double left = MeanOf(g, a, centre, tolerance, pieces);
+  return (left + MeanOf(g, centre, b, tolerance, pieces)) / 2;
 }
 
 // The integral of e^ln_f over [a, a + width], width > 0, relative to the density at the
@@ -115,8 +118,10 @@ double Integral(const std::function<double(double)>& ln_f, double a, double widt
   const std::function<double(double)> g = [&](double x) { return std::exp(ln_f(x) - ref); };
   // The mean over [0, 1] of g at a + width t.
   const std::function<double(double)> along = [&](double t) { return g(a + width * t); };
-  const double first = MeanOf(along, 0, 1, HUGE_VAL, kMaxDepth);
-  const double mean = MeanOf(along, 0, 1, 1E-11 * first, 0);
+  int pieces = 0;
+  const double first = MeanOf(along, 0, 1, HUGE_VAL, pieces);
+  pieces = kMaxPieces;
+  const double mean = MeanOf(along, 0, 1, 1E-11 * first, pieces);
   return std::exp(ref + std::log(width) + std::log(mean));
 }
 
@@ -182,7 +187,8 @@ double Width(const Law& law, double x, double p, bool upward) {
     if (std::fabs(step) <= 1E-13 * h) return h + step;
     double next = h + step;
     if (!(next > lo && next < hi)) next = std::isfinite(hi) ? lo + (hi - lo) / 2 : 2 * h;
-    if (next == h) return h;
+    // A bracket closed to neighbouring doubles (or to the last digits) holds the root.
+    if (!(next > lo && next < hi) || next == h || hi - lo <= 1E-15 * h) return h;
     h = next;
   }
   Fail();
