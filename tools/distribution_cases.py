@@ -368,14 +368,14 @@ CASES = [
 ]
 
 
-def solve(case):
+def solve(case, continuous_request=None):
     dist, mode, par1, par2, prob, x1, x2 = case
     pars = [number(par1)] + ([number(par2)] if dist in ("N", "F", "B") else [])
     args = (dist, mode, pars, number(x1), number(x2), number(prob))
     try:
         if dist in ("B", "P"):
             return discrete(*args)
-        return continuous(*args)
+        return (continuous_request or continuous)(*args)
     except Refused:
         return None
 
@@ -718,40 +718,9 @@ SHORT_CASES = [
 ]
 
 
-def solve_short(case):
-    dist, mode, par1, par2, prob, x1, x2 = case
-    pars = [number(par1)] + ([number(par2)] if dist in ("N", "F", "B") else [])
-    try:
-        if dist == "B":
-            return discrete(dist, mode, pars, number(x1), number(x2), number(prob))
-        return panel_short(dist, mode, pars, number(x1), number(x2), number(prob))
-    except Refused:
-        return None
-
-
 def write_short_cases():
     mp.mp.dps = 50
-    lines = [
-        "# distribution\tmode\tpar1\tpar2\tprob\tx1\tx2\t->\tprob\tx1\tx2",
-        "# typed texts ('-' blank), then the boxes after Calculate, or 'Invalid data'",
-        "# written by tools/distribution_cases.py (mpmath, 50 digits); do not edit",
-    ]
-    for case in SHORT_CASES:
-        answer = solve_short(case)
-        typed = [t if t != "" else "-" for t in case[2:]]
-        row = list(case[:2]) + typed + ["->"]
-        if answer is None:
-            row.append("Invalid data")
-        else:
-            where = " ".join(case)
-            after = {"prob": case[4], "x1": case[5], "x2": case[6]}
-            for box, value in answer.items():
-                after[box] = shown_probability(value, where) if box == "prob" else six_digits(value, where)
-            row += [after[b] if after[b] != "" else "-" for b in ("prob", "x1", "x2")]
-        lines.append("\t".join(row))
-    with open(SHORT_OUT, "w") as out:
-        out.write("\n".join(lines) + "\n")
-    print(f"{len(SHORT_CASES)} cases written to {SHORT_OUT}")
+    write_cases(SHORT_CASES, lambda case: solve(case, panel_short), SHORT_OUT)
 
 
 # routine, the distribution's parameters, its arguments (up, down: the width's direction)
@@ -844,14 +813,15 @@ def write_regions():
     print(f"{len(REGION_ROWS)} rows written to {REGIONS_OUT}")
 
 
-def main():
+def write_cases(cases, solve_case, path):
+    """One row per case: the typed texts, then the boxes after Calculate or the refusal."""
     lines = [
         "# distribution\tmode\tpar1\tpar2\tprob\tx1\tx2\t->\tprob\tx1\tx2",
         "# typed texts ('-' blank), then the boxes after Calculate, or 'Invalid data'",
         "# written by tools/distribution_cases.py (mpmath, 50 digits); do not edit",
     ]
-    for case in CASES:
-        answer = solve(case)
+    for case in cases:
+        answer = solve_case(case)
         typed = [t if t != "" else "-" for t in case[2:]]
         row = list(case[:2]) + typed + ["->"]
         if answer is None:
@@ -860,12 +830,16 @@ def main():
             where = " ".join(case)
             after = {"prob": case[4], "x1": case[5], "x2": case[6]}
             for box, value in answer.items():
-                after[box] = six_digits(value, where)
+                after[box] = shown_probability(value, where) if box == "prob" else six_digits(value, where)
             row += [after[b] if after[b] != "" else "-" for b in ("prob", "x1", "x2")]
         lines.append("\t".join(row))
-    with open(OUT, "w") as out:
+    with open(path, "w") as out:
         out.write("\n".join(lines) + "\n")
-    print(f"{len(CASES)} cases written to {OUT}")
+    print(f"{len(cases)} cases written to {path}")
+
+
+def main():
+    write_cases(CASES, solve, OUT)
     write_short_cases()
     write_regions()
 
