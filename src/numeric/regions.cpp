@@ -218,7 +218,7 @@ double Opposite(const Law& law, double x, const std::function<double(double, boo
                              },
                              upper ? 1 : -1};
   const double point = numeric::PolishQuantile(search, start(ln_p, upper), 0.5);
-  return upper ? std::fmin(point, kInfinite) : (point >= DBL_MIN ? point : 0.0);
+  return std::fmin(point, kInfinite);
 }
 
 // --- The four distributions --------------------------------------------------------------

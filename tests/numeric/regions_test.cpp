@@ -73,4 +73,44 @@ TEST(Regions, AgreeWithTheExactValues) {
   EXPECT_GT(rows, 60);
 }
 
+// What has no answer fails as the library's routines do (ErrorFlag 1, result 0): no
+// distribution, ends out of order, a probability that does not fit beside the given end, a
+// point below 0. The ends answered without a search are no failure, and a failure flagged
+// before a call stays flagged after a good one.
+TEST(Regions, FailWhereThereIsNoAnswerAndKeepAnEarlierFailure) {
+  struct Case {
+    const char* what;
+    double (*call)();
+  };
+  const Case failures[] = {
+      {"sigma 0", [] { return NormalIntervalo(0, 0, -1, 1); }},
+      {"ends out of order", [] { return NormalIntervalo(0, 1, 2, 1); }},
+      {"no degrees of freedom", [] { return TStudentIntervalo(0, -1, 1); }},
+      {"negative df", [] { return Ji2Intervalo(-1, 1, 2); }},
+      {"no numerator df", [] { return FSnedecorIntervalo(0, 5, 1, 2); }},
+      {"P the whole tail", [] { return NormalIntervaloAncho(0, 1, 0, 0.5, true); }},
+      {"P of 0", [] { return TStudentIntervaloAncho(5, 0, 0, true); }},
+      {"nothing below 0", [] { return Ji2IntervaloAncho(10, 0, 0.1, false); }},
+      {"P above the tail", [] { return FSnedecorIntervaloAncho(5, 10, 3, 0.5, true); }},
+      {"a negative point", [] { return Ji2Opuesto(10, -1); }},
+      {"a negative F", [] { return FSnedecorOpuesto(5, 10, -1); }},
+  };
+  for (const Case& c : failures) {
+    ErrorFlag = 0;
+    EXPECT_EQ(c.call(), 0) << c.what;
+    EXPECT_EQ(ErrorFlag, 1) << c.what;
+  }
+  // Nothing lies below 0: the other end of the interval from 0 is the infinite point.
+  ErrorFlag = 0;
+  EXPECT_EQ(Ji2Opuesto(10, 0), 1E+300);
+  EXPECT_EQ(FSnedecorOpuesto(5, 10, 0), 1E+300);
+  EXPECT_EQ(NormalIntervalo(0, 1, 1, 1), 0);
+  EXPECT_EQ(ErrorFlag, 0);
+  // By hand: P(-1 <= Z <= 1) = erf(1/sqrt 2) = 0.682689492137086 (Abramowitz and Stegun
+  // 26.2); an earlier failure is not cleared by it.
+  ErrorFlag = 1;
+  EXPECT_NEAR(NormalIntervalo(0, 1, -1, 1), 0.682689492137086, 1E-14);
+  EXPECT_EQ(ErrorFlag, 1);
+}
+
 }  // namespace
