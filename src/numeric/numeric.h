@@ -150,3 +150,26 @@ double PoissonCola(int32_t k, double lambda);
 double BinomialIntervalo(double k1, double k2, double n, double p);
 // P(k1 <= X <= k2) for a Poisson count, 0 <= k1 <= k2, lambda > 0, the same way.
 double PoissonIntervalo(int32_t k1, int32_t k2, double lambda);
+
+// --- Regions of the continuous distributions ----------------------------------------------
+//
+// P(x1 <= X <= x2) for x1 <= x2, with its relative digits however short the interval:
+// where the two ends' tails would cancel, from the density across it (and across the centre
+// of the normal and the t from the two central parts). A standardised point beyond the
+// doubles is an infinite point, whose tails are 0 and 1.
+double NormalIntervalo(double mu, double sigma, double x1, double x2);
+double TStudentIntervalo(int32_t k, double t1, double t2);
+double Ji2Intervalo(double df, double x1, double x2);
+double FSnedecorIntervalo(int32_t ia, int32_t ib, double x1, double x2);
+// The width h > 0 of the interval from x upward (x to x + h) or downward (x - h to x) that
+// holds the probability p, with its relative digits however small p is beside the tail
+// beyond x; fails where p is not below that tail.
+double NormalIntervaloAncho(double mu, double sigma, double x, double p, bool upward);
+double TStudentIntervaloAncho(int32_t k, double t, double p, bool upward);
+double Ji2IntervaloAncho(double df, double x, double p, bool upward);
+double FSnedecorIntervaloAncho(int32_t ia, int32_t ib, double x, double p, bool upward);
+// The other end of the equal-tailed interval from x >= 0: the point across the median whose
+// tail there equals x's tail on its side, also where that tail is below the doubles. 1E+300
+// for x = 0, 0 for a point below the smallest normal double.
+double Ji2Opuesto(double df, double x);
+double FSnedecorOpuesto(int32_t ia, int32_t ib, double x);

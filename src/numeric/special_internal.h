@@ -88,6 +88,10 @@ BetaTails PublishedBetaTails(double a, double b, double x, double xc);
 // quicker there and as exact.
 inline constexpr double kPublishedShape = 100;
 
+// ln(x^a y^b / B(a, b)) for x and y = 1 - x, each computed directly, with its digits however
+// large the shapes are: the beta density at x times x y.
+double LogBetaPowers(double a, double b, double x, double y);
+
 // ln of the tail of I_x(a, b) that IncompleteBeta computes directly (lower tells which),
 // however small it is: a tail below the doubles still has its logarithm.
 struct SmallBetaTail {

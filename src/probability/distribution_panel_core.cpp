@@ -22,6 +22,9 @@ constexpr std::array<const char*, 4> kSideCaption = {"Left", "Right", "Interval"
                                                      "Centered interval"};
 constexpr std::array<const char*, 4> kSideTag = {"L", "R", "I", "C"};
 constexpr double kLongMax = 2147483647.0;
+// 2^53: beyond it doubles no longer tell neighbouring counts apart, so n - k and the
+// binomial's terms lose the count they stand for.
+constexpr double kTrialsMax = 9007199254740992.0;
 
 bool Given(double value) { return value != BlankDI; }
 
@@ -348,24 +351,28 @@ void DistributionPanel::DI_NOR() {
   const double sigma = fields_.Par2DI;
   if (!(sigma > 0)) return Reject();
   Continuous normal;
-  // A distance in standard deviations, or a refusal where it is no finite number.
+  // A distance in standard deviations. One beyond the doubles (a standard deviation of
+  // 5E-324) is an infinite point, whose tails are 0 and 1 and whose central part is 1.
   const auto standard = [sigma](double distance) {
     const double z = distance / sigma;
-    if (!std::isfinite(z)) Reject();
+    if (std::isnan(z)) Reject();
     return z;
   };
-  normal.Q = [mu, standard](double x) {
-    const double z = standard(x - mu);
-    return std::isfinite(z) ? NormalCola(z) : 0.0;
-  };
+  normal.Q = [mu, standard](double x) { return NormalCola(standard(x - mu)); };
+  normal.L = [mu, standard](double x) { return NormalCola(-standard(x - mu)); };
   // The point over an upper tail comes from that tail, not from 1 minus it, which would
   // lose a small tail entirely.
   normal.Qinv = [mu, sigma](double p) { return mu - sigma * NormalInversa(p); };
+  normal.Linv = [mu, sigma](double p) { return mu + sigma * NormalInversa(p); };
   normal.C = [standard](double h) {
     const double z = standard(h);
-    return std::isfinite(z) ? NormalCentral(z) : 0.0;
+    return std::isinf(z) ? 1.0 : NormalCentral(z);
   };
   normal.Cinv = [sigma](double p) { return sigma * NormalCentralInversa(p); };
+  normal.R = [mu, sigma](double x1, double x2) { return NormalIntervalo(mu, sigma, x1, x2); };
+  normal.W = [mu, sigma](double x, double p, bool up) {
+    return NormalIntervaloAncho(mu, sigma, x, p, up);
+  };
   normal.symmetric = true;
   normal.centre = mu;
   ContinuousCalculator(normal);
@@ -380,6 +387,8 @@ void DistributionPanel::DI_TST() {
   t.Qinv = [k](double p) { return TStudentInversa(k, p); };
   t.C = [k](double h) { return TStudentCentral(k, h); };
   t.Cinv = [k](double p) { return TStudentCentralInversa(k, p); };
+  t.R = [k](double x1, double x2) { return TStudentIntervalo(k, x1, x2); };
+  t.W = [k](double x, double p, bool up) { return TStudentIntervaloAncho(k, x, p, up); };
   t.symmetric = true;
   ContinuousCalculator(t);
 }
@@ -393,6 +402,9 @@ void DistributionPanel::DI_JI2() {
   chi2.Qinv = [k](double p) { return Ji2Inversa(k, p); };
   chi2.L = [k](double x) { return Ji2Acum(k, x); };
   chi2.Linv = [k](double p) { return Ji2AcumInversa(k, p); };
+  chi2.R = [k](double x1, double x2) { return Ji2Intervalo(k, x1, x2); };
+  chi2.W = [k](double x, double p, bool up) { return Ji2IntervaloAncho(k, x, p, up); };
+  chi2.O = [k](double x) { return Ji2Opuesto(k, x); };
   ContinuousCalculator(chi2);
 }
 
@@ -407,6 +419,9 @@ void DistributionPanel::DI_FSN() {
   f.Qinv = [k1, k2](double p) { return FSnedecorInversa(k1, k2, p); };
   f.L = [k1, k2](double x) { return FSnedecorAcum(k1, k2, x); };
   f.Linv = [k1, k2](double p) { return FSnedecorAcumInversa(k1, k2, p); };
+  f.R = [k1, k2](double x1, double x2) { return FSnedecorIntervalo(k1, k2, x1, x2); };
+  f.W = [k1, k2](double x, double p, bool up) { return FSnedecorIntervaloAncho(k1, k2, x, p, up); };
+  f.O = [k1, k2](double x) { return FSnedecorOpuesto(k1, k2, x); };
   ContinuousCalculator(f);
 }
 
@@ -452,30 +467,24 @@ void DistributionPanel::ContinuousCalculator(const Continuous& given) {
     }
     case kSideInterval: {
       if (CountGiven({x1, x2, P}) != 2) return Reject();
+      // The region, and the width from the given end, each kept to its digits however
+      // short the interval: the difference of two tails, or the end over the tail left
+      // beyond it, would keep none of them.
       if (!gp) {
         if (!(x1 < x2)) return Reject();
-        // Both ends in one tail: the difference of that tail's values.
-        const double upper1 = d.Q(x1);
-        double p;
-        if (upper1 <= 0.5) {
-          p = upper1 - d.Q(x2);
-        } else {
-          const double lower2 = d.L(x2);
-          p = lower2 <= 0.5 ? lower2 - d.L(x1) : 1 - d.L(x1) - d.Q(x2);
-        }
+        const double p = d.R(x1, x2);
         if (Failed({p})) return;
         WriteProbability(p);
       } else if (!Given(x2)) {
         const double q = d.Q(x1) - P;
         if (!(q > 0)) return Reject();
-        // Past the median the end is found from its lower tail, L(x1) + P.
-        const double end = q <= 0.5 ? d.Qinv(q) : d.Linv(d.L(x1) + P);
+        const double end = x1 + d.W(x1, P, true);
         if (Failed({q, end})) return;
         Write(BoxDI::TxtPP2, end);
       } else {
         const double lower = d.L(x2) - P;  // the tail left below the start
         if (!(lower > 0)) return Reject();
-        const double start = lower <= 0.5 ? d.Linv(lower) : d.Qinv(d.Q(x2) + P);
+        const double start = x2 - d.W(x2, P, false);
         if (Failed({lower, start})) return;
         Write(BoxDI::TxtPP1, start);
       }
@@ -508,10 +517,11 @@ void DistributionPanel::ContinuousCalculator(const Continuous& given) {
         if (d.symmetric && !(x1 < c)) return Reject();
         const double tail = d.symmetric ? 0 : d.L(x1);
         const double p = d.symmetric ? d.C(c - x1) : 1 - 2 * tail;
-        // (A symmetric tail beyond the doubles' reach leaves p = 1; chi-square and F
-        // give p = 1 only at x1 = 0, where no interval starts.)
-        if (ErrorFlag != 0 || !(p > 0 && (d.symmetric || p < 1))) return Reject();
-        const double end = d.symmetric ? mirror(x1) : d.Qinv(tail);
+        // A tail too small for P to show (even one below the doubles) still has its other
+        // end, which P = 1 would not give; only x1 = 0 of chi-square and F starts no
+        // interval.
+        if (ErrorFlag != 0 || !(p > 0 && (d.symmetric || x1 > 0))) return Reject();
+        const double end = d.symmetric ? mirror(x1) : d.O(x1);
         if (Failed({p, end})) return;
         Write(BoxDI::TxtPP2, end);
         WriteProbability(p);
@@ -520,7 +530,7 @@ void DistributionPanel::ContinuousCalculator(const Continuous& given) {
         const double tail = d.symmetric ? 0 : d.Q(x2);
         const double p = d.symmetric ? d.C(x2 - c) : 1 - 2 * tail;
         if (ErrorFlag != 0 || !(p > 0)) return Reject();
-        const double start = d.symmetric ? mirror(x2) : d.Linv(tail);
+        const double start = d.symmetric ? mirror(x2) : d.O(x2);
         if (Failed({p, start})) return;
         Write(BoxDI::TxtPP1, start);
         WriteProbability(p);
@@ -542,7 +552,7 @@ void DistributionPanel::DiscreteCalculator(bool binomial) {
   const double a = fields_.Par1DI;
   const double b = fields_.Par2DI;
   if (binomial) {
-    if (!(a > 0 && Whole(a) && std::isfinite(a))) return Reject();
+    if (!(a > 0 && Whole(a) && a <= kTrialsMax)) return Reject();
     if (!(b > 0 && b < 1)) return Reject();
   } else if (!(a > 0 && std::isfinite(a))) {
     return Reject();

@@ -145,6 +145,12 @@ class DistributionPanel {
     // part p, each with its relative digits however small it is.
     std::function<double(double)> C;
     std::function<double(double)> Cinv;
+    // P(x1 <= X <= x2), however short the interval; the width of the interval from x upward
+    // or downward that holds p; and (chi-square and F) the other end of the equal-tailed
+    // interval from x, also where x's tail is below the doubles.
+    std::function<double(double, double)> R;
+    std::function<double(double, double, bool)> W;
+    std::function<double(double)> O;
   };
   void Write(BoxDI box, double value);
   void WriteProbability(double p);
