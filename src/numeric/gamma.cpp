@@ -325,7 +325,7 @@ double GammaIncInf(double a, double x) {
   if (a >= kUniformFrom && std::isfinite(a)) {
     double lower, upper;
     UniformTails(a, x, lower, upper);
-    return Chk(lower);
+    return numeric::Probability(Chk(lower));
   }
   if (x > 1 && x > a) return numeric::Probability(1 - GammaIncSup(a, x));
   if (a < 1 && x < 1) {
@@ -344,7 +344,7 @@ double GammaIncSup(double a, double x) {
   if (a >= kUniformFrom && std::isfinite(a)) {
     double lower, upper;
     UniformTails(a, x, lower, upper);
-    return Chk(upper);
+    return numeric::Probability(Chk(upper));
   }
   // A shape below 1 leaves a small upper tail below x = 1, where 1 - P would keep none of
   // its digits.
