@@ -100,12 +100,9 @@ struct Student {
   // keep their digits where the values are below the doubles.
   double Central(double t) const {
     if (t > kFarOut) return 1;
-    if (df <= kSeriesDf) {
-      // Far out, 1 minus the tails: the series' 15-digit pi would take the central part of an
-      // odd k past 1.
-      const double central = Chk(numeric::StudentCentral(df, t));
-      return SeriesKeepsTail(central) ? central : 1 - TwoSided(t);
-    }
+    // Far out, the series' 15-digit pi takes the central part of an odd k up to 1E-15 past 1,
+    // which is all it is off by.
+    if (df <= kSeriesDf) return numeric::Probability(Chk(numeric::StudentCentral(df, t)));
     if (t < kSeriesBelow) return CentralSeries(t);
     const Split s = StudentSplit(k, t);
     return numeric::IncompleteBeta(k / 2, 0.5, s.x, s.y).upper;
@@ -118,7 +115,8 @@ struct Student {
   double Upper(double t) const {
     if (t > kFarOut) return std::exp(LnFarUpper(k, ln_c, t));
     if (const double tail = SeriesUpper(t); tail > 0) return tail;
-    return 0.5 * TwoSided(t);
+    const Split s = StudentSplit(k, t);
+    return 0.5 * numeric::IncompleteBeta(k / 2, 0.5, s.x, s.y).lower;
   }
   double LnUpper(double t) const {
     if (t > kFarOut) return LnFarUpper(k, ln_c, t);
@@ -128,11 +126,6 @@ struct Student {
   }
 
  private:
-  // P(|T| > t), I_x(k/2, 1/2) at x = k/(k + t^2).
-  double TwoSided(double t) const {
-    const Split s = StudentSplit(k, t);
-    return numeric::IncompleteBeta(k / 2, 0.5, s.x, s.y).lower;
-  }
   // The upper tail from the series where it keeps its digits there, else 0.
   double SeriesUpper(double t) const {
     if (df > kSeriesDf) return 0;
