@@ -453,11 +453,11 @@ double FSnedecorAcumInversa(int32_t ia, int32_t ib, double p) {
   if (p >= 0.5) return FSnedecorInversa(ia, ib, 1 - p);
   return numeric::ContinueStyleValue([&] {
     // A point below the smallest normal double is no point to show; the search would only
-    // chase it into the subnormal numbers. Where the tail there is p within its own error,
-    // the point is that double.
+    // chase it into the subnormal numbers. Where the tail there is p within a few times its
+    // own error, the point is that double.
     const double lnbf = numeric::LnBetaFactor(ia / 2.0, ib / 2.0);
     const numeric::TailAt least = numeric::EvaluateTail(FTail(ia, ib, lnbf, false), DBL_MIN);
-    if (least.ok && least.ln_tail - std::log(p) > numeric::kBetaTailError) return 0.0;
+    if (least.ok && least.ln_tail - std::log(p) > 4 * numeric::kBetaTailError) return 0.0;
     return std::fmax(FPoint(ia, ib, p, false), DBL_MIN);
   });
 }
