@@ -102,7 +102,8 @@ double LnX(double x, double y) { return x <= y ? std::log(x) : std::log1p(-y); }
 // a + b = 2^53 + 1): what it loses is added on its own.
 double MeanDistance(double a, double b, double x, double y, bool from_y) {
   const double s = a + b;
-  const double lost = a >= b ? (a - s) + b : (b - s) + a;  // s + lost = a + b exactly
+  const double b_in_s = s - a;
+  const double lost = (a - (s - b_in_s)) + (b - b_in_s);  // s + lost = a + b exactly
   return from_y ? std::fma(s, y, -b) + lost * y : std::fma(-s, x, a) - lost * x;
 }
 
