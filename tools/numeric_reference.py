@@ -2,7 +2,7 @@
 """Reference values for the distribution routines of the number library.
 
 Computes every value at 40 significant digits with mpmath (Debian's python3-mpmath) and
-writes four tab-separated files that the numeric tests read:
+writes six tab-separated files that the numeric tests read:
 
   tests/data/numeric_reference.tsv  routine, up to three arguments, the exact value, and
                                     how far that value lies from a tie of its rounding to
@@ -21,6 +21,13 @@ writes four tab-separated files that the numeric tests read:
                                     degrees of freedom or trials, as numeric_reference.tsv
                                     but with a fourth argument column (BinomialIntervalo);
                                     --large-df writes only this file
+  tests/data/numeric_ends.tsv       the ends of the doubles and of the counts, as
+                                    large_df_reference.tsv: the t beyond |t| = 1.34E+154,
+                                    the count 2147483647, tiny chi-square and gamma shapes
+                                    at subnormal points, the binomial up to n = 2^53, F's
+                                    lower point at the least normal double
+  tests/data/count_and_t_ends.tsv   the distribution panel at those ends, as deep_tails.tsv;
+                                    --ends writes only these two files
 
 The arguments are doubles, written with 17 significant digits, and each value is the exact
 value at that double (not at the decimal it was typed as). The build never runs this;
@@ -947,9 +954,286 @@ LARGE_DF_HEADER = (
     "# Written by tools/numeric_reference.py (mpmath, 40 digits); do not edit\n")
 
 
+# --- The ends of the doubles and of the counts -----------------------------------------
+#
+# The t beyond |t| = 1.34E+154, where t*t overflows a double, and its central part next to 1;
+# the count 2147483647; chi-square and gamma tails at tiny shapes and subnormal points; the
+# binomial up to n = 2^53; F's lower point at the smallest normal double. Shapes in the
+# millions of millions are beyond the continued fraction's reach at 40 digits: there the tails
+# come from quadrature of the density (peaked_tail), checked against the fraction and against
+# mpmath's gamma functions where both reach (ends_check).
+
+SMALLEST = mpf(2) ** -1074
+
+
+def as_double(v):
+    """An exact value as a double holds it: 0 below half the least subnormal."""
+    v = mpf(v)
+    return mpf(0) if abs(v) < SMALLEST / 2 else v
+
+
+def peaked_tail(log_density, x, outward, scale, end):
+    """The integral of e^log_density from x outward (outward = +1 up to end, -1 down to end)
+    where the density falls away from x: in steps of the length over which it falls by about
+    e, relative to its value at x (quad's tolerance is absolute)."""
+    at = log_density(x)
+    h = mpf(10) ** -(mp.mp.dps // 2) * min(scale, abs(x) if x else scale)
+    slope = abs(log_density(x + h) - log_density(x - h)) / (2 * h)
+    step = min(scale, 1 / slope) if slope > 0 else scale
+    points = [x]
+    for j in range(-3, 16):
+        point = x + outward * step * 2**j
+        if (point - end) * outward >= 0:
+            break
+        points.append(point)
+    points.append(end)
+    if outward < 0:
+        points.reverse()
+    return mp.exp(at) * mp.quad(lambda s: mp.exp(log_density(s) - at), points)
+
+
+def beta_tail_quad(a, b, x, upper):
+    """I_x(a, b), or 1 - I_x(a, b) when upper, from the integral of the smaller tail."""
+    with mp.workdps(mp.mp.dps + 30):  # the log density adds terms of a ln x in size
+        a, b, x = mpf(a), mpf(b), mpf(x)
+        lbf = log_beta_factor(a, b)
+
+        def log_density(s):
+            return (a - 1) * mp.log(s) + (b - 1) * mp.log1p(-s) + lbf
+        mode = (a - 1) / (a + b - 2)
+        sd = mp.sqrt(a * b / ((a + b) ** 2 * (a + b + 1)))
+        if x <= mode:
+            lower = peaked_tail(log_density, x, -1, sd, mpf(0))
+            value = 1 - lower if upper else lower
+        else:
+            tail = peaked_tail(log_density, x, 1, sd, mpf(1))
+            value = tail if upper else 1 - tail
+    return +value
+
+
+def gamma_tail_quad(a, x, upper):
+    """Q(a, x), or P(a, x) when not upper, for a shape in the billions, the same way."""
+    with mp.workdps(mp.mp.dps + 30):
+        a, x = mpf(a), mpf(x)
+        lga = mp.loggamma(a)
+
+        def log_density(s):
+            return (a - 1) * mp.log(s) - s - lga
+        if x <= a - 1:
+            lower = peaked_tail(log_density, x, -1, mp.sqrt(a), mpf(0))
+            value = 1 - lower if upper else lower
+        else:
+            tail = peaked_tail(log_density, x, 1, mp.sqrt(a), mp.inf)
+            value = tail if upper else 1 - tail
+    return +value
+
+
+def gamma_tails_small(a, x):
+    """(P(a, x), Q(a, x)) for a < 1 and x <= 20: P from its series of positive terms at 700
+    digits, so that Q = 1 - P keeps 40 of its own however small the shape makes it."""
+    with mp.workdps(700):
+        p = gamma_p_series(mpf(a), mpf(x))
+        q = 1 - p
+    return +p, +q
+
+
+def ends_check():
+    """The quadrature against the continued fraction and mpmath's upper gamma function, and
+    the t's far tails against their closed forms."""
+    print("%8.1f s  ends checked" % (time.time() - START), file=sys.stderr, flush=True)
+    close = mpf(10) ** -30
+    for a, b in [(700000, 300000), (3, 2000000), (2000000, 3)]:
+        mean = mpf(a) / (a + b)
+        sd = mp.sqrt(mpf(a) * b / ((a + b) ** 2 * (a + b + 1)))
+        for c in [-20, -1, 0, 2, 30]:
+            x = mean + c * sd
+            if 0 < x < 1:
+                # I_(1-x)(b, a) is the upper tail, each computed on its own side
+                for upper, theirs in [(False, ibeta(a, b, x)), (True, ibeta(b, a, 1 - x, x))]:
+                    mine = beta_tail_quad(a, b, x, upper)
+                    assert abs(mine - theirs) <= close * theirs, (a, b, c, upper, mine, theirs)
+    for a, x in [(1e5, 1.01e5), (1e5, 1.03e5), (2147483648, 2.2e9), (2147483648, 2147500000)]:
+        mine, theirs = gamma_tail_quad(a, x, True), mp.gammainc(mpf(a), mpf(x), mp.inf,
+                                                                 regularized=True)
+        assert abs(mine - theirs) <= close * theirs, (a, x, mine, theirs)
+    for a, x in [(1e-10, 0.75), (0.5, 0.3), (1e-300, 1e-300)]:
+        p, q = gamma_tails_small(a, x)
+        assert abs(q - mp.gammainc(mpf(a), mpf(x), mp.inf, regularized=True)) <= close * q
+    # P(T > t) is atan(1/t)/pi for one degree of freedom, (1 - t/sqrt(2 + t^2))/2 for two,
+    # that is 1/((sqrt(2 + t^2) + t) sqrt(2 + t^2)).
+    for t in [mpf("1.4e154"), mpf("1e160"), mpf("1e300")]:
+        one = mp.atan(1 / t) / mp.pi
+        assert abs(t_upper(1, t) - one) <= close * one
+        root = mp.sqrt(2 + t * t)
+        two = 1 / ((root + t) * root)
+        assert abs(t_upper(2, t) - two) <= close * two
+
+
+def f_lower_inverse_deep(ia, ib, y):
+    """The x with P(F <= x) = y, down to points below the doubles (then 0)."""
+    g = log_gap(lambda u: f_lower(ia, ib, mp.exp(u)), mpf(y))
+    if g(mpf(-760)) > 0:
+        return mpf(0)
+    return mp.exp(solve(g, mpf(-760), mpf(700)))
+
+
+# t beyond 1.34E+154, where t*t overflows, up to the largest double.
+BIG_T = ["1e150", "1.3407807929942596e154", "1.35e154", "1.4e154", "1e160", "1e200", "1e300",
+         "1.7976931348623157e308"]
+# Means about the largest count: far below it, within a few standard deviations, beyond.
+TOP_MEANS = ["0.5", "5", "1e9", "2e9", "2147344624", "2147483000", "2147483647", "2147483648",
+             "2147500000", "2147715352", "2.15e9", "2.2e9"]
+TOP = 2147483647
+# Up to 2^53 a double tells every count from the next.
+HUGE_BINOMIAL = [(10**12, "0.3"), (2**52 + 1, "0.5"), (10**15, "0.3"), (2**53 - 1, "0.01"),
+                 (2**53, "0.5"), (2**53, "0.3"), (2**53, "1e-15")]
+
+
+def ends():
+    mp.mp.dps = 40
+    t = Table(columns=4, floor=mpf(0))
+
+    def add(routine, args, value):
+        t.add(routine, args, as_double(value))
+
+    for k in [1, 2, 3, 4, 5, 10, 39, 40, 41, 100, 1000, 1000000, 2147483647]:
+        for text in BIG_T + ["1e6", "1.2e15", "1e20", "1e100"]:
+            tv = float(text)
+            add("TStudentCola", [k, tv], t_upper(k, tv))
+            add("TStudentCola", [k, -tv], t_upper(k, -tv))
+            add("TStudentCentral", [k, tv], t_central(k, tv))
+    # Odd degrees of freedom: the series' 15-digit pi took the central part past 1.
+    for k in range(1, 41, 2):
+        for tv in frange(["3", "30", "1000", "1e6", "1e10", "1.2e15", "1e16"]):
+            add("TStudentCentral", [k, tv], t_central(k, tv))
+
+    print("%8.1f s  the largest count" % (time.time() - START), file=sys.stderr, flush=True)
+    for text in TOP_MEANS:
+        lam = mpf(float(text))
+        with mp.workdps(70):
+            at_most = gamma_tail_quad(TOP + 1, lam, True)  # P(X <= TOP) = Q(TOP + 1, lam)
+            beyond = gamma_tail_quad(TOP + 1, lam, False)
+            below = gamma_tail_quad(TOP, lam, True)
+            point = poisson_term(lam, TOP)
+            last = mp.fsum(poisson_term(lam, i) for i in range(TOP - 50, TOP + 1))
+        add("PoissonAcum", [TOP, float(text)], at_most)
+        add("PoissonAcum", [TOP - 1, float(text)], below)
+        add("PoissonCola", [TOP, float(text)], beyond)
+        add("PoissonIntervalo", [0, TOP, float(text)], at_most)
+        add("PoissonIntervalo", [TOP, TOP, float(text)], point)
+        add("PoissonIntervalo", [TOP - 50, TOP, float(text)], last)
+
+    print("%8.1f s  tiny shapes" % (time.time() - START), file=sys.stderr, flush=True)
+    for df in frange(["1e-300", "1e-10", "1e-5", "0.001", "0.1", "0.5", "1", "1.5", "1.9", "2",
+                      "3", "10"]):
+        for x in frange(["5e-324", "1e-323", "1.5e-323", "1e-320", "1e-310",
+                         "2.2250738585072014e-308", "4.4501477170144023e-308", "4.5e-308",
+                         "1e-300", "1e-10", "0.01", "0.5", "1", "1.5", "1.99", "2", "2.5", "5",
+                         "30"]):
+            a, half = mpf(df) / 2, mpf(x) / 2
+            p, q = gamma_tails_small(a, half) if a < 1 else (gamma_p(a, half), gamma_q(a, half))
+            add("Ji2Acum", [df, x], p)
+            add("Ji2Cola", [df, x], q)
+    for a in frange(["1e-300", "1e-100", "1e-10", "0.001", "0.1", "0.3", "0.5", "0.9", "0.999"]):
+        for x in frange(["5e-324", "1e-300", "1e-20", "0.001", "0.1", "0.5", "0.9", "0.999",
+                         "1", "1.5"]):
+            p, q = gamma_tails_small(a, x)
+            add("GammaIncInf", [a, x], p)
+            add("GammaIncSup", [a, x], q)
+
+    print("%8.1f s  F at the least normal double" % (time.time() - START), file=sys.stderr,
+          flush=True)
+    least = float(DBL_MIN)
+    pairs = []
+    for ia, ib, y in [(2, 10**9, least), (2, 10**9, 2 * least), (2, 10**9, 0.5 * least),
+                      (2, 10**9, 1e-300), (2, 2147483647, least), (2, 1, least), (2, 2, least),
+                      (2, 10, least), (3, 10**9, least), (4, 10**9, least), (1, 10**9, least),
+                      (1, 10**9, 1e-160)]:
+        # With 2 degrees of freedom P(F <= x) is a hair below x, so the point over the least
+        # normal double is that double itself: the root is found to 1E-28 of it.
+        x = f_lower_inverse_deep(ia, ib, y)
+        add("FSnedecorAcumInversa", [ia, ib, y], x if x >= DBL_MIN * (1 - mpf(10)**-25) else 0)
+        if (ia, ib) not in pairs:
+            pairs.append((ia, ib))
+    for ia, ib in pairs:
+        for at in [5e-324, 1e-310, least, 1e-300]:
+            add("FSnedecorAcum", [ia, ib, at], f_lower(ia, ib, at))
+
+    for n, ptext in HUGE_BINOMIAL:
+        print("%8.1f s  binomial %d %s" % (time.time() - START, n, ptext), file=sys.stderr,
+              flush=True)
+        p = mpf(float(ptext))
+        mean, sd = n * p, mp.sqrt(n * p * (1 - p))
+        counts = {0, 3, n - 1}
+        for c in [-30, -5, -1, -0.5, 0, 0.5, 1, 5, 30]:
+            counts.add(min(max(int(mp.floor(mean + c * sd)), 0), n - 1))
+        for k in sorted(counts):
+            args = [float(k), float(n), float(p)]
+            add("BinomialAcum", args, beta_tail_quad(n - k, k + 1, 1 - p, False))
+            add("BinomialCola", args, beta_tail_quad(n - k, k + 1, 1 - p, True))
+        middle = int(mp.floor(mean))
+        for k1, k2 in [(middle, middle), (middle - 10, middle + 10), (middle + 5 * int(sd),
+                                                                       middle + 5 * int(sd) + 100)]:
+            if 0 <= k1 <= k2 <= n:
+                with mp.workdps(70):
+                    value = binomial_sum(n, p, k1, k2)
+                add("BinomialIntervalo", [float(k1), float(k2), float(n), float(p)], value)
+    return t
+
+
+def ends_panel():
+    """The distribution panel at the same ends: the t far out, and the count 2147483647."""
+    mp.mp.dps = 40
+    t = PanelTable()
+    for k in [1, 2, 3, 4, 40, 41, 1000, 2147483647]:
+        for text in ["1.35E+154", "1.4E+154", "1E+160", "1E+200", "9E+299"]:
+            for sign in ["", "-"]:
+                x = mpf(float(sign + text))
+                t.add("T", "R", k, "-", "-", sign + text, "-", t_upper(k, x))
+                t.add("T", "L", k, "-", "-", sign + text, "-", t_upper(k, -x))
+            t.add("T", "C", k, "-", "-", "-" + text, "-", t_central(k, mpf(float(text))))
+        for x1, x2 in [("1.4E+154", "9E+299"), ("-1.4E+154", "1.4E+154"), ("0", "1E+200"),
+                       ("-9E+299", "0"), ("2", "1E+160")]:
+            value = t_upper(k, mpf(float(x1))) - t_upper(k, mpf(float(x2)))
+            t.add("T", "I", k, "-", "-", x1, x2, value)
+    for text in ["5", "2E+9", "2147483000", "2147483647", "2.2E+9"]:
+        lam = mpf(float(text))
+        with mp.workdps(70):
+            at_most = gamma_tail_quad(TOP + 1, lam, True)
+            from_top = gamma_tail_quad(TOP, lam, False)  # P(X >= TOP) = P(TOP, lam)
+            point = poisson_term(lam, TOP)
+            last = mp.fsum(poisson_term(lam, i) for i in range(TOP - 47, TOP + 1))
+        t.add("P", "L", text, "-", "-", TOP, "-", at_most)
+        t.add("P", "R", text, "-", "-", TOP, "-", from_top)
+        t.add("P", "I", text, "-", "-", 0, TOP, at_most)
+        t.add("P", "I", text, "-", "-", TOP - 47, TOP, last)
+        t.add("P", "P", text, "-", "-", TOP, "-", point)
+    return t
+
+
+ENDS_HEADER = (
+    "# routine\targ1\targ2\targ3\targ4\texact value\tdistance to a 6-digit tie\n"
+    "# the t beyond |t| = 1.34E+154, the count 2147483647, tiny chi-square and gamma shapes and\n"
+    "# subnormal points, the binomial up to n = 2^53, F's lower point at the least normal\n"
+    "# double; an exact value below half the least subnormal is written 0.\n"
+    "# Written by tools/numeric_reference.py --ends (mpmath, 40 digits); do not edit\n")
+ENDS_PANEL_HEADER = (
+    "# distribution\tmode\tpar1\tpar2\tprob\tx1\tx2\texact value"
+    "\tdistance to a 6-digit tie\n"
+    "# the distribution panel at the ends: the t beyond |t| = 1.34E+154, the count 2147483647;\n"
+    "# the texts typed ('-' blank) and the exact value of the probability box; one below the\n"
+    "# smallest normal double is 0, as the panel writes it.\n"
+    "# Written by tools/numeric_reference.py --ends (mpmath, 40 digits); do not edit\n")
+
+
 def main():
     if sys.argv[1:] == ["--deep-tails"]:
         deep_tails().write(os.path.join(DATA, "deep_tails.tsv"), DEEP_TAILS_HEADER)
+        return 0
+    if sys.argv[1:] == ["--ends"]:
+        ends_check()
+        ends().write(os.path.join(DATA, "numeric_ends.tsv"), ENDS_HEADER)
+        ends_panel().write(os.path.join(DATA, "count_and_t_ends.tsv"), ENDS_PANEL_HEADER)
         return 0
     if sys.argv[1:] == ["--large-df"]:
         large_shape_check()
@@ -967,6 +1251,9 @@ def main():
     deep_tails().write(os.path.join(DATA, "deep_tails.tsv"), DEEP_TAILS_HEADER)
     large_shape_check()
     large_df().write(os.path.join(DATA, "large_df_reference.tsv"), LARGE_DF_HEADER)
+    ends_check()
+    ends().write(os.path.join(DATA, "numeric_ends.tsv"), ENDS_HEADER)
+    ends_panel().write(os.path.join(DATA, "count_and_t_ends.tsv"), ENDS_PANEL_HEADER)
     return 0
 
 

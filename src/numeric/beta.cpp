@@ -174,7 +174,9 @@ double BetaIncTail(double a, double b, double x, bool upper) {
 
 }  // namespace
 
-double BetaInc(double a, double b, double x) { return BetaIncTail(a, b, x, false); }
+double BetaInc(double a, double b, double x) {
+  return numeric::Probability(BetaIncTail(a, b, x, false));
+}
 
 double BetaIncSerie(double a, double b, double x, double maxgam) {
   const double maxlog = MaxLog();

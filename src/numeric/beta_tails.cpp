@@ -97,6 +97,16 @@ double LnGammaOfFraction(double b) {
 // (the smaller).
 double LnX(double x, double y) { return x <= y ? std::log(x) : std::log1p(-y); }
 
+// lambda = a - (a + b) x, x's distance from the mean a/(a + b) in units of 1/(a + b), from x
+// or, from_y, as (a + b) y - b. a + b itself may round (a binomial of 2^53 trials has
+// a + b = 2^53 + 1): what it loses is added on its own.
+double MeanDistance(double a, double b, double x, double y, bool from_y) {
+  const double s = a + b;
+  const double b_in_s = s - a;
+  const double lost = (a - (s - b_in_s)) + (b - b_in_s);  // s + lost = a + b exactly
+  return from_y ? std::fma(s, y, -b) + lost * y : std::fma(-s, x, a) - lost * x;
+}
+
 }  // namespace
 
 // ln(x^a y^b / B(a, b)). Where both shapes are large it is -(a phi(-lambda/a) +
@@ -107,7 +117,7 @@ double LogBetaPowers(double a, double b, double x, double y) {
   if (x == 0 || y == 0) return -HUGE_VAL;
   if (std::min(a, b) >= 8) {
     // lambda from the smaller of x and y, the one known to its last digit.
-    const double lambda = x <= y ? std::fma(-(a + b), x, a) : std::fma(a + b, y, -b);
+    const double lambda = MeanDistance(a, b, x, y, x > y);
     const double e1 = -lambda / a, e2 = lambda / b;
     // Far from the mean the ratio itself: 1 + e is then no longer near 1.
     const double u = std::fabs(e1) > 0.5 ? e1 - std::log(x * (a + b) / a) : XMinusLog1p(e1);
@@ -405,7 +415,7 @@ SmallBetaTail LnSmallTailInside(double a, double b, double x, double y) {
     }
   } else {
     // lambda >= 0 puts x0 at or below the mean of I(a0, b0): the smaller tail is worked.
-    double lambda = a > b ? std::fma(a + b, y, -b) : std::fma(-(a + b), x, a);
+    double lambda = MeanDistance(a, b, x, y, a > b);
     orient(lambda < 0);
     lambda = std::fabs(lambda);
     const double small = std::min(a0, b0);

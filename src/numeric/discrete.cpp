@@ -29,11 +29,15 @@ double StirlingError(double n) {
   return numeric::StirlingCorrection(n);
 }
 
-// x ln(x / m) + m - x, without the cancellation of its terms when x is near m.
-double Deviance(double x, double m) {
+// x ln(x / m) + m - x for m = m_hi + m_lo, without the cancellation of its terms when x is
+// near m. m_lo keeps what a mean n p loses to its rounding, which next to the mean of 10^15
+// trials is as much as x - m itself tells.
+double Deviance(double x, double m_hi, double m_lo = 0) {
+  const double m = m_hi;
   if (std::fabs(x - m) < 0.1 * (x + m)) {
-    double v = (x - m) / (x + m);
-    double s = (x - m) * v;
+    const double d = (x - m) - m_lo;  // x - m is exact, x and m being this close
+    double v = d / (x + m + m_lo);
+    double s = d * v;
     double ej = 2 * x * v;
     v = v * v;
     for (int j = 1; j < 1000; ++j) {
@@ -49,11 +53,15 @@ double Deviance(double x, double m) {
 
 // ln P(X = k) for 0 <= k <= n whole.
 double BinomialLnTerm(double k, double n, double p) {
-  const double q = 1 - p;
   if (k == 0) return n * std::log1p(-p);
   if (k == n) return n * std::log(p);
+  // The means n p and n (1 - p), each with what its rounding lost.
+  const double q = 1 - p;
+  const double q_lo = (1 - q) - p;  // q + q_lo = 1 - p exactly
+  const double np = n * p, nq = n * q;
+  const double np_lo = std::fma(n, p, -np), nq_lo = std::fma(n, q, -nq) + n * q_lo;
   const double lc = StirlingError(n) - StirlingError(k) - StirlingError(n - k) -
-                    Deviance(k, n * p) - Deviance(n - k, n * q);
+                    Deviance(k, np, np_lo) - Deviance(n - k, nq, nq_lo);
   return lc - 0.5 * (kLn2Pi + std::log(k) + std::log1p(-k / n));
 }
 

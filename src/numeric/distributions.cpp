@@ -33,6 +33,27 @@ constexpr int32_t kSeriesDf = 40;
 // above this: it loses at most two of sixteen, to the roundings of P and of the series'
 // 15-digit pi.
 constexpr double kSeriesTail = 1E-2;
+bool SeriesKeepsTail(double central) { return 1 - central >= 2 * kSeriesTail; }
+
+// Beyond this |t| the t's tail is the leading term of its series in k/t^2 (below 1E-290
+// there), and t^2 itself would soon be beyond the doubles (from 1.34E+154 on): the tail comes
+// from ln t, and the central part is 1.
+constexpr double kFarOut = 1E+150;
+
+// ln I_w(a, b) for w below 1E-290, the leading term of its series, w^a / (a B(a, b)), from
+// ln w and lnbf = -ln B(a, b): w itself may have lost its digits in the subnormal doubles, or
+// be beyond them.
+constexpr double kLeadingTermBelow = 1E-290;
+double LnLeadingTerm(double a, double ln_w, double lnbf) { return a * ln_w - std::log(a) + lnbf; }
+
+// ln P(T > t) for t > kFarOut, from ln_c = ln(Gamma((k+1)/2) / (Gamma(k/2) sqrt(k pi))):
+// P(T > t) = I_x(k/2, 1/2) / 2 with ln x = ln k - 2 ln t - ln(1 + k/t^2) for x = k/(k + t^2).
+double LnFarUpper(double k, double ln_c, double t) {
+  const double ln_x = std::log(k) - 2 * std::log(t) - std::log1p(k / t / t);
+  return kLnHalf + LnLeadingTerm(k / 2, ln_x, ln_c + 0.5 * std::log(k));
+}
+
+double LnC(double k) { return numeric::LnBetaFactor(k / 2, 0.5) - 0.5 * std::log(k); }
 
 // A point and its complement, each computed directly.
 struct Split {
@@ -64,8 +85,7 @@ Split FSplit(double ia, double ib, double x) {
 struct Student {
   int32_t df;
   double k, ln_c;
-  explicit Student(int32_t df)
-      : df(df), k(df), ln_c(numeric::LnBetaFactor(k / 2, 0.5) - 0.5 * std::log(k)) {}
+  explicit Student(int32_t df) : df(df), k(df), ln_c(LnC(k)) {}
 
   double LnDensity(double t) const { return ln_c - (k + 1) / 2 * std::log1p(t / k * t); }
 
@@ -79,22 +99,27 @@ struct Student {
   // P(|T| <= t) and P(T > t) for t > 0, each from its own side, and their logarithms, which
   // keep their digits where the values are below the doubles.
   double Central(double t) const {
-    if (df <= kSeriesDf) return Chk(numeric::StudentCentral(df, t));
+    if (t > kFarOut) return 1;
+    // Far out, the series' 15-digit pi takes the central part of an odd k up to 1E-15 past 1,
+    // which is all it is off by.
+    if (df <= kSeriesDf) return numeric::Probability(Chk(numeric::StudentCentral(df, t)));
     if (t < kSeriesBelow) return CentralSeries(t);
     const Split s = StudentSplit(k, t);
     return numeric::IncompleteBeta(k / 2, 0.5, s.x, s.y).upper;
   }
   double LnCentral(double t) const {
-    if (df <= kSeriesDf || t < kSeriesBelow) return Log(Central(t));
+    if (df <= kSeriesDf || t < kSeriesBelow || t > kFarOut) return Log(Central(t));
     const Split s = StudentSplit(k, t);
     return numeric::LnIncompleteBeta(k / 2, 0.5, s.x, s.y, true);
   }
   double Upper(double t) const {
+    if (t > kFarOut) return std::exp(LnFarUpper(k, ln_c, t));
     if (const double tail = SeriesUpper(t); tail > 0) return tail;
     const Split s = StudentSplit(k, t);
     return 0.5 * numeric::IncompleteBeta(k / 2, 0.5, s.x, s.y).lower;
   }
   double LnUpper(double t) const {
+    if (t > kFarOut) return LnFarUpper(k, ln_c, t);
     if (const double tail = SeriesUpper(t); tail > 0) return Log(tail);
     const Split s = StudentSplit(k, t);
     return kLnHalf + numeric::LnIncompleteBeta(k / 2, 0.5, s.x, s.y, false);
@@ -105,7 +130,7 @@ struct Student {
   double SeriesUpper(double t) const {
     if (df > kSeriesDf) return 0;
     const double central = numeric::StudentCentral(df, t);
-    return 1 - central >= 2 * kSeriesTail ? 0.5 * (1 - central) : 0;
+    return SeriesKeepsTail(central) ? 0.5 * (1 - central) : 0;
   }
 };
 
@@ -215,13 +240,24 @@ double FLnDensity(double ia, double ib, double lnbf, double x) {
   return lnbf + ia / 2 * std::log(ia / ib) + (ia / 2 - 1) * std::log(x) - (ia + ib) / 2 * ln_one_plus;
 }
 
+// Where ia x/(ib + ia x) is this small the lower tail of F(ia, ib) is the leading term of its
+// series: ia x/ib below 1E-290.
+bool FarLeft(double ia, double ib, double x) { return ia / ib * x < kLeadingTermBelow; }
+
+// ln P(F <= x) there, from ln(ia x/(ib + ia x)) = ln ia + ln x - ln(ib + ia x).
+double LnFarLeft(double ia, double ib, double lnbf, double x) {
+  return LnLeadingTerm(ia / 2, std::log(ia) + std::log(x) - std::log(ib + ia * x), lnbf);
+}
+
 // The upper tail of F(ia, ib), or its lower tail, each computed directly.
 numeric::Tail FTail(double ia, double ib, double lnbf, bool upper) {
   return {[=](double x) {
             const Split s = FSplit(ia, ib, x);
-            return numeric::TailAt{true,
-                                   numeric::LnIncompleteBeta(ib / 2, ia / 2, s.x, s.y, !upper),
-                                   FLnDensity(ia, ib, lnbf, x), numeric::kBetaTailError};
+            const double ln_tail = !upper && FarLeft(ia, ib, x)
+                                       ? LnFarLeft(ia, ib, lnbf, x)
+                                       : numeric::LnIncompleteBeta(ib / 2, ia / 2, s.x, s.y, !upper);
+            return numeric::TailAt{true, ln_tail, FLnDensity(ia, ib, lnbf, x),
+                                   numeric::kBetaTailError};
           },
           upper ? 1 : -1};
 }
@@ -289,17 +325,23 @@ double TStudentCola(int32_t k, double t) {
   }
   return numeric::HandlerStyle([&]() -> double {
     if (t == 0) return 0.5;
-    const double x = std::fabs(t);
-    if (k <= kSeriesDf) {
-      // Below kSeriesTail the difference keeps too few digits of the tail (and the series'
-      // rounded pi could take 1/2 + P/2 past 1).
-      const double central = Chk(numeric::StudentCentral(k, x));
-      if (1 - central >= 2 * kSeriesTail) return t > 0 ? 0.5 - 0.5 * central : 0.5 + 0.5 * central;
+    // An infinite t is a point like any other: its tails are 0 and 1.
+    const double x = std::isinf(t) ? HUGE_VAL : Chk(std::fabs(t));
+    double upper;
+    if (x > kFarOut) {
+      upper = std::exp(LnFarUpper(k, LnC(k), x));
+    } else {
+      if (k <= kSeriesDf) {
+        // Below kSeriesTail the difference keeps too few digits of the tail (and the series'
+        // rounded pi could take 1/2 + P/2 past 1).
+        const double central = Chk(numeric::StudentCentral(k, x));
+        if (SeriesKeepsTail(central)) return t > 0 ? 0.5 - 0.5 * central : 0.5 + 0.5 * central;
+      }
+      const Split s = StudentSplit(k, x);
+      // I_x(k/2, 1/2) is P(|T| > t).
+      upper = 0.5 * numeric::IncompleteBeta(k / 2.0, 0.5, s.x, s.y).lower;
     }
-    const Split s = StudentSplit(k, x);
-    // I_x(k/2, 1/2) is P(|T| > t).
-    const double two_sided = numeric::IncompleteBeta(k / 2.0, 0.5, s.x, s.y).lower;
-    return t > 0 ? 0.5 * two_sided : 1 - 0.5 * two_sided;
+    return t > 0 ? upper : 1 - upper;
   });
 }
 
@@ -309,8 +351,8 @@ double TStudentCentral(int32_t k, double t) {
     return 0;
   }
   return numeric::HandlerStyle([&]() -> double {
-    const double x = std::fabs(t);
-    return x == 0 ? 0 : Student(k).Central(x);
+    const double x = std::isinf(t) ? HUGE_VAL : Chk(std::fabs(t));
+    return x == 0 ? 0 : numeric::Probability(Student(k).Central(x));
   });
 }
 
@@ -379,6 +421,8 @@ double FSnedecorAcum(int32_t ia, int32_t ib, double x) {
   }
   if (x <= 0) return 0;
   return numeric::ContinueStyleValue([&] {
+    // There ia x/(ib + ia x) would lose its digits in the subnormal doubles.
+    if (FarLeft(ia, ib, x)) return std::exp(LnFarLeft(ia, ib, numeric::LnBetaFactor(ia / 2.0, ib / 2.0), x));
     const Split s = FSplit(ia, ib, x);
     return numeric::IncompleteBeta(0.5 * ib, 0.5 * ia, s.x, s.y).upper;
   });
@@ -409,12 +453,12 @@ double FSnedecorAcumInversa(int32_t ia, int32_t ib, double p) {
   if (p >= 0.5) return FSnedecorInversa(ia, ib, 1 - p);
   return numeric::ContinueStyleValue([&] {
     // A point below the smallest normal double is no point to show; the search would only
-    // chase it into the subnormal numbers.
+    // chase it into the subnormal numbers. Where the tail there is p within a few times its
+    // own error, the point is that double.
     const double lnbf = numeric::LnBetaFactor(ia / 2.0, ib / 2.0);
     const numeric::TailAt least = numeric::EvaluateTail(FTail(ia, ib, lnbf, false), DBL_MIN);
-    if (least.ok && least.ln_tail >= std::log(p)) return 0.0;
-    const double x = FPoint(ia, ib, p, false);
-    return x >= DBL_MIN ? x : 0.0;
+    if (least.ok && least.ln_tail - std::log(p) > 4 * numeric::kBetaTailError) return 0.0;
+    return std::fmax(FPoint(ia, ib, p, false), DBL_MIN);
   });
 }
 

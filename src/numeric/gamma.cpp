@@ -1,5 +1,6 @@
 // The gamma function, its logarithm, the regularized incomplete gamma functions and the
 // chi-square and Poisson distributions built on them.
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -27,6 +28,7 @@ constexpr double kMaxStir = 143.01608;
 constexpr double kSqtpi = 2.506628274631;
 constexpr double kLs2pi = 0.918938533204673;
 constexpr double kEul = 0.577215664901533;
+constexpr double kLn2 = 0.693147180559945309417232121458;
 
 // The series and the continued fraction converge in a few times sqrt(a) passes near
 // x = a, a few thousand below kUniformFrom; this many means they never will.
@@ -160,6 +162,47 @@ double UpperGammaFraction(double a, double x) {
   return ans;
 }
 
+// ln Gamma(1 + a) - a (1 - Euler's constant) + ln(1 + a) in powers of a (the coefficients
+// are (-1)^k (zeta(k) - 1)/k, k = 2 to 25, highest power first), for 0 <= a < 1/2: 1 + a would
+// round away the digits of a small shape that its logarithm keeps.
+constexpr double kLnGamma1pZeta[] = {
+    -1.1921401405860912e-9, 2.4836745438024783e-9, -5.1834750419700467e-9,
+    1.0838659214896954e-8,  -2.2711094608943165e-8, 4.7698101693639806e-8,
+    -1.00432248239681e-7,   2.1207184805554666e-7,  -4.492469198764566e-7,
+    9.5514121304074198e-7,  -2.0392157538013662e-6, 4.3748667899074878e-6,
+    -9.4394882752683959e-6, 2.0507212775670692e-5,  -4.4926236738133142e-5,
+    9.9457512781808534e-5,  -2.2315475845357938e-4, 5.0966952474304242e-4,
+    -0.001192753911703261,  0.0028905103307415233,  -0.0073855510286739853,
+    0.020580808427784548,   -0.067352301053198095,  0.32246703342411322};
+constexpr double kOneMinusEuler = 0.422784335098467139393;
+
+// ln Gamma(1 + a) for a >= 0, with its relative digits however small a is.
+double LnGammaOnePlus(double a) {
+  if (a < 0.5) return a * (kOneMinusEuler + a * Horner(kLnGamma1pZeta, a)) - std::log1p(a);
+  double sign;
+  return LnGamma(1 + a, sign);
+}
+
+// Both tails for x < 1 (x = 0 with ln_x given for a point whose own value is lost below the
+// doubles), each from its own side, after the series about x = 0: P = u S and Q = (1 - u) -
+// u (S - 1), with u = x^a / Gamma(1 + a) and S - 1 = a sum (-x)^n / ((a + n) n!). 1 - u comes
+// from e^(ln u) less 1, and S - 1 from its own terms: so a small shape keeps the digits of
+// its small upper tail, which 1 - P loses (Q is about a E1(x) there).
+void NearZeroTails(double a, double x, double ln_x, double& lower, double& upper) {
+  const double ln_u = Chk(a * ln_x - LnGammaOnePlus(a));
+  double term = 1, sum = 0;
+  for (int n = 1; n < 100; ++n) {
+    term *= -x / n;
+    const double add = term / (a + n);
+    sum += add;
+    if (std::fabs(add) <= 1E-17 * std::fabs(sum)) break;
+  }
+  const double u = std::exp(ln_u);
+  const double s1 = a * sum;
+  lower = u + u * s1;
+  upper = -std::expm1(ln_u) - u * s1;
+}
+
 // The uniform expansion with e^(-s^2) taken out: the tail is e^(-s^2) bracket, where the
 // tail itself would be below the doubles.
 void UniformScaled(double a, double x, bool upper, double& s, double& bracket) {
@@ -278,28 +321,42 @@ double Gamma(double x) {
 
 double GammaIncInf(double a, double x) {
   if (x <= 0 || a <= 0) return 0;
+  if (x == HUGE_VAL) return 1;
   if (a >= kUniformFrom && std::isfinite(a)) {
     double lower, upper;
     UniformTails(a, x, lower, upper);
-    return Chk(lower);
+    return numeric::Probability(Chk(lower));
   }
-  if (x > 1 && x > a) return 1 - GammaIncSup(a, x);
+  if (x > 1 && x > a) return numeric::Probability(1 - GammaIncSup(a, x));
+  if (a < 1 && x < 1) {
+    double lower, upper;
+    NearZeroTails(a, x, Log(x), lower, upper);
+    return numeric::Probability(Chk(lower));
+  }
   const double ax = GammaIncFactor(a, x);
   if (ax == 0) return 0;
-  return Chk(LowerGammaSeries(a, x) * ax);
+  return numeric::Probability(Chk(LowerGammaSeries(a, x) * ax));
 }
 
 double GammaIncSup(double a, double x) {
   if (x <= 0 || a <= 0) return 1;
+  if (x == HUGE_VAL) return 0;
   if (a >= kUniformFrom && std::isfinite(a)) {
     double lower, upper;
     UniformTails(a, x, lower, upper);
-    return Chk(upper);
+    return numeric::Probability(Chk(upper));
   }
-  if (x < 1 || x < a) return 1 - GammaIncInf(a, x);
+  // A shape below 1 leaves a small upper tail below x = 1, where 1 - P would keep none of
+  // its digits.
+  if (a < 1 && x < 1) {
+    double lower, upper;
+    NearZeroTails(a, x, Log(x), lower, upper);
+    return numeric::Probability(Chk(upper));
+  }
+  if (x < 1 || x < a) return numeric::Probability(1 - GammaIncInf(a, x));
   const double ax = GammaIncFactor(a, x);
   if (ax == 0) return 0;
-  return Chk(UpperGammaFraction(a, x) * ax);
+  return numeric::Probability(Chk(UpperGammaFraction(a, x) * ax));
 }
 
 double numeric::GammaTailError(double a) {
@@ -475,13 +532,31 @@ double GammaIncInfInversa(double a, double p) {
   return numeric::PolishQuantile(lower, start, p);
 }
 
+namespace {
+
+// Q(df/2, x/2), or P(df/2, x/2), each from its own side. Below twice the least normal double
+// x/2 rounds away digits of x (5E-324/2 is 0): there the tails come from ln(x/2) itself, and
+// the shape's small upper tail keeps its digits.
+double ChiSquareTail(double df, double x, bool upper) {
+  return numeric::ContinueStyleValue([&] {
+    if (x > 0 && x < 2 * DBL_MIN) {
+      double lower_tail, upper_tail;
+      NearZeroTails(df / 2, x / 2, std::log(x) - kLn2, lower_tail, upper_tail);
+      return numeric::Probability(Chk(upper ? upper_tail : lower_tail));
+    }
+    return upper ? GammaIncSup(df / 2, x / 2) : GammaIncInf(df / 2, x / 2);
+  });
+}
+
+}  // namespace
+
 double Ji2Cola(double df, double x) {
   // No degrees of freedom, or a negative count of them, is no distribution at all.
   if (!(df > 0)) {
     ErrorFlag = 1;
     return 0;
   }
-  return numeric::ContinueStyleValue([&] { return GammaIncSup(df / 2, x / 2); });
+  return ChiSquareTail(df, x, true);
 }
 
 double Ji2Inversa(double df, double p) {
@@ -499,7 +574,7 @@ double Ji2Acum(double df, double x) {
     ErrorFlag = 1;
     return 0;
   }
-  return numeric::ContinueStyleValue([&] { return GammaIncInf(df / 2, x / 2); });
+  return ChiSquareTail(df, x, false);
 }
 
 double Ji2AcumInversa(double df, double p) {
@@ -519,9 +594,7 @@ double PoissonAcum(int32_t k, double lambda) {
     ErrorFlag = 1;
     return 0;
   }
-  return numeric::ContinueStyleValue([&] {
-    // k + 1 as a 32-bit count: it overflows at the largest one.
-    if (k == std::numeric_limits<int32_t>::max()) numeric::Fail();
-    return GammaIncSup(static_cast<double>(k + 1), lambda);
-  });
+  // k + 1 in a double: the largest count is a count like any other.
+  return numeric::ContinueStyleValue(
+      [&] { return GammaIncSup(static_cast<double>(k) + 1, lambda); });
 }

@@ -174,6 +174,8 @@ double NormalInversa(double y) {
 
 double NormalCentral(double z) {
   return numeric::HandlerStyle([&]() -> double {
+    // An infinite point is a point like any other.
+    if (std::isinf(z)) return 1;
     // From erf itself: 1 - 2 P(Z > |z|) keeps no relative digit of a small central part.
     return Erf(Chk(std::fabs(z) / numeric::Sqrt(2)));
   });

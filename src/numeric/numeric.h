@@ -48,7 +48,8 @@ double ValNumero(const std::string& text);
 
 // --- Distributions ------------------------------------------------------------------
 //
-// 1E+300 stands for an infinite point. Two ways of failing (a result that is not a finite
+// 1E+300 stands for an infinite point; a point of +-infinity is one too, with tails 0 and 1.
+// No probability leaves [0, 1]. Two ways of failing (a result that is not a finite
 // double, or an argument outside the distribution):
 //  - the distribution routines set ErrorFlag to 1 and return 0 (they never clear it);
 //  - the special functions beneath them (Erf, ErfC, LnGamma, StirlingGamma, Gamma, the
@@ -82,7 +83,8 @@ double StirlingGamma(double x);
 double Gamma(double x);
 // The regularized lower incomplete gamma P(a, x); 0 for x <= 0 or a <= 0.
 double GammaIncInf(double a, double x);
-// The regularized upper incomplete gamma Q(a, x) = 1 - P(a, x); 1 for x <= 0 or a <= 0.
+// The regularized upper incomplete gamma Q(a, x) = 1 - P(a, x); 1 for x <= 0 or a <= 0. The
+// small upper tail of a shape below 1 under x = 1 is computed from its own side.
 double GammaIncSup(double a, double x);
 // The x with Q(a, x) = y, for a > 0 and 0 < y < 1. Each tail is searched for on its own
 // side: above y = 1/2 it is the lower one, P(a, x) = 1 - y.
@@ -90,7 +92,8 @@ double GammaIncSupInversa(double a, double y);
 // The x with P(a, x) = p, for a > 0 and 0 < p < 1, however small p is; 0 for a point below
 // the smallest normal double.
 double GammaIncInfInversa(double a, double p);
-// P(chi-square > x) with df degrees of freedom (df > 0; any real df); 1 for x <= 0.
+// P(chi-square > x) with df degrees of freedom (df > 0; any real df); 1 for x <= 0. Each
+// tail from its own side at every df, subnormal points included.
 double Ji2Cola(double df, double x);
 // The x with P(chi-square > x) = p (an upper-tail probability): 0 for p = 1, 1E+300 for
 // p = 0.
@@ -100,7 +103,7 @@ double Ji2Acum(double df, double x);
 // The x with P(chi-square <= x) = p (a lower-tail probability, however small): 0 for p = 0
 // and for a point below the doubles, 1E+300 for p = 1.
 double Ji2AcumInversa(double df, double p);
-// P(X <= k) for a Poisson count with mean lambda >= 0; 0 for k = -1.
+// P(X <= k) for a Poisson count with mean lambda >= 0; 0 for k = -1; any k up to 2147483647.
 double PoissonAcum(int32_t k, double lambda);
 
 // The regularized incomplete beta I_x(a, b), for a, b > 0 and 0 <= x <= 1. A result
@@ -115,13 +118,16 @@ double BetaIncFC2(double a, double b, double x, double big, double biginv);
 // The x with I_x(a, b) = y; y itself for y = 0 or 1.
 double BetaIncInversa(double a, double b, double y);
 
-// P(T > t) for Student's t with k >= 1 degrees of freedom, the t's own at every k.
+// P(T > t) for Student's t with k >= 1 degrees of freedom, the t's own at every k and every t
+// a double holds (beyond |t| = 1.34E+154 too, where t^2 overflows); a tail below the smallest
+// normal double may be 0 or subnormal.
 double TStudentCola(int32_t k, double t);
 // The t with P(T > t) = p (an upper-tail probability, subnormal ones included): 0 for
 // p = 0.5, 1E+300 for p = 0, -1E+300 for p = 1 and +-1E+300 only for a point beyond it (1
 // degree of freedom and a p within about 3E-301 of 0 or 1).
 double TStudentInversa(int32_t k, double p);
-// P(|T| <= t), the central part itself, with its relative digits however small t is.
+// P(|T| <= t), the central part itself, with its relative digits however small t is, and 1
+// minus the tails however large.
 double TStudentCentral(int32_t k, double t);
 // The t >= 0 with P(|T| <= t) = p, with its relative digits however small p is; 1E+300 for
 // p = 1.
@@ -134,11 +140,12 @@ double FSnedecorInversa(int32_t ia, int32_t ib, double y);
 // P(F <= x), the lower tail itself (not 1 - FSnedecorCola, which keeps no digit of a small
 // lower tail); 0 for x <= 0.
 double FSnedecorAcum(int32_t ia, int32_t ib, double x);
-// The x with P(F <= x) = p (a lower-tail probability, however small): 0 for p = 0, 1E+300
-// for p = 1.
+// The x with P(F <= x) = p (a lower-tail probability, however small): 0 for p = 0 and for a
+// point below the smallest normal double, 1E+300 for p = 1.
 double FSnedecorAcumInversa(int32_t ia, int32_t ib, double p);
-// P(X <= k) for a binomial count of n trials with success probability p in [0, 1]; 1 for
-// k = n or n + 1, 0 for k = -1; any other k outside 0..n fails. k need not be whole.
+// P(X <= k) for a binomial count of n trials with success probability p in [0, 1], up to
+// n = 2^53; 1 for k = n or n + 1, 0 for k = -1; any other k outside 0..n fails. k need not be
+// whole.
 double BinomialAcum(double k, double n, double p);
 // P(X > k), the upper tail itself (not 1 - BinomialAcum, which keeps no digit of a small
 // tail): 0 for k = n or n + 1, 1 for k = -1; any other k outside 0..n fails.

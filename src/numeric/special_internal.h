@@ -34,6 +34,10 @@ double HornerMonic(const double (&coef)[N], double x) {
 inline constexpr double kOneMinusMachep = 0.9999999999999994;
 inline double Complement(double t) { return t <= 5E-16 ? kOneMinusMachep : 1 - t; }
 
+// A probability kept inside [0, 1], where the roundings of a sum or product next to an end
+// would take it a hair past it; NaN passes through, to fail where it is checked.
+inline double Probability(double p) { return p > 1 ? 1 : (p < 0 ? 0 : p); }
+
 // e^(x^2) erfc(x) for x >= 0, to about 1E-14 relative, without under- or overflow.
 double ErfcScaled(double x);
 

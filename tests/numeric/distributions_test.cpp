@@ -164,6 +164,26 @@ TEST(FaultDecisions, ShownValuesDeepTailsAndHugeShapes) {
   EXPECT_EQ(ErrorFlag, 0);
 }
 
+// Where its series keeps the tail's digits (tails from 1 %), the t's tail is the published
+// series', whose 15-digit pi (3.14159265358979) puts an odd k's tail about 2.6E-16 from the
+// exact one: the program's own values, as the published erf table's are (mpmath, 40 digits:
+// 1/2 -+ P pi / (2 * 3.14159265358979) with P the exact central part, and the exact tail).
+TEST(FaultDecisions, TheTsSeriesKeepsItsFifteenDigitPi) {
+  const struct {
+    int32_t k;
+    double t, published, exact;
+  } cases[] = {
+      {1, 1, 0.2499999999999997422913311, 0.25},
+      {3, 1, 0.1955011094778850070674867, 0.1955011094778853209555017},
+      {1, -1, 0.7500000000000002577086689, 0.75},
+      {5, -0.5, 0.6808505641795356830736271, 0.6808505641795354966465945},
+  };
+  for (const auto& c : cases) {
+    EXPECT_NEAR(TStudentCola(c.k, c.t), c.published, 1E-16) << c.k << " " << c.t;
+    EXPECT_GT(std::fabs(c.published - c.exact), 1.5E-16);
+  }
+}
+
 // Points with degrees of freedom in the hundreds of millions, as the panel shows them (each
 // one of them was off in its sixth digit, or refused, on some road to it), and chi-square
 // points next to the smallest normal double, which are no zero.

@@ -7,10 +7,15 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <fstream>
+#include <iomanip>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "numeric/numeric.h"
 
 namespace numeric_testing {
 
@@ -55,6 +60,50 @@ inline std::vector<ReferenceRow> LoadReference(const std::string& name,
     if (ok) rows.push_back(row);
   }
   return rows;
+}
+
+// The routines of the four-argument files (large_df_reference.tsv, numeric_ends.tsv) by
+// name, each called with a row's arguments, degrees of freedom and counts as Longs; null for
+// a name none of them has.
+using RowRoutine = double (*)(const double* arg);
+inline RowRoutine RoutineOf(const std::string& name) {
+  static const auto L = [](double v) { return static_cast<int32_t>(v); };
+  static const std::map<std::string, RowRoutine> routines = {
+      {"TStudentCola", [](const double* a) { return TStudentCola(L(a[0]), a[1]); }},
+      {"TStudentCentral", [](const double* a) { return TStudentCentral(L(a[0]), a[1]); }},
+      {"TStudentInversa", [](const double* a) { return TStudentInversa(L(a[0]), a[1]); }},
+      {"TStudentCentralInversa",
+       [](const double* a) { return TStudentCentralInversa(L(a[0]), a[1]); }},
+      {"FSnedecorCola", [](const double* a) { return FSnedecorCola(L(a[0]), L(a[1]), a[2]); }},
+      {"FSnedecorAcum", [](const double* a) { return FSnedecorAcum(L(a[0]), L(a[1]), a[2]); }},
+      {"FSnedecorInversa",
+       [](const double* a) { return FSnedecorInversa(L(a[0]), L(a[1]), a[2]); }},
+      {"FSnedecorAcumInversa",
+       [](const double* a) { return FSnedecorAcumInversa(L(a[0]), L(a[1]), a[2]); }},
+      {"BinomialAcum", [](const double* a) { return BinomialAcum(a[0], a[1], a[2]); }},
+      {"BinomialCola", [](const double* a) { return BinomialCola(a[0], a[1], a[2]); }},
+      {"BinomialIntervalo",
+       [](const double* a) { return BinomialIntervalo(a[0], a[1], a[2], a[3]); }},
+      {"PoissonAcum", [](const double* a) { return PoissonAcum(L(a[0]), a[1]); }},
+      {"PoissonCola", [](const double* a) { return PoissonCola(L(a[0]), a[1]); }},
+      {"PoissonIntervalo",
+       [](const double* a) { return PoissonIntervalo(L(a[0]), L(a[1]), a[2]); }},
+      {"Ji2Acum", [](const double* a) { return Ji2Acum(a[0], a[1]); }},
+      {"Ji2Cola", [](const double* a) { return Ji2Cola(a[0], a[1]); }},
+      {"GammaIncInf", [](const double* a) { return GammaIncInf(a[0], a[1]); }},
+      {"GammaIncSup", [](const double* a) { return GammaIncSup(a[0], a[1]); }},
+  };
+  const auto found = routines.find(name);
+  return found == routines.end() ? nullptr : found->second;
+}
+
+// One line for a failing row, as it stands in its file.
+inline std::string Describe(const ReferenceRow& row, double got) {
+  return (testing::Message() << std::setprecision(17) << row.routine << "(" << row.arg[0] << ", "
+                             << row.arg[1] << ", " << row.arg[2] << ", " << row.arg[3]
+                             << ") at line " << row.line << ": exact " << row.exact << ", got "
+                             << got)
+      .GetString();
 }
 
 constexpr double kEps = 2.2E-16;

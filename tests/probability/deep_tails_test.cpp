@@ -15,46 +15,16 @@
 #include <cstdint>
 #include <string>
 
-#include "shared/program_state.h"
 #include "numeric/numeric.h"
 #include "probability/distribution_panel_core.h"
 #include "support/reference_rows.h"
-#include "support/scripted_ui.h"
+#include "support/distribution_request.h"
 
 namespace {
 
 using probability::BoxDI;
-using Five = std::array<std::string, probability::kBoxCount>;
-
-// The five boxes after Calculate on a distribution and a mode, with the boxes typed with
-// the change handlers quiet; a message other than the one expected fails the test.
-Five Request(int16_t tipo, int16_t side, const Five& typed, int& messages,
-             const char* expected = nullptr) {
-  shared::ProgramState frame;
-  shared::FillDistributionTable(frame);
-  probability::DistributionPanel panel(frame);
-  panel.OptDI_Click(tipo);
-  panel.OptSIDE_DI_Click(side);
-  frame.Updating = true;
-  for (size_t i = 0; i < typed.size(); ++i) panel.SetText(static_cast<BoxDI>(i), typed[i]);
-  frame.Updating = false;
-  testing_support::ScriptedUi ui;
-  if (expected != nullptr) ui.ExpectMsgBox(expected, platform::Answer::Ok);
-  panel.Cmd_DICalcular_Click();
-  messages = static_cast<int>(ui.Transcript().size());
-  Five now;
-  for (size_t i = 0; i < now.size(); ++i) now[i] = panel.Text(static_cast<BoxDI>(i));
-  return now;
-}
-
-// A distribution by its letter (of "NTXFBP") and a mode by its tag ("L", "R", "I", "C", or
-// "P" for Point), as deep_tails.tsv names them.
-Five Request(const std::string& dist, const std::string& mode, const Five& typed,
-             int& messages, const char* expected = nullptr) {
-  const auto tipo = static_cast<int16_t>(std::string("NTXFBP").find(dist));
-  const auto side = static_cast<int16_t>(mode == "P" ? 3 : std::string("LRIC").find(mode));
-  return Request(tipo, side, typed, messages, expected);
-}
+using Five = testing_support::DistributionBoxes;
+using testing_support::Request;
 
 // As the fuzz target reads its input: byte 0 chooses the distribution, byte 1 the mode, and
 // the rest are the five boxes, one per line.
