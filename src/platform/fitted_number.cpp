@@ -103,27 +103,32 @@ std::string WithExponent(const Decimal& d) {
 }  // namespace
 
 std::optional<std::string> FittedNumber(std::string_view text,
-                                        const std::function<bool(const std::string&)>& fits) {
+                                        const std::function<bool(const std::string&)>& fits,
+                                        size_t mostDigits) {
   const std::optional<Decimal> number = Parse(text);
   if (!number) return std::nullopt;
   if (number->digits.empty()) return "0";
+  // Where nothing fits, the shortest text overflows least; a whole number that is no longer
+  // than one digit's exponent form says more than that form.
   std::string shortest;
-  for (size_t count = number->digits.size(); count >= 1; --count) {
+  const auto fitted = [&](const std::string& form) {
+    if (fits(form)) return true;
+    if (shortest.empty() || form.size() < shortest.size()) shortest = form;
+    return false;
+  };
+  const size_t most = std::clamp<size_t>(mostDigits, 1, number->digits.size());
+  for (size_t count = most; count >= 1; --count) {
     const Decimal r = Rounded(*number, count);
     // A plain form rounds at the same place only while that place is not in the whole part.
     const bool plainKeepsWhole = count == number->digits.size() ||
                                  static_cast<long>(count) - 1 - number->position >= 0;
-    const std::string exponentForm = WithExponent(r);
-    std::string plain;
     const long reach = static_cast<long>(kLongestPlain);
     if (plainKeepsWhole && r.position < reach && -r.position < reach) {
-      plain = Plain(r);
-      if (plain.size() <= kLongestPlain && fits(plain)) return plain;
+      const std::string plain = Plain(r);
+      if (plain.size() <= kLongestPlain && fitted(plain)) return plain;
     }
-    if (fits(exponentForm)) return exponentForm;
-    if (count == 1) {
-      shortest = !plain.empty() && plain.size() <= exponentForm.size() ? plain : exponentForm;
-    }
+    const std::string exponentForm = WithExponent(r);
+    if (fitted(exponentForm)) return exponentForm;
   }
   return shortest;
 }

@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <vector>
 
 #include "numeric/numeric.h"
+#include "platform/fitted_number.h"
 #include "platform/least_point_size.h"
 
 namespace printing {
@@ -15,40 +15,18 @@ constexpr double kSizeStep = 0.25;  // points: a text shrinks by quarter points,
 // which a smaller text moves down to stand on its line's baseline.
 constexpr double kAscentPerPoint = 0.905 * 25.4 / 72;
 
-// The value of a number's text, when the whole text is one number.
-std::optional<double> ValueOf(const std::string& text) {
-  double value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
+// The significant digits a number the report computes itself prints with.
+constexpr int kCellDigits = 10;
 
-// d.ddE+xx for the number a rounded text stands for, with no digit more than it has.
-std::string ExponentForm(const std::string& rounded) {
-  const std::optional<double> value = ValueOf(rounded);
-  if (!value) return rounded;
+// A computed value's 15 significant digits, as a grid cell holds it. Where its 10 do not
+// fit, fewer are rounded from these and not from its printed text, which would round twice:
+// 1.2345678949999 prints 1.234567895, yet is 1.23456789 to 9 digits. Fifteen rather than
+// all of the double's digits, so that 1.005 rounds as it reads, to 1.01.
+std::string ValueDigits(double value) {
   char buffer[32];
   const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::scientific);
-  std::string text(buffer, written.ptr);
-  const size_t e = text.find('e');
-  if (e != std::string::npos) text[e] = 'E';
-  return text;
-}
-
-// The texts a number takes where its digits do not all fit, most digits first: rounded
-// half up to 10 significant digits down to 1, each plainly and in exponent form.
-std::vector<std::string> Roundings(double value) {
-  std::vector<std::string> texts;
-  for (int digits = 10; digits >= 1; --digits) {
-    const std::string plain = FormatoCifras(value, digits);
-    texts.push_back(plain);
-    texts.push_back(ExponentForm(plain));
-  }
-  return texts;
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+  return std::string(buffer, written.ptr);
 }
 
 }  // namespace
@@ -102,15 +80,13 @@ std::string ReportPage::Fitted(const PrintedNumber& s, double room) {
     if (job_.TextWidth(whole) <= room) return whole;
   }
   // Even the least size cannot hold it: fewer digits, never a number cut or run together.
-  const std::optional<double> value = s.value ? s.value : ValueOf(s.text);
-  if (!value) return whole;
-  std::string shortest = whole;
-  for (const std::string& rounded : Roundings(*value)) {
-    std::string text = s.before + rounded + s.after;
-    if (job_.TextWidth(text) <= room) return text;
-    if (text.size() < shortest.size()) shortest = std::move(text);
-  }
-  return shortest;
+  const auto fits = [&](const std::string& number) {
+    return job_.TextWidth(s.before + number + s.after) <= room;
+  };
+  const std::optional<std::string> number =
+      s.value ? platform::FittedNumber(ValueDigits(*s.value), fits, kCellDigits)
+              : platform::FittedNumber(s.text, fits);
+  return number ? s.before + *number + s.after : whole;
 }
 
 void ReportPage::PlaceFitted(const PrintedNumber& s, double room,
@@ -228,7 +204,7 @@ double EdgeBefore(std::span<const double> edges, double x) {
 
 PrintedNumber Cell(double value) {
   if (!std::isfinite(value)) throw platform::PrinterError(kOverflowErrorNumber, "Overflow");
-  PrintedNumber cell(FormatoCifras(value, 10));
+  PrintedNumber cell(FormatoCifras(value, kCellDigits));
   cell.value = value;
   return cell;
 }

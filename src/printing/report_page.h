@@ -75,8 +75,9 @@ class ReportPage {
   // before the text that starts at next, or right-aligned at x after the one that ends at
   // previous. A text too wide for that room prints smaller, in quarter points down to
   // platform::kLeastPointSize, and past that its number is rounded to the significant
-  // digits that fit (in exponent form where that is shorter), on the same baseline. The
-  // font in force stays.
+  // digits that fit, as the screen rounds it (platform::FittedNumber), on the same
+  // baseline: a number the report computed from its value, no more digits than it prints.
+  // The font in force stays.
   void FitTML(double x, double next, double y, const PrintedNumber& s);
   void FitTMR(double previous, double x, double y, const PrintedNumber& s);
 

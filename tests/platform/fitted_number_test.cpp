@@ -41,7 +41,7 @@ TEST(FittedNumber, RoundsToTheDigitsThatFitPlainWhileTheWholePartStaysAndNeverCu
       {"1.5E+300", 6, "2E+300"},
       {"1e5", 10, "100000"},
       {"1200", 4, "1200"},
-      {"1200", 3, "1E+03"},
+      {"1200", 3, "1200"},
       {"  +1234567  ", 7, "1234567"},
       {"+0001.50", 8, "1.5"},
       // Not written out in full: "1E+300" rather than 301 characters.
@@ -49,9 +49,13 @@ TEST(FittedNumber, RoundsToTheDigitsThatFitPlainWhileTheWholePartStaysAndNeverCu
       // Zero in any form.
       {"-0.000", 1, "0"},
       {"0E+5", 3, "0"},
-      // Nothing fits: the shortest form of one digit.
+      // Nothing fits: the shortest form tried, the one with more digits where two are as
+      // short. "1200" above is shorter than "1E+03", "12345" as short as "1E+04".
       {"123456789012345", 1, "1E+14"},
       {"0.5", 1, "0.5"},
+      {"12", 1, "12"},
+      {"-12345", 4, "-12345"},
+      {"99", 1, "99"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Fitted(c.text, c.room), std::optional<std::string>(c.shown))
@@ -63,6 +67,25 @@ TEST(FittedNumber, RoundsToTheDigitsThatFitPlainWhileTheWholePartStaysAndNeverCu
     const std::string_view start = std::string_view(longer).substr(0, length);
     EXPECT_EQ(platform::FittedNumber(start, [](const std::string&) { return true; }),
               std::optional<std::string>(start)) << start;
+  }
+  // No more digits than asked for, at least one, rounded from all the text's digits:
+  // 1.23456789|495 is 1.234567895 to 10 digits but 1.23456789 to 9, not 1.2345679.
+  struct Capped { const char* text; size_t room; size_t most; const char* shown; };
+  const Capped capped[] = {
+      {"1.23456789495000e+00", 100, 10, "1.234567895"},
+      {"1.23456789495000e+00", 10, 10, "1.23456789"},
+      {"-2.15959370478000e+32", 15, 10, "-2.1595937E+32"},
+      {"9.99999999999999e+00", 100, 10, "10"},
+      // 123456789012 to 10 digits rounds its whole part: only the exponent form says so.
+      {"1.23456789012000e+11", 100, 10, "1.23456789E+11"},
+      {"4.94065645841247e-324", 100, 3, "4.94E-324"},
+      {"2.5", 100, 0, "3"},
+  };
+  for (const Capped& c : capped) {
+    EXPECT_EQ(platform::FittedNumber(
+                  c.text, [&](const std::string& t) { return t.size() <= c.room; }, c.most),
+              std::optional<std::string>(c.shown))
+        << c.text << " in " << c.room << " at most " << c.most;
   }
   // A text that is no plain number is left to the caller.
   for (const char* text : {"1/3", "5%", "abc", "", " ", "-", ".", "1e", "1E+", "12abc", "1,5",

@@ -665,6 +665,37 @@ TEST(ReportApartTest, WhereNoDigitFitsTheShortestRoundingPrints) {
   EXPECT_EQ(narrow.font.Size, 8);
 }
 
+TEST(ReportApartTest, ARoundedCellKeepsTheDigitsOfItsValueNotOfItsPrintedText) {
+  // Each room holds its room text at the least size and nothing wider; each value's digits
+  // are rounded by hand, half away from zero.
+  const struct {
+    double value;
+    const char* room;
+    const char* shown;
+  } cases[] = {
+      // Printed 1.234567895: to 9 digits the value is 1.23456789, where rounding its
+      // printed text again would give 1.2345679.
+      {1.2345678949999, "1.23456789", "1.23456789"},
+      // Printed -2.159593705E+32: to 9 digits -2.15959370E+32, not -2.15959371E+32.
+      {-2.15959370478e32, "-2.15959371E+32", "-2.1595937E+32"},
+      // As it reads, the last 5 rounds up: 1.01, not 1.00 nor "1".
+      {1.005, "1.01", "1.01"},
+      // The least double, 4.9406564584124654E-324, keeps the nine digits that fit.
+      {5e-324, "4.94065646E-324", "4.94065646E-324"},
+  };
+  const platform::PrintFont least{"Arial", platform::kLeastPointSize, false, false};
+  for (const auto& c : cases) {
+    MeasuredJob job;
+    printing::ReportPage page(job, false);
+    page.SetFont({"Arial", 8, false, false});
+    const double end = printing::kTextGap + PrintedWidth(least, c.room) + 1e-6;
+    page.FitTMR(0, end, 0, printing::Cell(c.value));
+    ASSERT_EQ(job.items.size(), 1u) << c.shown;
+    EXPECT_EQ(job.items[0].text, c.shown);
+    EXPECT_EQ(job.items[0].font.Size, platform::kLeastPointSize) << c.shown;
+  }
+}
+
 TEST(Report2VTest, TheQuadraticReportHasNoCorrelationAsItsPanelShowsNone) {
   // x 1..5 against y 9, 16, 21, 24, 25: r = 0.9589266029707681 (numpy.corrcoef).
   for (int16_t model = 0; model <= 4; ++model) {
