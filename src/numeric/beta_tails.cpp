@@ -97,10 +97,12 @@ double LnGammaOfFraction(double b) {
 // (the smaller).
 double LnX(double x, double y) { return x <= y ? std::log(x) : std::log1p(-y); }
 
-// ln(x^a y^b / B(a, b)). Where both shapes are large it is -(a phi(-lambda/a) +
-// b phi(lambda/b)) with phi(e) = e - ln(1 + e) and lambda = a - (a + b) x, the distance of x
-// from the mean a/(a + b) in units of 1/(a + b), plus Stirling's constant: the two powers'
-// logarithms are each about (a + b) ln 2 and their sum a small number.
+}  // namespace
+
+// Where both shapes are large it is -(a phi(-lambda/a) + b phi(lambda/b)) with
+// phi(e) = e - ln(1 + e) and lambda = a - (a + b) x, the distance of x from the mean
+// a/(a + b) in units of 1/(a + b), plus Stirling's constant: the two powers' logarithms are
+// each about (a + b) ln 2 and their sum a small number.
 double LogBetaPowers(double a, double b, double x, double y) {
   if (x == 0 || y == 0) return -HUGE_VAL;
   if (std::min(a, b) >= 8) {
@@ -115,6 +117,8 @@ double LogBetaPowers(double a, double b, double x, double y) {
   }
   return a * LnX(x, y) + b * LnX(y, x) + LnBetaFactor(a, b);
 }
+
+namespace {
 
 // ln I_x(a, b) by its power series x^a / (a B(a, b)) (1 + a sum c_n / (a + n)), c_n =
 // prod (1 - b/j) x: for b <= 1, or b x small.

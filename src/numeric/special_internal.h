@@ -97,5 +97,8 @@ struct SmallBetaTail {
 SmallBetaTail LnSmallBetaTail(double a, double b, double x, double y);
 // ln of the lower tail of I_x(a, b), or of the upper one.
 double LnIncompleteBeta(double a, double b, double x, double y, bool upper);
+// ln(x^a y^b / B(a, b)) from x and y = 1 - x as IncompleteBeta takes them, without the
+// cancellation of its terms that shapes in the billions would cost.
+double LogBetaPowers(double a, double b, double x, double y);
 
 }  // namespace numeric
