@@ -27,6 +27,12 @@ constexpr double kTailsShape = 0.5;
 // starts at most 708 wide), and the Newton step at which its point is settled.
 constexpr int kMaxRootSteps = 100;
 constexpr double kRootSettled = 1E-11;
+// The accuracy the inverse promises, relative to the root.
+constexpr double kRootAccuracy = 1E-9;
+// How far the core's tail near 1 can be off, absolutely: a few roundings of 1.
+constexpr double kComplementError = 2E-15;
+// One rounding, relative.
+constexpr double kTailRounding = 2.2E-16;
 
 // The power series ends within a few thousand passes. The continued fractions need about
 // 0.16 sqrt(a) passes near the mean (80 000 at most for 32-bit degrees of freedom); a
@@ -243,18 +249,28 @@ class BetaTailEquation {
   double p() const { return p_; }
   double ln_p() const { return ln_p_; }
 
-  // h at s, and its slope dh/ds = v f(v) / T(v) (f the density), from logarithms so that
-  // neither underflows.
+  // h at s, its slope dh/ds = v f(v) / T(v) (f the density), from logarithms so that
+  // neither underflows, and how far T can be off, relative. The core computes the smaller
+  // tail, or one close to it; where T is 1 minus the one it computed, T keeps only the
+  // absolute digits of that one (which matters for a shape far below 1, where T is about
+  // the shape times a logarithm).
   struct Value {
-    double h, slope;
+    double h, slope, error;
   };
   Value At(double s) const {
     const double v = std::exp(s), w = 1 - v;
-    const double ln_tail = numeric::LnIncompleteBeta(alpha_, beta_, v, w, upper_);
+    const numeric::SmallBetaTail computed = numeric::LnSmallBetaTail(alpha_, beta_, v, w);
+    // A few roundings of each of the logarithms the tail is summed from.
+    double ln_tail = computed.ln, error = kTailRounding * (10 - computed.ln);
+    if (computed.lower == upper_) {
+      const double other = std::exp(computed.ln);
+      ln_tail = std::log1p(-other);
+      error = kComplementError * other / -std::expm1(computed.ln);
+    }
     // v f(v) = v^alpha w^beta / (w B(alpha, beta))
     const double ln_v_density = numeric::LogBetaPowers(alpha_, beta_, v, w) - std::log1p(-v);
     const double h = ln_tail - ln_p_;
-    return {upper_ ? -h : h, std::exp(ln_v_density - ln_tail)};
+    return {upper_ ? -h : h, std::exp(ln_v_density - ln_tail), error};
   }
 
  private:
@@ -300,7 +316,8 @@ double StartingPoint(const BetaTailEquation& eq) {
 // The root's s in [ln floor, ln 1/2], given h and its slope at ln 1/2 (where h >= 0);
 // -infinity for a root below floor. Newton steps stay inside the bracket that their values
 // narrow; where one would leave it, the bracket's floor is tried once, then the bracket
-// halved. Fails where the tail cannot be computed or the bracket does not close.
+// halved. Fails where the tail cannot be computed, where it is not known well enough to
+// place the root within 1E-9, or where the bracket does not close.
 double SolveTail(const BetaTailEquation& eq, double floor, BetaTailEquation::Value half) {
   double lo = std::log(floor), hi = std::log(0.5);
   bool lo_known = false;
@@ -312,9 +329,17 @@ double SolveTail(const BetaTailEquation& eq, double floor, BetaTailEquation::Val
     s = hi;
     at = half;
   }
+  // The root found: s moves by error / slope where T moves by error.
+  const auto settled = [&](double root) {
+    if (!(at.error <= kRootAccuracy * at.slope)) Fail();
+    return root;
+  };
   for (int i = 0; i < kMaxRootSteps; ++i) {
-    if (!std::isfinite(at.h)) Fail();
-    if (at.h == 0) return s;
+    // An infinite h is a tail beyond the doubles' logarithms, far to one side (with shapes
+    // above 1E+30 the tail can leap from there to the other side between neighbouring
+    // doubles, where only halving narrows the bracket); an unknown one is a failure.
+    if (std::isnan(at.h) || !std::isfinite(at.error)) Fail();
+    if (at.h == 0) return settled(s);
     if (at.h < 0) {
       lo = s;
       lo_known = true;
@@ -324,12 +349,13 @@ double SolveTail(const BetaTailEquation& eq, double floor, BetaTailEquation::Val
     const double step = -at.h / at.slope;
     double next = s + step;
     // A step this small leaves an error of about its square: s is then as good as T.
-    if (std::fabs(step) <= kRootSettled) return next;
+    if (std::fabs(step) <= kRootSettled) return settled(next);
     if (!(next > lo && next < hi)) next = lo_known ? 0.5 * (lo + hi) : lo;
-    if (hi - lo <= kRootSettled) return next;
+    if (hi - lo <= kRootSettled) return settled(next);
     s = next;
     at = eq.At(s);
-    if (!lo_known && s == lo && at.h >= 0) return -HUGE_VAL;
+    // T beyond the target even at the floor, by more than it can be off.
+    if (!lo_known && s == lo && at.h >= 0) return at.h >= at.error ? -HUGE_VAL : settled(s);
   }
   Fail();
 }
@@ -351,6 +377,6 @@ double BetaIncInversa(double a, double b, double y) {
     return std::exp(SolveTail(in_x, DBL_MIN, half));
   }
   const BetaTailEquation in_complement(b, a, !upper, p);
-  const double s = SolveTail(in_complement, kMachep, {-half.h, half.slope});
+  const double s = SolveTail(in_complement, kMachep, {-half.h, half.slope, half.error});
   return Complement(std::exp(s));
 }
