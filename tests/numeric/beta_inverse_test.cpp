@@ -71,6 +71,39 @@ TEST(BetaInverse, ExchangedShapesGiveTheComplement) {
   }
 }
 
+// Beyond the sweep's shapes, each within 1E-9: a shape of 1E-10 next to y = 1 (its upper
+// tail is about the shape times a logarithm: mpmath's findroot on its betainc, 40 digits);
+// one shape up to the top of the doubles, from the gamma limit I_x(m, M) = P(m, -nu ln(1 - x)),
+// nu = M + (m - 1)/2, which is off by about m^3/M^2 (mpmath, 40 digits); and two shapes so
+// large that the root is the normal point with its skewness term, mean + sd (z + g (z^2 - 1)/6),
+// off by about sd^2 / mean^2 = 1E-16 here. Each went wrong or failed once, inside the
+// incomplete beta's expansions.
+TEST(BetaInverse, ShapesBeyondTheSweep) {
+  struct Case {
+    double a, b, y, root;
+  };
+  const Case cases[] = {
+      {1E-10, 100, 0.99999999989999999, 0.0026571226068978317012},
+      {1E-10, 1E+6, 0.99999999989999999, 2.6473707923715045402E-7},
+      {11.77, 1E+150, 0.7, 1.3300238720358508972E-149},
+      {11.77, 1E+300, 1E-10, 7.8170806061559130665E-301},
+      {0.5, 1E+300, 0.3, 7.4235930916272715144E-302},
+      {1E+16, 1E+300, 1E-300, 9.9999962952908267013E-285},
+      {1E+16, 1E+300, 0.3, 9.9999999475599479625E-285},
+      {1E+16, 1E+300, 1 - 1E-15, 1.0000000794144468905E-284},
+  };
+  for (const Case& c : cases) {
+    double x = -1;
+    EXPECT_NO_THROW(x = BetaIncInversa(c.a, c.b, c.y)) << c.a << ", " << c.b << ", " << c.y;
+    EXPECT_NEAR(x, c.root, 1E-9 * c.root) << c.a << ", " << c.b << ", " << c.y;
+  }
+  // Where the tail is 1 minus one it knows only absolutely, the root is not known to 1E-9:
+  // I_x(1, 1E-10) = 1 - (1 - x)^1E-10 = 1E-10 at x = 1 - (1 - 1E-10)^1E+10 =
+  // 0.63212055884695165 (mpmath), where the lower tail of 1 - x for its shape 1E-10 is
+  // 1 - 1E-10 and keeps 6 digits of 1E-10: a failure, not the 0.63213 it once gave.
+  EXPECT_THROW(BetaIncInversa(1, 1E-10, 1E-10), numeric::NumericFailure);
+}
+
 // Beyond numeric_edges.tsv: a probability above 1 and an infinite shape have no root either,
 // and the failure is the special functions' own.
 TEST(BetaInverse, NoRootOutsideTheDomain) {
