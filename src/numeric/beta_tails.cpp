@@ -177,7 +177,7 @@ double LnBetaSteps(double a, double b, double x, double y, int n) {
   for (int i = 1; i < n; ++i) {
     const double factor = x * (a + b + i - 1) / (a + i);
     // A shape near the top of the doubles makes one factor alone as large as 1E+300.
-    if (term > 1E300 / factor) {
+    if (term * factor > 1E300) {
       scale += std::log(sum);
       term /= sum;
       sum = 1;
