@@ -260,7 +260,7 @@ class BetaTailEquation {
   Value At(double s) const {
     const double v = std::exp(s), w = 1 - v;
     const numeric::SmallBetaTail computed = numeric::LnSmallBetaTail(alpha_, beta_, v, w);
-    // A few roundings of each of the logarithms the tail is summed from.
+    // Some ten roundings, and one for each unit of a logarithm as large as the tail's own.
     double ln_tail = computed.ln, error = kTailRounding * (10 - computed.ln);
     if (computed.lower == upper_) {
       const double other = std::exp(computed.ln);
