@@ -29,8 +29,6 @@ constexpr int kMaxRootSteps = 100;
 constexpr double kRootSettled = 1E-11;
 // The accuracy the inverse promises, relative to the root.
 constexpr double kRootAccuracy = 1E-9;
-// How far the core's tail near 1 can be off, absolutely: a few roundings of 1.
-constexpr double kComplementError = 2E-15;
 // One rounding, relative.
 constexpr double kTailRounding = 2.2E-16;
 
@@ -241,7 +239,9 @@ class BetaTailEquation {
  public:
   // alpha and beta: the shapes at v and at 1 - v; upper: T is the upper tail in v.
   BetaTailEquation(double alpha, double beta, bool upper, double p)
-      : alpha_(alpha), beta_(beta), upper_(upper), p_(p), ln_p_(std::log(p)) {}
+      : alpha_(alpha), beta_(beta), upper_(upper), p_(p), ln_p_(std::log(p)),
+        complement_error_(kTailRounding *
+                          (10 + std::fabs(std::log(alpha)) + std::fabs(std::log(beta)))) {}
 
   double alpha() const { return alpha_; }
   double beta() const { return beta_; }
@@ -265,7 +265,7 @@ class BetaTailEquation {
     if (computed.lower == upper_) {
       const double other = std::exp(computed.ln);
       ln_tail = std::log1p(-other);
-      error = kComplementError * other / -std::expm1(computed.ln);
+      error = complement_error_ * other / -std::expm1(computed.ln);
     }
     // v f(v) = v^alpha w^beta / (w B(alpha, beta))
     const double ln_v_density = numeric::LogBetaPowers(alpha_, beta_, v, w) - std::log1p(-v);
@@ -277,6 +277,9 @@ class BetaTailEquation {
   double alpha_, beta_;
   bool upper_;
   double p_, ln_p_;
+  // How far a tail near 1 can be off, absolutely: some roundings of 1, and of the gamma
+  // functions' logarithms, as large as ln(1/shape) for a small shape.
+  double complement_error_;
 };
 
 // ln(1 + e^t) without overflow.
