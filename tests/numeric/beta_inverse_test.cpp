@@ -102,6 +102,10 @@ TEST(BetaInverse, ShapesBeyondTheSweep) {
   // 0.63212055884695165 (mpmath), where the lower tail of 1 - x for its shape 1E-10 is
   // 1 - 1E-10 and keeps 6 digits of 1E-10: a failure, not the 0.63213 it once gave.
   EXPECT_THROW(BetaIncInversa(1, 1E-10, 1E-10), numeric::NumericFailure);
+  // So too for two small shapes, whose lower tail of 1 - 1E-10 keeps its digits only as
+  // far as ln Gamma(1E-20) = 46 lets it: the root is 0.73105882975092216 (mpmath), not the
+  // 0.9999999999999994 this once gave.
+  EXPECT_THROW(BetaIncInversa(1E-10, 1E-20, 1E-10), numeric::NumericFailure);
 }
 
 // Beyond numeric_edges.tsv: a probability above 1 and an infinite shape have no root either,
