@@ -2,7 +2,7 @@
 """Reference values for the distribution routines of the number library.
 
 Computes every value at 40 significant digits with mpmath (Debian's python3-mpmath) and
-writes six tab-separated files that the numeric tests read:
+writes the tab-separated files that the numeric tests read:
 
   tests/data/numeric_reference.tsv  routine, up to three arguments, the exact value, and
                                     how far that value lies from a tie of its rounding to
@@ -28,13 +28,22 @@ writes six tab-separated files that the numeric tests read:
                                     lower point at the least normal double
   tests/data/count_and_t_ends.tsv   the distribution panel at those ends, as deep_tails.tsv;
                                     --ends writes only these two files
+  tests/data/beta_inverse_reference.tsv
+                                    BetaIncInversa's root at 600 points drawn log-uniformly
+                                    from a fixed seed (a from 1E-4 to 1E+4, b from 1E-2 to
+                                    2E+9, y down to the subnormal doubles and up to
+                                    1 - 1.1E-16), by findroot on mpmath's regularized betainc;
+                                    --beta-inverse writes only this file (the main run
+                                    leaves it, which takes half an hour)
 
 The arguments are doubles, written with 17 significant digits, and each value is the exact
 value at that double (not at the decimal it was typed as). The build never runs this;
 run it by hand with /usr/bin/python3 after changing the grid, and commit its output.
 """
 
+import math
 import os
+import random
 import sys
 import time
 
@@ -1225,6 +1234,103 @@ ENDS_PANEL_HEADER = (
     "# smallest normal double is 0, as the panel writes it.\n"
     "# Written by tools/numeric_reference.py --ends (mpmath, 40 digits); do not edit\n")
 
+# --- The incomplete beta inverse over the ends of the doubles --------------------------
+
+BETA_INVERSE_ROWS = 600
+BETA_INVERSE_SEED = 20260437
+
+
+def betainc_exact(a, b, x, xc, series_fails):
+    """I_x(a, b) by mpmath's regularized betainc at 60 digits, with x = 1 - xc held exactly
+    (the working precision grows with the digits of a small xc). mpmath's hypergeometric
+    series does not converge for two large shapes: there (series_fails, a one-element list
+    that remembers it for the root being solved) the continued fraction of ibeta above, whose
+    logarithms as large as the shapes cost it the digits beyond 40 that it is given here."""
+    if not series_fails[0]:
+        near_one = x > xc
+        try:
+            with mp.workdps(60 + (max(0, int(-mp.log10(xc))) if near_one else 0)):
+                return +mp.betainc(a, b, 0, 1 - xc if near_one else x, regularized=True)
+        except (ValueError, mp.libmp.NoConvergence):
+            series_fails[0] = True
+    with mp.workdps(60):
+        return +ibeta(a, b, x, xc)
+
+
+def beta_inverse_exact(a, b, y):
+    """The x with I_x(a, b) = y for the double y, at 40 digits: findroot on the smaller tail
+    min(y, 1 - y) (exact for a double), in s = ln(x / (1 - x)), which holds x and 1 - x
+    exactly at both ends. 0 for a root below the smallest normal double."""
+    a, b, y = mpf(a), mpf(b), mpf(y)
+    upper = y > mpf(1) / 2
+    p = 1 - y if upper else y
+    fails = [False]
+
+    def tail(s, beta=betainc_exact, digits=60):
+        with mp.workdps(digits):
+            x, xc = 1 / (1 + mp.exp(-s)), 1 / (1 + mp.exp(s))
+            # the upper tail of I_x(a, b) is the lower one of I_(1-x)(b, a)
+            return +(beta(b, a, xc, x, fails) if upper else beta(a, b, x, xc, fails))
+
+    g = log_gap(tail, p)
+    lo, hi = mp.log(DBL_MIN), mpf(745)  # from the smallest normal x to 1 - x below the doubles
+    if (g(lo) > 0) != upper:
+        return mpf(0)
+    if (g(hi) < 0) != upper:
+        return mpf(1)
+    s = solve(g, lo, hi)
+    # The series and the fraction agree at the root wherever both converge.
+    if not fails[0]:
+        exact = tail(s)
+        other = tail(s, lambda a, b, x, xc, fails: ibeta(a, b, x, xc), 80)
+        assert abs(exact - other) <= mpf(10) ** -32 * exact, (a, b, y, exact, other)
+    return 1 / (1 + mp.exp(-s))
+
+
+def beta_inverse_sweep():
+    """BetaIncInversa(a, b, y) at (a, b, y) drawn log-uniformly with a fixed seed: a from
+    1E-4 to 1E+4, b from 1E-2 to 2E+9; y itself (down to the subnormal doubles, and up to
+    1 - 1.1E-16), or y = I_x(a, b) rounded to a double at an x drawn the same way next to 0
+    or 1; with the ends fixed: y = 1 - 1E-15, subnormal y, and three points where a search
+    started from the middle went astray."""
+    mp.mp.dps = 40
+    rng = random.Random(BETA_INVERSE_SEED)
+
+    def log_uniform(lo, hi):
+        return math.exp(rng.uniform(math.log(lo), math.log(hi)))
+
+    t = Table(floor=0)
+    cases = [(0.0114, 9092.34, 0.99999999999997491),
+             (0.3, 1995262314.9688094, 0.99999999999982214),
+             (1E-6, 31622776.601683147, 0.99437658674809648)]
+    for a, b in [(1E-4, 1E-2), (0.5, 2E+9), (3, 1000), (1E+4, 2E+9), (1E+4, 1E-2), (7.5, 0.3)]:
+        cases += [(a, b, 1 - 1E-15), (a, b, 5E-324), (a, b, 1E-310)]
+    while len(cases) < BETA_INVERSE_ROWS:
+        a, b = log_uniform(1E-4, 1E+4), log_uniform(1E-2, 2E+9)
+        draw = rng.random()
+        if draw < 0.3:
+            y = log_uniform(5E-324, 0.5)
+        elif draw < 0.5:
+            y = 1 - log_uniform(1.1E-16, 0.5)
+        else:
+            # a point x next to 0 or to 1, and its probability as a double
+            near = log_uniform(DBL_MIN, 0.5) if draw < 0.75 else log_uniform(1E-300, 0.5)
+            x, xc = (mpf(near), 1 - mpf(near)) if draw < 0.75 else (1 - mpf(near), mpf(near))
+            y = float(ibeta(a, b, x, xc))
+            if not 0 < y < 1:
+                continue
+        cases.append((a, b, y))
+    for a, b, y in cases:
+        t.add("BetaIncInversa", [a, b, y], beta_inverse_exact(a, b, y))
+    return t
+
+
+BETA_INVERSE_HEADER = (
+    "# routine\ta\tb\ty\texact x with I_x(a, b) = y\tdistance to a 6-digit tie\n"
+    "# a log-uniform sweep of the incomplete beta inverse; a root below the smallest normal\n"
+    "# double is 0. Written by tools/numeric_reference.py --beta-inverse (mpmath, 40 digits);\n"
+    "# do not edit\n")
+
 
 def main():
     if sys.argv[1:] == ["--deep-tails"]:
@@ -1234,6 +1340,10 @@ def main():
         ends_check()
         ends().write(os.path.join(DATA, "numeric_ends.tsv"), ENDS_HEADER)
         ends_panel().write(os.path.join(DATA, "count_and_t_ends.tsv"), ENDS_PANEL_HEADER)
+        return 0
+    if sys.argv[1:] == ["--beta-inverse"]:
+        beta_inverse_sweep().write(os.path.join(DATA, "beta_inverse_reference.tsv"),
+                                   BETA_INVERSE_HEADER)
         return 0
     if sys.argv[1:] == ["--large-df"]:
         large_shape_check()

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "numeric/failure.h"
 #include "numeric/numeric.h"
 
 namespace {
@@ -193,6 +194,16 @@ void BM_Slowest_Normal(benchmark::State& state) {
   });
 }
 
+// The library's incomplete beta inverse over the shapes and probabilities it is held to:
+// a from 1E-4 to 1E+4, b from 1E-2 to 2E+9, y down to the subnormal and up to 1 - 1E-16.
+void BM_Slowest_BetaIncInversa(benchmark::State& state) {
+  Slowest(state, [](Draw& d) {
+    const double a = d.Log(1E-4, 1E4), b = d.Log(1E-2, 2E9), y = d.Probability();
+    return Call{[=] { return numeric::HandlerStyle([&] { return BetaIncInversa(a, b, y); }); },
+                Text({a, b, y})};
+  });
+}
+
 }  // namespace
 
 BENCHMARK(BM_Slowest_TStudentCola)->Iterations(1);
@@ -204,3 +215,4 @@ BENCHMARK(BM_Slowest_Ji2)->Iterations(1);
 BENCHMARK(BM_Slowest_Binomial)->Iterations(1);
 BENCHMARK(BM_Slowest_Poisson)->Iterations(1);
 BENCHMARK(BM_Slowest_Normal)->Iterations(1);
+BENCHMARK(BM_Slowest_BetaIncInversa)->Iterations(1);

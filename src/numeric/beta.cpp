@@ -5,11 +5,11 @@
 
 #include "numeric/failure.h"
 #include "numeric/numeric.h"
-#include "numeric/quantile_polish.h"
 #include "numeric/special_internal.h"
 
 using numeric::Chk;
 using numeric::Div;
+using numeric::Fail;
 using numeric::LnBetaFactor;
 using numeric::Log;
 using numeric::Complement;
@@ -23,8 +23,14 @@ constexpr double kBig = 4503599627370500;
 constexpr double kBigInv = 2.22044604925031E-16;
 // From this shape on both tails come from IncompleteBeta.
 constexpr double kTailsShape = 0.5;
-// Up to this shape the inverse's search settles its point without a refinement.
-constexpr double kSearchShape = 100;
+// The inverse's root search: a bound on its steps (each halving the bracket at worst, which
+// starts at most 708 wide), and the Newton step at which its point is settled.
+constexpr int kMaxRootSteps = 100;
+constexpr double kRootSettled = 1E-11;
+// The accuracy the inverse promises, relative to the root.
+constexpr double kRootAccuracy = 1E-9;
+// One rounding, relative.
+constexpr double kTailRounding = 2.2E-16;
 
 // The power series ends within a few thousand passes. The continued fractions need about
 // 0.16 sqrt(a) passes near the mean (80 000 at most for 32-bit degrees of freedom); a
@@ -35,7 +41,6 @@ constexpr long kMaxFractionPasses = 1'000'000;
 
 // The program's log limits: beyond them a result is taken as 0 or as infinite.
 double MaxLog() { return Log(1E+300); }
-double MinLog() { return Log(1E-300); }
 // A probability is kept down to the smallest normal double (a region of a count can be as
 // small as 1E-304 and still be shown); below it, it is 0.
 double UnderflowLog() { return Log(DBL_MIN); }
@@ -224,260 +229,159 @@ double BetaIncFC2(double a, double b, double x, double big, double biginv) {
 
 namespace {
 
-// The search of BetaIncInversa: a bracket [x0, x1] with the values yl and yh at its ends,
-// narrowed by interval halving and then by Newton steps. rflg tells that the search runs
-// on the reflected problem I_(1-x)(b, a) = 1 - y0, which keeps it in the smaller tail.
-class BetaInverseSearch {
+// The inverse solves T(v) = p for one tail T of a beta distribution in a variable v that is
+// at most 1/2 at the root: x itself, or 1 - x for a root above 1/2, whose digits x cannot
+// hold. p = min(y, 1 - y) is the smaller tail, which a double holds exactly (1 - y is exact
+// above 1/2), so nothing of a probability next to 1 is lost; and T comes from the incomplete
+// beta core with its relative digits, however small. It works in s = ln v on
+// h(s) = +-(ln T(e^s) - ln p), signed so that h grows with s: a power of v near 0 is a
+// straight line there, and h is concave wherever ln v has a log-concave density, so Newton
+// steps settle from a good start in a few evaluations.
+class BetaTailEquation {
  public:
-  BetaInverseSearch(double a, double b, double y0)
-      : a_(a), b_(b), y0_(y0), caller_a_(a), caller_b_(b), caller_y0_(y0),
-        maxlog_(MaxLog()), minlog_(MinLog()) {}
+  // alpha and beta: the shapes at v and at 1 - v; upper: T is the upper tail in v.
+  BetaTailEquation(double alpha, double beta, bool upper, double p)
+      : alpha_(alpha), beta_(beta), upper_(upper), p_(p), ln_p_(std::log(p)),
+        complement_error_(kTailRounding *
+                          (10 + std::fabs(std::log(alpha)) + std::fabs(std::log(beta)))) {}
 
-  double Run() {
-    Step next = Start();
-    while (next != Step::kDone) next = next == Step::kHalve ? Halve() : Newton();
-    if (rflg_) return Complement(x_);
-    return x_;
+  double alpha() const { return alpha_; }
+  double beta() const { return beta_; }
+  bool upper() const { return upper_; }
+  double p() const { return p_; }
+  double ln_p() const { return ln_p_; }
+
+  // h at s, its slope dh/ds = v f(v) / T(v) (f the density), from logarithms so that
+  // neither underflows, and how far T can be off, relative. The core computes the smaller
+  // tail, or one close to it; where T is 1 minus the one it computed, T keeps only the
+  // absolute digits of that one (which matters for a shape far below 1, where T is about
+  // the shape times a logarithm).
+  struct Value {
+    double h, slope, error;
+  };
+  Value At(double s) const {
+    const double v = std::exp(s), w = 1 - v;
+    const numeric::SmallBetaTail computed = numeric::LnSmallBetaTail(alpha_, beta_, v, w);
+    // Some ten roundings, and one for each unit of a logarithm as large as the tail's own.
+    double ln_tail = computed.ln, error = kTailRounding * (10 - computed.ln);
+    if (computed.lower == upper_) {
+      const double other = std::exp(computed.ln);
+      ln_tail = std::log1p(-other);
+      error = complement_error_ * other / -std::expm1(computed.ln);
+    }
+    // v f(v) = v^alpha w^beta / (w B(alpha, beta))
+    const double ln_v_density = numeric::LogBetaPowers(alpha_, beta_, v, w) - std::log1p(-v);
+    const double h = ln_tail - ln_p_;
+    return {upper_ ? -h : h, std::exp(ln_v_density - ln_tail), error};
   }
 
  private:
-  enum class Step { kHalve, kNewton, kDone };
-
-  // Starting point: the middle for small shape parameters, else an approximation through
-  // the normal inverse (on the reflected problem above the median).
-  Step Start() {
-    if (a_ <= 1 || b_ <= 1) {
-      dithresh_ = 1E-6;
-      x_ = Div(a_, a_ + b_);
-      y_ = BetaInc(a_, b_, x_);
-      return Step::kHalve;
-    }
-    dithresh_ = 1E-4;
-    double yp = -NormalInversa(y0_);
-    if (y0_ > 0.5) {
-      rflg_ = true;
-      std::swap(a_, b_);
-      y0_ = 1 - y0_;
-      yp = -yp;
-    }
-    const double lgm = (yp * yp - 3) / 6;
-    x_ = Div(2, Div(1, 2 * a_ - 1) + Div(1, 2 * b_ - 1));
-    double d = Chk(yp * numeric::Sqrt(x_ + lgm) / x_ -
-                   (Div(1, 2 * b_ - 1) - Div(1, 2 * a_ - 1)) * (lgm + 5.0 / 6 - Div(2, 3 * x_)));
-    d = 2 * d;
-    if (d < minlog_) {
-      x_ = 0;
-      return Step::kDone;
-    }
-    x_ = Div(a_, Chk(a_ + b_ * numeric::Exp(d)));
-    y_ = BetaInc(a_, b_, x_);
-    if (std::fabs(Div(y_ - y0_, y0_)) < 0.2) return Step::kNewton;
-    return Step::kHalve;
-  }
-
-  Step Halve() {
-    int dir = 0;
-    double di = 0.5;
-    for (int i = 0; i < 100; ++i) {
-      if (i != 0) {
-        x_ = Chk(x0_ + di * (x1_ - x0_));
-        if (x_ == 1) x_ = kOneMinusMachep;
-        if (x_ == 0) {
-          di = 0.5;
-          x_ = x0_ + di * (x1_ - x0_);
-          if (x_ == 0) return Step::kDone;
-        }
-        y_ = BetaInc(a_, b_, x_);
-        if (std::fabs(Div(x1_ - x0_, x1_ + x0_)) < dithresh_) return Step::kNewton;
-        if (std::fabs(Div(y_ - y0_, y0_)) < dithresh_) return Step::kNewton;
-      }
-      if (y_ < y0_) {
-        x0_ = x_;
-        yl_ = y_;
-        if (dir < 0) {
-          dir = 0;
-          di = 0.5;
-        } else if (dir > 3) {
-          di = 1 - (1 - di) * (1 - di);
-        } else if (dir > 1) {
-          di = 0.5 * di + 0.5;
-        } else {
-          di = Div(y0_ - y_, yh_ - yl_);
-        }
-        dir = dir + 1;
-        // A root above 0.75 is searched for in the other tail, where the probability is
-        // small and BetaInc keeps its relative digits. Not when the other tail's target is
-        // the larger one: 1 - y0 for a small y0 keeps few digits of y0 (none below 5E-16,
-        // above BetaInc's cap near 1), and that search ends far off or comes back here.
-        if (x0_ > 0.75 && reflections_ < kMaxReflections && ReflectionHelps()) {
-          ++reflections_;
-          Reflect();
-          x_ = 1 - x_;
-          y_ = BetaInc(a_, b_, x_);
-          x0_ = 0;
-          yl_ = 0;
-          x1_ = 1;
-          yh_ = 1;
-          return Step::kHalve;
-        }
-      } else {
-        x1_ = x_;
-        if (rflg_ && x1_ < kMachep) {
-          x_ = 0;
-          return Step::kDone;
-        }
-        yh_ = y_;
-        if (dir > 0) {
-          dir = 0;
-          di = 0.5;
-        } else if (dir < -3) {
-          di = di * di;
-        } else if (dir < -1) {
-          di = 0.5 * di;
-        } else {
-          di = Div(y_ - y0_, yh_ - yl_);
-        }
-        dir = dir - 1;
-      }
-    }
-    if (x0_ >= 1) {
-      x_ = kOneMinusMachep;
-      return Step::kDone;
-    }
-    if (x_ <= 0) {
-      x_ = 0;
-      return Step::kDone;
-    }
-    return Step::kNewton;
-  }
-
-  Step Newton() {
-    if (nflg_) return Step::kDone;
-    nflg_ = true;
-    const double lgm = LnBetaFactor(a_, b_);
-    for (int i = 0; i < 8; ++i) {
-      if (i != 0) y_ = BetaInc(a_, b_, x_);
-      if (y_ < yl_) {
-        x_ = x0_;
-        y_ = yl_;
-      } else if (y_ > yh_) {
-        x_ = x1_;
-        y_ = yh_;
-      } else if (y_ < y0_) {
-        x0_ = x_;
-        yl_ = y_;
-      } else {
-        x1_ = x_;
-        yh_ = y_;
-      }
-      if (x_ == 1 || x_ == 0) break;
-      // ln of the density at x. Where it underflows a Newton step means nothing (it used to
-      // end the search there, on a point that could be far from the root): halve instead.
-      double d = Chk((a_ - 1) * Log(x_) + (b_ - 1) * Log(1 - x_) + lgm);
-      if (d < minlog_ || d > maxlog_) break;
-      d = Div(y_ - y0_, numeric::Exp(d));
-      double xt = x_ - d;
-      if (xt <= x0_) {
-        const double y = Div(x_ - x0_, x1_ - x0_);
-        xt = x0_ + 0.5 * y * (x_ - x0_);
-        if (xt <= 0) break;
-      }
-      if (xt >= x1_) {
-        const double y = Div(x1_ - x_, x1_ - x0_);
-        xt = x1_ - 0.5 * y * (x1_ - x_);
-        if (xt >= 1) break;
-      }
-      x_ = xt;
-      if (std::fabs(Div(d, x_)) < 128 * kMachep) return Step::kDone;
-    }
-    // Not converged: finish by halving to a much finer tolerance.
-    dithresh_ = 256 * kMachep;
-    return Step::kHalve;
-  }
-
-  bool ReflectionHelps() const {
-    const double target = rflg_ ? caller_y0_ : 1 - caller_y0_;
-    return target <= 0.5;
-  }
-
-  void Reflect() {
-    if (rflg_) {
-      rflg_ = false;
-      a_ = caller_a_;
-      b_ = caller_b_;
-      y0_ = caller_y0_;
-    } else {
-      rflg_ = true;
-      a_ = caller_b_;
-      b_ = caller_a_;
-      y0_ = 1 - caller_y0_;
-    }
-  }
-
-  static constexpr int kMaxReflections = 4;
-
-  double a_, b_, y0_;
-  const double caller_a_, caller_b_, caller_y0_;
-  const double maxlog_, minlog_;
-  double x0_ = 0, yl_ = 0, x1_ = 1, yh_ = 1;
-  double x_ = 0, y_ = 0;
-  double dithresh_ = 0;
-  bool rflg_ = false;
-  bool nflg_ = false;
-  int reflections_ = 0;
+  double alpha_, beta_;
+  bool upper_;
+  double p_, ln_p_;
+  // How far a tail near 1 can be off, absolutely: some roundings of 1, and of the gamma
+  // functions' logarithms, as large as ln(1/shape) for a small shape.
+  double complement_error_;
 };
+
+// ln(1 + e^t) without overflow.
+double LnOnePlusExp(double t) {
+  return t > 0 ? t + std::log1p(std::exp(-t)) : std::log1p(std::exp(t));
+}
+
+// A first guess at the root's s, or NaN where none of these approximations fits.
+double StartingPoint(const BetaTailEquation& eq) {
+  const double alpha = eq.alpha(), beta = eq.beta(), p = eq.p();
+  if (alpha > 1 && beta > 1) {
+    // The normal approximation of Abramowitz and Stegun 26.5.22, as the published algorithm
+    // starts, written in logarithms: v = alpha / (alpha + beta e^(2w)).
+    const double yp = eq.upper() ? NormalInversa(p) : -NormalInversa(p);
+    const double lgm = (yp * yp - 3) / 6;
+    const double ra = 1 / (2 * alpha - 1), rb = 1 / (2 * beta - 1);
+    const double h = 2 / (ra + rb);
+    const double w = yp * std::sqrt(h + lgm) / h - (rb - ra) * (lgm + 5.0 / 6 - 2 / (3 * h));
+    return -LnOnePlusExp(std::log(beta / alpha) + 2 * w);
+  }
+  if (!eq.upper()) {
+    // Near 0 the lower tail is v^alpha / (alpha B(alpha, beta)).
+    return (eq.ln_p() - LnBetaFactor(alpha, beta) + std::log(alpha)) / alpha;
+  }
+  if (beta > 1) {
+    // alpha <= 1: about the gamma distribution's upper tail Q(alpha, z) at z = beta v,
+    // whose far end is z^(alpha - 1) e^-z / Gamma(alpha).
+    double sign;
+    const double c = -eq.ln_p() - LnGamma(alpha, sign);
+    double z = std::fmax(c, 1.0);
+    for (int i = 0; i < 3; ++i) z = std::fmax(c + (alpha - 1) * std::log(z), 1E-3);
+    return std::log(z / beta);
+  }
+  return NAN;
+}
+
+// The root's s in [ln floor, ln 1/2], given h and its slope at ln 1/2 (where h >= 0);
+// -infinity for a root below floor. Newton steps stay inside the bracket that their values
+// narrow; where one would leave it, the bracket's floor is tried once, then the bracket
+// halved. Fails where the tail cannot be computed, where it is not known well enough to
+// place the root within 1E-9, or where the bracket does not close.
+double SolveTail(const BetaTailEquation& eq, double floor, BetaTailEquation::Value half) {
+  double lo = std::log(floor), hi = std::log(0.5);
+  bool lo_known = false;
+  double s = StartingPoint(eq);
+  BetaTailEquation::Value at;
+  if (s > lo && s < hi) {
+    at = eq.At(s);
+  } else {
+    s = hi;
+    at = half;
+  }
+  // The root found: s moves by error / slope where T moves by error.
+  const auto settled = [&](double root) {
+    if (!(at.error <= kRootAccuracy * at.slope)) Fail();
+    return root;
+  };
+  for (int i = 0; i < kMaxRootSteps; ++i) {
+    // An infinite h is a tail beyond the doubles' logarithms, far to one side (with shapes
+    // above 1E+30 the tail can leap from there to the other side between neighbouring
+    // doubles, where only halving narrows the bracket); an unknown one is a failure.
+    if (std::isnan(at.h) || !std::isfinite(at.error)) Fail();
+    if (at.h == 0) return settled(s);
+    if (at.h < 0) {
+      lo = s;
+      lo_known = true;
+    } else {
+      hi = s;
+    }
+    const double step = -at.h / at.slope;
+    double next = s + step;
+    // A step this small leaves an error of about its square: s is then as good as T.
+    if (std::fabs(step) <= kRootSettled) return settled(next);
+    if (!(next > lo && next < hi)) next = lo_known ? 0.5 * (lo + hi) : lo;
+    if (hi - lo <= kRootSettled) return settled(next);
+    s = next;
+    at = eq.At(s);
+    // T beyond the target even at the floor, by more than it can be off.
+    if (!lo_known && s == lo && at.h >= 0) return at.h >= at.error ? -HUGE_VAL : settled(s);
+  }
+  Fail();
+}
 
 }  // namespace
 
 double BetaIncInversa(double a, double b, double y) {
   if (y == 0 || y == 1) return y;
-  // Outside these the search would chase a root that does not exist.
-  if (!(y > 0 && y < 1 && a > 0 && b > 0)) numeric::Fail();
-  // The search stops on tolerances relative to its target and to x. Above y = 1/2 the
-  // target near 1 holds nothing of the small upper tail 1 - y, so that tail is searched,
-  // I_(1-x)(b, a) = 1 - y (exact here), in 1 - x, which holds the digits of a root above 1/2.
-  // Up to moderate shapes the search settles a root below 1/2 (in x or in 1 - x) to its last
-  // digits; beyond, its tolerances leave it good to about 1E-8.
-  const bool settled = std::fmax(a, b) <= kSearchShape;
-  double x;
-  try {
-    if (y > 0.5) {
-      const double reflected = BetaInverseSearch(b, a, 1 - y).Run();
-      if (settled && reflected <= 0.5) return 1 - reflected;
-      x = reflected <= 0.5 ? 1 - reflected : BetaInverseSearch(a, b, y).Run();
-    } else {
-      x = BetaInverseSearch(a, b, y).Run();
-      if (settled && x <= 0.5) return x;
-    }
-  } catch (const numeric::NumericFailure&) {
-    x = Div(a, a + b);  // the refinement below starts from the mean instead
-  }
-  // The rest is refined on the smaller tail, until it is as good as that tail. A root above
-  // 1/2 is refined in u = 1 - x, on I_u(b, a) = 1 - I_x(a, b), which keeps the digits of
-  // 1 - x (a tolerance relative to x does not resolve them).
+  // Outside these there is no root to find.
+  if (!(y > 0 && y < 1 && a > 0 && b > 0 && std::isfinite(a) && std::isfinite(b))) Fail();
   const bool upper = y > 0.5;
-  const double target = upper ? 1 - y : y;
-  const bool reflect = x > 0.5;
-  const double p = reflect ? b : a, q = reflect ? a : b;  // the shapes in the variable used
-  const bool upper_in_variable = upper != reflect;
-  const double lnbf = LnBetaFactor(a, b);
-  const numeric::Tail tail{[=](double at) {
-                             if (!(at > 0 && at < 1)) return numeric::TailAt{};
-                             const double ln_density =
-                                 (p - 1) * Log(at) + (q - 1) * std::log1p(-at) + lnbf;
-                             const double ln_tail =
-                                 std::fmin(a, b) >= kTailsShape
-                                     ? numeric::LnIncompleteBeta(p, q, at, 1 - at,
-                                                                 upper_in_variable)
-                                     : Log(BetaIncTail(p, q, at, upper_in_variable));
-                             return numeric::TailAt{true, ln_tail, ln_density, numeric::kBetaTailError};
-                           },
-                           upper_in_variable ? 1 : -1};
-  const double start = reflect ? 1 - x : x;
-  try {
-    const double found = numeric::PolishQuantile(tail, start > 0 ? start : 0.5, target);
-    return reflect ? std::fmin(1 - found, kOneMinusMachep) : found;
-  } catch (const numeric::NumericFailure&) {
-    return x;  // no better point than the search's
+  const double p = upper ? 1 - y : y;
+  // Which side of 1/2 the root lies on decides the variable: x, or 1 - x with the shapes
+  // exchanged, in which the lower tail of x is the upper one.
+  const BetaTailEquation in_x(a, b, upper, p);
+  const BetaTailEquation::Value half = in_x.At(std::log(0.5));
+  if (half.h >= 0) {
+    // A root below the smallest normal double is 0.
+    return std::exp(SolveTail(in_x, DBL_MIN, half));
   }
+  const BetaTailEquation in_complement(b, a, !upper, p);
+  const double s = SolveTail(in_complement, kMachep, {-half.h, half.slope, half.error});
+  return Complement(std::exp(s));
 }

@@ -46,6 +46,22 @@ double LogAdd(double p, double q) {
   return high + std::log1p(std::exp(std::min(p, q) - high));
 }
 
+// Below this shape ln Gamma(1 + b) and the incomplete gamma function are taken from their
+// expansions about b = 0.
+constexpr double kTinyShape = 1E-3;
+
+// ln Gamma(1 + b) for 0 < b < kTinyShape: -gamma b + sum of (-1)^k zeta(k) b^k / k.
+double LnGammaOnePlusTiny(double b) {
+  static constexpr double kZeta[] = {1.6449340668482264, 1.2020569031595943, 1.0823232337111382,
+                                     1.0369277551433699, 1.0173430619844491};
+  double sum = 0, power = b;
+  for (int k = 2; k <= 6; ++k) {
+    power *= -b;
+    sum += kZeta[k - 2] * -power / k;
+  }
+  return -0.57721566490153286 * b + sum;
+}
+
 // Gamma(b, z) e^z z^(-b), the upper incomplete gamma function without its leading power and
 // exponential, for 0 < b <= 1 and z > 0.
 double UpperGammaScaled(double b, double z) {
@@ -74,6 +90,21 @@ double UpperGammaScaled(double b, double z) {
       if (std::fabs(delta - 1) < 1E-16) return f;
     }
     Fail();
+  }
+  if (b < kTinyShape) {
+    // The two terms below are each about e^z / b here and cancel to about E1(z). Apart:
+    // e^z (Gamma(1 + b) z^-b - 1) / b plus the sum of z^n/n! (1 - n!/((1 + b)...(n + b))) / b,
+    // each with its relative digits.
+    double sum = std::exp(z) * std::expm1(LnGammaOnePlusTiny(b) - b * std::log(z)) / b;
+    double power = 1, ln_rising = 0;
+    for (int n = 1; n < 100; ++n) {
+      power *= z / n;
+      ln_rising += std::log1p(b / n);
+      const double term = power * -std::expm1(-ln_rising) / b;
+      sum += term;
+      if (term < 1E-17 * std::fabs(sum)) break;
+    }
+    return sum;
   }
   // Gamma(b) e^z z^-b less the lower function's series sum z^n / (b (b+1) ... (b+n)).
   double term = 1 / b, sum = term;
@@ -109,10 +140,10 @@ double MeanDistance(double a, double b, double x, double y, bool from_y) {
 
 }  // namespace
 
-// ln(x^a y^b / B(a, b)). Where both shapes are large it is -(a phi(-lambda/a) +
-// b phi(lambda/b)) with phi(e) = e - ln(1 + e) and lambda = a - (a + b) x, the distance of x
-// from the mean a/(a + b) in units of 1/(a + b), plus Stirling's constant: the two powers'
-// logarithms are each about (a + b) ln 2 and their sum a small number.
+// Where both shapes are large it is -(a phi(-lambda/a) + b phi(lambda/b)) with
+// phi(e) = e - ln(1 + e) and lambda = a - (a + b) x, the distance of x from the mean
+// a/(a + b) in units of 1/(a + b), plus Stirling's constant: the two powers' logarithms are
+// each about (a + b) ln 2 and their sum a small number.
 double LogBetaPowers(double a, double b, double x, double y) {
   if (x == 0 || y == 0) return -HUGE_VAL;
   if (std::min(a, b) >= 8) {
@@ -122,7 +153,8 @@ double LogBetaPowers(double a, double b, double x, double y) {
     // Far from the mean the ratio itself: 1 + e is then no longer near 1.
     const double u = std::fabs(e1) > 0.5 ? e1 - std::log(x * (a + b) / a) : XMinusLog1p(e1);
     const double v = std::fabs(e2) > 0.5 ? e2 - std::log(y * (a + b) / b) : XMinusLog1p(e2);
-    return -(a * u + b * v) - kLnSqrt2Pi + 0.5 * std::log(a * b / (a + b)) -
+    // a b / (a + b) as a / (a + b) times b, which does not overflow with a shape above 1E+154.
+    return -(a * u + b * v) - kLnSqrt2Pi + 0.5 * std::log(a / (a + b) * b) -
            StirlingCorrectionSum(a, b);
   }
   return a * LnX(x, y) + b * LnX(y, x) + LnBetaFactor(a, b);
@@ -153,7 +185,14 @@ double LnBetaSteps(double a, double b, double x, double y, int n) {
   const double ln_lead = LogBetaPowers(a, b, x, y) - std::log(a);
   double term = 1, sum = 1, scale = 0;
   for (int i = 1; i < n; ++i) {
-    term *= x * (a + b + i - 1) / (a + i);
+    const double factor = x * (a + b + i - 1) / (a + i);
+    // A shape near the top of the doubles makes one factor alone as large as 1E+300.
+    if (term * factor > 1E300) {
+      scale += std::log(sum);
+      term /= sum;
+      sum = 1;
+    }
+    term *= factor;
     sum += term;
     if (sum > 1E200) {  // rescaled to stay in the doubles; the scale goes to the exponent
       term *= 1E-200;

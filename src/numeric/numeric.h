@@ -115,7 +115,10 @@ double BetaIncSerie(double a, double b, double x, double maxgam);
 // I_x(a, b)'s continued fraction in x/(1-x), and the one in x; big and biginv rescale it.
 double BetaIncFC1(double a, double b, double x, double big, double biginv);
 double BetaIncFC2(double a, double b, double x, double big, double biginv);
-// The x with I_x(a, b) = y; y itself for y = 0 or 1.
+// The x with I_x(a, b) = y, within 1E-9 of itself: 0 for a root below the smallest normal
+// double, at most 0.9999999999999994 next to 1, y itself for y = 0 or 1. Fails where the
+// tails cannot place the root that well (some points with a shape below 1E-8, or with both
+// above 1E+99), and outside a, b > 0, 0 <= y <= 1.
 double BetaIncInversa(double a, double b, double y);
 
 // P(T > t) for Student's t with k >= 1 degrees of freedom, the t's own at every k and every t
