@@ -44,9 +44,11 @@ class QuietUi : public platform::Ui {
 
 bool Blank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
-// The calculators take a box that reads as 1E+300 for a blank one and may answer into it.
-bool CountsAsBlank(const std::string& text) {
-  return Blank(text) || LeerNumero(text) == probability::BlankDI;
+// The calculators take a probability or point box that reads as 1E+300 for a blank one and
+// may answer into it; the parameters have no such mark.
+bool CountsAsBlank(probability::BoxDI box, const std::string& text) {
+  return Blank(text) ||
+         (box >= probability::BoxDI::txt_PROB && LeerNumero(text) == probability::BlankDI);
 }
 
 }  // namespace
@@ -83,13 +85,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   panel.Cmd_DICalcular_Click();
 
+  // A box the calculators answered into: blank or marked before, another text now.
+  auto answered = [&](BoxDI box) {
+    const size_t i = static_cast<size_t>(box);
+    const std::string& now = panel.Text(box);
+    return ui.messages == 0 && CountsAsBlank(box, before[i]) && !now.empty() && now != before[i];
+  };
   for (size_t i = 0; i < before.size(); ++i) {
     const std::string& now = panel.Text(static_cast<BoxDI>(i));
-    if (ui.messages > 0 || !CountsAsBlank(before[i])) {
+    if (ui.messages > 0 || !CountsAsBlank(static_cast<BoxDI>(i), before[i])) {
       Require(now == before[i], "a refused request or a filled box keeps its text");
       continue;
     }
-    if (now.empty()) continue;
+    if (!answered(static_cast<BoxDI>(i))) continue;
     Require(now.find("nan") == std::string::npos && now.find("inf") == std::string::npos,
             "a result is a number");
     const double v = LeerNumero(now);
@@ -102,8 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const std::string& x1 = panel.Text(BoxDI::TxtPP1);
   const std::string& x2 = panel.Text(BoxDI::TxtPP2);
-  if (ui.messages == 0 && probability::SecondPointShown(panel.Fields().TipoDI, panel.Fields().SideDI) &&
-      CountsAsBlank(before[3]) && CountsAsBlank(before[4]) && !x1.empty() && !x2.empty()) {
+  if (probability::SecondPointShown(panel.Fields().TipoDI, panel.Fields().SideDI) &&
+      answered(BoxDI::TxtPP1) && answered(BoxDI::TxtPP2)) {
     Require(LeerNumero(x1) <= LeerNumero(x2), "the ends of an interval are in order");
   }
   return 0;
