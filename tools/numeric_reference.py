@@ -35,6 +35,15 @@ writes the tab-separated files that the numeric tests read:
                                     1 - 1.1E-16), by findroot on mpmath's regularized betainc;
                                     --beta-inverse writes only this file (the main run
                                     leaves it, which takes half an hour)
+  tests/data/beta_inverse_ends.tsv  BetaIncInversa's root at shapes from 1E-300 to 1E+300:
+                                    closed forms at a shape of 1, the shapes next to where
+                                    the inverse changes its method, and a log-uniform draw
+                                    from a fixed seed, at both ends of the probabilities and,
+                                    for a tiny shape, where its root is a double; two large
+                                    shapes by the integral of the density about the mean,
+                                    one shape from 1E+25 on by the gamma limit;
+                                    --beta-inverse-ends writes only this file (the main run
+                                    leaves it)
 
 The arguments are doubles, written with 17 significant digits, and each value is the exact
 value at that double (not at the decimal it was typed as). The build never runs this;
@@ -42,8 +51,10 @@ run it by hand with /usr/bin/python3 after changing the grid, and commit its out
 """
 
 import math
+import multiprocessing
 import os
 import random
+import signal
 import sys
 import time
 
@@ -1257,10 +1268,11 @@ def betainc_exact(a, b, x, xc, series_fails):
         return +ibeta(a, b, x, xc)
 
 
-def beta_inverse_exact(a, b, y):
+def beta_inverse_exact(a, b, y, cross_check=True):
     """The x with I_x(a, b) = y for the double y, at 40 digits: findroot on the smaller tail
     min(y, 1 - y) (exact for a double), in s = ln(x / (1 - x)), which holds x and 1 - x
-    exactly at both ends. 0 for a root below the smallest normal double."""
+    exactly at both ends. 0 for a root below the smallest normal double. cross_check: the
+    tail at the root against the continued fraction too."""
     a, b, y = mpf(a), mpf(b), mpf(y)
     upper = y > mpf(1) / 2
     p = 1 - y if upper else y
@@ -1280,7 +1292,7 @@ def beta_inverse_exact(a, b, y):
         return mpf(1)
     s = solve(g, lo, hi)
     # The series and the fraction agree at the root wherever both converge.
-    if not fails[0]:
+    if cross_check and not fails[0]:
         exact = tail(s)
         other = tail(s, lambda a, b, x, xc, fails: ibeta(a, b, x, xc), 80)
         assert abs(exact - other) <= mpf(10) ** -32 * exact, (a, b, y, exact, other)
@@ -1325,6 +1337,320 @@ def beta_inverse_sweep():
     return t
 
 
+# --- The incomplete beta inverse at the ends of the shapes ------------------------------
+#
+# beta_inverse_exact above takes its tail from mpmath's hypergeometric betainc, which does
+# not converge for two large shapes and cancels to nothing with one shape near 1E+300. Here
+# each kind of shape has a method of its own, each from the definition:
+#  - a shape of 1: the closed forms x = y^(1/a) and x = 1 - (1 - y)^(1/b);
+#  - both shapes from 1000 on: the integral of the density over u = (t - mean)/sd, its
+#    logarithm taken apart about the mean so that no term as large as the shapes cancels;
+#  - one shape from 1E+25 on and the other below 1000: the gamma limit, exact there to far
+#    more than 40 digits;
+#  - the rest (tiny shapes among them): beta_inverse_exact.
+
+def ends_log1p_less(e):
+    """ln(1 + e) - e, with its relative digits however small e is."""
+    if e == 0:
+        return mpf(0)  # (the series below would never meet its stopping test)
+    if abs(e) >= mpf("1e-6"):
+        return mp.log1p(e) - e
+    total, power, k = mpf(0), e * e, 2
+    while True:
+        term = -power / k if k % 2 == 0 else power / k
+        total += term
+        if abs(term) < abs(total) * mpf(10) ** (-mp.mp.dps - 2):
+            return total
+        power *= e
+        k += 1
+
+
+def beta_inverse_large_shapes(a, b, y, dps=45):
+    """The x with I_x(a, b) = y for a, b >= 1000: Newton steps on the logarithm of the tail,
+    the integral of the density over u = (t - mean)/sd. About the mean, ln of the density is
+    K + c1 u + (a - 1) L(e1 u) + (b - 1) L(-e2 u), L(e) = ln(1 + e) - e, with K and c1 taken
+    at as many digits as the shapes have: no term cancels. The density is log-concave, and so
+    is the tail."""
+    a, b, y = mpf(a), mpf(b), mpf(y)
+    high = dps + 30 + int(mp.log10(a + b))
+    with mp.workdps(high):
+        n = a + b
+        mean, cmean = a / n, b / n
+        sd = mp.sqrt(a * b / (n * n * (n + 1)))
+        k = ((a - 1) * mp.log(mean) + (b - 1) * mp.log(cmean) + mp.loggamma(n) - mp.loggamma(a)
+             - mp.loggamma(b) + mp.log(sd))
+        c1 = sd * ((a - 1) / mean - (b - 1) / cmean)
+        e1, e2 = sd / mean, sd / cmean
+        lo_u, hi_u = -mean / sd, cmean / sd  # t = 0 and t = 1
+    with mp.workdps(dps + 15):
+        k, c1, e1, e2, lo_u, hi_u = +k, +c1, +e1, +e2, +lo_u, +hi_u
+
+        def log_density(u):
+            if e1 * u <= -1 or e2 * u >= 1:
+                return -mp.inf
+            return k + c1 * u + (a - 1) * ends_log1p_less(e1 * u) + (b - 1) * ends_log1p_less(-e2 * u)
+
+        upper = y > mpf(1) / 2
+        p = 1 - y if upper else y
+        ln_p = mp.log(p)
+
+        def tail(w):
+            # quad's tolerance is absolute: the density relative to its value at w, in steps
+            # of the length over which it falls by about e
+            at = log_density(w)
+            h = mpf(10) ** (-dps // 2)
+            slope = abs(log_density(w + h) - log_density(w - h)) / (2 * h)
+            step = min(mpf(1), 1 / slope) if slope > 0 else mpf(1)
+            end, out = (hi_u, 1) if upper else (lo_u, -1)
+            points = [w]
+            for m in [mpf(1) / 4, mpf(1) / 2] + list(range(1, 17)) + [24, 32, 48, 64, 128, 256,
+                                                                      512, 1024, 4096]:
+                point = w + out * step * m
+                if (point - end) * out >= 0:
+                    break
+                points.append(point)
+            points.append(end)
+            if not upper:
+                points.reverse()
+            return mp.exp(at) * mp.quad(lambda u: mp.exp(log_density(u) - at), points)
+
+        # the normal point to start from
+        if p > mpf("1e-5"):
+            w = mp.sqrt(2) * mp.erfinv(2 * p - 1)
+        else:
+            l = -2 * ln_p
+            w = -mp.sqrt(l - mp.log(l) - mp.log(2 * mp.pi))
+        if upper:
+            w = -w
+        # Newton steps on g = +-(ln T - ln p), signed to grow with w, inside the bracket
+        # [wl, wh] that its values narrow; a step leaving the bracket is halved into it.
+        wl, wh = lo_u, hi_u
+        if not wl < w < wh:
+            w = wl / 2 if w <= wl else wh / 2
+        for _ in range(400):
+            t = tail(w)
+            g = mp.log(t) - ln_p
+            if upper:
+                g = -g
+            if g < 0:
+                wl = w
+            else:
+                wh = w
+            step = g / (mp.exp(log_density(w)) / t)
+            if abs(step) < mpf(10) ** (-dps + 3) * max(1, abs(w)):
+                w -= step
+                break
+            new = w - step
+            while not wl < new < wh:
+                step /= 2
+                new = w - step
+            w = new
+        else:
+            raise ValueError("no root for %s, %s, %s" % (a, b, y))
+    with mp.workdps(high):
+        return +(mean + sd * w)
+
+
+def ends_gamma_lower(m, z):
+    """P(m, z) by its series of positive terms; far past the mean, where the series would take
+    about z terms and P is next to 1, as 1 - Q."""
+    if z > 2 * m + 1000:
+        return 1 - ends_gamma_upper(m, z)
+    term = total = 1 / m
+    j = 0
+    while True:
+        j += 1
+        term *= z / (m + j)
+        total += term
+        if term < total * mpf(10) ** (-mp.mp.dps - 3):
+            break
+    return mp.exp(m * mp.log(z) - z - mp.loggamma(m)) * total
+
+
+def ends_gamma_upper(m, z):
+    return mp.gammainc(m, z, mp.inf, regularized=True)
+
+
+def beta_inverse_gamma_limit(a, b, y):
+    """The x with I_x(a, b) = y where one shape M is at least 1E+25 and the other, m, below
+    1000. With v the variable of m (x, or 1 - x when m = b) and nu = M + (m - 1)/2,
+    -nu ln(1 - v) is gamma distributed with shape m but for a factor of its density
+    (sinh(s/2)/(s/2))^(m-1) at s = -ln(1 - v) of about m/nu, and a normalisation that differs
+    from Gamma(m)'s by about m^3/nu^2: off by less than 1E-50. 0 below the smallest normal
+    double."""
+    a, b, y = mpf(a), mpf(b), mpf(y)
+    in_x = a <= b
+    m, big = (a, b) if in_x else (b, a)
+    with mp.workdps(mp.mp.dps + 20 + int(mp.log10(big))):
+        nu = big + (m - 1) / 2
+    # the tail of the gamma variable that is the smaller one, and its target
+    if in_x:
+        lower, target = (True, y) if y <= mpf(1) / 2 else (False, 1 - y)
+    else:
+        lower, target = (False, y) if y <= mpf(1) / 2 else (True, 1 - y)
+    with mp.workdps(mp.mp.dps + 20):
+        def tail(u):
+            z = mp.exp(u)
+            return ends_gamma_lower(m, z) if lower else ends_gamma_upper(m, z)
+        g = log_gap(tail, target)
+        lo = mp.log(nu * DBL_MIN) if in_x else mp.log(nu * mpf(2) ** -60)
+        hi = mp.log(m + 60 * mp.sqrt(m) + 2000)
+        if (g(lo) > 0) == lower:
+            v = mpf(0)  # below the doubles (in x), or x rounds to 1
+        else:
+            with mp.workdps(mp.mp.dps + 20 + int(mp.log10(big))):
+                v = -mp.expm1(-mp.exp(solve(g, lo, hi)) / nu)
+    return +v if in_x else +(1 - v)
+
+
+def beta_inverse_any(a, b, y):
+    """The x with I_x(a, b) = y at 40 digits, by the method that holds for the shapes; 0 for a
+    root below the smallest normal double."""
+    mp.mp.dps = 40
+    if a == 1 or b == 1:
+        with mp.workdps(80):
+            y = mpf(y)
+            # I_x(1, b) = 1 - (1 - x)^b and I_x(a, 1) = x^a
+            x = -mp.expm1(mp.log1p(-y) / b) if a == 1 else mp.exp(mp.log(y) / a)
+    elif min(a, b) >= 1000:
+        x = beta_inverse_large_shapes(a, b, y)
+    elif max(a, b) >= 1e25:
+        x = beta_inverse_gamma_limit(a, b, y)
+    else:
+        try:
+            x = beta_inverse_exact(a, b, y)
+        except AssertionError:
+            # Next to a shape of 1E-300 the continued fraction loses its digits: betainc
+            # alone, whose tail at the root holds its digits from 60 to 100 of its own.
+            x = beta_inverse_exact(a, b, y, cross_check=False)
+            tails = []
+            for digits in (60, 100):
+                with mp.workdps(digits):
+                    tails.append(mp.betainc(b, a, 0, 1 - x, regularized=True) if y > 0.5
+                                 else mp.betainc(a, b, 0, x, regularized=True))
+            assert abs(tails[0] - tails[1]) <= mpf(10) ** -32 * tails[1], (a, b, y, tails)
+    return +x if x >= DBL_MIN else mpf(0)
+
+
+def beta_inverse_ends_check():
+    """Where two of the methods hold, they agree: the integral over u and the gamma limit
+    against mpmath's betainc, and the integral over u against the gamma limit."""
+    print("%8.1f s  beta inverse ends checked" % (time.time() - START), file=sys.stderr,
+          flush=True)
+    mp.mp.dps = 40
+    close = mpf(10) ** -30
+    for a, b, y in [(2000, 5000, 1e-300), (1000, 1e6, 5e-324), (1e6, 1000, 1 - 1.1e-16),
+                    (5000, 1200, 0.7)]:
+        mine, theirs = beta_inverse_large_shapes(a, b, y), beta_inverse_exact(a, b, y)
+        assert abs(mine - theirs) <= close * theirs, (a, b, y, mine, theirs)
+    for a, b, y in [(500, 1e20, 0.3), (3, 1e25, 5e-324), (0.5, 1e20, 0.3),
+                    (999, 1e29, 1 - 1.1e-16)]:
+        mine, theirs = beta_inverse_gamma_limit(a, b, y), beta_inverse_exact(a, b, y)
+        assert abs(mine - theirs) <= close * theirs, (a, b, y, mine, theirs)
+    # (the gamma limit's series for a shape as large as 1E+12 takes a million terms)
+    for a, b, y in [(1000, 1e30, 1e-300), (1000, 1e30, 1 - 1e-10)]:
+        mine, theirs = beta_inverse_large_shapes(a, b, y), beta_inverse_gamma_limit(a, b, y)
+        assert abs(mine - theirs) <= close * (theirs if theirs < 0.5 else 1 - theirs), \
+            (a, b, y, mine, theirs)
+
+
+BETA_INVERSE_ENDS_SEED = 20261237
+# The issue's kind of probabilities: both ends of the doubles, and the middle.
+ENDS_Y = [5e-324, 1e-310, 1e-300, 1e-100, 1e-10, 0.3, 0.5, 0.7, 0.9, 0.999, 1 - 1e-10,
+          1 - 1e-15, 1 - 1.1e-16]
+
+
+def beta_inverse_ends():
+    """BetaIncInversa at shapes from 1E-300 to 1E+300: closed forms at a shape of 1; the
+    shapes next to where the inverse changes its method; and a draw from a fixed seed, both
+    shapes log-uniform over the whole range, y one of ENDS_Y, drawn log-uniformly near 0 or
+    1, or, for a shape below 1E-3, where the root is a double: within the smaller shape
+    times a few hundred of the end that shape leaves its mass next to. A case that no method
+    here holds to 40 digits is left out."""
+    rng = random.Random(BETA_INVERSE_ENDS_SEED)
+
+    def log_uniform(lo, hi):
+        return math.exp(rng.uniform(math.log(lo), math.log(hi)))
+
+    cases = []
+    for s in [1e-300, 1e-100, 1e-20, 1e-10, 1e-5, 1e5, 1e20, 1e100, 1e300]:
+        for y in [5e-324, 1e-300, 0.3, 0.7, 1 - 1e-10, 1 - 1.1e-16]:
+            cases += [(s, 1.0, y), (1.0, s, y)]
+    # the issue's shapes, and each side of the methods' borders
+    for a, b in [(1e-20, 1.0), (1e-20, 0.5), (1e-10, 1e-20), (1e-9, 1e-9), (1e-5, 0.3),
+                 (0.0099, 0.7), (0.011, 0.7), (1e-12, 1.5), (1e-12, 30), (0.3, 2e9),
+                 (1e99, 1e99), (1e99, 1e300), (1e300, 1e300), (9.9e11, 9.9e11), (1e12, 1e12),
+                 (1e12, 1e30), (9.9e11, 1e30), (5.0, 9.9e29), (5.0, 1e30), (1e-3, 1e30),
+                 (1e-300, 1e300), (1e300, 1e-300)]:
+        for y in [5e-324, 1e-10, 0.5, 0.7, 1 - 1e-10, 1 - 1.1e-16]:
+            cases += [(a, b, y), (b, a, y)]
+    while len(cases) < 450:
+        a, b = log_uniform(1e-300, 1e300), log_uniform(1e-300, 1e300)
+        draw = rng.random()
+        if draw < 0.3:
+            y = rng.choice(ENDS_Y)
+        elif draw < 0.5:
+            y = log_uniform(5e-324, 0.5)
+        elif draw < 0.7:
+            y = 1 - log_uniform(1.1e-16, 0.5)
+        else:
+            # a root inside the doubles next to the end a shape below 1E-3 leaves its mass at
+            small, near_one = (a, True) if a < b else (b, False)
+            if small >= 1e-3:
+                continue
+            gap = small * log_uniform(0.5, 800)
+            if max(a, b) <= 1e-3:
+                # both small: about b/(a + b) at the middle, and a slope of a b/(a + b)
+                c = b / (a + b)
+                y = c + rng.choice([-1, 1]) * a * b / (a + b) * log_uniform(0.5, 800)
+            elif near_one:
+                y = 1 - gap
+            else:
+                y = gap
+        if 0 < y < 1:
+            cases.append((a, b, y))
+    # each case takes from a second to minutes (a few hundred digits for shapes near
+    # 1E+300): one process per processor
+    with multiprocessing.Pool() as pool:
+        values = pool.map(beta_inverse_ends_case, cases, chunksize=1)
+    t = Table(floor=0)
+    for (a, b, y), value in zip(cases, values):
+        if value is None:
+            # none of the methods keeps 40 digits here (a shape next to 1E-300 beside one
+            # from 1E+5 to 1E+25, whose hypergeometric series cancels): no row
+            print("no reference at %r, %r, %r" % (a, b, y), file=sys.stderr, flush=True)
+            continue
+        t.add("BetaIncInversa", [a, b, y], value)
+    return t
+
+
+def beta_inverse_ends_case(case):
+    """beta_inverse_any for one case of beta_inverse_ends, or None where no method holds."""
+    began = time.time()
+
+    def too_long(signum, frame):
+        raise TimeoutError()
+
+    # mpmath's hypergeometric series for a shape of 1E+20 beside one of 1E-223 ran for hours
+    signal.signal(signal.SIGALRM, too_long)
+    signal.alarm(300)
+    try:
+        return beta_inverse_any(*case)
+    except (AssertionError, ValueError, TimeoutError):
+        return None
+    finally:
+        signal.alarm(0)
+        print("%8.1f s  %r took %.1f s" % (time.time() - START, case, time.time() - began),
+              file=sys.stderr, flush=True)
+
+
+BETA_INVERSE_ENDS_HEADER = (
+    "# routine\ta\tb\ty\texact x with I_x(a, b) = y\tdistance to a 6-digit tie\n"
+    "# the incomplete beta inverse at shapes from 1E-300 to 1E+300; a root below the smallest\n"
+    "# normal double is 0. Written by tools/numeric_reference.py --beta-inverse-ends (mpmath,\n"
+    "# 40 digits); do not edit\n")
+
+
 BETA_INVERSE_HEADER = (
     "# routine\ta\tb\ty\texact x with I_x(a, b) = y\tdistance to a 6-digit tie\n"
     "# a log-uniform sweep of the incomplete beta inverse; a root below the smallest normal\n"
@@ -1344,6 +1670,11 @@ def main():
     if sys.argv[1:] == ["--beta-inverse"]:
         beta_inverse_sweep().write(os.path.join(DATA, "beta_inverse_reference.tsv"),
                                    BETA_INVERSE_HEADER)
+        return 0
+    if sys.argv[1:] == ["--beta-inverse-ends"]:
+        beta_inverse_ends_check()
+        beta_inverse_ends().write(os.path.join(DATA, "beta_inverse_ends.tsv"),
+                                  BETA_INVERSE_ENDS_HEADER)
         return 0
     if sys.argv[1:] == ["--large-df"]:
         large_shape_check()

@@ -1,6 +1,7 @@
 // The regularized incomplete beta function and its inverse.
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "numeric/failure.h"
@@ -27,6 +28,9 @@ constexpr double kTailsShape = 0.5;
 // starts at most 708 wide), and the Newton step at which its point is settled.
 constexpr int kMaxRootSteps = 100;
 constexpr double kRootSettled = 1E-11;
+// The error a Newton step is expected to leave, in s, below which the search stops without
+// evaluating its new point: ten thousand times below the accuracy.
+constexpr double kNewtonErrorSettled = 1E-13;
 // The accuracy the inverse promises, relative to the root.
 constexpr double kRootAccuracy = 1E-9;
 // One rounding, relative.
@@ -49,7 +53,15 @@ double UnderflowLog() { return Log(DBL_MIN); }
 // gamma function divides first: with a small shape, Gamma(a) Gamma(b) alone can overflow
 // where the quotient does not.
 double BetaFactor(double a, double b) {
-  return Div(Div(Gamma(a + b), Gamma(std::fmax(a, b))), Gamma(std::fmin(a, b)));
+  // The inverse evaluates the tails a few times at the same shapes: its gamma functions
+  // were a quarter of its time.
+  thread_local double last_a = NAN, last_b = NAN, last_factor = 0;
+  if (a == last_a && b == last_b) return last_factor;
+  const double factor = Div(Div(Gamma(a + b), Gamma(std::fmax(a, b))), Gamma(std::fmin(a, b)));
+  last_a = a;
+  last_b = b;
+  last_factor = factor;
+  return factor;
 }
 
 // A result near 1 taken as 1 - t from a small t; it never reaches 1 itself.
@@ -108,17 +120,32 @@ double numeric::BetaContinuedFraction(double z, double (&k)[8], const double (&s
   return ans;
 }
 
-double numeric::LnBetaFactor(double a, double b) {
+namespace {
+
+double LnBetaFactorOnce(double a, double b) {
   double sign;
   const double small = std::fmin(a, b), large = std::fmax(a, b);
   if (!std::isfinite(large)) return Chk(LnGamma(a + b, sign) - LnGamma(a, sign) - LnGamma(b, sign));
   // The t and the F of one degree of freedom: ln Gamma(1/2) = ln sqrt(pi).
-  if (small == 0.5) return Chk(LnGammaRatio(large, small) - 0.57236494292470008707);
+  if (small == 0.5) return Chk(numeric::LnGammaRatio(large, small) - 0.57236494292470008707);
   // ln Gamma(large + small) - ln Gamma(large) by Stirling's series term by term for a large
   // shape: the two logarithms are each about large * ln(large), and their difference kept
   // only 1E-16 * large * ln(large) of its digits (2E-7 at 5E+7, where an F of 10^8 degrees
   // of freedom lost its sixth digit).
-  return Chk(LnGammaRatio(large, small) - LnGamma(small, sign));
+  return Chk(numeric::LnGammaRatio(large, small) - LnGamma(small, sign));
+}
+
+}  // namespace
+
+double numeric::LnBetaFactor(double a, double b) {
+  // Kept for the next call at the same shapes, as BetaFactor is.
+  thread_local double last_a = NAN, last_b = NAN, last_factor = 0;
+  if (a == last_a && b == last_b) return last_factor;
+  const double factor = LnBetaFactorOnce(a, b);
+  last_a = a;
+  last_b = b;
+  last_factor = factor;
+  return factor;
 }
 
 numeric::BetaTails numeric::PublishedBetaTails(double a, double b, double x, double xc) {
@@ -229,6 +256,20 @@ double BetaIncFC2(double a, double b, double x, double big, double biginv) {
 
 namespace {
 
+// h at a point s, its slope dh/ds, how far h can be off there, and h''/h' (NaN where not
+// known): what the root search reads of an equation.
+struct TailValue {
+  double h, slope, error, curvature;
+};
+
+// d/ds ln(v f(v)) for the beta density f of shapes alpha at v and beta at 1 - v: v f(v) goes
+// as v^alpha (1 - v)^(beta - 1).
+double LnVDensitySlope(double alpha, double beta, double v) {
+  return alpha - (beta - 1) * v / (1 - v);
+}
+
+const double kLnHalf = std::log(0.5);
+
 // The inverse solves T(v) = p for one tail T of a beta distribution in a variable v that is
 // at most 1/2 at the root: x itself, or 1 - x for a root above 1/2, whose digits x cannot
 // hold. p = min(y, 1 - y) is the smaller tail, which a double holds exactly (1 - y is exact
@@ -256,10 +297,7 @@ class BetaTailEquation {
   // tail, or one close to it; where T is 1 minus the one it computed, T keeps only the
   // absolute digits of that one (which matters for a shape far below 1, where T is about
   // the shape times a logarithm).
-  struct Value {
-    double h, slope, error;
-  };
-  Value At(double s) const {
+  TailValue At(double s) const {
     const double v = std::exp(s), w = 1 - v;
     const numeric::SmallBetaTail computed = numeric::LnSmallBetaTail(alpha_, beta_, v, w);
     // Some ten roundings, and one for each unit of a logarithm as large as the tail's own.
@@ -272,7 +310,13 @@ class BetaTailEquation {
     // v f(v) = v^alpha w^beta / (w B(alpha, beta))
     const double ln_v_density = numeric::LogBetaPowers(alpha_, beta_, v, w) - std::log1p(-v);
     const double h = ln_tail - ln_p_;
-    return {upper_ ? -h : h, std::exp(ln_v_density - ln_tail), error};
+    // Far from the root, with both logarithms beyond 1E+15, their difference keeps no digit:
+    // no slope then (NaN), and the search halves its bracket instead of stepping.
+    const bool slope_known = std::fabs(ln_v_density) + std::fabs(ln_tail) < 1E+15;
+    const double slope = slope_known ? std::exp(ln_v_density - ln_tail) : NAN;
+    // h' = v f / T, whose own slope adds d ln T/ds = -+h'.
+    const double curvature = LnVDensitySlope(alpha_, beta_, v) + (upper_ ? slope : -slope);
+    return {upper_ ? -h : h, slope, error, curvature};
   }
 
  private:
@@ -318,21 +362,33 @@ double StartingPoint(const BetaTailEquation& eq) {
   return NAN;
 }
 
-// The root's s in [ln floor, ln 1/2], given h and its slope at ln 1/2 (where h >= 0);
-// -infinity for a root below floor. Newton steps stay inside the bracket that their values
-// narrow; where one would leave it, the bracket's floor is tried once, then the bracket
-// halved. Fails where the tail cannot be computed, where it is not known well enough to
-// place the root within 1E-9, or where the bracket does not close.
-double SolveTail(const BetaTailEquation& eq, double floor, BetaTailEquation::Value half) {
-  double lo = std::log(floor), hi = std::log(0.5);
-  bool lo_known = false;
-  double s = StartingPoint(eq);
-  BetaTailEquation::Value at;
+// The root's s in [ln floor, ln 1/2] from the first guess start, or NaN where the root lies
+// above 1/2 in v; -infinity for a root below floor. half holds h at v = 1/2 once known: it
+// is evaluated only where the search needs it, for most shapes the guess tells the side,
+// and it is kept for a search in the other variable. Newton steps stay inside the bracket
+// that their values narrow; where one would leave it (or the equation gives no slope), the
+// bracket's floor is tried once, then the bracket halved. Fails where the tail cannot be
+// computed, where it is not known well enough to place the root within 1E-9, or where the
+// bracket does not close.
+template <class Equation>
+double SolveTail(const Equation& eq, double floor, double start,
+                 std::optional<TailValue>& half) {
+  double lo = std::log(floor), hi = kLnHalf;
+  bool lo_known = false, hi_known = false;
+  // Whether the root lies at or below 1/2.
+  const auto below_half = [&] {
+    if (!half) half = eq.At(kLnHalf);
+    if (std::isnan(half->h)) Fail();
+    return half->h >= 0;
+  };
+  double s = start;
+  TailValue at;
   if (s > lo && s < hi) {
     at = eq.At(s);
   } else {
+    if (!below_half()) return NAN;
     s = hi;
-    at = half;
+    at = *half;
   }
   // The root found: s moves by error / slope where T moves by error.
   const auto settled = [&](double root) {
@@ -350,13 +406,28 @@ double SolveTail(const BetaTailEquation& eq, double floor, BetaTailEquation::Val
       lo_known = true;
     } else {
       hi = s;
+      hi_known = true;
     }
     const double step = -at.h / at.slope;
     double next = s + step;
-    // A step this small leaves an error of about its square: s is then as good as T.
-    if (std::fabs(step) <= kRootSettled) return settled(next);
-    if (!(next > lo && next < hi)) next = lo_known ? 0.5 * (lo + hi) : lo;
-    if (hi - lo <= kRootSettled) return settled(next);
+    // A Newton step leaves an error of about h''/(2h') times its square: once that is far
+    // below the accuracy, s is as good as T, and no evaluation is spent to confirm it.
+    if (std::fabs(step) <= kRootSettled ||
+        ((1 + std::fabs(at.curvature)) * step * step <= kNewtonErrorSettled && next > lo &&
+         next < hi)) {
+      return settled(next);
+    }
+    if (!(next > lo && next < hi)) {
+      if (!hi_known) {
+        // The bracket's top is 1/2, where h is not yet known.
+        if (!below_half()) return NAN;
+        s = kLnHalf;
+        at = *half;
+        continue;
+      }
+      next = lo_known ? 0.5 * (lo + hi) : lo;
+    }
+    if (hi_known && hi - lo <= kRootSettled) return settled(next);
     s = next;
     at = eq.At(s);
     // T beyond the target even at the floor, by more than it can be off.
@@ -365,23 +436,222 @@ double SolveTail(const BetaTailEquation& eq, double floor, BetaTailEquation::Val
   Fail();
 }
 
+// ---- Two shapes at most 1, one of them tiny ----
+//
+// With both shapes at most 1 the mass sits at the two ends: beta/(alpha + beta) of it next to
+// v = 0 (alpha the shape at v, beta the other), and between the ends only a part of about
+// the smaller shape times a logarithm. For a shape of 1E-10 that part is all a root inside
+// (0, 1) answers to, and 1 minus the tail at the other end keeps none of its digits. The
+// series of the tail at v <= 1/2 keeps it apart: with S(v) = 1 + alpha sum_n c_n/(alpha + n),
+// c_n = prod_{j<=n} (1 - beta/j) v^n,
+//   I_v(alpha, beta) = beta/(alpha + beta) exp(alpha ln v + ln S(v) + D),
+//   D = ln Gamma(1 + alpha + beta) - ln Gamma(1 + alpha) - ln Gamma(1 + beta),
+// so that I_v = t is alpha ln v + ln S(v) + D = ln(t (alpha + beta)/beta): each term as small
+// as the shapes make it, none of them cancelled from 1. At the root t is y (v = x) or 1 - y
+// (v = 1 - x, the shapes exchanged), and t (a + b)/beta - 1 is +-(y (a + b) - b)/beta.
+
+// Below this shape both tails come from the series above where the other shape is at most 1.
+constexpr double kSmallShape = 1E-2;
+constexpr double kEulerGamma = 0.57721566490153286;
+constexpr double kZeta2 = 1.6449340668482264;
+
+// ln(1 + p/q) for p, q > 0, without overflow of p/q.
+double LnOnePlusRatio(double p, double q) {
+  return p <= q ? std::log1p(p / q) : std::log(p) - std::log(q) + std::log1p(q / p);
+}
+
+// psi(1 + m) + Euler's gamma and psi'(1 + m) for 0 <= m <= 1, to about 1E-12: up past 7 by
+// psi(x) = psi(x + 1) - 1/x, then their asymptotic series.
+double DigammaOnePlus(double m) {
+  double x = 1 + m, sum = kEulerGamma;
+  for (; x < 7; x += 1) sum -= 1 / x;
+  const double r = 1 / (x * x);
+  return sum + std::log(x) - 0.5 / x -
+         r * (1.0 / 12 - r * (1.0 / 120 - r * (1.0 / 252 - r * (1.0 / 240 - r / 132))));
+}
+double TrigammaOnePlus(double m) {
+  double x = 1 + m, sum = 0;
+  for (; x < 7; x += 1) sum += 1 / (x * x);
+  const double r = 1 / (x * x);
+  return sum + 1 / x + 0.5 * r + r / x * (1.0 / 6 - r * (1.0 / 30 - r / 42));
+}
+
+// D = ln Gamma(1 + a + b) - ln Gamma(1 + a) - ln Gamma(1 + b) for a, b <= 1, and how far it
+// can be off. It is about the smaller shape m times psi(1 + M) + gamma (M the larger), and a
+// root moves by its error over m: below m = 1E-5 its Taylor series in m, whose first
+// neglected term is below m^3; above, the logarithms of the gamma function themselves.
+double LnGammaBalance(double a, double b, double& error) {
+  const double m = std::fmin(a, b), big = std::fmax(a, b);
+  if (m < 1E-5) {
+    error = 1E-12 * m + m * m * m;
+    return m * DigammaOnePlus(big) + 0.5 * m * m * (TrigammaOnePlus(big) - kZeta2);
+  }
+  error = 2E-15;
+  double sign;
+  return LnGamma(1 + a + b, sign) - LnGamma(1 + a, sign) - LnGamma(1 + b, sign);
+}
+
+// (y (a + b) - b)/b and its negative over a, the distances of y from the mass b/(a + b) at 0:
+// the products exact by fused multiply-adds and summed with their roundings, after the shapes
+// are scaled by a power of 2 (exactly) to keep the products in the normal doubles.
+struct MiddleDistances {
+  double over_b, over_a;
+};
+MiddleDistances DistancesFromMiddle(double a, double b, double y) {
+  int exponent;
+  std::frexp(std::fmax(a, b), &exponent);
+  const double as = std::ldexp(a, -exponent), bs = std::ldexp(b, -exponent);
+  const double p1 = y * as, e1 = std::fma(y, as, -p1);
+  const double p2 = y * bs, e2 = std::fma(y, bs, -p2);
+  // Two-sums of p2 - bs and of p1 plus that, each with its rounding kept.
+  const double s1 = p2 - bs, z1 = s1 - p2, t1 = (p2 - (s1 - z1)) + (-bs - z1);
+  const double s2 = p1 + s1, z2 = s2 - p1, t2 = (p1 - (s2 - z2)) + (s1 - z2);
+  const double n = s2 + (t2 + t1 + e1 + e2);
+  return {n / bs, -n / as};
+}
+
+// h(s) = alpha s + ln S(e^s) + D - target for one of the two forms, the lower tail's
+// logarithm less the target's, with both taken apart from the mass beta/(alpha + beta).
+class SmallShapeEquation {
+ public:
+  SmallShapeEquation(double alpha, double beta, double d, double d_error, double target)
+      : alpha_(alpha), beta_(beta), d_(d), d_error_(d_error), target_(target) {}
+
+  double alpha() const { return alpha_; }
+  double d() const { return d_; }
+  double target() const { return target_; }
+
+  // With the slope alpha (1 - v)^(beta - 1) / S(v), and an error of some roundings of each
+  // term and D's own.
+  TailValue At(double s) const {
+    const double v = std::exp(s);
+    double c = 1, sum = 0;
+    for (int n = 1; n < 200; ++n) {
+      c *= (1 - beta_ / n) * v;
+      const double term = c / (alpha_ + n);
+      sum += term;
+      if (std::fabs(term) <= 1E-17 * std::fabs(sum)) break;
+    }
+    const double ln_s = std::log1p(alpha_ * sum);
+    const double h = alpha_ * s + ln_s + d_ - target_;
+    const double slope = alpha_ * std::exp((beta_ - 1) * std::log1p(-v) - ln_s);
+    const double error =
+        d_error_ + kTailRounding * 4 * (std::fabs(alpha_ * s) + std::fabs(d_) + std::fabs(target_));
+    return {h, slope, error, LnVDensitySlope(alpha_, beta_, v) - slope};
+  }
+
+ private:
+  double alpha_, beta_, d_, d_error_, target_;
+};
+
+// S(v) >= 1 where beta <= 1 puts the root at or below the one with S = 1.
+double StartingPoint(const SmallShapeEquation& eq) { return (eq.target() - eq.d()) / eq.alpha(); }
+
+double SmallShapesRoot(double a, double b, double y) {
+  double d_error;
+  const double d = LnGammaBalance(a, b, d_error);
+  const MiddleDistances distance = DistancesFromMiddle(a, b, y);
+  // ln(y (a + b)/b) and ln((1 - y)(a + b)/a); far from 1 from y and 1 - y themselves.
+  const double lower_target = std::fabs(distance.over_b) < 0.5
+                                  ? std::log1p(distance.over_b)
+                                  : std::log(y) + LnOnePlusRatio(a, b);
+  const double upper_target = std::fabs(distance.over_a) < 0.5
+                                  ? std::log1p(distance.over_a)
+                                  : std::log1p(-y) + LnOnePlusRatio(b, a);
+  const SmallShapeEquation in_x(a, b, d, d_error, lower_target);
+  // The two forms differ at 1/2, so each evaluates its own h there.
+  std::optional<TailValue> half = in_x.At(kLnHalf);
+  if (half->h >= 0) return std::exp(SolveTail(in_x, DBL_MIN, StartingPoint(in_x), half));
+  const SmallShapeEquation in_complement(b, a, d, d_error, upper_target);
+  std::optional<TailValue> complement_half = in_complement.At(kLnHalf);
+  // Both forms put the root at 1/2, within their roundings.
+  if (complement_half->h <= 0) return 0.5;
+  return Complement(std::exp(
+      SolveTail(in_complement, kMachep, StartingPoint(in_complement), complement_half)));
+}
+
+// ---- Two large shapes ----
+//
+// From this shape on for both, the distribution is normal about its mean p = a/(a + b) to
+// far better than 1E-9 once its skewness is counted: the root is the Cornish-Fisher point
+// p + sigma (z + g (z^2 - 1)/6), sigma^2 = p q/(a + b + 1), g = 2 (q - p)/sqrt(a q) (q = 1 - p,
+// a <= b), whose next terms are about z^3 sigma/(a q) = 1E-13 p at z = -38.5 (y = 5E-324).
+// It is taken in the variable of the smaller shape, x or 1 - x, whose mean is at most 1/2,
+// from the ratio of the shapes, so that nothing overflows up to the largest doubles.
+constexpr double kNormalShape = 1E+12;
+
+double NormalShapesRoot(double a, double b, double y) {
+  const bool in_x = a <= b;
+  const double small = in_x ? a : b;
+  const double ratio = in_x ? a / b : b / a;
+  const double p = ratio / (1 + ratio), q = 1 / (1 + ratio);
+  // The lower tail of the variable is y in x, 1 - y in 1 - x: its normal point.
+  const double z = y <= 0.5 ? NormalInversa(y) : -NormalInversa(1 - y);
+  const double zv = in_x ? z : -z;
+  const double skew = 2 * (q - p) / std::sqrt(small * q);
+  const double w = zv + skew * (zv * zv - 1) / 6;
+  // sigma/p = sqrt(q/(p (a + b + 1))) = sqrt(q/(small + p))
+  const double v = p * (1 + std::sqrt(q / (small + p)) * w);
+  if (in_x) return v < DBL_MIN ? 0 : v;
+  return Complement(v);
+}
+
+// ---- One shape far larger than the other ----
+//
+// For a shape M this far above a shape m below kNormalShape, -nu ln(1 - v) (v the variable
+// of m, nu = M + (m - 1)/2) is gamma distributed with shape m: its density differs by the
+// factor (sinh(t/2)/(t/2))^(m - 1) at t = -ln(1 - v), about m/nu, and its normalisation by
+// about m^3/nu^2, both below 1E-24 here. The root is the gamma point mapped back.
+constexpr double kGammaLimitShape = 1E+30;
+
+double GammaLimitRoot(double a, double b, double y) {
+  const bool in_x = a <= b;
+  const double m = in_x ? a : b, big = in_x ? b : a;
+  const double nu = big + 0.5 * (m - 1);
+  // P(m, z) is the lower tail of v: y in x, 1 - y in 1 - x; each point from the smaller of
+  // its two tails, which 1 - y holds exactly from y = 1/2 on.
+  double z;
+  if (in_x) {
+    z = y <= 0.5 ? GammaIncInfInversa(m, y) : GammaIncSupInversa(m, 1 - y);
+  } else {
+    z = y <= 0.5 ? GammaIncSupInversa(m, y) : GammaIncInfInversa(m, 1 - y);
+  }
+  const double v = -std::expm1(-z / nu);
+  if (in_x) return v < DBL_MIN ? 0 : v;
+  return Complement(v);
+}
+
 }  // namespace
 
 double BetaIncInversa(double a, double b, double y) {
   if (y == 0 || y == 1) return y;
   // Outside these there is no root to find.
   if (!(y > 0 && y < 1 && a > 0 && b > 0 && std::isfinite(a) && std::isfinite(b))) Fail();
+  const double small = std::fmin(a, b), large = std::fmax(a, b);
+  if (small >= kNormalShape) return NormalShapesRoot(a, b, y);
+  if (large >= kGammaLimitShape && small >= 1) return GammaLimitRoot(a, b, y);
+  if (large <= 1 && small < kSmallShape) return SmallShapesRoot(a, b, y);
   const bool upper = y > 0.5;
   const double p = upper ? 1 - y : y;
   // Which side of 1/2 the root lies on decides the variable: x, or 1 - x with the shapes
   // exchanged, in which the lower tail of x is the upper one.
-  const BetaTailEquation in_x(a, b, upper, p);
-  const BetaTailEquation::Value half = in_x.At(std::log(0.5));
-  if (half.h >= 0) {
+  // The first guess tells which to try first; where it is wrong, h at 1/2 says so and is
+  // handed over (it is the same tail at the same point, with h of the other sign).
+  const BetaTailEquation in_x(a, b, upper, p), in_complement(b, a, !upper, p);
+  const auto handed_over = [](const std::optional<TailValue>& value) {
+    return std::optional<TailValue>{{-value->h, value->slope, value->error, NAN}};
+  };
+  const double guess = StartingPoint(in_x);
+  std::optional<TailValue> half;
+  if (!(guess > kLnHalf)) {
     // A root below the smallest normal double is 0.
-    return std::exp(SolveTail(in_x, DBL_MIN, half));
+    const double s = SolveTail(in_x, DBL_MIN, guess, half);
+    if (!std::isnan(s)) return std::exp(s);
   }
-  const BetaTailEquation in_complement(b, a, !upper, p);
-  const double s = SolveTail(in_complement, kMachep, {-half.h, half.slope, half.error});
-  return Complement(std::exp(s));
+  std::optional<TailValue> complement_half;
+  if (half) complement_half = handed_over(half);
+  const double s = SolveTail(in_complement, kMachep, StartingPoint(in_complement), complement_half);
+  if (!std::isnan(s)) return Complement(std::exp(s));
+  half = handed_over(complement_half);
+  return std::exp(SolveTail(in_x, DBL_MIN, guess, half));
 }

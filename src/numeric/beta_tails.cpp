@@ -71,6 +71,10 @@ double UpperGammaScaled(double b, double z) {
     const double root = std::sqrt(z);
     return kSqrtPi * ErfcScaled(root) / root;
   }
+  // Past this the continued fraction's passes no longer change its value, which stays one
+  // rounding from converged and never passes its test; two terms of the asymptotic series
+  // 1 + (b - 1)/z + (b - 1)(b - 2)/z^2 + ... hold all its digits.
+  if (z >= 1E+15) return (1 + (b - 1) / z) / z;
   if (z >= 1) {
     // Legendre's continued fraction 1/(z + 1 - b - 1(1 - b)/(z + 3 - b - 2(2 - b)/(...))),
     // by the modified Lentz method.
