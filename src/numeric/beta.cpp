@@ -49,24 +49,27 @@ double MaxLog() { return Log(1E+300); }
 // small as 1E-304 and still be shown); below it, it is 0.
 double UnderflowLog() { return Log(DBL_MIN); }
 
+// Of(a, b), kept for the next call at the same shapes: the inverse evaluates the tails a few
+// times at the same shapes, and their gamma functions were a quarter of its time.
+template <double (*Of)(double, double)>
+double KeptForSameShapes(double a, double b) {
+  thread_local double last_a = NAN, last_b = NAN, last_value = 0;
+  if (a == last_a && b == last_b) return last_value;
+  const double value = Of(a, b);
+  last_a = a;
+  last_b = b;
+  last_value = value;
+  return value;
+}
+
 // Gamma(a+b) / (Gamma(a) Gamma(b)), for a + b below the overflow of Gamma. The larger
 // gamma function divides first: with a small shape, Gamma(a) Gamma(b) alone can overflow
 // where the quotient does not.
-double BetaFactor(double a, double b) {
-  // The inverse evaluates the tails a few times at the same shapes: its gamma functions
-  // were a quarter of its time.
-  thread_local double last_a = NAN, last_b = NAN, last_factor = 0;
-  if (a == last_a && b == last_b) return last_factor;
-  const double factor = Div(Div(Gamma(a + b), Gamma(std::fmax(a, b))), Gamma(std::fmin(a, b)));
-  last_a = a;
-  last_b = b;
-  last_factor = factor;
-  return factor;
+double BetaFactorOnce(double a, double b) {
+  return Div(Div(Gamma(a + b), Gamma(std::fmax(a, b))), Gamma(std::fmin(a, b)));
 }
 
-// A result near 1 taken as 1 - t from a small t; it never reaches 1 itself.
-
-
+double BetaFactor(double a, double b) { return KeptForSameShapes<BetaFactorOnce>(a, b); }
 
 }  // namespace
 
@@ -138,14 +141,7 @@ double LnBetaFactorOnce(double a, double b) {
 }  // namespace
 
 double numeric::LnBetaFactor(double a, double b) {
-  // Kept for the next call at the same shapes, as BetaFactor is.
-  thread_local double last_a = NAN, last_b = NAN, last_factor = 0;
-  if (a == last_a && b == last_b) return last_factor;
-  const double factor = LnBetaFactorOnce(a, b);
-  last_a = a;
-  last_b = b;
-  last_factor = factor;
-  return factor;
+  return KeptForSameShapes<LnBetaFactorOnce>(a, b);
 }
 
 numeric::BetaTails numeric::PublishedBetaTails(double a, double b, double x, double xc) {
@@ -570,6 +566,13 @@ double SmallShapesRoot(double a, double b, double y) {
       SolveTail(in_complement, kMachep, StartingPoint(in_complement), complement_half)));
 }
 
+// x from the root v of the variable of the smaller shape: x itself (0 below the smallest
+// normal double), or 1 - x.
+double FromVariable(bool in_x, double v) {
+  if (in_x) return v < DBL_MIN ? 0 : v;
+  return Complement(v);
+}
+
 // ---- Two large shapes ----
 //
 // From this shape on for both, the distribution is normal about its mean p = a/(a + b) to
@@ -591,9 +594,7 @@ double NormalShapesRoot(double a, double b, double y) {
   const double skew = 2 * (q - p) / std::sqrt(small * q);
   const double w = zv + skew * (zv * zv - 1) / 6;
   // sigma/p = sqrt(q/(p (a + b + 1))) = sqrt(q/(small + p))
-  const double v = p * (1 + std::sqrt(q / (small + p)) * w);
-  if (in_x) return v < DBL_MIN ? 0 : v;
-  return Complement(v);
+  return FromVariable(in_x, p * (1 + std::sqrt(q / (small + p)) * w));
 }
 
 // ---- One shape far larger than the other ----
@@ -616,9 +617,7 @@ double GammaLimitRoot(double a, double b, double y) {
   } else {
     z = y <= 0.5 ? GammaIncSupInversa(m, y) : GammaIncInfInversa(m, 1 - y);
   }
-  const double v = -std::expm1(-z / nu);
-  if (in_x) return v < DBL_MIN ? 0 : v;
-  return Complement(v);
+  return FromVariable(in_x, -std::expm1(-z / nu));
 }
 
 }  // namespace

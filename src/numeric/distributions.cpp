@@ -53,12 +53,7 @@ double LnFarUpper(double k, double ln_c, double t) {
   return kLnHalf + LnLeadingTerm(k / 2, ln_x, ln_c + 0.5 * std::log(k));
 }
 
-double LnC(double k) { return numeric::LnBetaFactor(k / 2, 0.5) - 0.5 * std::log(k); }
-
-// A point and its complement, each computed directly.
-struct Split {
-  double x, y;
-};
+using numeric::Split;
 
 // k/(k + t^2) and t^2/(k + t^2).
 Split StudentSplit(double k, double t) {
@@ -67,8 +62,9 @@ Split StudentSplit(double k, double t) {
   return {k / s, t2 / s};
 }
 
-// ib/(ib + ia x) and ia x/(ib + ia x).
-Split FSplit(double ia, double ib, double x) {
+}  // namespace
+
+Split numeric::FSplit(double ia, double ib, double x) {
   // Far out, ia x alone can overflow where the two parts cannot: there they are r/(1 + r)
   // and 1/(1 + r) with r = ib/(ia x).
   if (x > 1 && ia * x > 1E300) {
@@ -80,14 +76,29 @@ Split FSplit(double ia, double ib, double x) {
   return {Div(ib, s), Div(iax, s)};
 }
 
+double numeric::StudentLnC(double k) {
+  return numeric::LnBetaFactor(k / 2, 0.5) - 0.5 * std::log(k);
+}
+
+double numeric::StudentLnDensity(double k, double ln_c, double t) {
+  const double a = std::fabs(t);
+  const double ln_1p =
+      a < 1E150 ? std::log1p(a / k * a) : 2 * std::log(a) - std::log(k) + std::log1p(k / a / a);
+  return ln_c - (k + 1) / 2 * ln_1p;
+}
+
+namespace {
+
+using numeric::FSplit;
+
 // What the t needs of its degrees of freedom, computed once: ln f(t) = ln_c - (k+1)/2
 // ln(1 + t^2/k).
 struct Student {
   int32_t df;
   double k, ln_c;
-  explicit Student(int32_t df) : df(df), k(df), ln_c(LnC(k)) {}
+  explicit Student(int32_t df) : df(df), k(df), ln_c(numeric::StudentLnC(k)) {}
 
-  double LnDensity(double t) const { return ln_c - (k + 1) / 2 * std::log1p(t / k * t); }
+  double LnDensity(double t) const { return numeric::StudentLnDensity(k, ln_c, t); }
 
   // Below this the central part is the first terms of its series, 2 f(0) (t - (k + 1)/(6k)
   // t^3), exact to the last digit; t^2 itself may be lost below the doubles there.
@@ -329,7 +340,7 @@ double TStudentCola(int32_t k, double t) {
     const double x = std::isinf(t) ? HUGE_VAL : Chk(std::fabs(t));
     double upper;
     if (x > kFarOut) {
-      upper = std::exp(LnFarUpper(k, LnC(k), x));
+      upper = std::exp(LnFarUpper(k, numeric::StudentLnC(k), x));
     } else {
       if (k <= kSeriesDf) {
         // Below kSeriesTail the difference keeps too few digits of the tail (and the series'

@@ -84,10 +84,11 @@ constexpr double kGauss[4] = {
 // for any rule).
 constexpr int kMaxPieces = 64;
 
-// The mean of g over [a, b] by the Kronrod rule, halving a piece where the Gauss rule inside
-// it disagrees by more than tolerance, while pieces are left.
-double MeanOf(const std::function<double(double)>& g, double a, double b, double tolerance,
-              int& pieces) {
+// The mean of g over [a, b] by the Kronrod rule, and by the Gauss rule inside it.
+struct Means {
+  double kronrod, gauss;
+};
+Means RulesOn(const std::function<double(double)>& g, double a, double b) {
   const double centre = a + (b - a) / 2, half = (b - a) / 2;
   double kronrod = kKronrod[7] * g(centre), gauss = kGauss[3] * g(centre);
   for (int i = 0; i < 7; ++i) {
@@ -96,13 +97,19 @@ double MeanOf(const std::function<double(double)>& g, double a, double b, double
     kronrod += kKronrod[i] * pair;
     if (i % 2 == 1) gauss += kGauss[i / 2] * pair;
   }
-  kronrod /= 2;
-  gauss /= 2;
   if (!std::isfinite(kronrod)) Fail();
-  if (std::fabs(kronrod - gauss) <= tolerance || pieces < 2) return kronrod;
+  return {kronrod / 2, gauss / 2};
+}
+
+// The mean of g over [a, b], whose rules gave rules, halving a piece where they disagree by
+// more than tolerance, while pieces are left.
+double MeanOf(const std::function<double(double)>& g, double a, double b, Means rules,
+              double tolerance, int& pieces) {
+  if (std::fabs(rules.kronrod - rules.gauss) <= tolerance || pieces < 2) return rules.kronrod;
   pieces -= 2;
-  const double left = MeanOf(g, a, centre, tolerance, pieces);
-  return (left + MeanOf(g, centre, b, tolerance, pieces)) / 2;
+  const double centre = a + (b - a) / 2;
+  const double left = MeanOf(g, a, centre, RulesOn(g, a, centre), tolerance, pieces);
+  return (left + MeanOf(g, centre, b, RulesOn(g, centre, b), tolerance, pieces)) / 2;
 }
 
 // The integral of e^ln_f over [a, a + width], width > 0, relative to the density at the
@@ -118,10 +125,9 @@ double Integral(const std::function<double(double)>& ln_f, double a, double widt
   const std::function<double(double)> g = [&](double x) { return std::exp(ln_f(x) - ref); };
   // The mean over [0, 1] of g at a + width t.
   const std::function<double(double)> along = [&](double t) { return g(a + width * t); };
-  int pieces = 0;
-  const double first = MeanOf(along, 0, 1, HUGE_VAL, pieces);
-  pieces = kMaxPieces;
-  const double mean = MeanOf(along, 0, 1, 1E-11 * first, pieces);
+  const Means whole = RulesOn(along, 0, 1);
+  int pieces = kMaxPieces;
+  const double mean = MeanOf(along, 0, 1, whole, 1E-11 * whole.kronrod, pieces);
   return std::exp(ref + std::log(width) + std::log(mean));
 }
 
@@ -251,20 +257,13 @@ Law NormalLaw(double mu, double sigma) {
 
 Law StudentLaw(int32_t k) {
   if (k < 1) Fail();
-  const double rk = k;
-  // ln f(t) = ln_c - (k + 1)/2 ln(1 + t^2/k), the logarithm taken apart where t^2 overflows.
-  const double ln_c = numeric::LnBetaFactor(rk / 2, 0.5) - 0.5 * std::log(rk);
+  const double rk = k, ln_c = numeric::StudentLnC(rk);
   Law law;
   law.upper = [k](double t) { return TStudentCola(k, t); };
   law.lower = [k](double t) { return TStudentCola(k, -t); };
   law.upper_point = [k](double p) { return TStudentInversa(k, p); };
   law.lower_point = [k](double p) { return -TStudentInversa(k, p); };
-  law.ln_density = [rk, ln_c](double t) {
-    const double a = std::fabs(t);
-    const double ln_1p = a < 1E150 ? std::log1p(a / rk * a)
-                                   : 2 * std::log(a) - std::log(rk) + std::log1p(rk / a / a);
-    return ln_c - (rk + 1) / 2 * ln_1p;
-  };
+  law.ln_density = [rk, ln_c](double t) { return numeric::StudentLnDensity(rk, ln_c, t); };
   law.central = [k](double h) { return TStudentCentral(k, h); };
   return law;
 }
@@ -317,26 +316,12 @@ Law Chi2Law(double df) {
   return law;
 }
 
-// ib/(ib + ia x) and ia x/(ib + ia x), each computed directly (the incomplete beta's point
-// and its complement for the F at x).
-struct FPair {
-  double w, wc;
-};
-FPair FSplitAt(double ia, double ib, double x) {
-  if (x > 1) {
-    const double r = ib / ia / x;
-    return {r / (1 + r), 1 / (1 + r)};
-  }
-  const double s = ib + ia * x;
-  return {ib / s, ia * x / s};
-}
-
 // ln of the F density: ia x/(ib + ia x) has the beta density with shapes ia/2 and ib/2, and
 // f(x) = w^a (1 - w)^b / (B(a, b) x) with w that point.
 double FLnDensityAt(double ia, double ib, double x) {
   if (!(x > 0)) return -HUGE_VAL;
-  const FPair s = FSplitAt(ia, ib, x);
-  return numeric::LogBetaPowers(ia / 2, ib / 2, s.wc, s.w) - std::log(x);
+  const numeric::Split s = numeric::FSplit(ia, ib, x);
+  return numeric::LogBetaPowers(ia / 2, ib / 2, s.y, s.x) - std::log(x);
 }
 
 Law FLaw(int32_t ia, int32_t ib) {
@@ -409,9 +394,9 @@ double FSnedecorOpuesto(int32_t ia, int32_t ib, double x) {
   return Guarded([&] {
     const double a = ia, b = ib;
     const auto ln_tail = [a, b](double y, bool upper) {
-      const FPair s = FSplitAt(a, b, y);
+      const numeric::Split s = numeric::FSplit(a, b, y);
       // The upper tail of the F is I_w(ib/2, ia/2) at w = ib/(ib + ia x).
-      return numeric::LnIncompleteBeta(b / 2, a / 2, s.w, s.wc, !upper);
+      return numeric::LnIncompleteBeta(b / 2, a / 2, s.x, s.y, !upper);
     };
     const double lnbf = numeric::LnBetaFactor(a / 2, b / 2);
     return Opposite(FLaw(ia, ib), x, ln_tail, [a, b, lnbf](double ln_p, bool upper) {

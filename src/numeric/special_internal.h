@@ -106,4 +106,18 @@ SmallBetaTail LnSmallBetaTail(double a, double b, double x, double y);
 // ln of the lower tail of I_x(a, b), or of the upper one.
 double LnIncompleteBeta(double a, double b, double x, double y, bool upper);
 
+// A point and its complement, each computed directly.
+struct Split {
+  double x, y;
+};
+
+// ib/(ib + ia x) and ia x/(ib + ia x), the incomplete beta's point for the F at x and its
+// complement.
+Split FSplit(double ia, double ib, double x);
+
+// ln of the Student t density with k degrees of freedom, ln_c - (k + 1)/2 ln(1 + t^2/k), at
+// every t a double holds (t^2 overflows from 1.34E+154); ln_c = StudentLnC(k).
+double StudentLnC(double k);
+double StudentLnDensity(double k, double ln_c, double t);
+
 }  // namespace numeric
