@@ -19,7 +19,6 @@ namespace {
 // this much above and below it.
 constexpr int kLineEditMargin = 2;
 constexpr int kLineEditVerticalMargin = 1;
-constexpr double kStep = 0.25;
 const char* const kWatcherName = "platform_whole_text";
 
 // The rectangle a line edit clips its text to, as it computes it before it paints.
@@ -151,14 +150,10 @@ double WholeTextPointSize(const QLineEdit* box, const QFont& design, const QStri
   QFont font = design;
   const double designSize = design.pointSizeF();
   if (designSize <= kLeastPointSize || TextFitsBox(box, design, text)) return designSize;
-  // Down from the design size in whole quarter points.
-  for (double size = std::floor(designSize / kStep) * kStep; size > kLeastPointSize;
-       size -= kStep) {
-    if (size >= designSize) continue;
-    font.setPointSizeF(size);
-    if (TextFitsBox(box, font, text)) return size;
-  }
-  return kLeastPointSize;
+  return ShrunkPointSize(designSize, [&](double size) {
+           font.setPointSizeF(size);
+           return TextFitsBox(box, font, text);
+         }).value_or(kLeastPointSize);
 }
 
 void KeepTextWhole(QLineEdit* box) { new WholeText(box); }

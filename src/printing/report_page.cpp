@@ -10,7 +10,6 @@
 namespace printing {
 namespace {
 
-constexpr double kSizeStep = 0.25;  // points: a text shrinks by quarter points, as on screen
 // Millimetres of ascent per point of size of the fitted texts' font, Arial (0.905 em), by
 // which a smaller text moves down to stand on its line's baseline.
 constexpr double kAscentPerPoint = 0.905 * 25.4 / 72;
@@ -73,12 +72,12 @@ double ReportPage::Width(const std::string& s) { return job_.TextWidth(s); }
 std::string ReportPage::Fitted(const PrintedNumber& s, double room) {
   const std::string whole = s.before + s.text + s.after;
   if (job_.TextWidth(whole) <= room) return whole;
-  // The quarter points below the font's own size, down to the least the screen shows.
-  for (double size = std::ceil(font_.Size / kSizeStep) * kSizeStep - kSizeStep;
-       size >= platform::kLeastPointSize; size -= kSizeStep) {
+  // Smaller, as the screen shrinks a text; the last size tried, the least, stays in force.
+  const auto fitsAt = [&](double size) {
     SetSize(size);
-    if (job_.TextWidth(whole) <= room) return whole;
-  }
+    return job_.TextWidth(whole) <= room;
+  };
+  if (platform::ShrunkPointSize(font_.Size, fitsAt)) return whole;
   // Even the least size cannot hold it: fewer digits, never a number cut or run together.
   const auto fits = [&](const std::string& number) {
     return job_.TextWidth(s.before + number + s.after) <= room;
